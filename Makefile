@@ -1,0 +1,53 @@
+# Developer entry points. Everything builds with CMake and Ninja; `make run`
+# and `make test` install missing Debian packages first (scripts/install-deps.sh).
+
+BUILD_DIR      := build
+ASAN_DIR       := build-asan
+JOBS           ?= $(shell nproc 2>/dev/null || echo 2)
+TESSARY_WERROR ?= OFF
+# Extra arguments for the CMake configure step, e.g. CMAKE_EXTRA=-DFOO=ON
+CMAKE_EXTRA    ?=
+
+CMAKE_FLAGS := -G Ninja -DTESSARY_WERROR=$(TESSARY_WERROR) $(CMAKE_EXTRA)
+
+ASAN_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0 \
+            LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+            UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+FORMAT_FILES = $(shell find src tools tests bench -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null)
+
+.PHONY: all deps build run test asan format format-check clean
+
+all: build
+
+deps:
+	scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	scripts/run.sh
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DTESSARY_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	$(ASAN_ENV) ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+format:
+	@command -v clang-format >/dev/null || { echo "clang-format is not installed"; exit 1; }
+	clang-format -i $(FORMAT_FILES)
+
+format-check:
+	@if ! command -v clang-format >/dev/null; then \
+	    echo "format-check: clang-format is not installed, skipped"; \
+	elif [ -n "$(strip $(FORMAT_FILES))" ]; then \
+	    clang-format --dry-run --Werror $(FORMAT_FILES); \
+	fi
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

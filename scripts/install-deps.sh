@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages needed to build, test and screenshot Tessary.
+# Does nothing (and touches no network) when everything is already installed.
+set -euo pipefail
+
+packages=(
+    cmake
+    ninja-build
+    make
+    g++
+    qt6-base-dev
+    libgtest-dev
+    googletest
+    libgmock-dev
+    xvfb
+    xauth
+    imagemagick
+    fonts-dejavu-core
+)
+
+missing=()
+for pkg in "${packages[@]}"; do
+    # A package removed with its configuration kept still answers dpkg -s,
+    # so look at its status line, not only at the exit code.
+    if ! dpkg -s "$pkg" 2>/dev/null | grep -q '^Status: install ok installed'; then
+        missing+=("$pkg")
+    fi
+done
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+    exit 0
+fi
+
+if [[ $(id -u) -eq 0 ]]; then
+    echo "install-deps: installing ${missing[*]}"
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    exit 0
+fi
+
+echo "install-deps: these packages are missing and installing them needs root; run:" >&2
+echo "sudo apt-get update && sudo apt-get install -y ${missing[*]}"
+exit 1

@@ -1,0 +1,37 @@
+#include "app/program.h"
+#include "catalogue/frm_list0.h"
+#include "catalogue/list_syntax.h"
+#include "catalogue/page_history.h"
+#include "shell/frm_main.h"
+
+namespace app {
+
+void entry(Program& p) {
+    p.s.DataPath.clear();
+    Main2(p);
+}
+
+void Main2(Program& p) {
+    State& s = p.s;
+    s.PadText = std::string(890, ' ');
+    auto lines = p.data().readLines(s.DataPath + "BIBLIO.TXV");
+    if (!lines) {
+        p.message("Missing or corrupted BIBLIO.TXV in sub Main2");
+        p.end();  // no window was shown, so the program ends
+        return;
+    }
+    int n = -1;
+    for (const std::string& line : *lines) {
+        catalogue::Split sp = catalogue::splitAt(line, '@');
+        if (!sp.found) continue;
+        if (n + 1 >= static_cast<int>(s.Abbrev.size())) break;  // the table holds 151 entries
+        ++n;
+        s.Abbrev[static_cast<size_t>(n)] = sp.left + "=" + sp.right;
+    }
+    s.AbbrevLast = n;
+    catalogue::readHistory(p);
+    p.frmMain().show();
+    p.frmList0().show();
+}
+
+}  // namespace app

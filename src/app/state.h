@@ -1,0 +1,67 @@
+// The program's shared variables. Strings start empty, numbers and flags at
+// zero; arrays are fixed and indexed from 0, as the procedures expect.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace app {
+
+struct State {
+    // Catalogue and start-up.
+    std::string DataPath;
+    std::string PadText;
+    std::array<std::string, 151> Abbrev;
+    int AbbrevLast = -1;
+    std::array<std::string, 21> StartTitles;
+    std::array<std::string, 1201> StartKeys;
+    std::array<std::string, 1201> List1Keys;
+    std::array<std::string, 901> FindAllFiles;
+    int FindAllLast = 0;
+    std::array<std::string, 901> List2Refs;
+    std::string ListTitle;
+    std::string SxxTitle;
+    std::string BookKind;
+    bool BibleMode = false;
+    std::string LangStem;
+    bool BookLists = false;
+    std::string BackTo;
+    std::string SelectForm;
+    bool NoHistory = false;
+    int RefLines = 0;
+
+    // Book reading.
+    std::string BookFile;
+    std::string BookTitle;
+    bool TitleKnown = false;
+    std::string IndexFile;
+    std::string IndexLine;
+    long IndexLen = 0;
+    long FirstPage = 0, LastPage = 0, CurPage = 0, ShownPage = 0, NavPage = 0;
+    std::string FirstEntry, LastEntry;
+    std::string PageText;
+    bool PageGiven = false;
+    bool KeyFound = false;
+    long ParaCount = 0;
+    long CurPara = 0;
+    std::array<std::string, 2001> ParaList;
+    std::array<std::string, 2001> VerseList;
+    bool SearchHit = false;
+    bool MarkPending = false;
+
+    // Search.
+    std::string HiliteText;
+    int HiliteLen = 0;
+    bool CaseSearch = false, WholeWordSearch = false, SearchAllBooks = false, FindFromText3 = false;
+    std::string FindCaller, HitFile, HitKey;
+
+    // Original-language study.
+    bool DefShown = false;
+    std::string SavedText32, SavedText33;
+
+    // The value of a variable by name ("CurPage", "FindAllFiles(3)") as text:
+    // integers in decimal, flags True/False. False for an unknown name.
+    bool get(const std::string& name, std::string& out) const;
+};
+
+}  // namespace app

@@ -1,0 +1,63 @@
+#include "catalogue/frm_list0.h"
+
+#include "app/program.h"
+#include "catalogue/dispatch.h"
+#include "catalogue/list_syntax.h"
+
+namespace catalogue {
+
+FrmList0::FrmList0(app::Program& p)
+    : ui::Window(p.screen(), "frmList0", "Directory"), pnlLogo(*this, "pnlLogo"),
+      btnLogo(*this, "btnLogo", {}, "logo"), Label1(*this, "Label1", "Teaching  Aid"),
+      lstMain0(*this, "lstMain0"), m_p(p) {
+    pnlLogo.setGeometry(0, 0, 319, 38);
+    btnLogo.setGeometry(4, 4, 30, 30);
+    btnLogo.setToolTipText("About Tessary");
+    Label1.setGeometry(44, 12, 200, 18);
+    lstMain0.setGeometry(30 / 15, 600 / 15, 4695 / 15, 4650 / 15);
+    lstMain0.onClick = [this] { openSelected(); };
+}
+
+void FrmList0::onLoad() {
+    Left = 2;
+    Width = 4785;
+    Height = 5300;
+    notify("Geometry");
+    auto lines = m_p.data().readLines(m_p.s.DataPath + "START.SEL");
+    if (!lines) {
+        m_p.message("Could not open Start.sel in frmList0 Load");
+        return;
+    }
+    lstMain0.clear();
+    int n = -1;
+    for (const std::string& line : *lines) {
+        if (line.find("ABOUT.SBD") != std::string::npos) break;
+        Split s = splitAt(line, '@');
+        if (!s.found) continue;
+        if (n + 1 >= static_cast<int>(m_p.s.StartTitles.size())) break;  // the list holds 21 items
+        ++n;
+        lstMain0.addItem(s.right);
+        m_p.s.StartTitles[static_cast<size_t>(n)] = s.right;
+        m_p.s.StartKeys[static_cast<size_t>(n)] = s.left;
+    }
+}
+
+void FrmList0::onClick() { show(); }
+
+void FrmList0::onKeyDown(int& code) {
+    if (code == 13) {
+        code = 0;
+        openSelected();
+        return;
+    }
+    if (focusedControl() && focusedControl()->kind() == ui::ControlKind::Button) code = 0;
+}
+
+void FrmList0::openSelected() {
+    int i = lstMain0.listIndex();
+    if (i < 0 || i >= static_cast<int>(m_p.s.StartKeys.size())) return;
+    std::string key = m_p.s.StartKeys[static_cast<size_t>(i)];
+    if (!key.empty()) startDispatch(m_p, key, i);
+}
+
+}  // namespace catalogue

@@ -1,0 +1,30 @@
+// A topic grid: 39 cells in 13 rows of 3 under an Up One Level button that
+// covers cell 0. frmSelectA and frmSelectP are two instances of it.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "ui/window.h"
+
+namespace app {
+class Program;
+}
+
+namespace catalogue {
+
+class FrmSelect : public ui::Window {
+public:
+    static constexpr int kCells = 39;
+    FrmSelect(app::Program& p, const std::string& name);
+
+    ui::Button btnBack;
+    std::array<std::unique_ptr<ui::TextBox>, kCells> Cell;
+
+    void onLoad() override;
+
+private:
+    app::Program& m_p;
+};
+
+}  // namespace catalogue

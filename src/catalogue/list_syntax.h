@@ -1,0 +1,40 @@
+// The line syntax of the catalogue list files, free of any window.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace catalogue {
+
+// A line split at the first separator: further separators stay in right.
+struct Split {
+    bool found = false;
+    std::string left;
+    std::string right;
+};
+Split splitAt(const std::string& line, char separator);
+
+// The kind of a third-level list file: the upper-cased text after the key's
+// first ".", or the whole upper-cased key when it has none.
+std::string listKind(const std::string& key);
+
+// One item of a third-level list as its kind shows it.
+struct ListItem {
+    std::string shown;  // the text in the list (headings end in ":-")
+    std::string key;    // what the item opens; empty for headings
+    std::string ref;    // PRE lists: the reference after ">", or three blanks
+};
+
+// The item a line of a third-level list of the given kind adds; nothing when
+// the line adds no item (no "@" separator, an STX/SXX line without key, or an
+// unknown kind).
+std::optional<ListItem> thirdLevelItem(const std::string& kind, const std::string& line);
+
+// The original language a second-level item's text names ("Heb", "Grk"), or
+// empty when the item is not a Bible division.
+std::string languageOf(const std::string& text);
+
+std::string upper(std::string s);
+std::string lower(std::string s);
+
+}  // namespace catalogue

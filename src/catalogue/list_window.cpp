@@ -1,0 +1,33 @@
+#include "catalogue/list_window.h"
+
+#include "app/program.h"
+#include "shell/control_help.h"
+
+namespace catalogue {
+
+ListWindow::ListWindow(app::Program& p, const std::string& name, const std::string& listName,
+                       const std::string& backHelp)
+    : ui::Window(p.screen(), name, "Directory"), pnlLogo(*this, "pnlLogo"),
+      txtSubject(*this, "txtSubject", true), btnBack(*this, "btnBack", {}, "up"),
+      lblStatus(*this, "lblStatus"), list(*this, listName), m_p(p) {
+    pnlLogo.setGeometry(0, 0, 319, 44);
+    btnBack.setGeometry(4, 4, 40, 36);
+    btnBack.setToolTipText("Up One  Level");
+    txtSubject.setGeometry(50, 4, 220, 36);
+    lblStatus.setGeometry(276, 14, 40, 18);
+    list.setGeometry(2, 48, 313, 4650 / 15 - 10);
+    btnBack.onMouseDown = [this, backHelp](int button) {
+        if (button == 2) shell::showControlHelp(m_p, backHelp, Top + 360, Left);
+    };
+    btnBack.onMouseUp = [this](int button) {
+        if (button != 1) shell::hideControlHelp(m_p);
+        else goBack();
+    };
+}
+
+void ListWindow::onLoad() {
+    setGeometry(2, 0, 4785, 5300);
+    btnBack.bringToFront();
+}
+
+}  // namespace catalogue

@@ -1,0 +1,67 @@
+#include "catalogue/page_history.h"
+
+#include "app/frm_arrays.h"
+#include "app/program.h"
+
+namespace catalogue {
+
+namespace {
+
+// Records the page of the book being read before the history is written.
+// The reading window does this when it is left; no book is open until it
+// exists, and then it has recorded its page already when it lost the focus.
+void recordCurrentPage(app::Program& p) { (void)p; }
+
+}  // namespace
+
+void readHistory(app::Program& p) {
+    auto& list = p.frmArrays().lstSavePages;
+    auto lines = p.data().readLines(p.s.DataPath + kHistoryFile);
+    if (!lines) {
+        p.message("Missing or corrupted !Tessary.ini File Found in sub Main2, recreating file");
+        p.data().writeAtomic(p.s.DataPath + kHistoryFile, "");
+        list.clear();
+        return;
+    }
+    for (const std::string& line : *lines) {
+        if (line.empty()) break;
+        list.addItem(line);
+    }
+}
+
+bool writeHistory(app::Program& p) {
+    std::string content;
+    for (const std::string& item : p.frmArrays().lstSavePages.items()) content += item + "\r\n";
+    return p.data().writeAtomic(p.s.DataPath + kHistoryFile, content);
+}
+
+void quitWithSaving(app::Program& p) {
+    recordCurrentPage(p);
+    writeHistory(p);
+    p.end();
+}
+
+void quitDeletingHistory(app::Program& p) {
+    p.data().writeAtomic(p.s.DataPath + kHistoryFile, "");
+    p.end();
+}
+
+void deleteHistory(app::Program& p) {
+    p.frmArrays().lstSavePages.clear();
+    p.s.NoHistory = true;
+    p.data().writeAtomic(p.s.DataPath + kHistoryFile, "");
+}
+
+bool closingMainWindow(app::Program& p) {
+    ui::Answer a = p.message("Do you wish to Save Page History (the last pages visited) ?", ui::Buttons::YesNoCancel,
+                             ui::Icon::Question);
+    if (a == ui::Answer::Cancel) return false;
+    if (a == ui::Answer::Yes) {
+        recordCurrentPage(p);
+        if (!writeHistory(p)) p.message("Could not open !Tessary.ini in frmMain QueryUnload");
+    }
+    p.end();
+    return true;
+}
+
+}  // namespace catalogue

@@ -1,0 +1,44 @@
+// The folder that holds the library: name resolution confined to it, whole-file
+// reading, and atomic replacement of the files the program writes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class DataFolder {
+public:
+    explicit DataFolder(std::string root = ".");
+
+    const std::string& root() const { return m_root; }
+
+    // True for a plain file name: not empty, not absolute, no "/", "\" or "..".
+    static bool isSafeName(const std::string& name);
+
+    // The path of an existing file called name inside the folder. When the
+    // exact name is missing, a case-insensitive match is used. Unsafe names
+    // and missing files give nothing.
+    std::optional<std::string> resolve(const std::string& name) const;
+
+    // The path at which a new file called name would be written (the existing
+    // file's path when a case-insensitive match exists).
+    std::optional<std::string> pathForWriting(const std::string& name) const;
+
+    // Every line of the file (without line ends); nothing when it is missing.
+    std::optional<std::vector<std::string>> readLines(const std::string& name) const;
+
+    // Replaces the file with content: a temporary file in the same folder is
+    // written and flushed, then renamed over the old one. On any failure the
+    // old file is left as it was and false is returned.
+    bool writeAtomic(const std::string& name, const std::string& content) const;
+
+    // Deletes the file; false when it did not exist or could not be removed.
+    bool remove(const std::string& name) const;
+
+private:
+    std::string m_root;
+};
+
+}  // namespace platform

@@ -1,0 +1,30 @@
+// The page and chapter chooser: the book's pages, twenty-five to a list.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "ui/window.h"
+
+namespace app {
+class Program;
+}
+
+namespace reader {
+
+class FrmPage : public ui::Window {
+public:
+    explicit FrmPage(app::Program& p);
+
+    static constexpr int kLists = 11;
+    // LstPg0, lstPg25 … lstPg225, lstPgLast in that order.
+    std::array<std::unique_ptr<ui::ListBox>, kLists> lists;
+    ui::Button btnBack;
+
+    void onLoad() override;
+
+private:
+    app::Program& m_p;
+};
+
+}  // namespace reader

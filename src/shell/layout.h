@@ -1,0 +1,15 @@
+// Re-fitting the child windows to the main window's height, in 16-bit
+// integer arithmetic (window heights in twips, control heights in pixels).
+#pragma once
+
+namespace app {
+class Program;
+}
+
+namespace shell {
+
+// Fits every child window to main-window height h (twips) unless the main
+// window is maximised, h is the load height 6000, or h is below 2160.
+void fitChildren(app::Program& p);
+
+}  // namespace shell

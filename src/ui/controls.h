@@ -1,0 +1,188 @@
+// The controls of the screen model: plain objects with the properties and
+// events the program uses. Geometry is in the units of the owning window's
+// layout (pixels for the controls of child windows).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Window;
+
+enum class ControlKind { ListBox, TextBox, Label, Button, CheckBox, Menu, Picture };
+
+class Control {
+public:
+    Control(Window& owner, std::string name, ControlKind kind);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    Window& window() const { return m_owner; }
+    const std::string& name() const { return m_name; }
+    ControlKind kind() const { return m_kind; }
+
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    bool Visible = true;
+    bool Enabled = true;
+    std::string ToolTipText;
+
+    void setLeft(int v);
+    void setTop(int v);
+    void setWidth(int v);
+    void setHeight(int v);
+    void setGeometry(int left, int top, int width, int height);
+    void setVisible(bool v);
+    void setEnabled(bool v);
+    void setToolTipText(const std::string& v);
+    // Places the control in front of its overlapping siblings.
+    void bringToFront();
+    int zOrder() const { return m_z; }
+
+    // Property access by name as text; false for an unknown name or value.
+    virtual bool get(const std::string& prop, std::string& out) const;
+    virtual bool set(const std::string& prop, const std::string& value);
+
+    // Events the user (or the runner) raises.
+    std::function<void()> onClick;
+    std::function<void(int)> onMouseDown;
+    std::function<void(int)> onMouseUp;
+    std::function<void()> onGotFocus;
+    void click();
+    void mouseDown(int button);
+    void mouseUp(int button);
+    void gotFocus();
+
+protected:
+    void notify(const std::string& prop);
+
+private:
+    Window& m_owner;
+    std::string m_name;
+    ControlKind m_kind;
+    int m_z = 0;
+};
+
+class ListBox : public Control {
+public:
+    ListBox(Window& owner, std::string name);
+    bool Sorted = false;
+
+    void clear();
+    // Adds at the end, or at its sorted place (case insensitive) when Sorted.
+    void addItem(const std::string& item);
+    void removeItem(int index);
+    void setItem(int index, const std::string& item);
+    int listCount() const { return static_cast<int>(m_items.size()); }
+    // Item index; empty for an index out of range.
+    std::string list(int index) const;
+    const std::vector<std::string>& items() const { return m_items; }
+    int listIndex() const { return m_listIndex; }
+    void setListIndex(int index);
+
+    bool get(const std::string& prop, std::string& out) const override;
+    bool set(const std::string& prop, const std::string& value) override;
+
+private:
+    std::vector<std::string> m_items;
+    int m_listIndex = -1;
+};
+
+class TextBox : public Control {
+public:
+    TextBox(Window& owner, std::string name, bool multiLine = true);
+    bool MultiLine;
+    const std::string& text() const { return m_text; }
+    void setText(const std::string& text);
+    int selStart() const { return m_selStart; }
+    int selLength() const { return m_selLength; }
+    void setSelStart(int v);
+    void setSelLength(int v);
+    std::uint32_t foreColor() const { return m_foreColor; }
+    void setForeColor(std::uint32_t c);
+    std::uint32_t backColor() const { return m_backColor; }
+    void setBackColor(std::uint32_t c);
+    bool hasFocus() const;
+    void setFocus();
+    void refresh() { notify("Refresh"); }
+
+    bool get(const std::string& prop, std::string& out) const override;
+    bool set(const std::string& prop, const std::string& value) override;
+
+private:
+    std::string m_text;
+    int m_selStart = 0;
+    int m_selLength = 0;
+    std::uint32_t m_foreColor = kBlackRgb;
+    std::uint32_t m_backColor = kWhiteRgb;
+    static constexpr std::uint32_t kBlackRgb = 0;
+    static constexpr std::uint32_t kWhiteRgb = 0xFFFFFF;
+};
+
+class Label : public Control {
+public:
+    Label(Window& owner, std::string name, std::string caption = {});
+    const std::string& caption() const { return m_caption; }
+    void setCaption(const std::string& c);
+    bool get(const std::string& prop, std::string& out) const override;
+    bool set(const std::string& prop, const std::string& value) override;
+
+private:
+    std::string m_caption;
+};
+
+class Button : public Control {
+public:
+    Button(Window& owner, std::string name, std::string caption = {}, std::string picture = {});
+    const std::string& caption() const { return m_caption; }
+    void setCaption(const std::string& c);
+    // Name of a standard icon for picture buttons ("back", "find", "up", ...).
+    std::string Picture;
+    std::uint32_t backColor() const { return m_backColor; }
+    void setBackColor(std::uint32_t c);
+    bool get(const std::string& prop, std::string& out) const override;
+    bool set(const std::string& prop, const std::string& value) override;
+
+private:
+    std::string m_caption;
+    std::uint32_t m_backColor = 0xD4D0C8;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(Window& owner, std::string name, std::string caption = {});
+    const std::string& caption() const { return m_caption; }
+    int value() const { return m_value; }
+    void setValue(int v);
+    bool get(const std::string& prop, std::string& out) const override;
+    bool set(const std::string& prop, const std::string& value) override;
+
+private:
+    std::string m_caption;
+    int m_value = 0;
+};
+
+// A menu or menu item of the main window; parent names the menu it sits in
+// (empty for a top-level menu).
+class Menu : public Control {
+public:
+    Menu(Window& owner, std::string name, std::string caption, std::string parent);
+    const std::string& caption() const { return m_caption; }
+    const std::string& parent() const { return m_parent; }
+    bool get(const std::string& prop, std::string& out) const override;
+
+private:
+    std::string m_caption;
+    std::string m_parent;
+};
+
+// A decorative picture panel.
+class Picture : public Control {
+public:
+    Picture(Window& owner, std::string name);
+};
+
+}  // namespace ui

@@ -1,0 +1,101 @@
+// A window of the screen model: geometry in twips, caption, visibility, its
+// controls by name, and the window events. Subclasses hold their controls as
+// members and override the event methods.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/controls.h"
+
+namespace ui {
+
+class Screen;
+
+class Window {
+public:
+    Window(Screen& screen, std::string name, std::string caption = {});
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window() = default;
+
+    const std::string& name() const { return m_name; }
+    Screen& screen() const { return m_screen; }
+
+    const std::string& caption() const { return m_caption; }
+    void setCaption(const std::string& c);
+    int Left = 0, Top = 0, Width = 3000, Height = 3000;
+    void setLeft(int v);
+    void setTop(int v);
+    void setWidth(int v);
+    void setHeight(int v);
+    void setGeometry(int left, int top, int width, int height);
+    bool visible() const { return m_visible; }
+    bool loaded() const { return m_loaded; }
+    int windowState() const { return m_windowState; }
+    void setWindowState(int s);
+    // The main window of the program, which contains every other window.
+    bool isMain() const { return m_isMain; }
+    // True for windows that never become the active window (the help box).
+    bool neverActive() const { return m_neverActive; }
+
+    // Runs Load once if the window is not loaded yet.
+    void load();
+    // Loads if needed, makes the window visible, raises it and activates it.
+    void show();
+    void hide();
+    void bringToFront();
+    // Visible and above every other visible window that overlaps it.
+    bool front() const;
+
+    const std::vector<Control*>& controls() const { return m_controls; }
+    // A control by name; control arrays are named "Cell(7)". Null if unknown.
+    Control* control(const std::string& name) const;
+    Control* focusedControl() const { return m_focus; }
+
+    bool get(const std::string& prop, std::string& out) const;
+    bool set(const std::string& prop, const std::string& value);
+
+    // Events; the default handlers do nothing.
+    virtual void onLoad() {}
+    virtual void onActivate() {}
+    virtual void onDeactivate() {}
+    virtual void onResize() {}
+    // Set cancel to true to keep the window (main window closing).
+    virtual void onQueryUnload(bool& cancel) { (void)cancel; }
+    virtual void onClick() {}
+    // Set code to 0 to swallow the key.
+    virtual void onKeyDown(int& code) { (void)code; }
+
+    void raiseClick();
+    void raiseKeyDown(int code);
+
+    // Internal: controls register themselves and report changes here.
+    void addControl(Control& c);
+    void controlChanged(Control& c, const std::string& prop);
+    void setFocus(Control* c);
+    int nextZ() { return ++m_lastZ; }
+
+protected:
+    void setMain() { m_isMain = true; }
+    void setNeverActive() { m_neverActive = true; }
+    void notify(const std::string& prop);
+
+private:
+    friend class Screen;
+    Screen& m_screen;
+    std::string m_name;
+    std::string m_caption;
+    bool m_visible = false;
+    bool m_loaded = false;
+    bool m_isMain = false;
+    bool m_neverActive = false;
+    int m_windowState = 0;
+    std::vector<Control*> m_controls;
+    std::map<std::string, Control*> m_byName;
+    Control* m_focus = nullptr;
+    int m_lastZ = 0;
+};
+
+}  // namespace ui

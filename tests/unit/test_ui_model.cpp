@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ui/screen.h"
+#include "ui/window.h"
+
+namespace {
+
+struct NoDialogs : ui::Dialogs {
+    ui::Answer message(const std::string&, ui::Buttons, ui::Icon) override { return ui::Answer::OK; }
+};
+
+// A window that records its activation events in a shared log.
+struct Logged : ui::Window {
+    Logged(ui::Screen& s, const std::string& n, std::vector<std::string>& log) : ui::Window(s, n), m_log(log) {}
+    void onActivate() override { m_log.push_back("activate " + name()); }
+    void onDeactivate() override { m_log.push_back("deactivate " + name()); }
+    std::vector<std::string>& m_log;
+};
+
+}  // namespace
+
+TEST(Screen, ShowingAWindowDeactivatesThePreviousOneFirst) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    std::vector<std::string> log;
+    Logged a(screen, "a", log), b(screen, "b", log);
+    a.show();
+    b.show();
+    EXPECT_EQ(log, (std::vector<std::string>{"activate a", "deactivate a", "activate b"}));
+    EXPECT_EQ(screen.active(), &b);
+}
+
+TEST(Screen, HidingTheActiveWindowActivatesTheFrontMostVisibleOne) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    std::vector<std::string> log;
+    Logged a(screen, "a", log), b(screen, "b", log), c(screen, "c", log);
+    a.show();
+    b.show();
+    c.show();
+    b.hide();  // not active: nothing changes
+    EXPECT_EQ(screen.active(), &c);
+    c.hide();
+    EXPECT_EQ(screen.active(), &a);  // b is hidden, so a is next
+}
+
+TEST(Screen, FrontMeansAboveEveryOverlappingVisibleWindow) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    std::vector<std::string> log;
+    Logged left(screen, "left", log), right(screen, "right", log), over(screen, "over", log);
+    left.setGeometry(0, 0, 100, 100);
+    right.setGeometry(200, 0, 100, 100);
+    over.setGeometry(50, 0, 100, 100);
+    left.show();
+    right.show();
+    EXPECT_TRUE(left.front());  // right does not overlap it
+    over.show();
+    EXPECT_FALSE(left.front());
+    EXPECT_TRUE(over.front());
+    over.hide();
+    EXPECT_TRUE(left.front());
+}
+
+TEST(ListBox, SortedListIgnoresLetterCase) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    ui::Window w(screen, "w");
+    ui::ListBox list(w, "lst");
+    list.Sorted = true;
+    for (const char* item : {"b", "A", "c", "B"}) list.addItem(item);
+    EXPECT_EQ(list.items(), (std::vector<std::string>{"A", "b", "B", "c"}));
+    EXPECT_EQ(list.list(9), "");
+}
+
+TEST(Properties, ReadAndWrittenByNameAsText) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    ui::Window w(screen, "w");
+    ui::Button b(w, "btn");
+    std::string out;
+    EXPECT_TRUE(b.set("BackColor", "#C0C0C0"));
+    EXPECT_TRUE(b.get("BackColor", out));
+    EXPECT_EQ(out, "#C0C0C0");
+    EXPECT_FALSE(b.set("BackColor", "grey"));
+    EXPECT_TRUE(w.get("Loaded", out));
+    EXPECT_EQ(out, "False");
+    EXPECT_FALSE(w.get("NoSuchProperty", out));
+}
