@@ -9,6 +9,7 @@
 #include "catalogue/list_syntax.h"
 #include "shell/frm_main.h"
 #include "shell/frm_text0.h"
+#include "shell/help_texts.h"
 
 namespace catalogue {
 
@@ -109,8 +110,7 @@ bool aboutText(app::Program& p, const std::string& key, std::string& text) {
     app::State& s = p.s;
     text.clear();
     if (key == "HORVEL") {
-        text = std::string("hOrvel Version 6.1") + kCrLf + "The Tessary developers" + kCrLf +
-               "Anywhere, Earth" + kCrLf + "https://tessary.example.org" + kCrLf;
+        text = shell::aboutTessaryText();
         return true;
     }
     if (key == "BIBLIO") {

@@ -30,6 +30,11 @@ const char* kSearches =
 
 }  // namespace
 
+std::string aboutTessaryText() {
+    return std::string("hOrvel Version 6.1") + kCrLf + "The Tessary developers" + kCrLf + "Anywhere, Earth" +
+           kCrLf + "https://tessary.example.org" + kCrLf;
+}
+
 std::string helpText(const app::Program& p, const std::string& item, bool& ok) {
     ok = true;
     const app::State& s = p.s;
@@ -65,9 +70,7 @@ std::string helpText(const app::Program& p, const std::string& item, bool& ok) {
     if (item == "mnuPocketPC")
         return "This PC Application is also available for Handheld devices such as PocketPCs and Palm "
                "PDAs (named - hOrvel).";
-    if (item == "mnuTessary")
-        return std::string("hOrvel Version 6.1") + kCrLf + "The Tessary developers" + kCrLf +
-               "Anywhere, Earth" + kCrLf + "https://tessary.example.org" + kCrLf;
+    if (item == "mnuTessary") return aboutTessaryText();
     ok = false;
     return {};
 }

@@ -14,6 +14,9 @@ namespace shell {
 // be read, ok is set to false.
 std::string helpText(const app::Program& p, const std::string& item, bool& ok);
 
+// The about text: version, maker, town and web address, one per line.
+std::string aboutTessaryText();
+
 // Puts text and the filler into frmtext0, shows it and hides the other
 // windows of the right-hand pane.
 void showHelpText(app::Program& p, const std::string& text);

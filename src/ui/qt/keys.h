@@ -1,0 +1,11 @@
+// Qt key codes translated to the virtual key codes the program's KeyDown
+// handlers expect (Enter 13, Escape 27, arrows 37..40, letters upper case).
+#pragma once
+
+namespace ui::qt {
+
+// The virtual key code of a Qt key (Qt::Key value), or 0 when the program
+// has no use for the key.
+int windowsKeyCode(int qtKey);
+
+}  // namespace ui::qt

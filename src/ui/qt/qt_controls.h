@@ -1,0 +1,49 @@
+// One binding per control of a child window: creates the widget, applies the
+// model's properties to it and forwards what the user does with it (clicks,
+// mouse buttons, edits, caret moves, keys) to the control.
+#pragma once
+
+#include <string>
+
+#include <QObject>
+
+class QWidget;
+
+namespace ui {
+class Control;
+}
+
+namespace ui::qt {
+
+class QtView;
+
+class ControlBinding : public QObject {
+public:
+    ControlBinding(QtView& view, ui::Control& control, QWidget* widget);
+
+    QWidget* widget() const { return m_widget; }
+    ui::Control& control() const { return m_control; }
+    // Applies model property prop to the widget; an empty prop applies all.
+    void update(const std::string& prop);
+
+protected:
+    // The properties of this kind of control; empty prop means all of them.
+    virtual void updateOwn(const std::string& prop) = 0;
+    // Events of the widget (or of its viewport) for this kind of control;
+    // true swallows the event.
+    virtual bool filterOwn(QObject* watched, QEvent* e);
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+    QtView& m_view;
+    ui::Control& m_control;
+    QWidget* m_widget;
+    // Set while this binding pushes a user change into the model, so that
+    // the model's notification does not travel back into the widget.
+    bool m_pushing = false;
+};
+
+// Creates the widget for control as a child of parent, with its binding
+// (owned by the widget). Null for kinds that have no widget (menus).
+ControlBinding* createBinding(QtView& view, ui::Control& control, QWidget* parent, bool neverActive);
+
+}  // namespace ui::qt
