@@ -12,6 +12,7 @@ packages=(
     libgtest-dev
     googletest
     libgmock-dev
+    clang-format
     xvfb
     xauth
     imagemagick

@@ -1,0 +1,27 @@
+// The page loader: turns a book file and a page request into the text of one
+// page, through the book's index line of byte offsets (one seek per page).
+#pragma once
+
+#include <string>
+
+namespace app {
+class Program;
+}
+
+namespace reader {
+
+// Loads a page of file ("" = the current book, BookFile). page is "" (the
+// first page), "First", "Last", "Next", "Prev", a page number P or a key P:Q.
+// Leaves the page in PageText, ParaList, VerseList and ParaCount. Returns
+// false, with a message and every shared variable unchanged, when the page is
+// not in the index ("Page Not Found"), when Prev has no lower page ("Beginning
+// of Book") or when the book cannot be read.
+bool showPage(app::Program& p, const std::string& file, const std::string& page);
+
+// Sets BookTitle and TitleKnown from BookFile's stem and the abbreviation table.
+void getBookTitle(app::Program& p);
+
+// The stem of a file name: up to its first ".", in lower case ("" without ".").
+std::string bookStem(const std::string& file);
+
+}  // namespace reader

@@ -1,0 +1,249 @@
+#include "ui/qt/qt_view.h"
+
+#include <algorithm>
+#include <vector>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "ui/controls.h"
+#include "ui/qt/cp1252.h"
+#include "ui/qt/frames.h"
+#include "ui/qt/keys.h"
+#include "ui/qt/qt_controls.h"
+#include "ui/screen.h"
+#include "ui/window.h"
+
+namespace ui::qt {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+int px(int twips) { return twips / kTwipsPerPixel; }
+
+// The hidden window of work lists never appears on screen.
+bool neverShown(const ui::Window& w) { return w.name() == "frmArrays"; }
+
+}  // namespace
+
+// Marks the view as changing widgets itself: Qt signals caused meanwhile
+// (activation, moves, resizes) are not user events.
+struct QtView::Applying {
+    explicit Applying(QtView& v) : view(v) { ++view.m_applying; }
+    ~Applying() { --view.m_applying; }
+    Applying(const Applying&) = delete;
+    Applying& operator=(const Applying&) = delete;
+    QtView& view;
+};
+
+QtView::QtView(ui::Screen& screen, std::function<bool()> ended) : m_screen(screen), m_ended(std::move(ended)) {
+    m_main = new MainFrame;
+    m_mdi = new QMdiArea(m_main);
+    m_mdi->setBackground(QBrush(QColor(128, 128, 128)));
+    m_main->setCentralWidget(m_mdi);
+    m_main->resized = [this] { onMainResized(); };
+    m_main->closing = [this] { return onMainClose(); };
+    QObject::connect(m_mdi, &QMdiArea::subWindowActivated, m_main,
+                     [this](QMdiSubWindow* s) { onSubWindowActivated(s); });
+    m_screen.setView(this);
+    for (ui::Window* w : m_screen.windows()) {
+        if (!w->loaded()) continue;
+        if (w->isMain()) mainChanged(*w, nullptr, {});
+        else ensureWindow(*w);
+    }
+    sync();
+}
+
+QtView::~QtView() {
+    m_screen.setView(nullptr);
+    m_finished = true;
+    for (auto& [w, b] : m_windows) b.frame->allowClose();
+    delete m_main;
+}
+
+QMainWindow* QtView::mainWindow() const { return m_main; }
+
+QMdiSubWindow* QtView::subWindow(const ui::Window& window) const {
+    auto it = m_windows.find(&window);
+    return it == m_windows.end() ? nullptr : it->second.frame;
+}
+
+QWidget* QtView::widget(const ui::Control& control) const {
+    auto it = m_controls.find(&control);
+    return it == m_controls.end() ? nullptr : it->second->widget();
+}
+
+QAction* QtView::action(const ui::Control& menu) const {
+    auto it = m_actions.find(&menu);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void QtView::changed(ui::Window& window, ui::Control* control, const std::string& property) {
+    if (window.isMain()) {
+        mainChanged(window, control, property);
+        return;
+    }
+    if (neverShown(window)) return;
+    WindowBinding* b = ensureWindow(window);
+    if (!b) return;
+    Applying guard(*this);
+    if (control) {
+        auto it = m_controls.find(control);
+        ControlBinding* cb = it == m_controls.end() ? bindControl(*b, *control) : it->second;
+        if (!cb) return;
+        cb->update(property);
+        if (property == "ZOrder") restackControls(window);
+        return;
+    }
+    applyWindow(window, *b, property);
+}
+
+QtView::WindowBinding* QtView::ensureWindow(ui::Window& w) {
+    auto it = m_windows.find(&w);
+    if (it != m_windows.end()) return &it->second;
+    if (!w.loaded()) return nullptr;
+    Applying guard(*this);
+    WindowBinding& b = m_windows[&w];
+    b.frame = new ChildFrame(w.neverActive());
+    b.surface = new WindowSurface(w.neverActive());
+    b.frame->setWidget(b.surface);
+    m_mdi->addSubWindow(b.frame, b.frame->windowFlags());
+    b.frame->hide();
+    ui::Window* model = &w;
+    b.surface->clicked = [this, model] {
+        if (blocked()) return;
+        model->raiseClick();
+        afterEvent();
+    };
+    b.surface->keyPressed = [this, model](const QKeyEvent& e) { keyPressed(*model, e); };
+    b.frame->moved = [this, model] { onFrameMoved(*model); };
+    bindMissingControls(w, b);
+    applyWindow(w, b, {});
+    return &b;
+}
+
+void QtView::bindMissingControls(ui::Window& w, WindowBinding& b) {
+    bool added = false;
+    for (ui::Control* c : w.controls()) {
+        if (m_controls.count(c) || c->kind() == ui::ControlKind::Menu) continue;
+        bindControl(b, *c);
+        added = true;
+    }
+    if (added) restackControls(w);
+}
+
+ControlBinding* QtView::bindControl(WindowBinding& b, ui::Control& c) {
+    ControlBinding* cb = createBinding(*this, c, b.surface, c.window().neverActive());
+    if (cb) m_controls[&c] = cb;
+    return cb;
+}
+
+void QtView::applyWindow(ui::Window& w, WindowBinding& b, const std::string& prop) {
+    auto is = [&prop](const char* name) { return prop.empty() || prop == name; };
+    if (is("Caption")) b.frame->setWindowTitle(decode(w.caption()));
+    if (is("Width") || is("Height") || is("Geometry")) b.frame->setFixedSize(px(w.Width), px(w.Height));
+    if (is("Left") || is("Top") || is("Geometry")) b.frame->move(px(w.Left), px(w.Top));
+    if (is("Loaded")) bindMissingControls(w, b);
+    if (is("Visible")) {
+        if (w.visible() && !m_main->isVisible()) showMain();
+        b.frame->setVisible(w.visible());
+    }
+    if (prop == "ZOrder") restackWindows();
+    scheduleSync();
+}
+
+void QtView::restackControls(ui::Window& w) {
+    std::vector<ui::Control*> order;
+    for (ui::Control* c : w.controls())
+        if (m_controls.count(c)) order.push_back(c);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const ui::Control* a, const ui::Control* b) { return a->zOrder() < b->zOrder(); });
+    for (ui::Control* c : order) m_controls[c]->widget()->raise();
+}
+
+void QtView::restackWindows() {
+    for (ui::Window* w : m_screen.stacking()) {
+        auto it = m_windows.find(w);
+        if (it != m_windows.end() && w->visible()) it->second.frame->raise();
+    }
+}
+
+void QtView::scheduleSync() {
+    if (m_syncPending || m_finished) return;
+    m_syncPending = true;
+    QTimer::singleShot(0, m_main, [this] {
+        m_syncPending = false;
+        sync();
+    });
+}
+
+void QtView::sync() {
+    if (m_finished) return;
+    Applying guard(*this);
+    for (auto& [w, b] : m_windows) bindMissingControls(*const_cast<ui::Window*>(w), b);
+    ui::Window* active = m_screen.active();
+    auto it = active ? m_windows.find(active) : m_windows.end();
+    if (it != m_windows.end() && active->visible() && m_mdi->activeSubWindow() != it->second.frame)
+        m_mdi->setActiveSubWindow(it->second.frame);
+    restackWindows();
+    if (it != m_windows.end() && it->second.pendingFocus) {
+        QWidget* target = widget(*it->second.pendingFocus);
+        it->second.pendingFocus = nullptr;
+        if (target && target->isVisible()) target->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void QtView::afterEvent() {
+    if (m_finished) return;
+    if (m_ended && m_ended()) {
+        m_finished = true;
+        QCoreApplication::quit();
+        return;
+    }
+    sync();
+}
+
+void QtView::keyPressed(ui::Window& window, const QKeyEvent& event) {
+    if (blocked()) return;
+    int code = windowsKeyCode(event.key());
+    if (code == 0) return;
+    window.raiseKeyDown(code);
+    afterEvent();
+}
+
+void QtView::requestFocus(ui::Control& control) {
+    auto it = m_windows.find(&control.window());
+    if (it == m_windows.end()) return;
+    it->second.pendingFocus = &control;
+    scheduleSync();
+}
+
+void QtView::onSubWindowActivated(QMdiSubWindow* s) {
+    if (!s || applying() || blocked()) return;
+    for (auto& [w, b] : m_windows) {
+        if (b.frame != s) continue;
+        auto* model = const_cast<ui::Window*>(w);
+        // A real click raises the window and makes it the active one; the
+        // help box only comes to the front.
+        if (m_screen.active() != model || m_screen.stacking().empty() || m_screen.stacking().back() != model)
+            model->bringToFront();
+        afterEvent();
+        scheduleSync();
+        return;
+    }
+}
+
+void QtView::onFrameMoved(ui::Window& w) {
+    if (applying() || blocked()) return;
+    auto it = m_windows.find(&w);
+    if (it == m_windows.end()) return;
+    QPoint pos = it->second.frame->pos();
+    if (px(w.Left) == pos.x() && px(w.Top) == pos.y()) return;
+    w.setGeometry(pos.x() * kTwipsPerPixel, pos.y() * kTwipsPerPixel, w.Width, w.Height);
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,369 @@
+// The Qt binding against real widgets on the offscreen platform: user events
+// must reach the screen model with the model's own positions and codes, and
+// model changes must show in the widgets. The windows here are small test
+// windows, independent of the program's own.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/controls.h"
+#include "ui/qt/cp1252.h"
+#include "ui/qt/keys.h"
+#include "ui/qt/qt_view.h"
+#include "ui/screen.h"
+#include "ui/window.h"
+
+namespace {
+
+// Never blocks: records the box and answers OK, or No to a question.
+class TestDialogs : public ui::Dialogs {
+public:
+    std::vector<std::string> shown;
+    ui::Answer message(const std::string& text, ui::Buttons buttons, ui::Icon) override {
+        shown.push_back(text);
+        return buttons == ui::Buttons::OK ? ui::Answer::OK : ui::Answer::No;
+    }
+};
+
+class HelpWindow : public ui::Window {
+public:
+    explicit HelpWindow(ui::Screen& s) : Window(s, "frmMsg", "Help"), lblHelp(*this, "lblHelp") {
+        setNeverActive();
+    }
+    void onLoad() override {
+        setGeometry(6000, 300, 3000, 1500);
+        lblHelp.setGeometry(4, 4, 180, 60);
+        lblHelp.setCaption("Right-click a button for help.");
+    }
+    ui::Label lblHelp;
+};
+
+class TestWindow : public ui::Window {
+public:
+    TestWindow(ui::Screen& s, const std::string& name, int left, HelpWindow* help = nullptr)
+        : Window(s, name, name), lstItems(*this, "lstItems"), txtText(*this, "txtText", true),
+          txtInput(*this, "txtInput", false), btnHelp(*this, "btnHelp", "&Help"), m_left(left), m_help(help) {
+        lstItems.onClick = [this] { listClicks.push_back(lstItems.listIndex()); };
+        txtText.onClick = [this] { textClicks.push_back(txtText.selStart()); };
+        btnHelp.onMouseDown = [this](int b) {
+            downs.push_back(b);
+            if (b == 2 && m_help) m_help->show();
+        };
+        btnHelp.onMouseUp = [this](int b) { ups.push_back(b); };
+        btnHelp.onClick = [this] { ++buttonClicks; };
+    }
+    void onLoad() override {
+        setGeometry(m_left, 0, 6000, 5000);
+        lstItems.setGeometry(8, 8, 150, 120);
+        for (const char* item : {"Genesis", "Exodus", "Leviticus", "Numbers"}) lstItems.addItem(item);
+        txtText.setGeometry(170, 8, 200, 150);
+        txtText.setText("one\r\ntwo\r\nthree");
+        txtInput.setGeometry(8, 170, 150, 24);
+        btnHelp.setGeometry(170, 170, 80, 28);
+    }
+    void onActivate() override { ++activations; }
+    void onKeyDown(int& code) override { keys.push_back(code); }
+    void onClick() override { ++backgroundClicks; }
+
+    ui::ListBox lstItems;
+    ui::TextBox txtText;
+    ui::TextBox txtInput;
+    ui::Button btnHelp;
+    std::vector<int> listClicks, textClicks, downs, ups, keys;
+    int buttonClicks = 0, activations = 0, backgroundClicks = 0;
+
+private:
+    int m_left;
+    HelpWindow* m_help;
+};
+
+class MainWindow : public ui::Window {
+public:
+    explicit MainWindow(ui::Screen& s)
+        : Window(s, "frmMain", "Tessary"), mnuFile(*this, "mnuFile", "&File", ""),
+          mnuQuit(*this, "mnuQuit", "&Quit", "mnuFile") {
+        setMain();
+        mnuQuit.onClick = [this] { ++quitClicks; };
+    }
+    void onQueryUnload(bool& cancel) override {
+        ++queries;
+        cancel = keepOpen;
+    }
+    ui::Menu mnuFile;
+    ui::Menu mnuQuit;
+    int quitClicks = 0, queries = 0;
+    bool keepOpen = true;
+};
+
+// The model and its view; the view goes first on teardown.
+struct Fixture {
+    TestDialogs dialogs;
+    ui::Screen screen{dialogs};
+    MainWindow frmMain{screen};
+    HelpWindow frmMsg{screen};
+    TestWindow frmA{screen, "frmA", 0, &frmMsg};
+    TestWindow frmB{screen, "frmB", 3000};
+    bool ended = false;
+    std::unique_ptr<ui::qt::QtView> view;
+
+    Fixture() {
+        view = std::make_unique<ui::qt::QtView>(screen, [this] { return ended; });
+        frmMain.load();
+        view->mainWindow()->resize(900, 600);
+        frmA.show();
+        view->sync();
+    }
+    template <class W>
+    W* widget(const ui::Control& c) const {
+        return qobject_cast<W*>(view->widget(c));
+    }
+};
+
+}  // namespace
+
+class TestQtBinding : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cp1252RoundTrip();
+    void caretMapping();
+    void keyCodes();
+    void listClickReachesModel();
+    void textClickCountsCrLfAsTwo();
+    void modelSelectionShowsInWidget();
+    void rightPressOnButtonShowsHelp();
+    void leftClickOnButton();
+    void typingGoesIntoModel();
+    void enterInLineEditIsOneKeyDown();
+    void userActivationReachesModel();
+    void menuItemClicks();
+    void closeCanBeCancelled();
+    void noEventsAfterEnd();
+};
+
+void TestQtBinding::cp1252RoundTrip() {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+    QString decoded = ui::qt::decode(all);
+    QCOMPARE(decoded.size(), 256);
+    QCOMPARE(ui::qt::encode(decoded), all);
+    // The 0x80..0x9F block is not Latin-1.
+    QCOMPARE(decoded.at(0x80), QChar(0x20AC));
+    QCOMPARE(decoded.at(0x92), QChar(0x2019));
+    QCOMPARE(decoded.at(0x9F), QChar(0x0178));
+    QCOMPARE(decoded.at(0xE9), QChar(0x00E9));
+    QCOMPARE(ui::qt::encode(QString(QChar(0x2014))), std::string("\x97"));
+    // Outside the code page.
+    QCOMPARE(ui::qt::encode(QString(QChar(0x4E2D))), std::string("?"));
+}
+
+void TestQtBinding::caretMapping() {
+    const std::string model = "ab\r\ncd\r\n\r\ne\nf";
+    QCOMPARE(ui::qt::toWidgetText(model), QStringLiteral("ab\ncd\n\ne\nf"));
+    QCOMPARE(ui::qt::fromWidgetText(QStringLiteral("x\ny")), std::string("x\r\ny"));
+    QCOMPARE(ui::qt::toWidgetText("a\rb"), QStringLiteral("a\nb"));
+    // 'd' is model position 5, widget position 4.
+    QCOMPARE(ui::qt::modelToWidgetPos(model, 5), 4);
+    QCOMPARE(ui::qt::widgetToModelPos(model, 4), 5);
+    // After the blank line: 'e' at model 10, widget 7; the lone LF counts one.
+    QCOMPARE(ui::qt::modelToWidgetPos(model, 10), 7);
+    QCOMPARE(ui::qt::widgetToModelPos(model, 7), 10);
+    QCOMPARE(ui::qt::widgetToModelPos(model, 9), 12);
+    // Between CR and LF: after the line break.
+    QCOMPARE(ui::qt::modelToWidgetPos(model, 3), 3);
+    // Clamped at both ends.
+    QCOMPARE(ui::qt::modelToWidgetPos(model, -4), 0);
+    QCOMPARE(ui::qt::modelToWidgetPos(model, 99), 10);
+    QCOMPARE(ui::qt::widgetToModelPos(model, 99), static_cast<int>(model.size()));
+    // Every widget position survives the round trip.
+    for (int w = 0; w <= 10; ++w)
+        QCOMPARE(ui::qt::modelToWidgetPos(model, ui::qt::widgetToModelPos(model, w)), w);
+    QCOMPARE(ui::qt::withoutMnemonics(QStringLiteral("&Find && replace")), QStringLiteral("Find & replace"));
+}
+
+void TestQtBinding::keyCodes() {
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Return), 13);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Enter), 13);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Escape), 27);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_PageUp), 33);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_PageDown), 34);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_End), 35);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Home), 36);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Left), 37);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Down), 40);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_A), 65);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Z), 90);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_7), 55);
+    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Shift), 0);
+}
+
+void TestQtBinding::listClickReachesModel() {
+    Fixture f;
+    auto* list = f.widget<QListWidget>(f.frmA.lstItems);
+    QVERIFY(list);
+    QCOMPARE(list->count(), 4);
+    QPoint at = list->visualItemRect(list->item(2)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(f.frmA.lstItems.listIndex(), 2);
+    // Click saw ListIndex already set.
+    QCOMPARE(f.frmA.listClicks, std::vector<int>{2});
+    // A model change comes back into the widget.
+    f.frmA.lstItems.setListIndex(0);
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(f.frmA.listClicks.size(), size_t(1));
+}
+
+void TestQtBinding::textClickCountsCrLfAsTwo() {
+    Fixture f;
+    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
+    QVERIFY(edit);
+    QCOMPARE(edit->toPlainText(), QStringLiteral("one\ntwo\nthree"));
+    // Widget position 10 is between "th" and "ree" on the third line.
+    QTextCursor c(edit->document());
+    c.setPosition(10);
+    QRect r = edit->cursorRect(c);
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(r.left(), r.center().y()));
+    QCOMPARE(edit->textCursor().position(), 10);
+    QCOMPARE(f.frmA.textClicks, std::vector<int>{12});
+    QCOMPARE(f.frmA.txtText.text().substr(12), std::string("ree"));
+}
+
+void TestQtBinding::modelSelectionShowsInWidget() {
+    Fixture f;
+    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
+    f.frmA.txtText.setSelStart(10);
+    f.frmA.txtText.setSelLength(5);
+    QCOMPARE(edit->textCursor().selectionStart(), 8);
+    QCOMPARE(edit->textCursor().selectedText(), QStringLiteral("three"));
+    // Setting the selection from the model is no user event.
+    QVERIFY(f.frmA.textClicks.empty());
+    QCOMPARE(f.frmA.txtText.selStart(), 10);
+    QCOMPARE(f.frmA.txtText.selLength(), 5);
+}
+
+void TestQtBinding::rightPressOnButtonShowsHelp() {
+    Fixture f;
+    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
+    QVERIFY(button);
+    QVERIFY(!f.view->subWindow(f.frmMsg));
+    QTest::mousePress(button, Qt::RightButton, {}, button->rect().center());
+    QCOMPARE(f.frmA.downs, std::vector<int>{2});
+    QMdiSubWindow* help = f.view->subWindow(f.frmMsg);
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QTest::mouseRelease(button, Qt::RightButton, {}, button->rect().center());
+    QCOMPARE(f.frmA.ups, std::vector<int>{2});
+    QCOMPARE(f.frmA.buttonClicks, 0);
+    QApplication::processEvents();
+    // The help box takes no activation, in the model or in the MDI area.
+    QCOMPARE(f.screen.active(), &f.frmA);
+    QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmA));
+}
+
+void TestQtBinding::leftClickOnButton() {
+    Fixture f;
+    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
+    QCOMPARE(button->text(), QStringLiteral("&Help"));
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QCOMPARE(f.frmA.downs, std::vector<int>{1});
+    QCOMPARE(f.frmA.ups, std::vector<int>{1});
+    QCOMPARE(f.frmA.buttonClicks, 1);
+}
+
+void TestQtBinding::typingGoesIntoModel() {
+    Fixture f;
+    auto* line = f.widget<QLineEdit>(f.frmA.txtInput);
+    QVERIFY(line);
+    QVERIFY(!line->isReadOnly());
+    line->setFocus();
+    QTest::keyClicks(line, QStringLiteral("ab"));
+    // A character QTest::keyClicks cannot type: the euro sign, byte 0x80.
+    QKeyEvent euro(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x20AC)));
+    QApplication::sendEvent(line, &euro);
+    QCOMPARE(f.frmA.txtInput.text(), std::string("ab\x80"));
+    QCOMPARE(f.frmA.txtInput.selStart(), 3);
+    // The model replacing the text shows, decoded, without echoing back.
+    f.frmA.txtInput.setText("caf\xE9");
+    QCOMPARE(line->text(), QStringLiteral("caf\u00E9"));
+    QCOMPARE(f.frmA.txtInput.text(), std::string("caf\xE9"));
+}
+
+void TestQtBinding::enterInLineEditIsOneKeyDown() {
+    Fixture f;
+    auto* line = f.widget<QLineEdit>(f.frmA.txtInput);
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_Return);
+    QTest::keyClick(line, Qt::Key_X);
+    // QLineEdit leaves Return to its parent; it must not arrive twice.
+    QCOMPARE(f.frmA.keys, (std::vector<int>{13, 88}));
+}
+
+void TestQtBinding::userActivationReachesModel() {
+    Fixture f;
+    f.frmB.show();
+    f.view->sync();
+    QCOMPARE(f.screen.active(), &f.frmB);
+    QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmB));
+    int before = f.frmA.activations;
+    // What a click on frmA's title bar does.
+    f.view->mdiArea()->setActiveSubWindow(f.view->subWindow(f.frmA));
+    QCOMPARE(f.screen.active(), &f.frmA);
+    QCOMPARE(f.frmA.activations, before + 1);
+    QCOMPARE(f.screen.stacking().back(), &f.frmA);
+    // The model raising a window brings Qt along.
+    f.frmB.bringToFront();
+    f.view->sync();
+    QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmB));
+    QCOMPARE(f.frmA.activations, before + 1);
+}
+
+void TestQtBinding::menuItemClicks() {
+    Fixture f;
+    QAction* quit = f.view->action(f.frmMain.mnuQuit);
+    QVERIFY(quit);
+    QCOMPARE(quit->text(), QStringLiteral("&Quit"));
+    QCOMPARE(f.view->mainWindow()->menuBar()->actions().size(), 1);
+    QCOMPARE(f.view->mainWindow()->menuBar()->actions().front()->text(), QStringLiteral("&File"));
+    quit->trigger();
+    QCOMPARE(f.frmMain.quitClicks, 1);
+    QCOMPARE(f.view->mainWindow()->windowTitle(), QStringLiteral("Tessary"));
+}
+
+void TestQtBinding::closeCanBeCancelled() {
+    Fixture f;
+    f.view->mainWindow()->show();
+    QVERIFY(!f.view->mainWindow()->close());
+    QCOMPARE(f.frmMain.queries, 1);
+    QVERIFY(f.view->mainWindow()->isVisible());
+    f.frmMain.keepOpen = false;
+    QVERIFY(f.view->mainWindow()->close());
+    QCOMPARE(f.frmMain.queries, 2);
+}
+
+void TestQtBinding::noEventsAfterEnd() {
+    Fixture f;
+    auto* list = f.widget<QListWidget>(f.frmA.lstItems);
+    f.frmA.lstItems.onClick = [&f] { f.ended = true; };
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QVERIFY(f.view->blocked());
+    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QCOMPARE(f.frmA.buttonClicks, 0);
+    QVERIFY(f.frmA.downs.empty());
+}
+
+QTEST_MAIN(TestQtBinding)
+#include "test_qt_binding.moc"
