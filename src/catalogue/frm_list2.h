@@ -12,6 +12,9 @@ public:
 
 protected:
     void goBack() override;
+
+private:
+    void itemClicked();
 };
 
 }  // namespace catalogue

@@ -2,15 +2,14 @@
 
 #include "app/frm_arrays.h"
 #include "app/program.h"
+#include "reader/frm_text1.h"
 
 namespace catalogue {
 
 namespace {
 
 // Records the page of the book being read before the history is written.
-// The reading window does this when it is left; no book is open until it
-// exists, and then it has recorded its page already when it lost the focus.
-void recordCurrentPage(app::Program& p) { (void)p; }
+void recordCurrentPage(app::Program& p) { p.frmText1().DeactivateForm1(); }
 
 }  // namespace
 

@@ -1,6 +1,10 @@
 #include "reader/frm_text1.h"
 
+#include "app/frm_arrays.h"
 #include "app/program.h"
+#include "reader/frm_page.h"
+#include "reader/page_history_lookup.h"
+#include "reader/page_loader.h"
 
 namespace reader {
 
@@ -35,6 +39,42 @@ FrmText1::FrmText1(app::Program& p)
     btnPrev.setToolTipText("Go to Previous Page");
     btnNext.setToolTipText("Go to Next Page");
     btnLast.setToolTipText("Go to Last Page");
+    btnFirst.onClick = [this] { page("First"); };
+    btnLast.onClick = [this] { page("Last"); };
+    btnNext.onClick = [this] {
+        if (m_p.s.NavPage == m_p.s.LastPage) {
+            m_p.message("End of Book");
+            return;
+        }
+        page("Next");
+    };
+    btnPrev.onClick = [this] {
+        app::State& s = m_p.s;
+        if (s.NavPage == s.FirstPage && !s.SearchHit && !s.PageGiven) m_p.message("Beginning of Book");
+        else if (showPage(m_p, "", "Prev")) showText();
+        s.SearchHit = false;
+    };
+}
+
+void FrmText1::page(const std::string& command) {
+    if (showPage(m_p, "", command)) showText();
+    m_p.s.SearchHit = false;
+}
+
+void FrmText1::showText() { Text1.setText(m_p.s.PageText + m_p.s.PadText); }
+
+void FrmText1::onClick() {
+    if (ui::Window* chooser = m_p.window("frmPage"); chooser && chooser->loaded()) chooser->hide();
+}
+
+void FrmText1::onActivate() { m_p.s.NoHistory = false; }
+
+void FrmText1::onDeactivate() { DeactivateForm1(); }
+
+void FrmText1::DeactivateForm1() {
+    const app::State& s = m_p.s;
+    if (s.NoHistory || s.BookFile.empty()) return;
+    recordPage(m_p.frmArrays().lstSavePages, s.BookFile, s.ShownPage);
 }
 
 void FrmText1::onLoad() { setGeometry(4775, -15, 4920, 5660); }

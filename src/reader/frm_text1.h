@@ -25,8 +25,17 @@ public:
     ui::Label lblSubject;
 
     void onLoad() override;
+    void onClick() override;
+    void onActivate() override;
+    void onDeactivate() override;
+
+    // Records the current book's page in the page history.
+    void DeactivateForm1();
+    // Shows PageText followed by the filler.
+    void showText();
 
 private:
+    void page(const std::string& command);
     app::Program& m_p;
 };
 

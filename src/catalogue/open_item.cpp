@@ -1,0 +1,92 @@
+#include "catalogue/open_item.h"
+
+#include "app/frm_arrays.h"
+#include "app/program.h"
+#include "catalogue/dispatch.h"
+#include "catalogue/list_syntax.h"
+#include "reader/frm_text1.h"
+#include "reader/page_history_lookup.h"
+#include "reader/page_loader.h"
+#include "shell/frm_text0.h"
+#include "study/frm_text3.h"
+#include "ui/value.h"
+
+namespace catalogue {
+
+namespace {
+
+void hideIfLoaded(app::Program& p, const char* name) {
+    if (ui::Window* w = p.window(name); w && w->loaded()) w->hide();
+}
+
+void openBook(app::Program& p, const std::string& text, const std::string& key) {
+    app::State& s = p.s;
+    reader::FrmText1& reading = p.frmText1();
+    for (ui::Button* b : {&reading.btnFind, &reading.btnFirst, &reading.btnLast, &reading.btnNext, &reading.btnPrev,
+                          &reading.btnNewPage})
+        b->setEnabled(true);
+    const std::string previousBook = s.BookFile;
+    s.BookFile = key.find('.') != std::string::npos ? key : key + ".TXV";
+    const std::string page = reader::savedPage(p.frmArrays().lstSavePages, s.BookFile);
+    s.CurPara = 1;
+    if (s.BibleMode) {
+        const bool hebrew = s.LangStem == "Heb";
+        reading.lblSubject.setVisible(true);
+        reading.lblSubject.setCaption(hebrew ? "Click on Verse to see Hebrew" : "Click on Verse to see Greek");
+        p.frmText3().btnClear.setToolTipText(hebrew ? "Search for Hebrew Word" : "Search for Greek Word");
+    } else if (s.TitleKnown) {
+        reading.lblSubject.setVisible(true);
+        reading.lblSubject.setCaption("Click on Paragraph to set BkMrk");
+        p.frmText3().btnClear.setToolTipText("Reset to Original contents");
+    }
+    // A book that cannot be read leaves the reader where it was.
+    if (!reader::showPage(p, "", page)) {
+        s.BookFile = previousBook;
+        return;
+    }
+    s.CurPara = 1;
+    s.TitleKnown = true;
+    reading.setCaption(text);
+    reading.showText();
+    reading.show();
+    hideIfLoaded(p, "frmtext0");
+    hideIfLoaded(p, "frmtext2");
+    hideIfLoaded(p, "frmText3");
+    reading.btnNext.setBackColor(ui::kLightGrey);
+    reading.btnPrev.setBackColor(ui::kLightGrey);
+    reading.bringToFront();
+}
+
+void openTextFile(app::Program& p, const std::string& key) {
+    app::State& s = p.s;
+    auto lines = p.data().readLines(s.DataPath + key);
+    if (!lines) {
+        p.message(missingFileMessage(key));
+        return;
+    }
+    s.PageText.clear();
+    for (const std::string& line : *lines) s.PageText += line + "\r\n\r\n";
+    std::string text;
+    for (char c : s.PageText) text += c == '%' ? std::string("\r\n\r\n") : std::string(1, c);
+    s.PageText = text;
+    s.BackTo.clear();
+    p.frmtext0().Text1.setText(s.PageText + s.PadText);
+    p.frmtext0().show();
+}
+
+}  // namespace
+
+void openItem(app::Program& p, const std::string& text, int index) {
+    if (text.find(":-") != std::string::npos) return;
+    app::State& s = p.s;
+    if (index < 0 || index >= static_cast<int>(s.FindAllFiles.size())) return;
+    s.SearchHit = false;
+    s.IndexFile.clear();
+    const std::string key = upper(s.FindAllFiles[static_cast<size_t>(index)]);
+    s.PageText.clear();
+    if (key.empty()) return;
+    if (s.BookKind == "STX" || s.BookKind == "SEL") openBook(p, text, key);
+    else if (s.BookKind == "SXX") openTextFile(p, key);
+}
+
+}  // namespace catalogue
