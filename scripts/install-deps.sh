@@ -16,6 +16,7 @@ packages=(
     xvfb
     xauth
     imagemagick
+    openbox
     fonts-dejavu-core
 )
 

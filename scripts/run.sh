@@ -35,6 +35,10 @@ cleanup() {
         kill "$app_pid" 2>/dev/null || true
         wait "$app_pid" 2>/dev/null || true
     fi
+    if [[ -n "${wm_pid:-}" ]] && kill -0 "$wm_pid" 2>/dev/null; then
+        kill "$wm_pid" 2>/dev/null || true
+        wait "$wm_pid" 2>/dev/null || true
+    fi
     if [[ -n "$xvfb_pid" ]] && kill -0 "$xvfb_pid" 2>/dev/null; then
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
@@ -58,6 +62,14 @@ done
 export DISPLAY=":${display}"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
+
+# A window manager draws the main window's title bar in the screenshot.
+wm_pid=""
+if command -v openbox >/dev/null; then
+    openbox >/dev/null 2>&1 &
+    wm_pid=$!
+    sleep 0.5
+fi
 
 "$bin" &
 app_pid=$!
