@@ -13,9 +13,9 @@ const std::string kBlanks600(600, ' ');
 
 
 // Body lines of pages given as counts of paragraphs, every line indexed.
-std::vector<testing_books::BodyLine> pages(const std::vector<std::pair<int, int>>& spec, bool indexAll = false) {
+std::vector<testing_books::BodyLine> pages(const std::vector<std::pair<int, int>>& layout, bool indexAll = false) {
     std::vector<testing_books::BodyLine> body;
-    for (auto [page, count] : spec)
+    for (auto [page, count] : layout)
         for (int i = 1; i <= count; ++i)
             body.push_back({std::to_string(page) + ":" + std::to_string(i) + ">Para " + std::to_string(page) + "." +
                                 std::to_string(i),
