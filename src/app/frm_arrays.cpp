@@ -3,8 +3,9 @@
 namespace app {
 
 FrmArrays::FrmArrays(ui::Screen& screen)
-    : ui::Window(screen, "frmArrays"), lstSavePages(*this, "lstSavePages"), lstSorted(*this, "lstSorted") {
+    : ui::Window(screen, "frmArrays"), lstSavePages(*this, "lstSavePages"),
+      lstSorted(*this, "lstSorted") {
     lstSorted.Sorted = true;
 }
 
-}  // namespace app
+} // namespace app

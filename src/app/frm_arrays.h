@@ -14,4 +14,4 @@ public:
     ui::ListBox lstSorted;
 };
 
-}  // namespace app
+} // namespace app

@@ -17,14 +17,16 @@ void Main2(Program& p) {
     auto lines = p.data().readLines(s.DataPath + "BIBLIO.TXV");
     if (!lines) {
         p.message("Missing or corrupted BIBLIO.TXV in sub Main2");
-        p.end();  // no window was shown, so the program ends
+        p.end(); // no window was shown, so the program ends
         return;
     }
     int n = -1;
     for (const std::string& line : *lines) {
         catalogue::Split sp = catalogue::splitAt(line, '@');
-        if (!sp.found) continue;
-        if (n + 1 >= static_cast<int>(s.Abbrev.size())) break;  // the table holds 151 entries
+        if (!sp.found)
+            continue;
+        if (n + 1 >= static_cast<int>(s.Abbrev.size()))
+            break; // the table holds 151 entries
         ++n;
         s.Abbrev[static_cast<size_t>(n)] = sp.left + "=" + sp.right;
     }
@@ -34,4 +36,4 @@ void Main2(Program& p) {
     p.frmList0().show();
 }
 
-}  // namespace app
+} // namespace app

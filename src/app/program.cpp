@@ -21,7 +21,7 @@ W& loaded(const std::unique_ptr<W>& w) {
     w->load();
     return *w;
 }
-}  // namespace
+} // namespace
 
 // Every window object exists from the start so that it can be looked up by
 // name; a window is loaded (its Load handler run) on first use.
@@ -34,8 +34,10 @@ Program::Program(ui::Dialogs& dialogs, const std::string& dataFolder)
       m_frmSelectP(std::make_unique<catalogue::FrmSelect>(*this, "frmSelectP")),
       m_frmtext0(std::make_unique<shell::FrmText0>(m_screen)),
       m_frmtext2(std::make_unique<shell::FrmText2>(m_screen)),
-      m_frmMsg(std::make_unique<shell::FrmMsg>(m_screen)), m_frmArrays(std::make_unique<FrmArrays>(m_screen)),
-      m_frmText1(std::make_unique<reader::FrmText1>(*this)), m_frmPage(std::make_unique<reader::FrmPage>(*this)),
+      m_frmMsg(std::make_unique<shell::FrmMsg>(m_screen)),
+      m_frmArrays(std::make_unique<FrmArrays>(m_screen)),
+      m_frmText1(std::make_unique<reader::FrmText1>(*this)),
+      m_frmPage(std::make_unique<reader::FrmPage>(*this)),
       m_frmText3(std::make_unique<study::FrmText3>(*this)),
       m_frmFind6(std::make_unique<search::FrmFind6>(*this)) {}
 
@@ -45,21 +47,51 @@ ui::Answer Program::message(const std::string& text, ui::Buttons buttons, ui::Ic
     return m_screen.message(text, buttons, icon);
 }
 
-ui::Window* Program::window(const std::string& name) const { return m_screen.find(name); }
+ui::Window* Program::window(const std::string& name) const {
+    return m_screen.find(name);
+}
 
-shell::FrmMain& Program::frmMain() { return loaded(m_frmMain); }
-catalogue::FrmList0& Program::frmList0() { return loaded(m_frmList0); }
-catalogue::FrmList1& Program::frmList1() { return loaded(m_frmList1); }
-catalogue::FrmList2& Program::frmList2() { return loaded(m_frmList2); }
-catalogue::FrmSelect& Program::frmSelectA() { return loaded(m_frmSelectA); }
-catalogue::FrmSelect& Program::frmSelectP() { return loaded(m_frmSelectP); }
-shell::FrmText0& Program::frmtext0() { return loaded(m_frmtext0); }
-shell::FrmText2& Program::frmtext2() { return loaded(m_frmtext2); }
-shell::FrmMsg& Program::frmMsg() { return loaded(m_frmMsg); }
-FrmArrays& Program::frmArrays() { return loaded(m_frmArrays); }
-reader::FrmText1& Program::frmText1() { return loaded(m_frmText1); }
-reader::FrmPage& Program::frmPage() { return loaded(m_frmPage); }
-study::FrmText3& Program::frmText3() { return loaded(m_frmText3); }
-search::FrmFind6& Program::frmFind6() { return loaded(m_frmFind6); }
+shell::FrmMain& Program::frmMain() {
+    return loaded(m_frmMain);
+}
+catalogue::FrmList0& Program::frmList0() {
+    return loaded(m_frmList0);
+}
+catalogue::FrmList1& Program::frmList1() {
+    return loaded(m_frmList1);
+}
+catalogue::FrmList2& Program::frmList2() {
+    return loaded(m_frmList2);
+}
+catalogue::FrmSelect& Program::frmSelectA() {
+    return loaded(m_frmSelectA);
+}
+catalogue::FrmSelect& Program::frmSelectP() {
+    return loaded(m_frmSelectP);
+}
+shell::FrmText0& Program::frmtext0() {
+    return loaded(m_frmtext0);
+}
+shell::FrmText2& Program::frmtext2() {
+    return loaded(m_frmtext2);
+}
+shell::FrmMsg& Program::frmMsg() {
+    return loaded(m_frmMsg);
+}
+FrmArrays& Program::frmArrays() {
+    return loaded(m_frmArrays);
+}
+reader::FrmText1& Program::frmText1() {
+    return loaded(m_frmText1);
+}
+reader::FrmPage& Program::frmPage() {
+    return loaded(m_frmPage);
+}
+study::FrmText3& Program::frmText3() {
+    return loaded(m_frmText3);
+}
+search::FrmFind6& Program::frmFind6() {
+    return loaded(m_frmFind6);
+}
 
-}  // namespace app
+} // namespace app

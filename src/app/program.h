@@ -18,17 +18,17 @@ class FrmMain;
 class FrmText0;
 class FrmText2;
 class FrmMsg;
-}  // namespace shell
+} // namespace shell
 namespace catalogue {
 class FrmList0;
 class FrmList1;
 class FrmList2;
 class FrmSelect;
-}  // namespace catalogue
+} // namespace catalogue
 namespace reader {
 class FrmText1;
 class FrmPage;
-}  // namespace reader
+} // namespace reader
 namespace study {
 class FrmText3;
 }
@@ -103,4 +103,4 @@ void entry(Program& p);
 // Start-up: the filler, the abbreviation table, the page history, the start window.
 void Main2(Program& p);
 
-}  // namespace app
+} // namespace app

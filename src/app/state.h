@@ -64,4 +64,4 @@ struct State {
     bool get(const std::string& name, std::string& out) const;
 };
 
-}  // namespace app
+} // namespace app

@@ -21,13 +21,15 @@ constexpr const char* kCrLf = "\r\n";
 // that cannot be read is reported the same way, and nothing else changes.
 std::optional<std::vector<std::string>> readList(app::Program& p, const std::string& name) {
     auto lines = p.data().readLines(p.s.DataPath + name);
-    if (!lines) p.message(missingFileMessage(name));
+    if (!lines)
+        p.message(missingFileMessage(name));
     return lines;
 }
 
 void showAdvice(app::Program& p) {
     auto lines = readList(p, "ADVICE.SNV");
-    if (!lines) return;
+    if (!lines)
+        return;
     app::State& s = p.s;
     s.BookKind = "PNV";
     auto& list = p.frmList2().lstMain2;
@@ -35,8 +37,10 @@ void showAdvice(app::Program& p) {
     int n = -1;
     for (const std::string& line : *lines) {
         Split sp = splitAt(line, '@');
-        if (!sp.found) continue;
-        if (n + 1 >= static_cast<int>(s.FindAllFiles.size())) break;
+        if (!sp.found)
+            continue;
+        if (n + 1 >= static_cast<int>(s.FindAllFiles.size()))
+            break;
         ++n;
         list.addItem(sp.right);
         s.FindAllFiles[static_cast<size_t>(n)] = sp.left;
@@ -51,7 +55,8 @@ void showAdvice(app::Program& p) {
 
 void showGrid(app::Program& p, const std::string& key) {
     auto lines = readList(p, key);
-    if (!lines) return;
+    if (!lines)
+        return;
     app::State& s = p.s;
     FrmSelect& grid = key == "QCELLS.SNV" ? p.frmSelectA() : p.frmSelectP();
     s.BookKind = "PNV";
@@ -60,10 +65,13 @@ void showGrid(app::Program& p, const std::string& key) {
     int n = 0;
     for (const std::string& line : *lines) {
         Split sp = splitAt(line, '<');
-        if (!sp.found) continue;
-        if (n >= FrmSelect::kCells - 1) break;  // cells 1 to 38
+        if (!sp.found)
+            continue;
+        if (n >= FrmSelect::kCells - 1)
+            break; // cells 1 to 38
         ++n;
-        std::string sortKey = sp.left.substr(std::min(sp.left.find_first_not_of(' '), sp.left.size()));
+        std::string sortKey =
+            sp.left.substr(std::min(sp.left.find_first_not_of(' '), sp.left.size()));
         sorted.addItem(sortKey + "^" + sp.right + "<" + sp.left);
     }
     s.FindAllLast = n;
@@ -73,7 +81,8 @@ void showGrid(app::Program& p, const std::string& key) {
             text = item.substr(lt + 1);
             item = item.substr(0, lt);
         }
-        if (auto caret = item.find('^'); caret != std::string::npos) target = item.substr(caret + 1);
+        if (auto caret = item.find('^'); caret != std::string::npos)
+            target = item.substr(caret + 1);
         s.FindAllFiles[static_cast<size_t>(i + 1)] = target;
         grid.Cell[static_cast<size_t>(i + 1)]->setText(text);
     }
@@ -84,7 +93,8 @@ void showGrid(app::Program& p, const std::string& key) {
 
 void showSecondLevel(app::Program& p, const std::string& key, int index) {
     auto lines = readList(p, key);
-    if (!lines) return;
+    if (!lines)
+        return;
     app::State& s = p.s;
     s.ListTitle = (index >= 0 && index < static_cast<int>(s.StartTitles.size()))
                       ? s.StartTitles[static_cast<size_t>(index)]
@@ -94,8 +104,10 @@ void showSecondLevel(app::Program& p, const std::string& key, int index) {
     int n = -1;
     for (const std::string& line : *lines) {
         Split sp = splitAt(line, '@');
-        if (!sp.found) continue;
-        if (n + 1 >= static_cast<int>(s.List1Keys.size())) break;
+        if (!sp.found)
+            continue;
+        if (n + 1 >= static_cast<int>(s.List1Keys.size()))
+            break;
         ++n;
         s.List1Keys[static_cast<size_t>(n)] = sp.left;
         list.addItem(sp.right);
@@ -114,21 +126,26 @@ bool aboutText(app::Program& p, const std::string& key, std::string& text) {
         return true;
     }
     if (key == "BIBLIO") {
-        for (int i = 1; i <= s.AbbrevLast; ++i) text += s.Abbrev[static_cast<size_t>(i)] + kCrLf;
+        for (int i = 1; i <= s.AbbrevLast; ++i)
+            text += s.Abbrev[static_cast<size_t>(i)] + kCrLf;
         return true;
     }
     if (key == "COPYRGT" || key == "HELP") {
         auto lines = readList(p, key + ".TXV");
-        if (!lines) return false;
-        for (const std::string& line : *lines) text += line + kCrLf;
+        if (!lines)
+            return false;
+        for (const std::string& line : *lines)
+            text += line + kCrLf;
         return true;
     }
     return false;
 }
 
-}  // namespace
+} // namespace
 
-std::string missingFileMessage(const std::string& name) { return "Missing or corrupt file " + name; }
+std::string missingFileMessage(const std::string& name) {
+    return "Missing or corrupt file " + name;
+}
 
 void startDispatch(app::Program& p, const std::string& key, int index) {
     app::State& s = p.s;
@@ -137,9 +154,12 @@ void startDispatch(app::Program& p, const std::string& key, int index) {
     s.SelectForm.clear();
     s.TitleKnown = false;
     s.BookLists = key == "BOOKS.SEL" || key == "OLDSTART.STX" || key == "NEWSTART.STX";
-    if (key == "ADVICE.SNV") showAdvice(p);
-    else if (key == "QCELLS.SNV" || key == "QCELLSP.SNV") showGrid(p, key);
-    else showSecondLevel(p, key, index);
+    if (key == "ADVICE.SNV")
+        showAdvice(p);
+    else if (key == "QCELLS.SNV" || key == "QCELLSP.SNV")
+        showGrid(p, key);
+    else
+        showSecondLevel(p, key, index);
 }
 
 void list1Dispatch(app::Program& p, const std::string& text, int index) {
@@ -154,7 +174,8 @@ void list1Dispatch(app::Program& p, const std::string& text, int index) {
 
     if (key == "HORVEL" || key == "BIBLIO" || key == "COPYRGT" || key == "HELP") {
         std::string about;
-        if (!aboutText(p, key, about)) return;
+        if (!aboutText(p, key, about))
+            return;
         s.PageText = about;
         s.BookKind = "ABOUT";
         p.frmtext0().Text1.setText(s.PageText + s.PadText);
@@ -164,7 +185,8 @@ void list1Dispatch(app::Program& p, const std::string& text, int index) {
     }
 
     auto lines = readList(p, s.DataPath + key);
-    if (!lines) return;
+    if (!lines)
+        return;
     s.LangStem = languageOf(text);
     s.BibleMode = !s.LangStem.empty();
     s.BookKind = listKind(key);
@@ -174,15 +196,19 @@ void list1Dispatch(app::Program& p, const std::string& text, int index) {
     int n = -1;
     const int last = static_cast<int>(s.FindAllFiles.size()) - 1;
     for (const std::string& line : *lines) {
-        if (line.empty()) break;
+        if (line.empty())
+            break;
         auto item = thirdLevelItem(s.BookKind, line);
-        if (!item) continue;
+        if (!item)
+            continue;
         // Keep two slots free for the Find All entries of the book catalogues.
-        if (n + 1 > last - 2) break;
+        if (n + 1 > last - 2)
+            break;
         ++n;
         list.addItem(item->shown);
         s.FindAllFiles[static_cast<size_t>(n)] = item->key;
-        if (s.BookKind == "PRE") s.List2Refs[static_cast<size_t>(n)] = item->ref;
+        if (s.BookKind == "PRE")
+            s.List2Refs[static_cast<size_t>(n)] = item->ref;
     }
     s.SxxTitle = s.BookKind == "SXX" ? text : std::string();
     if (s.BookLists) {
@@ -196,4 +222,4 @@ void list1Dispatch(app::Program& p, const std::string& text, int index) {
     p.frmList2().show();
 }
 
-}  // namespace catalogue
+} // namespace catalogue

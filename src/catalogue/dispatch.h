@@ -20,4 +20,4 @@ void list1Dispatch(app::Program& p, const std::string& text, int index);
 // The message for a data file that cannot be read.
 std::string missingFileMessage(const std::string& name);
 
-}  // namespace catalogue
+} // namespace catalogue

@@ -31,10 +31,13 @@ void FrmList0::onLoad() {
     lstMain0.clear();
     int n = -1;
     for (const std::string& line : *lines) {
-        if (line.find("ABOUT.SBD") != std::string::npos) break;
+        if (line.find("ABOUT.SBD") != std::string::npos)
+            break;
         Split s = splitAt(line, '@');
-        if (!s.found) continue;
-        if (n + 1 >= static_cast<int>(m_p.s.StartTitles.size())) break;  // the list holds 21 items
+        if (!s.found)
+            continue;
+        if (n + 1 >= static_cast<int>(m_p.s.StartTitles.size()))
+            break; // the list holds 21 items
         ++n;
         lstMain0.addItem(s.right);
         m_p.s.StartTitles[static_cast<size_t>(n)] = s.right;
@@ -42,7 +45,9 @@ void FrmList0::onLoad() {
     }
 }
 
-void FrmList0::onClick() { show(); }
+void FrmList0::onClick() {
+    show();
+}
 
 void FrmList0::onKeyDown(int& code) {
     if (code == 13) {
@@ -50,14 +55,17 @@ void FrmList0::onKeyDown(int& code) {
         openSelected();
         return;
     }
-    if (focusedControl() && focusedControl()->kind() == ui::ControlKind::Button) code = 0;
+    if (focusedControl() && focusedControl()->kind() == ui::ControlKind::Button)
+        code = 0;
 }
 
 void FrmList0::openSelected() {
     int i = lstMain0.listIndex();
-    if (i < 0 || i >= static_cast<int>(m_p.s.StartKeys.size())) return;
+    if (i < 0 || i >= static_cast<int>(m_p.s.StartKeys.size()))
+        return;
     std::string key = m_p.s.StartKeys[static_cast<size_t>(i)];
-    if (!key.empty()) startDispatch(m_p, key, i);
+    if (!key.empty())
+        startDispatch(m_p, key, i);
 }
 
-}  // namespace catalogue
+} // namespace catalogue

@@ -8,7 +8,8 @@
 
 namespace catalogue {
 
-FrmList1::FrmList1(app::Program& p) : ListWindow(p, "frmList1", "lstMain1", "Exits to the Main Directory") {
+FrmList1::FrmList1(app::Program& p)
+    : ListWindow(p, "frmList1", "lstMain1", "Exits to the Main Directory") {
     lstMain1.onClick = [this] { itemClicked(); };
 }
 
@@ -22,7 +23,8 @@ void FrmList1::goBack() {
 void FrmList1::itemClicked() {
     int i = lstMain1.listIndex();
     std::string text = lstMain1.list(i);
-    if (i < 0 || text.empty() || text.find("-----") != std::string::npos) return;
+    if (i < 0 || text.empty() || text.find("-----") != std::string::npos)
+        return;
     const int height = Height;
     const int listHeight = lstMain1.Height;
     list1Dispatch(m_p, text, i);
@@ -31,4 +33,4 @@ void FrmList1::itemClicked() {
     m_p.frmList2().txtSubject.setText(text);
 }
 
-}  // namespace catalogue
+} // namespace catalogue

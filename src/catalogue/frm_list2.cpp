@@ -9,14 +9,16 @@
 
 namespace catalogue {
 
-FrmList2::FrmList2(app::Program& p) : ListWindow(p, "frmList2", "lstMain2", "Exits to the Previous Directory") {
+FrmList2::FrmList2(app::Program& p)
+    : ListWindow(p, "frmList2", "lstMain2", "Exits to the Previous Directory") {
     lstMain2.onClick = [this] { itemClicked(); };
 }
 
 void FrmList2::itemClicked() {
     const int i = lstMain2.listIndex();
     const std::string text = lstMain2.list(i);
-    if (i < 0 || text.empty() || text.find("NOTE:") != std::string::npos) return;
+    if (i < 0 || text.empty() || text.find("NOTE:") != std::string::npos)
+        return;
     openItem(m_p, text, i);
     if (m_p.s.BookKind == "SXX" && !m_p.s.SxxTitle.empty()) {
         const char* title = i == 0   ? "Zivuzore Zovurivav Uvazuzo (js)"
@@ -25,7 +27,8 @@ void FrmList2::itemClicked() {
         txtSubject.setText(m_p.s.SxxTitle + "\r\n" + title);
     }
     for (const char* name : {"frmText1", "frmtext2", "frmtext0"})
-        if (ui::Window* w = m_p.window(name); w && w->loaded()) w->setCaption("");
+        if (ui::Window* w = m_p.window(name); w && w->loaded())
+            w->setCaption("");
 }
 
 void FrmList2::goBack() {
@@ -40,4 +43,4 @@ void FrmList2::goBack() {
     hide();
 }
 
-}  // namespace catalogue
+} // namespace catalogue

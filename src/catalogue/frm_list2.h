@@ -17,4 +17,4 @@ private:
     void itemClicked();
 };
 
-}  // namespace catalogue
+} // namespace catalogue

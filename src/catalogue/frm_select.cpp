@@ -18,7 +18,8 @@ FrmSelect::FrmSelect(app::Program& p, const std::string& name)
     }
     btnBack.bringToFront();
     btnBack.onMouseDown = [this](int button) {
-        if (button == 2) shell::showControlHelp(m_p, "Exits to the Main Directory", Top + 360, Left);
+        if (button == 2)
+            shell::showControlHelp(m_p, "Exits to the Main Directory", Top + 360, Left);
     };
     btnBack.onMouseUp = [this](int button) {
         if (button != 1) {
@@ -36,4 +37,4 @@ void FrmSelect::onLoad() {
     btnBack.bringToFront();
 }
 
-}  // namespace catalogue
+} // namespace catalogue

@@ -27,4 +27,4 @@ private:
     app::Program& m_p;
 };
 
-}  // namespace catalogue
+} // namespace catalogue

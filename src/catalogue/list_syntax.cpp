@@ -6,19 +6,22 @@ namespace catalogue {
 
 Split splitAt(const std::string& line, char separator) {
     auto p = line.find(separator);
-    if (p == std::string::npos) return {false, line, {}};
+    if (p == std::string::npos)
+        return {false, line, {}};
     return {true, line.substr(0, p), line.substr(p + 1)};
 }
 
 std::string upper(std::string s) {
     for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     return s;
 }
 
 std::string lower(std::string s) {
     for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return s;
 }
 
@@ -31,30 +34,38 @@ std::optional<ListItem> thirdLevelItem(const std::string& kind, const std::strin
     const Split s = splitAt(line, '@');
     // Every kind needs the separator; a line without it is skipped whole so
     // that list items and their keys keep sharing one index.
-    if (!s.found) return std::nullopt;
+    if (!s.found)
+        return std::nullopt;
     const std::string& L = s.left;
     const std::string& R = s.right;
     if (kind == "PBD") {
-        if (R.empty()) return ListItem{L + ":-", {}, {}};
+        if (R.empty())
+            return ListItem{L + ":-", {}, {}};
         return ListItem{L, R, {}};
     }
-    if (kind == "STQ") return ListItem{L, R, {}};
+    if (kind == "STQ")
+        return ListItem{L, R, {}};
     if (kind == "PTQ") {
-        if (L.empty()) return ListItem{R + ":-", {}, {}};
+        if (L.empty())
+            return ListItem{R + ":-", {}, {}};
         return ListItem{R, L, {}};
     }
     if (kind == "STX" || kind == "SXX") {
-        if (L.empty()) return std::nullopt;
+        if (L.empty())
+            return std::nullopt;
         return ListItem{R, L, {}};
     }
     if (kind == "PNV") {
-        if (R.empty()) return ListItem{L + ":-", {}, {}};
+        if (R.empty())
+            return ListItem{L + ":-", {}, {}};
         return ListItem{"." + L, R, {}};
     }
     if (kind == "PRE") {
-        if (L.empty()) return ListItem{R + ":-", {}, {}};
+        if (L.empty())
+            return ListItem{R + ":-", {}, {}};
         auto gt = R.find('>');
-        if (gt == std::string::npos) return ListItem{" ." + R, L, "   "};
+        if (gt == std::string::npos)
+            return ListItem{" ." + R, L, "   "};
         return ListItem{" ." + R.substr(0, gt), L, R.substr(gt + 1)};
     }
     return std::nullopt;
@@ -71,8 +82,9 @@ std::string languageOf(const std::string& text) {
         {"NEW Testament", "Grk"},
     }};
     for (const auto& [marker, lang] : markers)
-        if (text.find(marker) != std::string::npos) return lang;
+        if (text.find(marker) != std::string::npos)
+            return lang;
     return {};
 }
 
-}  // namespace catalogue
+} // namespace catalogue

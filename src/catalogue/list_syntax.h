@@ -20,9 +20,9 @@ std::string listKind(const std::string& key);
 
 // One item of a third-level list as its kind shows it.
 struct ListItem {
-    std::string shown;  // the text in the list (headings end in ":-")
-    std::string key;    // what the item opens; empty for headings
-    std::string ref;    // PRE lists: the reference after ">", or three blanks
+    std::string shown; // the text in the list (headings end in ":-")
+    std::string key;   // what the item opens; empty for headings
+    std::string ref;   // PRE lists: the reference after ">", or three blanks
 };
 
 // The item a line of a third-level list of the given kind adds; nothing when
@@ -37,4 +37,4 @@ std::string languageOf(const std::string& text);
 std::string upper(std::string s);
 std::string lower(std::string s);
 
-}  // namespace catalogue
+} // namespace catalogue

@@ -17,11 +17,14 @@ ListWindow::ListWindow(app::Program& p, const std::string& name, const std::stri
     lblStatus.setGeometry(276, 14, 40, 18);
     list.setGeometry(2, 48, 313, 4650 / 15 - 10);
     btnBack.onMouseDown = [this, backHelp](int button) {
-        if (button == 2) shell::showControlHelp(m_p, backHelp, Top + 360, Left);
+        if (button == 2)
+            shell::showControlHelp(m_p, backHelp, Top + 360, Left);
     };
     btnBack.onMouseUp = [this](int button) {
-        if (button != 1) shell::hideControlHelp(m_p);
-        else goBack();
+        if (button != 1)
+            shell::hideControlHelp(m_p);
+        else
+            goBack();
     };
 }
 
@@ -30,4 +33,4 @@ void ListWindow::onLoad() {
     btnBack.bringToFront();
 }
 
-}  // namespace catalogue
+} // namespace catalogue

@@ -29,4 +29,4 @@ protected:
     app::Program& m_p;
 };
 
-}  // namespace catalogue
+} // namespace catalogue

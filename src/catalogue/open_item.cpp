@@ -16,14 +16,15 @@ namespace catalogue {
 namespace {
 
 void hideIfLoaded(app::Program& p, const char* name) {
-    if (ui::Window* w = p.window(name); w && w->loaded()) w->hide();
+    if (ui::Window* w = p.window(name); w && w->loaded())
+        w->hide();
 }
 
 void openBook(app::Program& p, const std::string& text, const std::string& key) {
     app::State& s = p.s;
     reader::FrmText1& reading = p.frmText1();
-    for (ui::Button* b : {&reading.btnFind, &reading.btnFirst, &reading.btnLast, &reading.btnNext, &reading.btnPrev,
-                          &reading.btnNewPage})
+    for (ui::Button* b : {&reading.btnFind, &reading.btnFirst, &reading.btnLast, &reading.btnNext,
+                          &reading.btnPrev, &reading.btnNewPage})
         b->setEnabled(true);
     const std::string previousBook = s.BookFile;
     s.BookFile = key.find('.') != std::string::npos ? key : key + ".TXV";
@@ -32,8 +33,10 @@ void openBook(app::Program& p, const std::string& text, const std::string& key) 
     if (s.BibleMode) {
         const bool hebrew = s.LangStem == "Heb";
         reading.lblSubject.setVisible(true);
-        reading.lblSubject.setCaption(hebrew ? "Click on Verse to see Hebrew" : "Click on Verse to see Greek");
-        p.frmText3().btnClear.setToolTipText(hebrew ? "Search for Hebrew Word" : "Search for Greek Word");
+        reading.lblSubject.setCaption(hebrew ? "Click on Verse to see Hebrew"
+                                             : "Click on Verse to see Greek");
+        p.frmText3().btnClear.setToolTipText(hebrew ? "Search for Hebrew Word"
+                                                    : "Search for Greek Word");
     } else if (s.TitleKnown) {
         reading.lblSubject.setVisible(true);
         reading.lblSubject.setCaption("Click on Paragraph to set BkMrk");
@@ -65,28 +68,35 @@ void openTextFile(app::Program& p, const std::string& key) {
         return;
     }
     s.PageText.clear();
-    for (const std::string& line : *lines) s.PageText += line + "\r\n\r\n";
+    for (const std::string& line : *lines)
+        s.PageText += line + "\r\n\r\n";
     std::string text;
-    for (char c : s.PageText) text += c == '%' ? std::string("\r\n\r\n") : std::string(1, c);
+    for (char c : s.PageText)
+        text += c == '%' ? std::string("\r\n\r\n") : std::string(1, c);
     s.PageText = text;
     s.BackTo.clear();
     p.frmtext0().Text1.setText(s.PageText + s.PadText);
     p.frmtext0().show();
 }
 
-}  // namespace
+} // namespace
 
 void openItem(app::Program& p, const std::string& text, int index) {
-    if (text.find(":-") != std::string::npos) return;
+    if (text.find(":-") != std::string::npos)
+        return;
     app::State& s = p.s;
-    if (index < 0 || index >= static_cast<int>(s.FindAllFiles.size())) return;
+    if (index < 0 || index >= static_cast<int>(s.FindAllFiles.size()))
+        return;
     s.SearchHit = false;
     s.IndexFile.clear();
     const std::string key = upper(s.FindAllFiles[static_cast<size_t>(index)]);
     s.PageText.clear();
-    if (key.empty()) return;
-    if (s.BookKind == "STX" || s.BookKind == "SEL") openBook(p, text, key);
-    else if (s.BookKind == "SXX") openTextFile(p, key);
+    if (key.empty())
+        return;
+    if (s.BookKind == "STX" || s.BookKind == "SEL")
+        openBook(p, text, key);
+    else if (s.BookKind == "SXX")
+        openTextFile(p, key);
 }
 
-}  // namespace catalogue
+} // namespace catalogue

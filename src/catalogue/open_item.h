@@ -12,4 +12,4 @@ namespace catalogue {
 // Opens the item shown as text whose key is FindAllFiles(index), by BookKind.
 void openItem(app::Program& p, const std::string& text, int index);
 
-}  // namespace catalogue
+} // namespace catalogue

@@ -9,9 +9,11 @@ namespace catalogue {
 namespace {
 
 // Records the page of the book being read before the history is written.
-void recordCurrentPage(app::Program& p) { p.frmText1().DeactivateForm1(); }
+void recordCurrentPage(app::Program& p) {
+    p.frmText1().DeactivateForm1();
+}
 
-}  // namespace
+} // namespace
 
 void readHistory(app::Program& p) {
     auto& list = p.frmArrays().lstSavePages;
@@ -23,14 +25,16 @@ void readHistory(app::Program& p) {
         return;
     }
     for (const std::string& line : *lines) {
-        if (line.empty()) break;
+        if (line.empty())
+            break;
         list.addItem(line);
     }
 }
 
 bool writeHistory(app::Program& p) {
     std::string content;
-    for (const std::string& item : p.frmArrays().lstSavePages.items()) content += item + "\r\n";
+    for (const std::string& item : p.frmArrays().lstSavePages.items())
+        content += item + "\r\n";
     return p.data().writeAtomic(p.s.DataPath + kHistoryFile, content);
 }
 
@@ -52,15 +56,17 @@ void deleteHistory(app::Program& p) {
 }
 
 bool closingMainWindow(app::Program& p) {
-    ui::Answer a = p.message("Do you wish to Save Page History (the last pages visited) ?", ui::Buttons::YesNoCancel,
-                             ui::Icon::Question);
-    if (a == ui::Answer::Cancel) return false;
+    ui::Answer a = p.message("Do you wish to Save Page History (the last pages visited) ?",
+                             ui::Buttons::YesNoCancel, ui::Icon::Question);
+    if (a == ui::Answer::Cancel)
+        return false;
     if (a == ui::Answer::Yes) {
         recordCurrentPage(p);
-        if (!writeHistory(p)) p.message("Could not open !Tessary.ini in frmMain QueryUnload");
+        if (!writeHistory(p))
+            p.message("Could not open !Tessary.ini in frmMain QueryUnload");
     }
     p.end();
     return true;
 }
 
-}  // namespace catalogue
+} // namespace catalogue

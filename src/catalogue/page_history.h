@@ -28,4 +28,4 @@ void deleteHistory(app::Program& p);
 // the reader cancelled the closing.
 bool closingMainWindow(app::Program& p);
 
-}  // namespace catalogue
+} // namespace catalogue

@@ -14,28 +14,36 @@ namespace {
 
 std::string lower(std::string s) {
     for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return s;
 }
 
-}  // namespace
+} // namespace
 
 DataFolder::DataFolder(std::string root) : m_root(std::move(root)) {}
 
 bool DataFolder::isSafeName(const std::string& name) {
-    if (name.empty() || name == "." || name == "..") return false;
-    if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos) return false;
-    if (name.find("..") != std::string::npos) return false;
-    if (name.find('\0') != std::string::npos) return false;
-    if (name.size() >= 2 && name[1] == ':') return false;
+    if (name.empty() || name == "." || name == "..")
+        return false;
+    if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos)
+        return false;
+    if (name.find("..") != std::string::npos)
+        return false;
+    if (name.find('\0') != std::string::npos)
+        return false;
+    if (name.size() >= 2 && name[1] == ':')
+        return false;
     return true;
 }
 
 std::optional<std::string> DataFolder::resolve(const std::string& name) const {
-    if (!isSafeName(name)) return std::nullopt;
+    if (!isSafeName(name))
+        return std::nullopt;
     std::error_code ec;
     fs::path exact = fs::path(m_root) / name;
-    if (fs::is_regular_file(exact, ec)) return exact.string();
+    if (fs::is_regular_file(exact, ec))
+        return exact.string();
     const std::string wanted = lower(name);
     for (fs::directory_iterator it(m_root, ec), end; !ec && it != end; it.increment(ec)) {
         if (lower(it->path().filename().string()) == wanted && it->is_regular_file(ec))
@@ -45,28 +53,35 @@ std::optional<std::string> DataFolder::resolve(const std::string& name) const {
 }
 
 std::optional<std::string> DataFolder::pathForWriting(const std::string& name) const {
-    if (!isSafeName(name)) return std::nullopt;
-    if (auto existing = resolve(name)) return existing;
+    if (!isSafeName(name))
+        return std::nullopt;
+    if (auto existing = resolve(name))
+        return existing;
     return (fs::path(m_root) / name).string();
 }
 
 std::optional<std::vector<std::string>> DataFolder::readLines(const std::string& name) const {
     auto path = resolve(name);
-    if (!path) return std::nullopt;
+    if (!path)
+        return std::nullopt;
     TextFile file;
-    if (!file.open(*path)) return std::nullopt;
+    if (!file.open(*path))
+        return std::nullopt;
     std::vector<std::string> lines;
     std::string line;
-    while (file.readLine(line)) lines.push_back(line);
+    while (file.readLine(line))
+        lines.push_back(line);
     return lines;
 }
 
 bool DataFolder::writeAtomic(const std::string& name, const std::string& content) const {
     auto path = pathForWriting(name);
-    if (!path) return false;
+    if (!path)
+        return false;
     const std::string temp = *path + ".tmp";
     std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return false;
+    if (!f)
+        return false;
     bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
@@ -84,9 +99,10 @@ bool DataFolder::writeAtomic(const std::string& name, const std::string& content
 
 bool DataFolder::remove(const std::string& name) const {
     auto path = resolve(name);
-    if (!path) return false;
+    if (!path)
+        return false;
     std::error_code ec;
     return fs::remove(*path, ec);
 }
 
-}  // namespace platform
+} // namespace platform

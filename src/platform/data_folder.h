@@ -41,4 +41,4 @@ private:
     std::string m_root;
 };
 
-}  // namespace platform
+} // namespace platform

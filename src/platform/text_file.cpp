@@ -2,7 +2,9 @@
 
 namespace platform {
 
-TextFile::~TextFile() { close(); }
+TextFile::~TextFile() {
+    close();
+}
 
 bool TextFile::open(const std::string& path) {
     close();
@@ -19,30 +21,38 @@ void TextFile::close() {
 
 bool TextFile::readLine(std::string& line) {
     line.clear();
-    if (!m_file) return false;
+    if (!m_file)
+        return false;
     int c = std::getc(m_file);
-    if (c == EOF) return false;
+    if (c == EOF)
+        return false;
     while (c != EOF && c != '\n') {
         line.push_back(static_cast<char>(c));
         c = std::getc(m_file);
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
     return true;
 }
 
 bool TextFile::eof() {
-    if (!m_file) return true;
+    if (!m_file)
+        return true;
     int c = std::getc(m_file);
-    if (c == EOF) return true;
+    if (c == EOF)
+        return true;
     std::ungetc(c, m_file);
     return false;
 }
 
-long TextFile::position() const { return m_file ? std::ftell(m_file) + 1 : 0; }
+long TextFile::position() const {
+    return m_file ? std::ftell(m_file) + 1 : 0;
+}
 
 bool TextFile::seek(long pos) {
-    if (!m_file || pos < 1) return false;
+    if (!m_file || pos < 1)
+        return false;
     return std::fseek(m_file, pos - 1, SEEK_SET) == 0;
 }
 
-}  // namespace platform
+} // namespace platform

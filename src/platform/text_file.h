@@ -32,4 +32,4 @@ private:
     std::FILE* m_file = nullptr;
 };
 
-}  // namespace platform
+} // namespace platform

@@ -13,14 +13,14 @@ namespace {
 void place(ui::Control& c, int left, int top, int width, int height) {
     c.setGeometry(left / 15, top / 15, width / 15, height / 15);
 }
-}  // namespace
+} // namespace
 
 FrmText1::FrmText1(app::Program& p)
     : ui::Window(p.screen(), "frmText1"), pnlLogo(*this, "pnlLogo"), Text1(*this, "Text1", true),
-      btnNewPage(*this, "btnNewPage", {}, "newpage"), btnGetBkMrk(*this, "btnGetBkMrk", "See Bkmks"),
-      btnFind(*this, "btnFind", {}, "find"), btnFirst(*this, "btnFirst", {}, "first"),
-      btnPrev(*this, "btnPrev", {}, "prev"), btnNext(*this, "btnNext", {}, "next"),
-      btnLast(*this, "btnLast", {}, "last"),
+      btnNewPage(*this, "btnNewPage", {}, "newpage"),
+      btnGetBkMrk(*this, "btnGetBkMrk", "See Bkmks"), btnFind(*this, "btnFind", {}, "find"),
+      btnFirst(*this, "btnFirst", {}, "first"), btnPrev(*this, "btnPrev", {}, "prev"),
+      btnNext(*this, "btnNext", {}, "next"), btnLast(*this, "btnLast", {}, "last"),
       lblSubject(*this, "lblSubject", "Click on Paragraph to set BkMrk"), m_p(p) {
     pnlLogo.setGeometry(0, 0, 4920 / 15, 600 / 15);
     place(Text1, 0, 600, 4545, 4695);
@@ -50,33 +50,46 @@ FrmText1::FrmText1(app::Program& p)
     };
     btnPrev.onClick = [this] {
         app::State& s = m_p.s;
-        if (s.NavPage == s.FirstPage && !s.SearchHit && !s.PageGiven) m_p.message("Beginning of Book");
-        else if (showPage(m_p, "", "Prev")) showText();
+        if (s.NavPage == s.FirstPage && !s.SearchHit && !s.PageGiven)
+            m_p.message("Beginning of Book");
+        else if (showPage(m_p, "", "Prev"))
+            showText();
         s.SearchHit = false;
     };
 }
 
 void FrmText1::page(const std::string& command) {
-    if (showPage(m_p, "", command)) showText();
+    if (showPage(m_p, "", command))
+        showText();
     m_p.s.SearchHit = false;
 }
 
-void FrmText1::showText() { Text1.setText(m_p.s.PageText + m_p.s.PadText); }
-
-void FrmText1::onClick() {
-    if (ui::Window* chooser = m_p.window("frmPage"); chooser && chooser->loaded()) chooser->hide();
+void FrmText1::showText() {
+    Text1.setText(m_p.s.PageText + m_p.s.PadText);
 }
 
-void FrmText1::onActivate() { m_p.s.NoHistory = false; }
+void FrmText1::onClick() {
+    if (ui::Window* chooser = m_p.window("frmPage"); chooser && chooser->loaded())
+        chooser->hide();
+}
 
-void FrmText1::onDeactivate() { DeactivateForm1(); }
+void FrmText1::onActivate() {
+    m_p.s.NoHistory = false;
+}
+
+void FrmText1::onDeactivate() {
+    DeactivateForm1();
+}
 
 void FrmText1::DeactivateForm1() {
     const app::State& s = m_p.s;
-    if (s.NoHistory || s.BookFile.empty()) return;
+    if (s.NoHistory || s.BookFile.empty())
+        return;
     recordPage(m_p.frmArrays().lstSavePages, s.BookFile, s.ShownPage);
 }
 
-void FrmText1::onLoad() { setGeometry(4775, -15, 4920, 5660); }
+void FrmText1::onLoad() {
+    setGeometry(4775, -15, 4920, 5660);
+}
 
-}  // namespace reader
+} // namespace reader

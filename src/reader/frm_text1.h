@@ -39,4 +39,4 @@ private:
     app::Program& m_p;
 };
 
-}  // namespace reader
+} // namespace reader

@@ -21,4 +21,4 @@ std::string savedPage(const ui::ListBox& history, const std::string& bookFile);
 // Replaces the first item that begins with the stem by "STEM=page", or adds it.
 void recordPage(ui::ListBox& history, const std::string& bookFile, long page);
 
-}  // namespace reader
+} // namespace reader

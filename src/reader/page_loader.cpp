@@ -16,17 +16,20 @@ constexpr long kMaxLines = 2000;
 
 std::string trim(const std::string& s) {
     auto b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
+    if (b == std::string::npos)
+        return {};
     return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
 // A whole decimal number, blanks around it allowed; nothing otherwise.
 std::optional<long> number(const std::string& text) {
     const std::string t = trim(text);
-    if (t.empty() || t.size() > 9) return std::nullopt;
+    if (t.empty() || t.size() > 9)
+        return std::nullopt;
     long v = 0;
     for (char c : t) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (c < '0' || c > '9')
+            return std::nullopt;
         v = v * 10 + (c - '0');
     }
     return v;
@@ -35,14 +38,16 @@ std::optional<long> number(const std::string& text) {
 // The page number of a key page:para.
 std::optional<long> pageOf(const std::string& key) {
     auto colon = key.find(':');
-    if (colon == std::string::npos) return std::nullopt;
+    if (colon == std::string::npos)
+        return std::nullopt;
     return number(key.substr(0, colon));
 }
 
 // The key of the index entry whose "<" stands at pos.
 std::string keyAt(const std::string& index, size_t pos) {
     auto close = index.find('>', pos);
-    if (close == std::string::npos) return index.substr(pos + 1);
+    if (close == std::string::npos)
+        return index.substr(pos + 1);
     return index.substr(pos + 1, close - pos - 1);
 }
 
@@ -64,41 +69,48 @@ struct Plan {
 
 // Reads line 1 of an open book into plan; false when it is not an index.
 bool readIndex(platform::TextFile& file, Plan& plan) {
-    if (!file.readLine(plan.indexLine)) return false;
+    if (!file.readLine(plan.indexLine))
+        return false;
     plan.indexLen = file.position() - 1;
     const std::string& line = plan.indexLine;
     auto first = line.find('<');
     auto last = line.rfind('<');
-    if (first == std::string::npos || line.find('*') == std::string::npos) return false;
+    if (first == std::string::npos || line.find('*') == std::string::npos)
+        return false;
     auto firstClose = line.find('>', first);
     auto lastClose = line.find('>', last);
-    if (firstClose == std::string::npos || lastClose == std::string::npos) return false;
+    if (firstClose == std::string::npos || lastClose == std::string::npos)
+        return false;
     plan.firstEntry = trim(line.substr(first + 1, firstClose - first - 1));
     plan.lastEntry = trim(line.substr(last + 1, lastClose - last - 1));
     auto fp = pageOf(plan.firstEntry);
     auto lp = pageOf(plan.lastEntry);
-    if (!fp || !lp) return false;
+    if (!fp || !lp)
+        return false;
     plan.firstPage = *fp;
     plan.lastPage = *lp;
     plan.navPage = plan.firstPage;
     return true;
 }
 
-}  // namespace
+} // namespace
 
 std::string bookStem(const std::string& file) {
     auto dot = file.find('.');
-    if (dot == std::string::npos) return {};
+    if (dot == std::string::npos)
+        return {};
     return catalogue::lower(file.substr(0, dot));
 }
 
 void getBookTitle(app::Program& p) {
     app::State& s = p.s;
     auto dot = s.BookFile.find('.');
-    const std::string stem = catalogue::lower(trim(dot == std::string::npos ? std::string() : s.BookFile.substr(0, dot)));
+    const std::string stem = catalogue::lower(
+        trim(dot == std::string::npos ? std::string() : s.BookFile.substr(0, dot)));
     for (int i = 0; i <= s.AbbrevLast - 1; ++i) {
         const std::string& entry = s.Abbrev[static_cast<size_t>(i)];
-        if (entry.compare(0, stem.size(), stem) != 0 || entry.size() < stem.size()) continue;
+        if (entry.compare(0, stem.size(), stem) != 0 || entry.size() < stem.size())
+            continue;
         std::string title = entry.substr(std::min(entry.find('=') + 1, entry.size()));
         s.BookTitle = title.substr(0, title.find(','));
         s.TitleKnown = true;
@@ -119,15 +131,16 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
         return false;
     }
 
-    Plan plan{s.IndexLine, s.IndexLen, s.FirstEntry, s.LastEntry, s.FirstPage, s.LastPage,
-              s.NavPage, s.CurPage, {}, 0};
+    Plan plan{s.IndexLine, s.IndexLen, s.FirstEntry, s.LastEntry, s.FirstPage,
+              s.LastPage,  s.NavPage,  s.CurPage,    {},          0};
     const std::string& index = plan.indexLine;
     if (page == "First") {
         plan.navPage = plan.curPage = plan.firstPage;
         plan.entry = plan.firstEntry;
     } else if (page == "Next") {
         auto at = index.rfind("<" + std::to_string(s.CurPage) + ":");
-        if (at == std::string::npos) at = index.find('<');
+        if (at == std::string::npos)
+            at = index.find('<');
         auto next = index.find('<', at + 1);
         plan.entry = keyAt(index, next == std::string::npos ? at : next);
         auto n = pageOf(plan.entry);
@@ -140,7 +153,8 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
         long n = s.CurPage - 1;
         size_t at = std::string::npos;
         for (; n >= plan.firstPage; --n)
-            if ((at = index.find("<" + std::to_string(n) + ":")) != std::string::npos) break;
+            if ((at = index.find("<" + std::to_string(n) + ":")) != std::string::npos)
+                break;
         if (at == std::string::npos) {
             p.message("Beginning of Book");
             return false;
@@ -184,8 +198,10 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
     }
     const size_t from = at + plan.entry.size() + 2;
     size_t to = plan.indexLine.find('<', from);
-    if (to == std::string::npos) to = plan.indexLine.find('*', from);
-    auto offset = number(plan.indexLine.substr(from, to == std::string::npos ? std::string::npos : to - from));
+    if (to == std::string::npos)
+        to = plan.indexLine.find('*', from);
+    auto offset = number(
+        plan.indexLine.substr(from, to == std::string::npos ? std::string::npos : to - from));
     if (!offset || *offset < 1 || !book.seek(plan.indexLen + *offset) || book.eof()) {
         p.message(corrupt);
         return false;
@@ -212,8 +228,10 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
     bool showing = false;
     std::string line;
     while (book.readLine(line)) {
-        if (line == " ") break;
-        if (line.size() < 2 && !book.readLine(line)) break;
+        if (line == " ")
+            break;
+        if (line.size() < 2 && !book.readLine(line))
+            break;
         auto gt = line.find('>');
         std::string key = line.substr(0, gt);
         std::string text = gt == std::string::npos ? std::string() : line.substr(gt + 1);
@@ -222,26 +240,32 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
             s.KeyFound = true;
         }
         auto n = pageOf(key);
-        if (!n || *n > s.CurPage) break;
+        if (!n || *n > s.CurPage)
+            break;
         s.ShownPage = *n;
         std::string shown, rest;
         if (s.BibleMode) {
             auto caret = text.find('^');
             shown = text.substr(0, caret);
-            if (caret != std::string::npos && caret + 2 <= text.size()) rest = text.substr(caret + 2);
+            if (caret != std::string::npos && caret + 2 <= text.size())
+                rest = text.substr(caret + 2);
         } else {
-            if (auto ref = text.find(">References:"); ref != std::string::npos) text = text.substr(ref + 1);
+            if (auto ref = text.find(">References:"); ref != std::string::npos)
+                text = text.substr(ref + 1);
             shown = text;
         }
-        if (s.PageText.size() + text.size() > kMaxPageChars || s.ParaCount >= kMaxLines) break;
-        if (showing) s.PageText += ">" + shown + " {" + stem + " " + key + "}\r\n\r\n";
+        if (s.PageText.size() + text.size() > kMaxPageChars || s.ParaCount >= kMaxLines)
+            break;
+        if (showing)
+            s.PageText += ">" + shown + " {" + stem + " " + key + "}\r\n\r\n";
         ++s.ParaCount;
         s.ParaList[static_cast<size_t>(s.ParaCount)] = key + ">" + shown;
-        if (s.BibleMode) s.VerseList[static_cast<size_t>(s.ParaCount)] = rest;
+        if (s.BibleMode)
+            s.VerseList[static_cast<size_t>(s.ParaCount)] = rest;
     }
     replaceAll(s.PageText, "%", "\r\n\r\n");
     s.PageText += std::string(600, ' ');
     return true;
 }
 
-}  // namespace reader
+} // namespace reader

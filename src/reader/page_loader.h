@@ -24,4 +24,4 @@ void getBookTitle(app::Program& p);
 // The stem of a file name: up to its first ".", in lower case ("" without ".").
 std::string bookStem(const std::string& file);
 
-}  // namespace reader
+} // namespace reader

@@ -8,12 +8,13 @@ namespace {
 void place(ui::Control& c, int left, int top, int width, int height) {
     c.setGeometry(left / 15, top / 15, width / 15, height / 15);
 }
-}  // namespace
+} // namespace
 
 FrmFind6::FrmFind6(app::Program& p)
     : ui::Window(p.screen(), "frmFind6", "Enter Word or Phrase "), pnlLogo(*this, "pnlLogo"),
-      btnRadioWhole(*this, "btnRadioWhole", "Whole Word"), btnRadioCase(*this, "btnRadioCase", "Check Case"),
-      btnReFind(*this, "btnReFind"), btnBack(*this, "btnBack", {}, "back"), txtInput(*this, "txtInput", false),
+      btnRadioWhole(*this, "btnRadioWhole", "Whole Word"),
+      btnRadioCase(*this, "btnRadioCase", "Check Case"), btnReFind(*this, "btnReFind"),
+      btnBack(*this, "btnBack", {}, "back"), txtInput(*this, "txtInput", false),
       btnSearch(*this, "btnSearch", "Find"), btnSrchAll(*this, "btnSrchAll", "All"),
       TextF2(*this, "TextF2", true), TextF(*this, "TextF", true), m_p(p) {
     place(pnlLogo, 0, 0, 4773, 885);
@@ -33,6 +34,8 @@ FrmFind6::FrmFind6(app::Program& p)
     btnSrchAll.setToolTipText("Search All Books");
 }
 
-void FrmFind6::onLoad() { setGeometry(4800, 0, 4890, 5300); }
+void FrmFind6::onLoad() {
+    setGeometry(4800, 0, 4890, 5300);
+}
 
-}  // namespace search
+} // namespace search

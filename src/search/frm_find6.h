@@ -30,4 +30,4 @@ private:
     app::Program& m_p;
 };
 
-}  // namespace search
+} // namespace search

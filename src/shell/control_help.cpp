@@ -6,13 +6,20 @@
 namespace shell {
 
 HelpBoxSize helpBoxSize(int n) {
-    if (n > 285) return {8, 40};
-    if (n >= 246) return {7, 40};
-    if (n >= 206) return {6, 40};
-    if (n >= 166) return {5, 40};
-    if (n >= 126) return {4, 40};
-    if (n >= 86) return {3, 40};
-    if (n >= 46) return {2, 40};
+    if (n > 285)
+        return {8, 40};
+    if (n >= 246)
+        return {7, 40};
+    if (n >= 206)
+        return {6, 40};
+    if (n >= 166)
+        return {5, 40};
+    if (n >= 126)
+        return {4, 40};
+    if (n >= 86)
+        return {3, 40};
+    if (n >= 46)
+        return {2, 40};
     return {1, n};
 }
 
@@ -29,7 +36,8 @@ void showControlHelp(app::Program& p, const std::string& text, int y, int x) {
 }
 
 void hideControlHelp(app::Program& p) {
-    if (ui::Window* box = p.window("frmMsg"); box && box->loaded()) box->hide();
+    if (ui::Window* box = p.window("frmMsg"); box && box->loaded())
+        box->hide();
 }
 
-}  // namespace shell
+} // namespace shell

@@ -21,4 +21,4 @@ HelpBoxSize helpBoxSize(int n);
 void showControlHelp(app::Program& p, const std::string& text, int y, int x);
 void hideControlHelp(app::Program& p);
 
-}  // namespace shell
+} // namespace shell

@@ -7,16 +7,20 @@
 
 namespace shell {
 
-std::string mainTitle() { return " T e s s a r y" + std::string(104, ' ') + "by Halvern"; }
+std::string mainTitle() {
+    return " T e s s a r y" + std::string(104, ' ') + "by Halvern";
+}
 
 FrmMain::FrmMain(app::Program& p)
-    : ui::Window(p.screen(), "frmMain", mainTitle()),
-      mnuQuit(*this, "mnuQuit", "&Quit", {}),
-      mnuQuitWith(*this, "mnuQuitWith", "&and Save History of Current-Session (last pages viewed)", "mnuQuit"),
+    : ui::Window(p.screen(), "frmMain", mainTitle()), mnuQuit(*this, "mnuQuit", "&Quit", {}),
+      mnuQuitWith(*this, "mnuQuitWith", "&and Save History of Current-Session (last pages viewed)",
+                  "mnuQuit"),
       mnuQuitWithout(*this, "mnuQuitWithout", "&Without Saving Current-Session History", "mnuQuit"),
-      mnuDeleteHistory(*this, "mnuDeleteHistory", "&and Delete Past and Present Page History ", "mnuQuit"),
+      mnuDeleteHistory(*this, "mnuDeleteHistory", "&and Delete Past and Present Page History ",
+                       "mnuQuit"),
       mnuOptions(*this, "mnuOptions", "&Options", {}),
-      mnuOptionDelete(*this, "mnuOptionDelete", "&Delete Past and Present Page History", "mnuOptions"),
+      mnuOptionDelete(*this, "mnuOptionDelete", "&Delete Past and Present Page History",
+                      "mnuOptions"),
       mnuHelp(*this, "mnuHelp", "&Help", {}),
       mnuGeneral(*this, "mnuGeneral", "&General Information", "mnuHelp"),
       mnuNavigation(*this, "mnuNavigation", "&Navigating via Controls", "mnuHelp"),
@@ -32,17 +36,23 @@ FrmMain::FrmMain(app::Program& p)
     mnuQuitWithout.onClick = [this] { m_p.end(); };
     mnuDeleteHistory.onClick = [this] { catalogue::quitDeletingHistory(m_p); };
     mnuOptionDelete.onClick = [this] { catalogue::deleteHistory(m_p); };
-    for (ui::Menu* item : {&mnuGeneral, &mnuNavigation, &mnuSearches, &mnuAbbreviations, &mnuPrint, &mnuTessary,
-                           &mnuProfCopyrights, &mnuPocketPC}) {
+    for (ui::Menu* item : {&mnuGeneral, &mnuNavigation, &mnuSearches, &mnuAbbreviations, &mnuPrint,
+                           &mnuTessary, &mnuProfCopyrights, &mnuPocketPC}) {
         const std::string name = item->name();
         item->onClick = [this, name] { helpMenu(m_p, name); };
     }
 }
 
-void FrmMain::onLoad() { setGeometry(0, 0, 9750, 6000); }
+void FrmMain::onLoad() {
+    setGeometry(0, 0, 9750, 6000);
+}
 
-void FrmMain::onResize() { fitChildren(m_p); }
+void FrmMain::onResize() {
+    fitChildren(m_p);
+}
 
-void FrmMain::onQueryUnload(bool& cancel) { cancel = !catalogue::closingMainWindow(m_p); }
+void FrmMain::onQueryUnload(bool& cancel) {
+    cancel = !catalogue::closingMainWindow(m_p);
+}
 
-}  // namespace shell
+} // namespace shell

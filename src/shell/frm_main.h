@@ -32,4 +32,4 @@ private:
     app::Program& m_p;
 };
 
-}  // namespace shell
+} // namespace shell

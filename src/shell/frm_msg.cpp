@@ -9,4 +9,4 @@ FrmMsg::FrmMsg(ui::Screen& screen) : ui::Window(screen, "frmMsg"), Message(*this
     Message.setBackColor(0xFFFFE1);
 }
 
-}  // namespace shell
+} // namespace shell

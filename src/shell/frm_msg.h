@@ -11,4 +11,4 @@ public:
     ui::TextBox Message;
 };
 
-}  // namespace shell
+} // namespace shell

@@ -2,11 +2,14 @@
 
 namespace shell {
 
-FrmText0::FrmText0(ui::Screen& screen) : ui::Window(screen, "frmtext0"), Text1(*this, "Text1", true) {
+FrmText0::FrmText0(ui::Screen& screen)
+    : ui::Window(screen, "frmtext0"), Text1(*this, "Text1", true) {
     Text1.setGeometry(60 / 15, 0, 4740 / 15, 5280 / 15);
 }
 
-void FrmText0::onLoad() { setGeometry(4790, 0, 4830, 5300); }
+void FrmText0::onLoad() {
+    setGeometry(4790, 0, 4830, 5300);
+}
 
 FrmText2::FrmText2(ui::Screen& screen)
     : ui::Window(screen, "frmtext2"), Text1(*this, "Text1", true), Note(*this, "Note", true) {
@@ -21,4 +24,4 @@ void FrmText2::onLoad() {
     Note.setTop(239);
 }
 
-}  // namespace shell
+} // namespace shell

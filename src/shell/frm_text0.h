@@ -21,4 +21,4 @@ public:
     void onLoad() override;
 };
 
-}  // namespace shell
+} // namespace shell

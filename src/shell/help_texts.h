@@ -24,4 +24,4 @@ void showHelpText(app::Program& p, const std::string& text);
 // Handles a click on a Help or About menu item.
 void helpMenu(app::Program& p, const std::string& item);
 
-}  // namespace shell
+} // namespace shell

@@ -21,25 +21,31 @@ using i16 = std::int16_t;
 
 // 16-bit arithmetic as the layout figures assume; heights beyond the 16-bit
 // range are clamped instead of overflowing.
-i16 clamp16(long v) { return static_cast<i16>(std::clamp<long>(v, INT16_MIN, INT16_MAX)); }
+i16 clamp16(long v) {
+    return static_cast<i16>(std::clamp<long>(v, INT16_MIN, INT16_MAX));
+}
 
 void buttonColumn(ui::Button& prev, ui::Button& next, ui::Button& last, i16 b) {
-    if (b <= 10) return;
+    if (b <= 10)
+        return;
     prev.setHeight(b);
     next.setHeight(b);
     next.setTop(prev.Top + prev.Height);
     last.setTop(next.Top + next.Height);
 }
 
-}  // namespace
+} // namespace
 
 void fitChildren(app::Program& p) {
     FrmMain& main = p.frmMain();
-    if (main.windowState() == 2) return;
+    if (main.windowState() == 2)
+        return;
     const i16 H = clamp16(main.Height);
-    if (H == 6000) return;
+    if (H == 6000)
+        return;
     const i16 u = static_cast<i16>(H / 18);
-    if (u < 120) return;
+    if (u < 120)
+        return;
     const i16 f = static_cast<i16>(u / 5);
     auto minus = [](i16 a, int b) { return clamp16(long{a} - b); };
 
@@ -77,10 +83,11 @@ void fitChildren(app::Program& p) {
     text3.setHeight(minus(H, 620));
     buttonColumn(text3.btnPrev, text3.btnNext, text3.btnLast, clamp16((u / 2 - 70) + f / 2));
     const i16 n = clamp16(long{u} - text3.Text31.Height - text3.Text32.Height + f / 2);
-    if (n > 10) text3.Text33.setHeight(n - 56);
+    if (n > 10)
+        text3.Text33.setHeight(n - 56);
 
     text1.setTop(-15);
     text1.setLeft(4775);
 }
 
-}  // namespace shell
+} // namespace shell

@@ -12,4 +12,4 @@ namespace shell {
 // window is maximised, h is the load height 6000, or h is below 2160.
 void fitChildren(app::Program& p);
 
-}  // namespace shell
+} // namespace shell

@@ -8,15 +8,17 @@ namespace {
 void place(ui::Control& c, int left, int top, int width, int height) {
     c.setGeometry(left / 15, top / 15, width / 15, height / 15);
 }
-}  // namespace
+} // namespace
 
 FrmText3::FrmText3(app::Program& p)
-    : ui::Window(p.screen(), "frmText3"), pnlLogo(*this, "pnlLogo"), btnBack(*this, "btnBack", {}, "back"),
-      btnBkMrk(*this, "btnBkMrk", "Set Bkmark"), btnFind(*this, "btnFind", {}, "find"),
-      btnClear(*this, "btnClear", "Reset"), lblSubject(*this, "lblSubject", "Click on Word for Definition"),
+    : ui::Window(p.screen(), "frmText3"), pnlLogo(*this, "pnlLogo"),
+      btnBack(*this, "btnBack", {}, "back"), btnBkMrk(*this, "btnBkMrk", "Set Bkmark"),
+      btnFind(*this, "btnFind", {}, "find"), btnClear(*this, "btnClear", "Reset"),
+      lblSubject(*this, "lblSubject", "Click on Word for Definition"),
       btnFirst(*this, "btnFirst", {}, "first"), btnPrev(*this, "btnPrev", {}, "prev"),
       btnNext(*this, "btnNext", {}, "next"), btnLast(*this, "btnLast", {}, "last"),
-      Text31(*this, "Text31", true), Text32(*this, "Text32", true), Text33(*this, "Text33", true), m_p(p) {
+      Text31(*this, "Text31", true), Text32(*this, "Text32", true), Text33(*this, "Text33", true),
+      m_p(p) {
     place(pnlLogo, 0, 0, 4770, 615);
     place(btnBack, 120, 200, 540, 430);
     place(btnBkMrk, 720, 200, 780, 430);
@@ -41,6 +43,8 @@ FrmText3::FrmText3(app::Program& p)
     btnLast.setToolTipText("Go to Last Page");
 }
 
-void FrmText3::onLoad() { setGeometry(4790, 0, 4834, 5439); }
+void FrmText3::onLoad() {
+    setGeometry(4790, 0, 4834, 5439);
+}
 
-}  // namespace study
+} // namespace study

@@ -33,4 +33,4 @@ private:
     app::Program& m_p;
 };
 
-}  // namespace study
+} // namespace study

@@ -19,12 +19,13 @@ bool lessNoCase(const std::string& a, const std::string& b) {
 
 bool setInt(const std::string& value, int& target) {
     auto v = parseLong(value);
-    if (!v) return false;
+    if (!v)
+        return false;
     target = static_cast<int>(*v);
     return true;
 }
 
-}  // namespace
+} // namespace
 
 Control::Control(Window& owner, std::string name, ControlKind kind)
     : m_owner(owner), m_name(std::move(name)), m_kind(kind) {
@@ -32,12 +33,26 @@ Control::Control(Window& owner, std::string name, ControlKind kind)
     owner.addControl(*this);
 }
 
-void Control::notify(const std::string& prop) { m_owner.controlChanged(*this, prop); }
+void Control::notify(const std::string& prop) {
+    m_owner.controlChanged(*this, prop);
+}
 
-void Control::setLeft(int v) { Left = v; notify("Left"); }
-void Control::setTop(int v) { Top = v; notify("Top"); }
-void Control::setWidth(int v) { Width = v; notify("Width"); }
-void Control::setHeight(int v) { Height = v; notify("Height"); }
+void Control::setLeft(int v) {
+    Left = v;
+    notify("Left");
+}
+void Control::setTop(int v) {
+    Top = v;
+    notify("Top");
+}
+void Control::setWidth(int v) {
+    Width = v;
+    notify("Width");
+}
+void Control::setHeight(int v) {
+    Height = v;
+    notify("Height");
+}
 void Control::setGeometry(int left, int top, int width, int height) {
     Left = left;
     Top = top;
@@ -45,40 +60,76 @@ void Control::setGeometry(int left, int top, int width, int height) {
     Height = height;
     notify("Geometry");
 }
-void Control::setVisible(bool v) { Visible = v; notify("Visible"); }
-void Control::setEnabled(bool v) { Enabled = v; notify("Enabled"); }
-void Control::setToolTipText(const std::string& v) { ToolTipText = v; notify("ToolTipText"); }
-void Control::bringToFront() { m_z = m_owner.nextZ(); notify("ZOrder"); }
+void Control::setVisible(bool v) {
+    Visible = v;
+    notify("Visible");
+}
+void Control::setEnabled(bool v) {
+    Enabled = v;
+    notify("Enabled");
+}
+void Control::setToolTipText(const std::string& v) {
+    ToolTipText = v;
+    notify("ToolTipText");
+}
+void Control::bringToFront() {
+    m_z = m_owner.nextZ();
+    notify("ZOrder");
+}
 
-void Control::click() { if (onClick) onClick(); }
-void Control::mouseDown(int button) { if (onMouseDown) onMouseDown(button); }
-void Control::mouseUp(int button) { if (onMouseUp) onMouseUp(button); }
+void Control::click() {
+    if (onClick)
+        onClick();
+}
+void Control::mouseDown(int button) {
+    if (onMouseDown)
+        onMouseDown(button);
+}
+void Control::mouseUp(int button) {
+    if (onMouseUp)
+        onMouseUp(button);
+}
 void Control::gotFocus() {
     m_owner.setFocus(this);
-    if (onGotFocus) onGotFocus();
+    if (onGotFocus)
+        onGotFocus();
 }
 
 bool Control::get(const std::string& prop, std::string& out) const {
-    if (prop == "Left") out = std::to_string(Left);
-    else if (prop == "Top") out = std::to_string(Top);
-    else if (prop == "Width") out = std::to_string(Width);
-    else if (prop == "Height") out = std::to_string(Height);
-    else if (prop == "Visible") out = boolText(Visible);
-    else if (prop == "Enabled") out = boolText(Enabled);
-    else if (prop == "ToolTipText") out = ToolTipText;
-    else if (prop == "Name") out = m_name;
-    else return false;
+    if (prop == "Left")
+        out = std::to_string(Left);
+    else if (prop == "Top")
+        out = std::to_string(Top);
+    else if (prop == "Width")
+        out = std::to_string(Width);
+    else if (prop == "Height")
+        out = std::to_string(Height);
+    else if (prop == "Visible")
+        out = boolText(Visible);
+    else if (prop == "Enabled")
+        out = boolText(Enabled);
+    else if (prop == "ToolTipText")
+        out = ToolTipText;
+    else if (prop == "Name")
+        out = m_name;
+    else
+        return false;
     return true;
 }
 
 bool Control::set(const std::string& prop, const std::string& value) {
-    if (prop == "Left") return setInt(value, Left) && (notify(prop), true);
-    if (prop == "Top") return setInt(value, Top) && (notify(prop), true);
-    if (prop == "Width") return setInt(value, Width) && (notify(prop), true);
-    if (prop == "Height") return setInt(value, Height) && (notify(prop), true);
+    if (prop == "Left")
+        return setInt(value, Left) && (notify(prop), true);
+    if (prop == "Top")
+        return setInt(value, Top) && (notify(prop), true);
+    if (prop == "Width")
+        return setInt(value, Width) && (notify(prop), true);
+    if (prop == "Height")
+        return setInt(value, Height) && (notify(prop), true);
     if (prop == "Visible" || prop == "Enabled") {
         auto b = parseBool(value);
-        if (!b) return false;
+        if (!b)
+            return false;
         (prop == "Visible" ? Visible : Enabled) = *b;
         notify(prop);
         return true;
@@ -92,7 +143,8 @@ bool Control::set(const std::string& prop, const std::string& value) {
 
 // ---- ListBox
 
-ListBox::ListBox(Window& owner, std::string name) : Control(owner, std::move(name), ControlKind::ListBox) {}
+ListBox::ListBox(Window& owner, std::string name)
+    : Control(owner, std::move(name), ControlKind::ListBox) {}
 
 void ListBox::clear() {
     m_items.clear();
@@ -111,20 +163,24 @@ void ListBox::addItem(const std::string& item) {
 }
 
 void ListBox::removeItem(int index) {
-    if (index < 0 || index >= listCount()) return;
+    if (index < 0 || index >= listCount())
+        return;
     m_items.erase(m_items.begin() + index);
-    if (m_listIndex >= listCount()) m_listIndex = listCount() - 1;
+    if (m_listIndex >= listCount())
+        m_listIndex = listCount() - 1;
     notify("List");
 }
 
 void ListBox::setItem(int index, const std::string& item) {
-    if (index < 0 || index >= listCount()) return;
+    if (index < 0 || index >= listCount())
+        return;
     m_items[static_cast<size_t>(index)] = item;
     notify("List");
 }
 
 std::string ListBox::list(int index) const {
-    if (index < 0 || index >= listCount()) return {};
+    if (index < 0 || index >= listCount())
+        return {};
     return m_items[static_cast<size_t>(index)];
 }
 
@@ -134,22 +190,29 @@ void ListBox::setListIndex(int index) {
 }
 
 bool ListBox::get(const std::string& prop, std::string& out) const {
-    if (prop == "ListIndex") out = std::to_string(m_listIndex);
-    else if (prop == "ListCount") out = std::to_string(listCount());
-    else if (prop == "Sorted") out = boolText(Sorted);
-    else if (prop == "Text") out = list(m_listIndex);
+    if (prop == "ListIndex")
+        out = std::to_string(m_listIndex);
+    else if (prop == "ListCount")
+        out = std::to_string(listCount());
+    else if (prop == "Sorted")
+        out = boolText(Sorted);
+    else if (prop == "Text")
+        out = list(m_listIndex);
     else if (prop.rfind("List(", 0) == 0 && prop.back() == ')') {
         auto i = parseLong(prop.substr(5, prop.size() - 6));
-        if (!i) return false;
+        if (!i)
+            return false;
         out = list(static_cast<int>(*i));
-    } else return Control::get(prop, out);
+    } else
+        return Control::get(prop, out);
     return true;
 }
 
 bool ListBox::set(const std::string& prop, const std::string& value) {
     if (prop == "ListIndex") {
         auto v = parseLong(value);
-        if (!v) return false;
+        if (!v)
+            return false;
         setListIndex(static_cast<int>(*v));
         return true;
     }
@@ -179,41 +242,67 @@ void TextBox::setSelLength(int v) {
     notify("SelLength");
 }
 
-void TextBox::setForeColor(std::uint32_t c) { m_foreColor = c; notify("ForeColor"); }
-void TextBox::setBackColor(std::uint32_t c) { m_backColor = c; notify("BackColor"); }
-bool TextBox::hasFocus() const { return window().focusedControl() == this; }
+void TextBox::setForeColor(std::uint32_t c) {
+    m_foreColor = c;
+    notify("ForeColor");
+}
+void TextBox::setBackColor(std::uint32_t c) {
+    m_backColor = c;
+    notify("BackColor");
+}
+bool TextBox::hasFocus() const {
+    return window().focusedControl() == this;
+}
 void TextBox::setFocus() {
     window().setFocus(this);
     notify("Focus");
 }
 
 bool TextBox::get(const std::string& prop, std::string& out) const {
-    if (prop == "Text") out = m_text;
-    else if (prop == "SelStart") out = std::to_string(m_selStart);
-    else if (prop == "SelLength") out = std::to_string(m_selLength);
-    else if (prop == "SelText") out = m_text.substr(static_cast<size_t>(m_selStart), static_cast<size_t>(m_selLength));
-    else if (prop == "MultiLine") out = boolText(MultiLine);
-    else if (prop == "ForeColor") out = colourText(m_foreColor);
-    else if (prop == "BackColor") out = colourText(m_backColor);
-    else if (prop == "Focused") out = boolText(hasFocus());
-    else return Control::get(prop, out);
+    if (prop == "Text")
+        out = m_text;
+    else if (prop == "SelStart")
+        out = std::to_string(m_selStart);
+    else if (prop == "SelLength")
+        out = std::to_string(m_selLength);
+    else if (prop == "SelText")
+        out = m_text.substr(static_cast<size_t>(m_selStart), static_cast<size_t>(m_selLength));
+    else if (prop == "MultiLine")
+        out = boolText(MultiLine);
+    else if (prop == "ForeColor")
+        out = colourText(m_foreColor);
+    else if (prop == "BackColor")
+        out = colourText(m_backColor);
+    else if (prop == "Focused")
+        out = boolText(hasFocus());
+    else
+        return Control::get(prop, out);
     return true;
 }
 
 bool TextBox::set(const std::string& prop, const std::string& value) {
-    if (prop == "Text") { setText(value); return true; }
+    if (prop == "Text") {
+        setText(value);
+        return true;
+    }
     if (prop == "SelStart" || prop == "SelLength") {
         auto v = parseLong(value);
-        if (!v) return false;
-        if (prop == "SelStart") setSelStart(static_cast<int>(*v));
-        else setSelLength(static_cast<int>(*v));
+        if (!v)
+            return false;
+        if (prop == "SelStart")
+            setSelStart(static_cast<int>(*v));
+        else
+            setSelLength(static_cast<int>(*v));
         return true;
     }
     if (prop == "ForeColor" || prop == "BackColor") {
         auto c = parseColour(value);
-        if (!c) return false;
-        if (prop == "ForeColor") setForeColor(*c);
-        else setBackColor(*c);
+        if (!c)
+            return false;
+        if (prop == "ForeColor")
+            setForeColor(*c);
+        else
+            setBackColor(*c);
         return true;
     }
     return Control::set(prop, value);
@@ -223,13 +312,22 @@ bool TextBox::set(const std::string& prop, const std::string& value) {
 
 Label::Label(Window& owner, std::string name, std::string caption)
     : Control(owner, std::move(name), ControlKind::Label), m_caption(std::move(caption)) {}
-void Label::setCaption(const std::string& c) { m_caption = c; notify("Caption"); }
+void Label::setCaption(const std::string& c) {
+    m_caption = c;
+    notify("Caption");
+}
 bool Label::get(const std::string& prop, std::string& out) const {
-    if (prop == "Caption") { out = m_caption; return true; }
+    if (prop == "Caption") {
+        out = m_caption;
+        return true;
+    }
     return Control::get(prop, out);
 }
 bool Label::set(const std::string& prop, const std::string& value) {
-    if (prop == "Caption") { setCaption(value); return true; }
+    if (prop == "Caption") {
+        setCaption(value);
+        return true;
+    }
     return Control::set(prop, value);
 }
 
@@ -238,20 +336,34 @@ bool Label::set(const std::string& prop, const std::string& value) {
 Button::Button(Window& owner, std::string name, std::string caption, std::string picture)
     : Control(owner, std::move(name), ControlKind::Button), Picture(std::move(picture)),
       m_caption(std::move(caption)) {}
-void Button::setCaption(const std::string& c) { m_caption = c; notify("Caption"); }
-void Button::setBackColor(std::uint32_t c) { m_backColor = c; notify("BackColor"); }
+void Button::setCaption(const std::string& c) {
+    m_caption = c;
+    notify("Caption");
+}
+void Button::setBackColor(std::uint32_t c) {
+    m_backColor = c;
+    notify("BackColor");
+}
 bool Button::get(const std::string& prop, std::string& out) const {
-    if (prop == "Caption") out = m_caption;
-    else if (prop == "BackColor") out = colourText(m_backColor);
-    else if (prop == "Picture") out = Picture;
-    else return Control::get(prop, out);
+    if (prop == "Caption")
+        out = m_caption;
+    else if (prop == "BackColor")
+        out = colourText(m_backColor);
+    else if (prop == "Picture")
+        out = Picture;
+    else
+        return Control::get(prop, out);
     return true;
 }
 bool Button::set(const std::string& prop, const std::string& value) {
-    if (prop == "Caption") { setCaption(value); return true; }
+    if (prop == "Caption") {
+        setCaption(value);
+        return true;
+    }
     if (prop == "BackColor") {
         auto c = parseColour(value);
-        if (!c) return false;
+        if (!c)
+            return false;
         setBackColor(*c);
         return true;
     }
@@ -262,17 +374,24 @@ bool Button::set(const std::string& prop, const std::string& value) {
 
 CheckBox::CheckBox(Window& owner, std::string name, std::string caption)
     : Control(owner, std::move(name), ControlKind::CheckBox), m_caption(std::move(caption)) {}
-void CheckBox::setValue(int v) { m_value = v ? 1 : 0; notify("Value"); }
+void CheckBox::setValue(int v) {
+    m_value = v ? 1 : 0;
+    notify("Value");
+}
 bool CheckBox::get(const std::string& prop, std::string& out) const {
-    if (prop == "Caption") out = m_caption;
-    else if (prop == "Value") out = std::to_string(m_value);
-    else return Control::get(prop, out);
+    if (prop == "Caption")
+        out = m_caption;
+    else if (prop == "Value")
+        out = std::to_string(m_value);
+    else
+        return Control::get(prop, out);
     return true;
 }
 bool CheckBox::set(const std::string& prop, const std::string& value) {
     if (prop == "Value") {
         auto v = parseLong(value);
-        if (!v) return false;
+        if (!v)
+            return false;
         setValue(static_cast<int>(*v));
         return true;
     }
@@ -285,10 +404,14 @@ Menu::Menu(Window& owner, std::string name, std::string caption, std::string par
     : Control(owner, std::move(name), ControlKind::Menu), m_caption(std::move(caption)),
       m_parent(std::move(parent)) {}
 bool Menu::get(const std::string& prop, std::string& out) const {
-    if (prop == "Caption") { out = m_caption; return true; }
+    if (prop == "Caption") {
+        out = m_caption;
+        return true;
+    }
     return Control::get(prop, out);
 }
 
-Picture::Picture(Window& owner, std::string name) : Control(owner, std::move(name), ControlKind::Picture) {}
+Picture::Picture(Window& owner, std::string name)
+    : Control(owner, std::move(name), ControlKind::Picture) {}
 
-}  // namespace ui
+} // namespace ui

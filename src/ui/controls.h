@@ -185,4 +185,4 @@ public:
     Picture(Window& owner, std::string name);
 };
 
-}  // namespace ui
+} // namespace ui

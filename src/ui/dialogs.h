@@ -18,4 +18,4 @@ public:
 
 const char* answerName(Answer a);
 
-}  // namespace ui
+} // namespace ui

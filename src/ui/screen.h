@@ -51,4 +51,4 @@ private:
     Window* m_active = nullptr;
 };
 
-}  // namespace ui
+} // namespace ui

@@ -22,4 +22,4 @@ constexpr std::uint32_t kLightGrey = rgb(192, 192, 192);
 constexpr std::uint32_t kButtonFace = rgb(212, 208, 200);
 constexpr std::uint32_t kBlack = rgb(0, 0, 0);
 
-}  // namespace ui
+} // namespace ui

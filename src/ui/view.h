@@ -15,4 +15,4 @@ public:
     virtual void changed(Window& window, Control* control, const std::string& property) = 0;
 };
 
-}  // namespace ui
+} // namespace ui

@@ -13,14 +13,33 @@ Window::Window(Screen& screen, std::string name, std::string caption)
     screen.add(*this);
 }
 
-void Window::notify(const std::string& prop) { m_screen.changed(*this, nullptr, prop); }
-void Window::controlChanged(Control& c, const std::string& prop) { m_screen.changed(*this, &c, prop); }
+void Window::notify(const std::string& prop) {
+    m_screen.changed(*this, nullptr, prop);
+}
+void Window::controlChanged(Control& c, const std::string& prop) {
+    m_screen.changed(*this, &c, prop);
+}
 
-void Window::setCaption(const std::string& c) { m_caption = c; notify("Caption"); }
-void Window::setLeft(int v) { Left = v; notify("Left"); }
-void Window::setTop(int v) { Top = v; notify("Top"); }
-void Window::setWidth(int v) { Width = v; notify("Width"); }
-void Window::setHeight(int v) { Height = v; notify("Height"); }
+void Window::setCaption(const std::string& c) {
+    m_caption = c;
+    notify("Caption");
+}
+void Window::setLeft(int v) {
+    Left = v;
+    notify("Left");
+}
+void Window::setTop(int v) {
+    Top = v;
+    notify("Top");
+}
+void Window::setWidth(int v) {
+    Width = v;
+    notify("Width");
+}
+void Window::setHeight(int v) {
+    Height = v;
+    notify("Height");
+}
 void Window::setGeometry(int left, int top, int width, int height) {
     Left = left;
     Top = top;
@@ -28,10 +47,14 @@ void Window::setGeometry(int left, int top, int width, int height) {
     Height = height;
     notify("Geometry");
 }
-void Window::setWindowState(int s) { m_windowState = s; notify("WindowState"); }
+void Window::setWindowState(int s) {
+    m_windowState = s;
+    notify("WindowState");
+}
 
 void Window::load() {
-    if (m_loaded) return;
+    if (m_loaded)
+        return;
     m_loaded = true;
     onLoad();
     notify("Loaded");
@@ -47,29 +70,36 @@ void Window::show() {
 }
 
 void Window::hide() {
-    if (!m_visible) return;
+    if (!m_visible)
+        return;
     m_visible = false;
     notify("Visible");
     m_screen.hidden(*this);
 }
 
 void Window::bringToFront() {
-    if (m_isMain) return;
+    if (m_isMain)
+        return;
     m_screen.raise(*this);
-    if (m_visible && !m_neverActive) m_screen.activate(this);
+    if (m_visible && !m_neverActive)
+        m_screen.activate(this);
 }
 
 bool Window::front() const {
-    if (!m_visible) return false;
+    if (!m_visible)
+        return false;
     const auto& stack = m_screen.stacking();
     auto self = std::find(stack.begin(), stack.end(), this);
-    if (self == stack.end()) return false;
+    if (self == stack.end())
+        return false;
     for (auto it = self + 1; it != stack.end(); ++it) {
         const Window& o = **it;
-        if (!o.m_visible) continue;
+        if (!o.m_visible)
+            continue;
         bool overlap = o.Left < Left + Width && Left < o.Left + o.Width && o.Top < Top + Height &&
                        Top < o.Top + o.Height;
-        if (overlap) return false;
+        if (overlap)
+            return false;
     }
     return true;
 }
@@ -84,38 +114,65 @@ void Window::addControl(Control& c) {
     m_byName[c.name()] = &c;
 }
 
-void Window::setFocus(Control* c) { m_focus = c; }
+void Window::setFocus(Control* c) {
+    m_focus = c;
+}
 
-void Window::raiseClick() { onClick(); }
-void Window::raiseKeyDown(int code) { onKeyDown(code); }
+void Window::raiseClick() {
+    onClick();
+}
+void Window::raiseKeyDown(int code) {
+    onKeyDown(code);
+}
 
 bool Window::get(const std::string& prop, std::string& out) const {
-    if (prop == "Caption") out = m_caption;
-    else if (prop == "Left") out = std::to_string(Left);
-    else if (prop == "Top") out = std::to_string(Top);
-    else if (prop == "Width") out = std::to_string(Width);
-    else if (prop == "Height") out = std::to_string(Height);
-    else if (prop == "Visible") out = boolText(m_visible);
-    else if (prop == "Loaded") out = boolText(m_loaded);
-    else if (prop == "WindowState") out = std::to_string(m_windowState);
-    else if (prop == "Front") out = boolText(front());
-    else if (prop == "Active") out = boolText(m_screen.active() == this);
-    else return false;
+    if (prop == "Caption")
+        out = m_caption;
+    else if (prop == "Left")
+        out = std::to_string(Left);
+    else if (prop == "Top")
+        out = std::to_string(Top);
+    else if (prop == "Width")
+        out = std::to_string(Width);
+    else if (prop == "Height")
+        out = std::to_string(Height);
+    else if (prop == "Visible")
+        out = boolText(m_visible);
+    else if (prop == "Loaded")
+        out = boolText(m_loaded);
+    else if (prop == "WindowState")
+        out = std::to_string(m_windowState);
+    else if (prop == "Front")
+        out = boolText(front());
+    else if (prop == "Active")
+        out = boolText(m_screen.active() == this);
+    else
+        return false;
     return true;
 }
 
 bool Window::set(const std::string& prop, const std::string& value) {
-    if (prop == "Caption") { setCaption(value); return true; }
+    if (prop == "Caption") {
+        setCaption(value);
+        return true;
+    }
     auto v = parseLong(value);
-    if (!v) return false;
+    if (!v)
+        return false;
     int n = static_cast<int>(*v);
-    if (prop == "Left") setLeft(n);
-    else if (prop == "Top") setTop(n);
-    else if (prop == "Width") setWidth(n);
-    else if (prop == "Height") setHeight(n);
-    else if (prop == "WindowState") setWindowState(n);
-    else return false;
+    if (prop == "Left")
+        setLeft(n);
+    else if (prop == "Top")
+        setTop(n);
+    else if (prop == "Width")
+        setWidth(n);
+    else if (prop == "Height")
+        setHeight(n);
+    else if (prop == "WindowState")
+        setWindowState(n);
+    else
+        return false;
     return true;
 }
 
-}  // namespace ui
+} // namespace ui

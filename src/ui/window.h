@@ -98,4 +98,4 @@ private:
     int m_lastZ = 0;
 };
 
-}  // namespace ui
+} // namespace ui

@@ -55,12 +55,14 @@ class TestWindow : public ui::Window {
 public:
     TestWindow(ui::Screen& s, const std::string& name, int left, HelpWindow* help = nullptr)
         : Window(s, name, name), lstItems(*this, "lstItems"), txtText(*this, "txtText", true),
-          txtInput(*this, "txtInput", false), btnHelp(*this, "btnHelp", "&Help"), m_left(left), m_help(help) {
+          txtInput(*this, "txtInput", false), btnHelp(*this, "btnHelp", "&Help"), m_left(left),
+          m_help(help) {
         lstItems.onClick = [this] { listClicks.push_back(lstItems.listIndex()); };
         txtText.onClick = [this] { textClicks.push_back(txtText.selStart()); };
         btnHelp.onMouseDown = [this](int b) {
             downs.push_back(b);
-            if (b == 2 && m_help) m_help->show();
+            if (b == 2 && m_help)
+                m_help->show();
         };
         btnHelp.onMouseUp = [this](int b) { ups.push_back(b); };
         btnHelp.onClick = [this] { ++buttonClicks; };
@@ -68,7 +70,8 @@ public:
     void onLoad() override {
         setGeometry(m_left, 0, 6000, 5000);
         lstItems.setGeometry(8, 8, 150, 120);
-        for (const char* item : {"Genesis", "Exodus", "Leviticus", "Numbers"}) lstItems.addItem(item);
+        for (const char* item : {"Genesis", "Exodus", "Leviticus", "Numbers"})
+            lstItems.addItem(item);
         txtText.setGeometry(170, 8, 200, 150);
         txtText.setText("one\r\ntwo\r\nthree");
         txtInput.setGeometry(8, 170, 150, 24);
@@ -132,7 +135,7 @@ struct Fixture {
     }
 };
 
-}  // namespace
+} // namespace
 
 class TestQtBinding : public QObject {
     Q_OBJECT
@@ -156,7 +159,8 @@ private Q_SLOTS:
 
 void TestQtBinding::cp1252RoundTrip() {
     std::string all;
-    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+    for (int b = 0; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
     QString decoded = ui::qt::decode(all);
     QCOMPARE(decoded.size(), 256);
     QCOMPARE(ui::qt::encode(decoded), all);
@@ -191,7 +195,8 @@ void TestQtBinding::caretMapping() {
     // Every widget position survives the round trip.
     for (int w = 0; w <= 10; ++w)
         QCOMPARE(ui::qt::modelToWidgetPos(model, ui::qt::widgetToModelPos(model, w)), w);
-    QCOMPARE(ui::qt::withoutMnemonics(QStringLiteral("&Find && replace")), QStringLiteral("Find & replace"));
+    QCOMPARE(ui::qt::withoutMnemonics(QStringLiteral("&Find && replace")),
+             QStringLiteral("Find & replace"));
 }
 
 void TestQtBinding::keyCodes() {
@@ -357,7 +362,8 @@ void TestQtBinding::noEventsAfterEnd() {
     Fixture f;
     auto* list = f.widget<QListWidget>(f.frmA.lstItems);
     f.frmA.lstItems.onClick = [&f] { f.ended = true; };
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
     QVERIFY(f.view->blocked());
     auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());

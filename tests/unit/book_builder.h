@@ -16,12 +16,14 @@ inline std::string makeBook(const std::vector<BodyLine>& body, bool endMarker = 
     std::string index, lines;
     long offset = 1;
     for (const BodyLine& line : body) {
-        if (line.indexed) index += "<" + line.text.substr(0, line.text.find('>')) + ">" + std::to_string(offset);
+        if (line.indexed)
+            index += "<" + line.text.substr(0, line.text.find('>')) + ">" + std::to_string(offset);
         lines += line.text + "\r\n";
         offset += static_cast<long>(line.text.size()) + 2;
     }
-    if (endMarker) lines += " \r\n";
+    if (endMarker)
+        lines += " \r\n";
     return index + "*\r\n" + lines;
 }
 
-}  // namespace testing_books
+} // namespace testing_books

@@ -15,7 +15,7 @@ TEST(SplitAt, KeepsLaterSeparatorsInTheRightPart) {
 
 TEST(ListKind, IsTheUpperCasedExtensionOrTheWholeKey) {
     EXPECT_EQ(listKind("oldhist.stx"), "STX");
-    EXPECT_EQ(listKind("A.B.pre"), "B.PRE");  // the text after the first "."
+    EXPECT_EQ(listKind("A.B.pre"), "B.PRE"); // the text after the first "."
     EXPECT_EQ(listKind("horvel"), "HORVEL");
 }
 
@@ -70,5 +70,5 @@ TEST(LanguageOf, FirstMarkerWinsInItsFixedOrder) {
     // ".The Gospels" is tested before "OLD Testament".
     EXPECT_EQ(catalogue::languageOf("OLD Testament .The Gospels"), "Grk");
     EXPECT_EQ(catalogue::languageOf("Study Texts"), "");
-    EXPECT_EQ(catalogue::languageOf("The Gospels"), "");  // the marker includes the "."
+    EXPECT_EQ(catalogue::languageOf("The Gospels"), ""); // the marker includes the "."
 }

@@ -7,7 +7,9 @@
 namespace {
 
 struct NoDialogs : ui::Dialogs {
-    ui::Answer message(const std::string&, ui::Buttons, ui::Icon) override { return ui::Answer::OK; }
+    ui::Answer message(const std::string&, ui::Buttons, ui::Icon) override {
+        return ui::Answer::OK;
+    }
 };
 
 struct History {
@@ -16,11 +18,12 @@ struct History {
     ui::Window window{screen, "frmArrays"};
     ui::ListBox list{window, "lstSavePages"};
     explicit History(std::initializer_list<const char*> items) {
-        for (const char* item : items) list.addItem(item);
+        for (const char* item : items)
+            list.addItem(item);
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST(SavedPage, ThePageAfterTheStemAndItsEqualsSign) {
     History h{"WIS=3", "GEN=12"};
@@ -42,7 +45,7 @@ TEST(SavedPage, PagesThatAreNotUsable) {
 
 TEST(RecordPage, ReplacesTheFirstItemOfTheStemOrAppends) {
     History h{"GENX=3", "WIS=2"};
-    reader::recordPage(h.list, "GEN.TXV", 12);  // GENX begins with GEN: replaced
+    reader::recordPage(h.list, "GEN.TXV", 12); // GENX begins with GEN: replaced
     EXPECT_EQ(h.list.list(0), "GEN=12");
     reader::recordPage(h.list, "ROM.TXV", 1);
     EXPECT_EQ(h.list.listCount(), 3);

@@ -11,26 +11,28 @@ namespace {
 
 const std::string kBlanks600(600, ' ');
 
-
 // Body lines of pages given as counts of paragraphs, every line indexed.
-std::vector<testing_books::BodyLine> pages(const std::vector<std::pair<int, int>>& layout, bool indexAll = false) {
+std::vector<testing_books::BodyLine> pages(const std::vector<std::pair<int, int>>& layout,
+                                           bool indexAll = false) {
     std::vector<testing_books::BodyLine> body;
     for (auto [page, count] : layout)
         for (int i = 1; i <= count; ++i)
-            body.push_back({std::to_string(page) + ":" + std::to_string(i) + ">Para " + std::to_string(page) + "." +
-                                std::to_string(i),
+            body.push_back({std::to_string(page) + ":" + std::to_string(i) + ">Para " +
+                                std::to_string(page) + "." + std::to_string(i),
                             indexAll || i == 1});
     return body;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ShowPage, TheTwoPageExampleBook) {
     testing_support::TestProgram t;
-    t.write("B.TXV", "<1:1>1<2:1>42*\r\n1:1>In the beginning\r\n1:2>And the earth\r\n2:1>Thus the heavens\r\n \r\n");
+    t.write("B.TXV", "<1:1>1<2:1>42*\r\n1:1>In the beginning\r\n1:2>And the earth\r\n2:1>Thus the "
+                     "heavens\r\n \r\n");
     ASSERT_TRUE(showPage(*t.p, "B.TXV", ""));
     EXPECT_EQ(t.s().IndexLen, 16);
-    EXPECT_EQ(t.s().PageText, ">In the beginning {b 1:1}\r\n\r\n>And the earth {b 1:2}\r\n\r\n" + kBlanks600);
+    EXPECT_EQ(t.s().PageText,
+              ">In the beginning {b 1:1}\r\n\r\n>And the earth {b 1:2}\r\n\r\n" + kBlanks600);
     EXPECT_EQ(t.s().ParaCount, 2);
     EXPECT_EQ(t.s().ParaList[2], "1:2>And the earth");
     EXPECT_EQ(t.s().LastPage, 2);
@@ -52,7 +54,7 @@ TEST(ShowPage, AKeyShowsThePageFromThatParagraph) {
     t.write("B.TXV", makeBook(pages({{11, 2}, {12, 6}, {13, 1}}, true)));
     ASSERT_TRUE(showPage(*t.p, "B.TXV", "12:5"));
     EXPECT_TRUE(t.s().KeyFound);
-    EXPECT_EQ(t.s().ParaCount, 6);  // 12:1 to 12:6 are all stored
+    EXPECT_EQ(t.s().ParaCount, 6); // 12:1 to 12:6 are all stored
     EXPECT_EQ(t.s().ParaList[1], "12:1>Para 12.1");
     EXPECT_EQ(t.s().PageText.substr(0, 17), ">Para 12.5 {b 12:");
     EXPECT_EQ(t.s().PageText.find("12.4"), std::string::npos);
@@ -66,9 +68,9 @@ TEST(ShowPage, PagesWithSeveralEntriesAndGaps) {
     testing_support::TestProgram t;
     t.write("B.TXV", makeBook(pages({{1, 2}, {2, 3}, {5, 2}}, true)));
     ASSERT_TRUE(showPage(*t.p, "B.TXV", "2"));
-    ASSERT_TRUE(showPage(*t.p, "", "Next"));  // skips every entry of page 2
+    ASSERT_TRUE(showPage(*t.p, "", "Next")); // skips every entry of page 2
     EXPECT_EQ(t.s().CurPage, 5);
-    ASSERT_TRUE(showPage(*t.p, "", "Prev"));  // over the gap to 2, from its first entry
+    ASSERT_TRUE(showPage(*t.p, "", "Prev")); // over the gap to 2, from its first entry
     EXPECT_EQ(t.s().CurPage, 2);
     EXPECT_EQ(t.s().ParaCount, 3);
     ASSERT_TRUE(showPage(*t.p, "", "Last"));
@@ -89,7 +91,9 @@ TEST(ShowPage, PageNotFoundChangesNothing) {
 
 TEST(ShowPage, MarkersInTheBody) {
     testing_support::TestProgram t;
-    t.write("B.TXV", makeBook({{"1:1>First%second"}, {"1:2>Intro>References: Gen 1", false}, {"x", false},
+    t.write("B.TXV", makeBook({{"1:1>First%second"},
+                               {"1:2>Intro>References: Gen 1", false},
+                               {"x", false},
                                {"1:3>After the filler", false}}));
     ASSERT_TRUE(showPage(*t.p, "B.TXV", ""));
     const std::string& text = t.s().PageText;
@@ -102,7 +106,8 @@ TEST(ShowPage, MarkersInTheBody) {
 TEST(ShowPage, BibleVersesKeepTheOriginalLanguagePart) {
     testing_support::TestProgram t;
     t.s().BibleMode = true;
-    t.write("GEN.TXV", makeBook({{"1:1>In the beginning^ hebrew words<a,b"}, {"1:2>Plain verse", false}}));
+    t.write("GEN.TXV",
+            makeBook({{"1:1>In the beginning^ hebrew words<a,b"}, {"1:2>Plain verse", false}}));
     ASSERT_TRUE(showPage(*t.p, "GEN.TXV", ""));
     EXPECT_EQ(t.s().PageText.substr(0, 30), ">In the beginning {gen 1:1}\r\n\r");
     EXPECT_EQ(t.s().VerseList[1], "hebrew words<a,b");
@@ -112,10 +117,11 @@ TEST(ShowPage, BibleVersesKeepTheOriginalLanguagePart) {
 TEST(ShowPage, TheTextCapEndsThePage) {
     testing_support::TestProgram t;
     std::vector<testing_books::BodyLine> body;
-    for (int i = 1; i <= 5; ++i) body.push_back({"1:" + std::to_string(i) + ">" + std::string(9000, 'a'), i == 1});
+    for (int i = 1; i <= 5; ++i)
+        body.push_back({"1:" + std::to_string(i) + ">" + std::string(9000, 'a'), i == 1});
     t.write("B.TXV", makeBook(body));
     ASSERT_TRUE(showPage(*t.p, "B.TXV", ""));
-    EXPECT_EQ(t.s().ParaCount, 3);  // a fourth paragraph would pass 32000 characters
+    EXPECT_EQ(t.s().ParaCount, 3); // a fourth paragraph would pass 32000 characters
     EXPECT_LE(t.s().PageText.size(), 32000u + 600u);
 }
 
@@ -147,7 +153,8 @@ TEST(ShowPage, BadBooksGiveAMessageAndNoCrash) {
 TEST(ShowPage, ALineWithoutSeparatorOrAHugePageStaysBounded) {
     testing_support::TestProgram t;
     std::vector<testing_books::BodyLine> body = {{"1:1>ok"}, {"1:2 no separator", false}};
-    for (int i = 3; i <= 2500; ++i) body.push_back({"1:" + std::to_string(i) + ">x", false});
+    for (int i = 3; i <= 2500; ++i)
+        body.push_back({"1:" + std::to_string(i) + ">x", false});
     t.write("B.TXV", makeBook(body));
     // A key that never comes keeps the page text empty, so only the line bound ends the page.
     ASSERT_TRUE(showPage(*t.p, "B.TXV", "1:9999"));

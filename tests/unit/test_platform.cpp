@@ -26,7 +26,7 @@ struct TempDir {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST(TextFile, LinesWithoutLineEndsAndOneBasedPositions) {
     TempDir dir;
@@ -36,7 +36,7 @@ TEST(TextFile, LinesWithoutLineEndsAndOneBasedPositions) {
     std::string line;
     ASSERT_TRUE(f.readLine(line));
     EXPECT_EQ(line, "<1:1>1*");
-    EXPECT_EQ(f.position(), 10);  // the index line is 9 bytes with its CR LF
+    EXPECT_EQ(f.position(), 10); // the index line is 9 bytes with its CR LF
     ASSERT_TRUE(f.readLine(line));
     EXPECT_EQ(line, "1:1>Hello");
     ASSERT_TRUE(f.readLine(line));

@@ -4,7 +4,8 @@
 
 TEST(ScenarioWords, QuotedWordsAndEscapes) {
     std::string error;
-    auto words = script::splitWords(R"(expect frmList0.Caption == "a b\r\n\t\"q\"\\ \s{3}x")", error);
+    auto words =
+        script::splitWords(R"(expect frmList0.Caption == "a b\r\n\t\"q\"\\ \s{3}x")", error);
     ASSERT_TRUE(words) << error;
     ASSERT_EQ(words->size(), 4u);
     EXPECT_EQ(words->at(3), "a b\r\n\t\"q\"\\    x");
@@ -16,7 +17,8 @@ TEST(ScenarioWords, QuotedWordsAndEscapes) {
 TEST(ScenarioParse, SkipsBlankAndCommentLinesAndKeepsLineNumbers) {
     std::string error;
     int line = 0;
-    auto commands = script::parseScenario("# comment\r\n\r\n  start\r\n   # indented comment\nclose\n", error, line);
+    auto commands = script::parseScenario(
+        "# comment\r\n\r\n  start\r\n   # indented comment\nclose\n", error, line);
     ASSERT_TRUE(error.empty());
     ASSERT_EQ(commands.size(), 2u);
     EXPECT_EQ(commands[0].line, 3);

@@ -43,4 +43,4 @@ struct TestProgram {
     app::State& s() { return p->s; }
 };
 
-}  // namespace testing_support
+} // namespace testing_support

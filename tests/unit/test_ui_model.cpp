@@ -8,18 +8,21 @@
 namespace {
 
 struct NoDialogs : ui::Dialogs {
-    ui::Answer message(const std::string&, ui::Buttons, ui::Icon) override { return ui::Answer::OK; }
+    ui::Answer message(const std::string&, ui::Buttons, ui::Icon) override {
+        return ui::Answer::OK;
+    }
 };
 
 // A window that records its activation events in a shared log.
 struct Logged : ui::Window {
-    Logged(ui::Screen& s, const std::string& n, std::vector<std::string>& log) : ui::Window(s, n), m_log(log) {}
+    Logged(ui::Screen& s, const std::string& n, std::vector<std::string>& log)
+        : ui::Window(s, n), m_log(log) {}
     void onActivate() override { m_log.push_back("activate " + name()); }
     void onDeactivate() override { m_log.push_back("deactivate " + name()); }
     std::vector<std::string>& m_log;
 };
 
-}  // namespace
+} // namespace
 
 TEST(Screen, ShowingAWindowDeactivatesThePreviousOneFirst) {
     NoDialogs d;
@@ -40,10 +43,10 @@ TEST(Screen, HidingTheActiveWindowActivatesTheFrontMostVisibleOne) {
     a.show();
     b.show();
     c.show();
-    b.hide();  // not active: nothing changes
+    b.hide(); // not active: nothing changes
     EXPECT_EQ(screen.active(), &c);
     c.hide();
-    EXPECT_EQ(screen.active(), &a);  // b is hidden, so a is next
+    EXPECT_EQ(screen.active(), &a); // b is hidden, so a is next
 }
 
 TEST(Screen, FrontMeansAboveEveryOverlappingVisibleWindow) {
@@ -56,7 +59,7 @@ TEST(Screen, FrontMeansAboveEveryOverlappingVisibleWindow) {
     over.setGeometry(50, 0, 100, 100);
     left.show();
     right.show();
-    EXPECT_TRUE(left.front());  // right does not overlap it
+    EXPECT_TRUE(left.front()); // right does not overlap it
     over.show();
     EXPECT_FALSE(left.front());
     EXPECT_TRUE(over.front());
@@ -70,7 +73,8 @@ TEST(ListBox, SortedListIgnoresLetterCase) {
     ui::Window w(screen, "w");
     ui::ListBox list(w, "lst");
     list.Sorted = true;
-    for (const char* item : {"b", "A", "c", "B"}) list.addItem(item);
+    for (const char* item : {"b", "A", "c", "B"})
+        list.addItem(item);
     EXPECT_EQ(list.items(), (std::vector<std::string>{"A", "b", "B", "c"}));
     EXPECT_EQ(list.list(9), "");
 }

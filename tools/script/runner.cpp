@@ -35,8 +35,10 @@ public:
     std::deque<Box> unchecked;
     ui::Answer message(const std::string& text, ui::Buttons buttons, ui::Icon) override {
         unchecked.push_back({text});
-        if (buttons == ui::Buttons::OK) return ui::Answer::OK;
-        if (answers.empty()) throw Failure{"expected an answer queued, got question " + escapeValue(text)};
+        if (buttons == ui::Buttons::OK)
+            return ui::Answer::OK;
+        if (answers.empty())
+            throw Failure{"expected an answer queued, got question " + escapeValue(text)};
         ui::Answer a = answers.front();
         answers.pop_front();
         return a;
@@ -44,14 +46,22 @@ public:
 };
 
 bool compare(const std::string& op, const std::string& actual, const std::string& expected) {
-    if (op == "==") return actual == expected;
-    if (op == "!=") return actual != expected;
-    if (op == "contains") return actual.find(expected) != std::string::npos;
-    if (op == "!contains") return actual.find(expected) == std::string::npos;
-    if (op == "startswith") return actual.compare(0, expected.size(), expected) == 0 && actual.size() >= expected.size();
+    if (op == "==")
+        return actual == expected;
+    if (op == "!=")
+        return actual != expected;
+    if (op == "contains")
+        return actual.find(expected) != std::string::npos;
+    if (op == "!contains")
+        return actual.find(expected) == std::string::npos;
+    if (op == "startswith")
+        return actual.compare(0, expected.size(), expected) == 0 &&
+               actual.size() >= expected.size();
     if (op == "endswith")
-        return actual.size() >= expected.size() && actual.compare(actual.size() - expected.size(), expected.size(), expected) == 0;
-    if (op == "length") return std::to_string(actual.size()) == expected;
+        return actual.size() >= expected.size() &&
+               actual.compare(actual.size() - expected.size(), expected.size(), expected) == 0;
+    if (op == "length")
+        return std::to_string(actual.size()) == expected;
     throw Failure{"expected an operator, got " + escapeValue(op)};
 }
 
@@ -59,7 +69,8 @@ class Run {
 public:
     explicit Run(const fs::path& scenario) : m_scenarioDir(scenario.parent_path()) {
         char tmpl[] = "/tmp/tessary-scenario-XXXXXX";
-        if (!mkdtemp(tmpl)) throw Failure{"expected a temporary folder, got none"};
+        if (!mkdtemp(tmpl))
+            throw Failure{"expected a temporary folder, got none"};
         m_data = tmpl;
     }
     ~Run() {
@@ -71,25 +82,30 @@ public:
     void execute(const Command& c);
     void finish() {
         if (!m_dialogs.unchecked.empty())
-            throw Failure{"expected no message, got " + escapeValue(m_dialogs.unchecked.front().text)};
+            throw Failure{"expected no message, got " +
+                          escapeValue(m_dialogs.unchecked.front().text)};
     }
 
 private:
     app::Program& program() {
-        if (!m_program) throw Failure{"expected start before this command, got none"};
+        if (!m_program)
+            throw Failure{"expected start before this command, got none"};
         return *m_program;
     }
     ui::Window& window(const std::string& name) {
         ui::Window* w = program().window(name);
-        if (!w) throw Failure{"expected a window, got " + escapeValue(name)};
+        if (!w)
+            throw Failure{"expected a window, got " + escapeValue(name)};
         return *w;
     }
     ui::Control& control(const std::string& target) {
         auto dot = target.find('.');
-        if (dot == std::string::npos) throw Failure{"expected W.C, got " + escapeValue(target)};
+        if (dot == std::string::npos)
+            throw Failure{"expected W.C, got " + escapeValue(target)};
         ui::Window& w = window(target.substr(0, dot));
         ui::Control* c = w.control(target.substr(dot + 1));
-        if (!c) throw Failure{"expected a control, got " + escapeValue(target)};
+        if (!c)
+            throw Failure{"expected a control, got " + escapeValue(target)};
         return *c;
     }
     // A user event reaches the control's window; it becomes active first.
@@ -99,22 +115,29 @@ private:
         return c;
     }
     void activateFor(ui::Window& w) {
-        if (!w.isMain() && !w.neverActive() && program().screen().active() != &w) program().screen().activate(&w);
+        if (!w.isMain() && !w.neverActive() && program().screen().active() != &w)
+            program().screen().activate(&w);
     }
     std::string property(const std::string& target);
     void setProperty(const std::string& target, const std::string& value);
     static int mouseButton(const std::string& word) {
-        if (word == "left") return 1;
-        if (word == "right") return 2;
-        if (word == "middle") return 4;
+        if (word == "left")
+            return 1;
+        if (word == "right")
+            return 2;
+        if (word == "middle")
+            return 4;
         throw Failure{"expected left, right or middle, got " + escapeValue(word)};
     }
-    void check(const std::string& what, const std::string& op, const std::string& actual, const std::string& expected) {
+    void check(const std::string& what, const std::string& op, const std::string& actual,
+               const std::string& expected) {
         if (!compare(op, actual, expected))
-            throw Failure{"expected " + what + " " + op + " " + escapeValue(expected) + ", got " + escapeValue(actual)};
+            throw Failure{"expected " + what + " " + op + " " + escapeValue(expected) + ", got " +
+                          escapeValue(actual)};
     }
     fs::path filePath(const std::string& name) const {
-        if (!platform::DataFolder::isSafeName(name)) throw Failure{"expected a file name, got " + escapeValue(name)};
+        if (!platform::DataFolder::isSafeName(name))
+            throw Failure{"expected a file name, got " + escapeValue(name)};
         return m_data / name;
     }
 
@@ -126,33 +149,44 @@ private:
 
 std::string Run::property(const std::string& target) {
     auto last = target.rfind('.');
-    if (last == std::string::npos) throw Failure{"expected W.P or W.C.P, got " + escapeValue(target)};
+    if (last == std::string::npos)
+        throw Failure{"expected W.P or W.C.P, got " + escapeValue(target)};
     const std::string owner = target.substr(0, last), prop = target.substr(last + 1);
     std::string out;
-    bool ok = owner.find('.') == std::string::npos ? window(owner).get(prop, out) : control(owner).get(prop, out);
-    if (!ok) throw Failure{"expected a property, got " + escapeValue(target)};
+    bool ok = owner.find('.') == std::string::npos ? window(owner).get(prop, out)
+                                                   : control(owner).get(prop, out);
+    if (!ok)
+        throw Failure{"expected a property, got " + escapeValue(target)};
     return out;
 }
 
 void Run::setProperty(const std::string& target, const std::string& value) {
     auto last = target.rfind('.');
-    if (last == std::string::npos) throw Failure{"expected W.P or W.C.P, got " + escapeValue(target)};
+    if (last == std::string::npos)
+        throw Failure{"expected W.P or W.C.P, got " + escapeValue(target)};
     const std::string owner = target.substr(0, last), prop = target.substr(last + 1);
-    bool ok = owner.find('.') == std::string::npos ? window(owner).set(prop, value) : control(owner).set(prop, value);
-    if (!ok) throw Failure{"expected a settable property and value, got " + escapeValue(target + " " + value)};
+    bool ok = owner.find('.') == std::string::npos ? window(owner).set(prop, value)
+                                                   : control(owner).set(prop, value);
+    if (!ok)
+        throw Failure{"expected a settable property and value, got " +
+                      escapeValue(target + " " + value)};
 }
 
 void Run::execute(const Command& c) {
     const auto& w = c.words;
     const std::string& cmd = w[0];
     auto need = [&](size_t n) {
-        if (w.size() < n + 1) throw Failure{"expected " + std::to_string(n) + " arguments to " + cmd + ", got " + std::to_string(w.size() - 1)};
+        if (w.size() < n + 1)
+            throw Failure{"expected " + std::to_string(n) + " arguments to " + cmd + ", got " +
+                          std::to_string(w.size() - 1)};
     };
     if (cmd == "library") {
         need(1);
         std::error_code ec;
-        fs::copy(m_scenarioDir / w[1], m_data, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
-        if (ec) throw Failure{"expected a library folder, got " + escapeValue(w[1])};
+        fs::copy(m_scenarioDir / w[1], m_data,
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+        if (ec)
+            throw Failure{"expected a library folder, got " + escapeValue(w[1])};
     } else if (cmd == "write") {
         need(2);
         std::ofstream(filePath(w[1]), std::ios::binary) << w[2];
@@ -166,11 +200,16 @@ void Run::execute(const Command& c) {
     } else if (cmd == "answer") {
         need(1);
         const std::string& a = w[1];
-        if (a == "OK") m_dialogs.answers.push_back(ui::Answer::OK);
-        else if (a == "Yes") m_dialogs.answers.push_back(ui::Answer::Yes);
-        else if (a == "No") m_dialogs.answers.push_back(ui::Answer::No);
-        else if (a == "Cancel") m_dialogs.answers.push_back(ui::Answer::Cancel);
-        else throw Failure{"expected OK, Yes, No or Cancel, got " + escapeValue(a)};
+        if (a == "OK")
+            m_dialogs.answers.push_back(ui::Answer::OK);
+        else if (a == "Yes")
+            m_dialogs.answers.push_back(ui::Answer::Yes);
+        else if (a == "No")
+            m_dialogs.answers.push_back(ui::Answer::No);
+        else if (a == "Cancel")
+            m_dialogs.answers.push_back(ui::Answer::Cancel);
+        else
+            throw Failure{"expected OK, Yes, No or Cancel, got " + escapeValue(a)};
     } else if (cmd == "click") {
         need(1);
         if (w[1].find('.') == std::string::npos) {
@@ -183,20 +222,26 @@ void Run::execute(const Command& c) {
         if (w.size() > 2) {
             auto* list = dynamic_cast<ui::ListBox*>(&ctl);
             auto index = ui::parseLong(w[2]);
-            if (!list || !index) throw Failure{"expected a list box and an index, got " + escapeValue(w[1] + " " + w[2])};
+            if (!list || !index)
+                throw Failure{"expected a list box and an index, got " +
+                              escapeValue(w[1] + " " + w[2])};
             list->setListIndex(static_cast<int>(*index));
         }
         ctl.click();
     } else if (cmd == "press" || cmd == "release") {
         need(2);
         ui::Control& ctl = userControl(w[1]);
-        if (cmd == "press") ctl.mouseDown(mouseButton(w[2]));
-        else ctl.mouseUp(mouseButton(w[2]));
+        if (cmd == "press")
+            ctl.mouseDown(mouseButton(w[2]));
+        else
+            ctl.mouseUp(mouseButton(w[2]));
     } else if (cmd == "caret") {
         need(2);
         auto* box = dynamic_cast<ui::TextBox*>(&userControl(w[1]));
         auto n = ui::parseLong(w[2]);
-        if (!box || !n) throw Failure{"expected a text box and a position, got " + escapeValue(w[1] + " " + w[2])};
+        if (!box || !n)
+            throw Failure{"expected a text box and a position, got " +
+                          escapeValue(w[1] + " " + w[2])};
         box->setSelStart(static_cast<int>(*n));
         box->click();
     } else if (cmd == "set") {
@@ -208,7 +253,8 @@ void Run::execute(const Command& c) {
     } else if (cmd == "key") {
         need(2);
         auto code = ui::parseLong(w[2]);
-        if (!code) throw Failure{"expected a key code, got " + escapeValue(w[2])};
+        if (!code)
+            throw Failure{"expected a key code, got " + escapeValue(w[2])};
         ui::Window& win = window(w[1]);
         activateFor(win);
         win.raiseKeyDown(static_cast<int>(*code));
@@ -218,12 +264,15 @@ void Run::execute(const Command& c) {
     } else if (cmd == "deactivate") {
         need(1);
         ui::Window& win = window(w[1]);
-        if (program().screen().active() == &win) program().screen().deactivateActive();
-        else win.onDeactivate();
+        if (program().screen().active() == &win)
+            program().screen().deactivateActive();
+        else
+            win.onDeactivate();
     } else if (cmd == "menu") {
         need(1);
         ui::Control* item = window("frmMain").control(w[1]);
-        if (!item || item->kind() != ui::ControlKind::Menu) throw Failure{"expected a menu item, got " + escapeValue(w[1])};
+        if (!item || item->kind() != ui::ControlKind::Menu)
+            throw Failure{"expected a menu item, got " + escapeValue(w[1])};
         item->click();
     } else if (cmd == "resize") {
         need(1);
@@ -232,7 +281,8 @@ void Run::execute(const Command& c) {
             main.setWindowState(2);
         } else {
             auto h = ui::parseLong(w[1]);
-            if (!h) throw Failure{"expected a height or max, got " + escapeValue(w[1])};
+            if (!h)
+                throw Failure{"expected a height or max, got " + escapeValue(w[1])};
             main.setWindowState(0);
             main.setHeight(static_cast<int>(*h));
         }
@@ -240,26 +290,33 @@ void Run::execute(const Command& c) {
     } else if (cmd == "close") {
         bool cancel = false;
         window("frmMain").onQueryUnload(cancel);
-        if (!cancel) program().end();
+        if (!cancel)
+            program().end();
     } else if (cmd == "expect") {
         need(1);
         const std::string& what = w[1];
         if (what == "ended" || what == "running") {
             const bool ended = m_program && m_program->ended();
-            if (ended != (what == "ended")) throw Failure{"expected " + what + ", got " + (ended ? "ended" : "running")};
+            if (ended != (what == "ended"))
+                throw Failure{"expected " + what + ", got " + (ended ? "ended" : "running")};
         } else if (what == "nomessage") {
             if (!m_dialogs.unchecked.empty())
-                throw Failure{"expected no message, got " + escapeValue(m_dialogs.unchecked.front().text)};
+                throw Failure{"expected no message, got " +
+                              escapeValue(m_dialogs.unchecked.front().text)};
         } else if (what == "message") {
             need(2);
-            if (m_dialogs.unchecked.empty()) throw Failure{"expected message " + escapeValue(w[2]) + ", got none"};
+            if (m_dialogs.unchecked.empty())
+                throw Failure{"expected message " + escapeValue(w[2]) + ", got none"};
             Box box = m_dialogs.unchecked.front();
             m_dialogs.unchecked.pop_front();
-            if (box.text != w[2]) throw Failure{"expected message " + escapeValue(w[2]) + ", got " + escapeValue(box.text)};
+            if (box.text != w[2])
+                throw Failure{"expected message " + escapeValue(w[2]) + ", got " +
+                              escapeValue(box.text)};
         } else if (what == "var") {
             need(4);
             std::string value;
-            if (!program().s.get(w[2], value)) throw Failure{"expected a variable, got " + escapeValue(w[2])};
+            if (!program().s.get(w[2], value))
+                throw Failure{"expected a variable, got " + escapeValue(w[2])};
             check(w[2], w[3], value, w[4]);
         } else if (what == "file") {
             need(3);
@@ -267,11 +324,14 @@ void Run::execute(const Command& c) {
             const bool exists = fs::is_regular_file(path);
             if (w[3] == "exists" || w[3] == "missing") {
                 if (exists != (w[3] == "exists"))
-                    throw Failure{"expected file " + w[2] + " " + w[3] + ", got " + (exists ? "exists" : "missing")};
+                    throw Failure{"expected file " + w[2] + " " + w[3] + ", got " +
+                                  (exists ? "exists" : "missing")};
                 return;
             }
             need(4);
-            if (!exists) throw Failure{"expected file " + w[2] + " " + w[3] + " " + escapeValue(w[4]) + ", got missing"};
+            if (!exists)
+                throw Failure{"expected file " + w[2] + " " + w[3] + " " + escapeValue(w[4]) +
+                              ", got missing"};
             std::ifstream in(path, std::ios::binary);
             std::stringstream content;
             content << in.rdbuf();
@@ -284,8 +344,10 @@ void Run::execute(const Command& c) {
         need(1);
         std::string value;
         try {
-            if (w[1].rfind("var.", 0) == 0 && m_program) m_program->s.get(w[1].substr(4), value);
-            else value = property(w[1]);
+            if (w[1].rfind("var.", 0) == 0 && m_program)
+                m_program->s.get(w[1].substr(4), value);
+            else
+                value = property(w[1]);
         } catch (const Failure& f) {
             value = "<" + f.message + ">";
         }
@@ -295,17 +357,19 @@ void Run::execute(const Command& c) {
     }
 }
 
-}  // namespace
+} // namespace
 
 Outcome runScenarioFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return {false, 0, "expected a scenario file, got none"};
+    if (!in)
+        return {false, 0, "expected a scenario file, got none"};
     std::stringstream text;
     text << in.rdbuf();
     std::string error;
     int errorLine = 0;
     auto commands = parseScenario(text.str(), error, errorLine);
-    if (!error.empty()) return {false, errorLine, "expected a command line, got " + error};
+    if (!error.empty())
+        return {false, errorLine, "expected a command line, got " + error};
     int line = 0;
     try {
         Run run{fs::path(path)};
@@ -322,4 +386,4 @@ Outcome runScenarioFile(const std::string& path) {
     return {};
 }
 
-}  // namespace script
+} // namespace script

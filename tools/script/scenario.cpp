@@ -9,11 +9,14 @@ std::optional<std::vector<std::string>> splitWords(const std::string& line, std:
     size_t i = 0;
     const size_t n = line.size();
     while (i < n) {
-        while (i < n && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
-        if (i >= n) break;
+        while (i < n && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r'))
+            ++i;
+        if (i >= n)
+            break;
         std::string word;
         if (line[i] != '"') {
-            while (i < n && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') word += line[i++];
+            while (i < n && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
+                word += line[i++];
             words.push_back(word);
             continue;
         }
@@ -29,14 +32,25 @@ std::optional<std::vector<std::string>> splitWords(const std::string& line, std:
                 word += c;
                 continue;
             }
-            if (i >= n) break;
+            if (i >= n)
+                break;
             char e = line[i++];
             switch (e) {
-            case 'r': word += '\r'; break;
-            case 'n': word += '\n'; break;
-            case 't': word += '\t'; break;
-            case '"': word += '"'; break;
-            case '\\': word += '\\'; break;
+            case 'r':
+                word += '\r';
+                break;
+            case 'n':
+                word += '\n';
+                break;
+            case 't':
+                word += '\t';
+                break;
+            case '"':
+                word += '"';
+                break;
+            case '\\':
+                word += '\\';
+                break;
             case 's': {
                 auto close = line.find('}', i);
                 if (i >= n || line[i] != '{' || close == std::string::npos) {
@@ -44,7 +58,8 @@ std::optional<std::vector<std::string>> splitWords(const std::string& line, std:
                     return std::nullopt;
                 }
                 const std::string digits = line.substr(i + 1, close - i - 1);
-                if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos) {
+                if (digits.empty() || digits.size() > 6 ||
+                    digits.find_first_not_of("0123456789") != std::string::npos) {
                     error = "bad \\s{N} escape";
                     return std::nullopt;
                 }
@@ -74,9 +89,11 @@ std::vector<Command> parseScenario(const std::string& text, std::string& error, 
     error.clear();
     while (std::getline(in, line)) {
         ++number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         auto first = line.find_first_not_of(" \t");
-        if (first == std::string::npos || line[first] == '#') continue;
+        if (first == std::string::npos || line[first] == '#')
+            continue;
         auto words = splitWords(line, error);
         if (!words) {
             errorLine = number;
@@ -93,19 +110,26 @@ std::string escapeValue(const std::string& value) {
         char c = value[i];
         if (c == ' ') {
             size_t j = i;
-            while (j < value.size() && value[j] == ' ') ++j;
+            while (j < value.size() && value[j] == ' ')
+                ++j;
             if (j - i >= 3) {
                 out += "\\s{" + std::to_string(j - i) + "}";
                 i = j - 1;
                 continue;
             }
             out += ' ';
-        } else if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\t') out += "\\t";
-        else if (c == '"') out += "\\\"";
-        else if (c == '\\') out += "\\\\";
-        else out += c;
+        } else if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\t')
+            out += "\\t";
+        else if (c == '"')
+            out += "\\\"";
+        else if (c == '\\')
+            out += "\\\\";
+        else
+            out += c;
         if (out.size() > 200) {
             out = out.substr(0, 200) + "...";
             break;
@@ -114,4 +138,4 @@ std::string escapeValue(const std::string& value) {
     return out + "\"";
 }
 
-}  // namespace script
+} // namespace script

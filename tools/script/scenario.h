@@ -25,4 +25,4 @@ std::vector<Command> parseScenario(const std::string& text, std::string& error, 
 // at 200 characters.
 std::string escapeValue(const std::string& value);
 
-}  // namespace script
+} // namespace script

@@ -9,16 +9,17 @@ namespace {
 
 // Bytes 0x80..0x9F; the others equal their Latin-1 code points.
 constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 struct Table {
     std::array<char16_t, 256> chars{};
     Table() {
-        for (int b = 0; b < 256; ++b) chars[static_cast<size_t>(b)] = static_cast<char16_t>(b);
-        for (size_t i = 0; i < kHigh.size(); ++i) chars[0x80 + i] = kHigh[i];
+        for (int b = 0; b < 256; ++b)
+            chars[static_cast<size_t>(b)] = static_cast<char16_t>(b);
+        for (size_t i = 0; i < kHigh.size(); ++i)
+            chars[0x80 + i] = kHigh[i];
     }
 };
 
@@ -28,27 +29,33 @@ const Table& table() {
 }
 
 char encodeChar(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(static_cast<unsigned char>(c));
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(static_cast<unsigned char>(c));
     for (size_t i = 0; i < kHigh.size(); ++i)
-        if (kHigh[i] == c) return static_cast<char>(0x80 + i);
+        if (kHigh[i] == c)
+            return static_cast<char>(0x80 + i);
     return '?';
 }
 
-}  // namespace
+} // namespace
 
-QChar cp1252Char(unsigned char byte) { return QChar(table().chars[byte]); }
+QChar cp1252Char(unsigned char byte) {
+    return QChar(table().chars[byte]);
+}
 
 QString decode(const std::string& bytes) {
     QString out;
     out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char c : bytes) out.append(cp1252Char(static_cast<unsigned char>(c)));
+    for (char c : bytes)
+        out.append(cp1252Char(static_cast<unsigned char>(c)));
     return out;
 }
 
 std::string encode(const QString& text) {
     std::string out;
     out.reserve(static_cast<size_t>(text.size()));
-    for (QChar c : text) out.push_back(encodeChar(c.unicode()));
+    for (QChar c : text)
+        out.push_back(encodeChar(c.unicode()));
     return out;
 }
 
@@ -59,7 +66,8 @@ QString toWidgetText(const std::string& model) {
         char c = model[i];
         if (c == '\r') {
             out.append(QLatin1Char('\n'));
-            if (i + 1 < model.size() && model[i + 1] == '\n') ++i;
+            if (i + 1 < model.size() && model[i + 1] == '\n')
+                ++i;
         } else {
             out.append(cp1252Char(static_cast<unsigned char>(c)));
         }
@@ -71,8 +79,10 @@ std::string fromWidgetText(const QString& widget) {
     std::string out;
     out.reserve(static_cast<size_t>(widget.size()));
     for (QChar c : widget) {
-        if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator) out += "\r\n";
-        else out.push_back(encodeChar(c.unicode()));
+        if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator)
+            out += "\r\n";
+        else
+            out.push_back(encodeChar(c.unicode()));
     }
     return out;
 }
@@ -94,7 +104,8 @@ int widgetToModelPos(const std::string& model, int pos) {
     const int size = static_cast<int>(model.size());
     int m = 0;
     for (int w = 0; w < pos && m < size; ++w) {
-        if (model[static_cast<size_t>(m)] == '\r' && m + 1 < size && model[static_cast<size_t>(m) + 1] == '\n')
+        if (model[static_cast<size_t>(m)] == '\r' && m + 1 < size &&
+            model[static_cast<size_t>(m) + 1] == '\n')
             m += 2;
         else
             ++m;
@@ -118,4 +129,4 @@ QString withoutMnemonics(const QString& caption) {
     return out;
 }
 
-}  // namespace ui::qt
+} // namespace ui::qt

@@ -35,4 +35,4 @@ int widgetToModelPos(const std::string& model, int pos);
 // A caption with its access-key ampersands removed ("&&" stays one '&').
 QString withoutMnemonics(const QString& caption);
 
-}  // namespace ui::qt
+} // namespace ui::qt

@@ -11,12 +11,14 @@ MainFrame::MainFrame() = default;
 
 void MainFrame::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    if (resized) resized();
+    if (resized)
+        resized();
 }
 
 void MainFrame::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange && resized) resized();
+    if (e->type() == QEvent::WindowStateChange && resized)
+        resized();
 }
 
 void MainFrame::closeEvent(QCloseEvent* e) {
@@ -39,13 +41,16 @@ ChildFrame::ChildFrame(bool neverActive) {
 }
 
 void ChildFrame::closeEvent(QCloseEvent* e) {
-    if (m_closable) e->accept();
-    else e->ignore();
+    if (m_closable)
+        e->accept();
+    else
+        e->ignore();
 }
 
 void ChildFrame::moveEvent(QMoveEvent* e) {
     QMdiSubWindow::moveEvent(e);
-    if (moved) moved();
+    if (moved)
+        moved();
 }
 
 WindowSurface::WindowSurface(bool neverActive) {
@@ -60,7 +65,8 @@ void WindowSurface::mousePressEvent(QMouseEvent* e) {
 
 void WindowSurface::mouseReleaseEvent(QMouseEvent* e) {
     QWidget::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && clicked) clicked();
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && clicked)
+        clicked();
 }
 
 void WindowSurface::keyPressEvent(QKeyEvent* e) {
@@ -70,8 +76,9 @@ void WindowSurface::keyPressEvent(QKeyEvent* e) {
         QWidget::keyPressEvent(e);
         return;
     }
-    if (keyPressed) keyPressed(*e);
+    if (keyPressed)
+        keyPressed(*e);
     e->accept();
 }
 
-}  // namespace ui::qt
+} // namespace ui::qt

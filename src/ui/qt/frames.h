@@ -57,4 +57,4 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
-}  // namespace ui::qt
+} // namespace ui::qt

@@ -8,4 +8,4 @@ namespace ui::qt {
 // has no use for the key.
 int windowsKeyCode(int qtKey);
 
-}  // namespace ui::qt
+} // namespace ui::qt

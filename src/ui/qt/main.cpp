@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     ui::qt::QtView view(program.screen(), [&program] { return program.ended(); });
     dialogs.setParentWidget(view.mainWindow());
     app::entry(program);
-    if (program.ended()) return 0;
+    if (program.ended())
+        return 0;
     view.mainWindow()->show();
     view.sync();
     return QApplication::exec();

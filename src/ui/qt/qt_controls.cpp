@@ -31,15 +31,21 @@ QColor toQColor(std::uint32_t rgb) {
                   static_cast<int>(rgb & 0xFF));
 }
 
-bool is(const std::string& prop, const char* name) { return prop.empty() || prop == name; }
+bool is(const std::string& prop, const char* name) {
+    return prop.empty() || prop == name;
+}
 
 // The Qt mouse button as the program's button code (left 1, right 2, middle 4).
 int buttonCode(Qt::MouseButton b) {
     switch (b) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
     }
 }
 
@@ -61,7 +67,8 @@ QIcon standardIcon(QStyle* style, const std::string& name) {
         {"logo", "accessories-dictionary", QStyle::SP_FileDialogInfoView},
     };
     for (const Entry& e : entries)
-        if (name == e.name) return QIcon::fromTheme(QString::fromLatin1(e.theme), style->standardIcon(e.fallback));
+        if (name == e.name)
+            return QIcon::fromTheme(QString::fromLatin1(e.theme), style->standardIcon(e.fallback));
     return QIcon::fromTheme(QString::fromStdString(name));
 }
 
@@ -85,12 +92,15 @@ private:
 class ListBinding : public ControlBinding {
 public:
     ListBinding(QtView& view, ui::ListBox& lb, QWidget* parent)
-        : ControlBinding(view, lb, new ModelList(parent)), m_list(static_cast<ModelList*>(m_widget)), m_lb(lb) {
+        : ControlBinding(view, lb, new ModelList(parent)),
+          m_list(static_cast<ModelList*>(m_widget)), m_lb(lb) {
         m_list->setSelectionMode(QAbstractItemView::SingleSelection);
         m_list->setUniformItemSizes(true);
-        connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { pick(m_list->row(item)); });
+        connect(m_list, &QListWidget::itemClicked, this,
+                [this](QListWidgetItem* item) { pick(m_list->row(item)); });
         connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-            if (m_list->inKey()) pick(row);
+            if (m_list->inKey())
+                pick(row);
         });
     }
 
@@ -99,7 +109,8 @@ protected:
         QSignalBlocker block(m_list);
         if (is(prop, "List")) {
             m_list->clear();
-            for (const std::string& item : m_lb.items()) m_list->addItem(decode(item));
+            for (const std::string& item : m_lb.items())
+                m_list->addItem(decode(item));
         }
         if (is(prop, "List") || is(prop, "ListIndex")) {
             int index = m_lb.listIndex();
@@ -116,7 +127,8 @@ protected:
 private:
     // The user picked row: the model gets ListIndex, then Click.
     void pick(int row) {
-        if (m_view.blocked() || row < 0) return;
+        if (m_view.blocked() || row < 0)
+            return;
         m_pushing = true;
         m_lb.setListIndex(row);
         m_pushing = false;
@@ -131,11 +143,13 @@ private:
 // Shared by both text widgets: colours and the model's selection requests.
 class TextBindingBase : public ControlBinding {
 public:
-    TextBindingBase(QtView& view, ui::TextBox& tb, QWidget* widget) : ControlBinding(view, tb, widget), m_tb(tb) {}
+    TextBindingBase(QtView& view, ui::TextBox& tb, QWidget* widget)
+        : ControlBinding(view, tb, widget), m_tb(tb) {}
 
 protected:
     void updateColours(const std::string& prop) {
-        if (!is(prop, "ForeColor") && !is(prop, "BackColor")) return;
+        if (!is(prop, "ForeColor") && !is(prop, "BackColor"))
+            return;
         QPalette pal = m_widget->palette();
         pal.setColor(QPalette::Text, toQColor(m_tb.foreColor()));
         pal.setColor(QPalette::Base, toQColor(m_tb.backColor()));
@@ -143,14 +157,17 @@ protected:
     }
     // Pushes the widget's selection [a, b) in model positions into the model.
     void pushSelection(int a, int b) {
-        if (m_view.blocked()) return;
+        if (m_view.blocked())
+            return;
         m_pushing = true;
         m_tb.setSelStart(a);
-        if (b > a) m_tb.setSelLength(b - a);
+        if (b > a)
+            m_tb.setSelLength(b - a);
         m_pushing = false;
     }
     void clicked(int a, int b) {
-        if (m_view.blocked()) return;
+        if (m_view.blocked())
+            return;
         pushSelection(a, b);
         m_tb.click();
         m_view.afterEvent();
@@ -165,7 +182,8 @@ protected:
 class TextBinding : public TextBindingBase {
 public:
     TextBinding(QtView& view, ui::TextBox& tb, QWidget* parent)
-        : TextBindingBase(view, tb, new QPlainTextEdit(parent)), m_edit(static_cast<QPlainTextEdit*>(m_widget)) {
+        : TextBindingBase(view, tb, new QPlainTextEdit(parent)),
+          m_edit(static_cast<QPlainTextEdit*>(m_widget)) {
         m_edit->setReadOnly(true);
         m_edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         m_edit->viewport()->installEventFilter(this);
@@ -177,13 +195,18 @@ public:
 protected:
     void updateOwn(const std::string& prop) override {
         updateColours(prop);
-        if (prop == "Refresh") m_edit->viewport()->update();
-        if (m_pushing) return;
+        if (prop == "Refresh")
+            m_edit->viewport()->update();
+        if (m_pushing)
+            return;
         m_applyingModel = true;
-        if (is(prop, "Text")) m_edit->setPlainText(toWidgetText(m_tb.text()));
-        if (is(prop, "Text") || is(prop, "SelStart") || is(prop, "SelLength")) select();
+        if (is(prop, "Text"))
+            m_edit->setPlainText(toWidgetText(m_tb.text()));
+        if (is(prop, "Text") || is(prop, "SelStart") || is(prop, "SelLength"))
+            select();
         m_applyingModel = false;
-        if (prop == "SelStart" || prop == "SelLength" || prop == "Focus") m_view.requestFocus(m_tb);
+        if (prop == "SelStart" || prop == "SelLength" || prop == "Focus")
+            m_view.requestFocus(m_tb);
     }
     bool filterOwn(QObject* watched, QEvent* e) override {
         if (watched == m_edit->viewport() && e->type() == QEvent::MouseButtonRelease &&
@@ -198,20 +221,24 @@ private:
     std::pair<int, int> modelSelection() const {
         QTextCursor c = m_edit->textCursor();
         const std::string& text = m_tb.text();
-        return {widgetToModelPos(text, c.selectionStart()), widgetToModelPos(text, c.selectionEnd())};
+        return {widgetToModelPos(text, c.selectionStart()),
+                widgetToModelPos(text, c.selectionEnd())};
     }
     void select() {
         const std::string& text = m_tb.text();
         QTextCursor c = m_edit->textCursor();
         c.setPosition(modelToWidgetPos(text, m_tb.selStart()));
-        c.setPosition(modelToWidgetPos(text, m_tb.selStart() + m_tb.selLength()), QTextCursor::KeepAnchor);
+        c.setPosition(modelToWidgetPos(text, m_tb.selStart() + m_tb.selLength()),
+                      QTextCursor::KeepAnchor);
         m_edit->setTextCursor(c);
         m_edit->ensureCursorVisible();
     }
     void userMoved() {
-        if (m_applyingModel || m_view.applying()) return;
+        if (m_applyingModel || m_view.applying())
+            return;
         auto [a, b] = modelSelection();
-        if (a == m_tb.selStart() && b - a == m_tb.selLength()) return;
+        if (a == m_tb.selStart() && b - a == m_tb.selLength())
+            return;
         pushSelection(a, b);
     }
 
@@ -222,9 +249,11 @@ private:
 class LineBinding : public TextBindingBase {
 public:
     LineBinding(QtView& view, ui::TextBox& tb, QWidget* parent)
-        : TextBindingBase(view, tb, new QLineEdit(parent)), m_line(static_cast<QLineEdit*>(m_widget)) {
+        : TextBindingBase(view, tb, new QLineEdit(parent)),
+          m_line(static_cast<QLineEdit*>(m_widget)) {
         connect(m_line, &QLineEdit::textEdited, this, [this](const QString& text) {
-            if (m_view.blocked()) return;
+            if (m_view.blocked())
+                return;
             m_pushing = true;
             m_tb.setText(encode(text));
             m_pushing = false;
@@ -237,15 +266,20 @@ public:
 protected:
     void updateOwn(const std::string& prop) override {
         updateColours(prop);
-        if (m_pushing) return;
+        if (m_pushing)
+            return;
         m_applyingModel = true;
-        if (is(prop, "Text")) m_line->setText(decode(m_tb.text()));
+        if (is(prop, "Text"))
+            m_line->setText(decode(m_tb.text()));
         if (is(prop, "Text") || is(prop, "SelStart") || is(prop, "SelLength")) {
-            if (m_tb.selLength() > 0) m_line->setSelection(m_tb.selStart(), m_tb.selLength());
-            else m_line->setCursorPosition(m_tb.selStart());
+            if (m_tb.selLength() > 0)
+                m_line->setSelection(m_tb.selStart(), m_tb.selLength());
+            else
+                m_line->setCursorPosition(m_tb.selStart());
         }
         m_applyingModel = false;
-        if (prop == "SelStart" || prop == "SelLength" || prop == "Focus") m_view.requestFocus(m_tb);
+        if (prop == "SelStart" || prop == "SelLength" || prop == "Focus")
+            m_view.requestFocus(m_tb);
     }
     bool filterOwn(QObject* watched, QEvent* e) override {
         if (watched == m_line && e->type() == QEvent::MouseButtonRelease &&
@@ -267,9 +301,11 @@ private:
         return {p, p};
     }
     void userMoved() {
-        if (m_applyingModel || m_view.applying() || m_pushing) return;
+        if (m_applyingModel || m_view.applying() || m_pushing)
+            return;
         auto [a, b] = selection();
-        if (a == m_tb.selStart() && b - a == m_tb.selLength()) return;
+        if (a == m_tb.selStart() && b - a == m_tb.selLength())
+            return;
         pushSelection(a, b);
     }
 
@@ -279,7 +315,8 @@ private:
 class LabelBinding : public ControlBinding {
 public:
     LabelBinding(QtView& view, ui::Label& label, QWidget* parent)
-        : ControlBinding(view, label, new QLabel(parent)), m_label(static_cast<QLabel*>(m_widget)), m_model(label) {
+        : ControlBinding(view, label, new QLabel(parent)), m_label(static_cast<QLabel*>(m_widget)),
+          m_model(label) {
         m_label->setTextFormat(Qt::PlainText);
         m_label->setWordWrap(true);
         m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -287,7 +324,8 @@ public:
 
 protected:
     void updateOwn(const std::string& prop) override {
-        if (is(prop, "Caption")) m_label->setText(withoutMnemonics(toWidgetText(m_model.caption())));
+        if (is(prop, "Caption"))
+            m_label->setText(withoutMnemonics(toWidgetText(m_model.caption())));
     }
     bool filterOwn(QObject* watched, QEvent* e) override {
         if (watched == m_label && e->type() == QEvent::MouseButtonRelease &&
@@ -308,10 +346,11 @@ private:
 class ButtonBinding : public ControlBinding {
 public:
     ButtonBinding(QtView& view, ui::Button& button, QWidget* parent)
-        : ControlBinding(view, button, new QPushButton(parent)), m_button(static_cast<QPushButton*>(m_widget)),
-          m_model(button) {
+        : ControlBinding(view, button, new QPushButton(parent)),
+          m_button(static_cast<QPushButton*>(m_widget)), m_model(button) {
         connect(m_button, &QPushButton::clicked, this, [this] {
-            if (m_view.blocked()) return;
+            if (m_view.blocked())
+                return;
             m_model.click();
             m_view.afterEvent();
         });
@@ -319,8 +358,10 @@ public:
 
 protected:
     void updateOwn(const std::string& prop) override {
-        if (is(prop, "Caption")) m_button->setText(decode(m_model.caption()));
-        if (is(prop, "Picture") || is(prop, "Width") || is(prop, "Height") || is(prop, "Geometry")) {
+        if (is(prop, "Caption"))
+            m_button->setText(decode(m_model.caption()));
+        if (is(prop, "Picture") || is(prop, "Width") || is(prop, "Height") ||
+            is(prop, "Geometry")) {
             if (!m_model.Picture.empty()) {
                 m_button->setIcon(standardIcon(m_button->style(), m_model.Picture));
                 int side = std::max(8, std::min(m_model.Width, m_model.Height) - 8);
@@ -336,12 +377,17 @@ protected:
         }
     }
     bool filterOwn(QObject* watched, QEvent* e) override {
-        if (watched != m_button || !m_button->isEnabled() || m_view.blocked()) return false;
-        if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonRelease) return false;
+        if (watched != m_button || !m_button->isEnabled() || m_view.blocked())
+            return false;
+        if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonRelease)
+            return false;
         int code = buttonCode(static_cast<QMouseEvent*>(e)->button());
-        if (code == 0) return false;
-        if (e->type() == QEvent::MouseButtonPress) m_model.mouseDown(code);
-        else m_model.mouseUp(code);
+        if (code == 0)
+            return false;
+        if (e->type() == QEvent::MouseButtonPress)
+            m_model.mouseDown(code);
+        else
+            m_model.mouseUp(code);
         m_view.afterEvent();
         // The left button goes on to the button, which then emits clicked.
         return code != 1;
@@ -355,9 +401,11 @@ private:
 class CheckBinding : public ControlBinding {
 public:
     CheckBinding(QtView& view, ui::CheckBox& box, QWidget* parent)
-        : ControlBinding(view, box, new QCheckBox(parent)), m_box(static_cast<QCheckBox*>(m_widget)), m_model(box) {
+        : ControlBinding(view, box, new QCheckBox(parent)),
+          m_box(static_cast<QCheckBox*>(m_widget)), m_model(box) {
         connect(m_box, &QCheckBox::clicked, this, [this](bool checked) {
-            if (m_view.blocked()) return;
+            if (m_view.blocked())
+                return;
             m_pushing = true;
             m_model.setValue(checked ? 1 : 0);
             m_pushing = false;
@@ -368,7 +416,8 @@ public:
 
 protected:
     void updateOwn(const std::string& prop) override {
-        if (is(prop, "Caption")) m_box->setText(decode(m_model.caption()));
+        if (is(prop, "Caption"))
+            m_box->setText(decode(m_model.caption()));
         if (is(prop, "Value") && !m_pushing) {
             QSignalBlocker block(m_box);
             m_box->setChecked(m_model.value() != 0);
@@ -410,7 +459,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 ControlBinding::ControlBinding(QtView& view, ui::Control& control, QWidget* widget)
     : QObject(widget), m_view(view), m_control(control), m_widget(widget) {
@@ -418,16 +467,22 @@ ControlBinding::ControlBinding(QtView& view, ui::Control& control, QWidget* widg
 }
 
 void ControlBinding::update(const std::string& prop) {
-    if (is(prop, "Left") || is(prop, "Top") || is(prop, "Width") || is(prop, "Height") || is(prop, "Geometry"))
+    if (is(prop, "Left") || is(prop, "Top") || is(prop, "Width") || is(prop, "Height") ||
+        is(prop, "Geometry"))
         m_widget->setGeometry(m_control.Left, m_control.Top, std::max(0, m_control.Width),
                               std::max(0, m_control.Height));
-    if (is(prop, "Enabled")) m_widget->setEnabled(m_control.Enabled);
-    if (is(prop, "ToolTipText")) m_widget->setToolTip(decode(m_control.ToolTipText));
+    if (is(prop, "Enabled"))
+        m_widget->setEnabled(m_control.Enabled);
+    if (is(prop, "ToolTipText"))
+        m_widget->setToolTip(decode(m_control.ToolTipText));
     updateOwn(prop);
-    if (is(prop, "Visible")) m_widget->setVisible(m_control.Visible);
+    if (is(prop, "Visible"))
+        m_widget->setVisible(m_control.Visible);
 }
 
-bool ControlBinding::filterOwn(QObject*, QEvent*) { return false; }
+bool ControlBinding::filterOwn(QObject*, QEvent*) {
+    return false;
+}
 
 bool ControlBinding::eventFilter(QObject* watched, QEvent* e) {
     if (watched == m_widget && !m_view.blocked()) {
@@ -435,36 +490,53 @@ bool ControlBinding::eventFilter(QObject* watched, QEvent* e) {
             m_view.keyPressed(m_control.window(), *static_cast<QKeyEvent*>(e));
         } else if (e->type() == QEvent::FocusIn) {
             auto reason = static_cast<QFocusEvent*>(e)->reason();
-            if (!m_view.applying() && (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
-                                       reason == Qt::BacktabFocusReason)) {
+            if (!m_view.applying() &&
+                (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                 reason == Qt::BacktabFocusReason)) {
                 m_control.gotFocus();
                 m_view.afterEvent();
             }
         }
     }
-    if (m_view.blocked()) return false;
+    if (m_view.blocked())
+        return false;
     return filterOwn(watched, e);
 }
 
-ControlBinding* createBinding(QtView& view, ui::Control& control, QWidget* parent, bool neverActive) {
+ControlBinding* createBinding(QtView& view, ui::Control& control, QWidget* parent,
+                              bool neverActive) {
     ControlBinding* b = nullptr;
     switch (control.kind()) {
-    case ui::ControlKind::ListBox: b = new ListBinding(view, static_cast<ui::ListBox&>(control), parent); break;
+    case ui::ControlKind::ListBox:
+        b = new ListBinding(view, static_cast<ui::ListBox&>(control), parent);
+        break;
     case ui::ControlKind::TextBox: {
         auto& tb = static_cast<ui::TextBox&>(control);
-        if (tb.MultiLine) b = new TextBinding(view, tb, parent);
-        else b = new LineBinding(view, tb, parent);
+        if (tb.MultiLine)
+            b = new TextBinding(view, tb, parent);
+        else
+            b = new LineBinding(view, tb, parent);
         break;
     }
-    case ui::ControlKind::Label: b = new LabelBinding(view, static_cast<ui::Label&>(control), parent); break;
-    case ui::ControlKind::Button: b = new ButtonBinding(view, static_cast<ui::Button&>(control), parent); break;
-    case ui::ControlKind::CheckBox: b = new CheckBinding(view, static_cast<ui::CheckBox&>(control), parent); break;
-    case ui::ControlKind::Picture: b = new PictureBinding(view, control, parent); break;
-    case ui::ControlKind::Menu: return nullptr;
+    case ui::ControlKind::Label:
+        b = new LabelBinding(view, static_cast<ui::Label&>(control), parent);
+        break;
+    case ui::ControlKind::Button:
+        b = new ButtonBinding(view, static_cast<ui::Button&>(control), parent);
+        break;
+    case ui::ControlKind::CheckBox:
+        b = new CheckBinding(view, static_cast<ui::CheckBox&>(control), parent);
+        break;
+    case ui::ControlKind::Picture:
+        b = new PictureBinding(view, control, parent);
+        break;
+    case ui::ControlKind::Menu:
+        return nullptr;
     }
-    if (neverActive) b->widget()->setFocusPolicy(Qt::NoFocus);
+    if (neverActive)
+        b->widget()->setFocusPolicy(Qt::NoFocus);
     b->update({});
     return b;
 }
 
-}  // namespace ui::qt
+} // namespace ui::qt

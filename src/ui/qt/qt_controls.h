@@ -44,6 +44,7 @@ protected:
 
 // Creates the widget for control as a child of parent, with its binding
 // (owned by the widget). Null for kinds that have no widget (menus).
-ControlBinding* createBinding(QtView& view, ui::Control& control, QWidget* parent, bool neverActive);
+ControlBinding* createBinding(QtView& view, ui::Control& control, QWidget* parent,
+                              bool neverActive);
 
-}  // namespace ui::qt
+} // namespace ui::qt

@@ -12,15 +12,27 @@ ui::Answer QtDialogs::message(const std::string& text, ui::Buttons buttons, ui::
     box.setTextFormat(Qt::PlainText);
     box.setText(toWidgetText(text));
     switch (icon) {
-    case ui::Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case ui::Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case ui::Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case ui::Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case ui::Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case ui::Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case ui::Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case ui::Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case ui::Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case ui::Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     ui::Answer fallback = ui::Answer::OK;
     switch (buttons) {
-    case ui::Buttons::OK: box.setStandardButtons(QMessageBox::Ok); break;
+    case ui::Buttons::OK:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
     case ui::Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
@@ -35,12 +47,17 @@ ui::Answer QtDialogs::message(const std::string& text, ui::Buttons buttons, ui::
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     switch (clicked ? box.standardButton(clicked) : QMessageBox::NoButton) {
-    case QMessageBox::Ok: return ui::Answer::OK;
-    case QMessageBox::Yes: return ui::Answer::Yes;
-    case QMessageBox::No: return ui::Answer::No;
-    case QMessageBox::Cancel: return ui::Answer::Cancel;
-    default: return fallback;
+    case QMessageBox::Ok:
+        return ui::Answer::OK;
+    case QMessageBox::Yes:
+        return ui::Answer::Yes;
+    case QMessageBox::No:
+        return ui::Answer::No;
+    case QMessageBox::Cancel:
+        return ui::Answer::Cancel;
+    default:
+        return fallback;
     }
 }
 
-}  // namespace ui::qt
+} // namespace ui::qt

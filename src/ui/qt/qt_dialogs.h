@@ -20,4 +20,4 @@ private:
     QWidget* m_parent;
 };
 
-}  // namespace ui::qt
+} // namespace ui::qt

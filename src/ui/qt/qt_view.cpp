@@ -23,12 +23,16 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-int px(int twips) { return twips / kTwipsPerPixel; }
+int px(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 // The hidden window of work lists never appears on screen.
-bool neverShown(const ui::Window& w) { return w.name() == "frmArrays"; }
+bool neverShown(const ui::Window& w) {
+    return w.name() == "frmArrays";
+}
 
-}  // namespace
+} // namespace
 
 // Marks the view as changing widgets itself: Qt signals caused meanwhile
 // (activation, moves, resizes) are not user events.
@@ -40,7 +44,8 @@ struct QtView::Applying {
     QtView& view;
 };
 
-QtView::QtView(ui::Screen& screen, std::function<bool()> ended) : m_screen(screen), m_ended(std::move(ended)) {
+QtView::QtView(ui::Screen& screen, std::function<bool()> ended)
+    : m_screen(screen), m_ended(std::move(ended)) {
     m_main = new MainFrame;
     m_mdi = new QMdiArea(m_main);
     m_mdi->setBackground(QBrush(QColor(128, 128, 128)));
@@ -51,9 +56,12 @@ QtView::QtView(ui::Screen& screen, std::function<bool()> ended) : m_screen(scree
                      [this](QMdiSubWindow* s) { onSubWindowActivated(s); });
     m_screen.setView(this);
     for (ui::Window* w : m_screen.windows()) {
-        if (!w->loaded()) continue;
-        if (w->isMain()) mainChanged(*w, nullptr, {});
-        else ensureWindow(*w);
+        if (!w->loaded())
+            continue;
+        if (w->isMain())
+            mainChanged(*w, nullptr, {});
+        else
+            ensureWindow(*w);
     }
     sync();
 }
@@ -61,11 +69,14 @@ QtView::QtView(ui::Screen& screen, std::function<bool()> ended) : m_screen(scree
 QtView::~QtView() {
     m_screen.setView(nullptr);
     m_finished = true;
-    for (auto& [w, b] : m_windows) b.frame->allowClose();
+    for (auto& [w, b] : m_windows)
+        b.frame->allowClose();
     delete m_main;
 }
 
-QMainWindow* QtView::mainWindow() const { return m_main; }
+QMainWindow* QtView::mainWindow() const {
+    return m_main;
+}
 
 QMdiSubWindow* QtView::subWindow(const ui::Window& window) const {
     auto it = m_windows.find(&window);
@@ -87,16 +98,20 @@ void QtView::changed(ui::Window& window, ui::Control* control, const std::string
         mainChanged(window, control, property);
         return;
     }
-    if (neverShown(window)) return;
+    if (neverShown(window))
+        return;
     WindowBinding* b = ensureWindow(window);
-    if (!b) return;
+    if (!b)
+        return;
     Applying guard(*this);
     if (control) {
         auto it = m_controls.find(control);
         ControlBinding* cb = it == m_controls.end() ? bindControl(*b, *control) : it->second;
-        if (!cb) return;
+        if (!cb)
+            return;
         cb->update(property);
-        if (property == "ZOrder") restackControls(window);
+        if (property == "ZOrder")
+            restackControls(window);
         return;
     }
     applyWindow(window, *b, property);
@@ -104,8 +119,10 @@ void QtView::changed(ui::Window& window, ui::Control* control, const std::string
 
 QtView::WindowBinding* QtView::ensureWindow(ui::Window& w) {
     auto it = m_windows.find(&w);
-    if (it != m_windows.end()) return &it->second;
-    if (!w.loaded()) return nullptr;
+    if (it != m_windows.end())
+        return &it->second;
+    if (!w.loaded())
+        return nullptr;
     Applying guard(*this);
     WindowBinding& b = m_windows[&w];
     b.frame = new ChildFrame(w.neverActive());
@@ -115,7 +132,8 @@ QtView::WindowBinding* QtView::ensureWindow(ui::Window& w) {
     b.frame->hide();
     ui::Window* model = &w;
     b.surface->clicked = [this, model] {
-        if (blocked()) return;
+        if (blocked())
+            return;
         model->raiseClick();
         afterEvent();
     };
@@ -129,51 +147,65 @@ QtView::WindowBinding* QtView::ensureWindow(ui::Window& w) {
 void QtView::bindMissingControls(ui::Window& w, WindowBinding& b) {
     bool added = false;
     for (ui::Control* c : w.controls()) {
-        if (m_controls.count(c) || c->kind() == ui::ControlKind::Menu) continue;
+        if (m_controls.count(c) || c->kind() == ui::ControlKind::Menu)
+            continue;
         bindControl(b, *c);
         added = true;
     }
-    if (added) restackControls(w);
+    if (added)
+        restackControls(w);
 }
 
 ControlBinding* QtView::bindControl(WindowBinding& b, ui::Control& c) {
     ControlBinding* cb = createBinding(*this, c, b.surface, c.window().neverActive());
-    if (cb) m_controls[&c] = cb;
+    if (cb)
+        m_controls[&c] = cb;
     return cb;
 }
 
 void QtView::applyWindow(ui::Window& w, WindowBinding& b, const std::string& prop) {
     auto is = [&prop](const char* name) { return prop.empty() || prop == name; };
-    if (is("Caption")) b.frame->setWindowTitle(decode(w.caption()));
-    if (is("Width") || is("Height") || is("Geometry")) b.frame->setFixedSize(px(w.Width), px(w.Height));
-    if (is("Left") || is("Top") || is("Geometry")) b.frame->move(px(w.Left), px(w.Top));
-    if (is("Loaded")) bindMissingControls(w, b);
+    if (is("Caption"))
+        b.frame->setWindowTitle(decode(w.caption()));
+    if (is("Width") || is("Height") || is("Geometry"))
+        b.frame->setFixedSize(px(w.Width), px(w.Height));
+    if (is("Left") || is("Top") || is("Geometry"))
+        b.frame->move(px(w.Left), px(w.Top));
+    if (is("Loaded"))
+        bindMissingControls(w, b);
     if (is("Visible")) {
-        if (w.visible() && !m_main->isVisible()) showMain();
+        if (w.visible() && !m_main->isVisible())
+            showMain();
         b.frame->setVisible(w.visible());
     }
-    if (prop == "ZOrder") restackWindows();
+    if (prop == "ZOrder")
+        restackWindows();
     scheduleSync();
 }
 
 void QtView::restackControls(ui::Window& w) {
     std::vector<ui::Control*> order;
     for (ui::Control* c : w.controls())
-        if (m_controls.count(c)) order.push_back(c);
-    std::stable_sort(order.begin(), order.end(),
-                     [](const ui::Control* a, const ui::Control* b) { return a->zOrder() < b->zOrder(); });
-    for (ui::Control* c : order) m_controls[c]->widget()->raise();
+        if (m_controls.count(c))
+            order.push_back(c);
+    std::stable_sort(order.begin(), order.end(), [](const ui::Control* a, const ui::Control* b) {
+        return a->zOrder() < b->zOrder();
+    });
+    for (ui::Control* c : order)
+        m_controls[c]->widget()->raise();
 }
 
 void QtView::restackWindows() {
     for (ui::Window* w : m_screen.stacking()) {
         auto it = m_windows.find(w);
-        if (it != m_windows.end() && w->visible()) it->second.frame->raise();
+        if (it != m_windows.end() && w->visible())
+            it->second.frame->raise();
     }
 }
 
 void QtView::scheduleSync() {
-    if (m_syncPending || m_finished) return;
+    if (m_syncPending || m_finished)
+        return;
     m_syncPending = true;
     QTimer::singleShot(0, m_main, [this] {
         m_syncPending = false;
@@ -182,9 +214,11 @@ void QtView::scheduleSync() {
 }
 
 void QtView::sync() {
-    if (m_finished) return;
+    if (m_finished)
+        return;
     Applying guard(*this);
-    for (auto& [w, b] : m_windows) bindMissingControls(*const_cast<ui::Window*>(w), b);
+    for (auto& [w, b] : m_windows)
+        bindMissingControls(*const_cast<ui::Window*>(w), b);
     ui::Window* active = m_screen.active();
     auto it = active ? m_windows.find(active) : m_windows.end();
     if (it != m_windows.end() && active->visible() && m_mdi->activeSubWindow() != it->second.frame)
@@ -193,12 +227,14 @@ void QtView::sync() {
     if (it != m_windows.end() && it->second.pendingFocus) {
         QWidget* target = widget(*it->second.pendingFocus);
         it->second.pendingFocus = nullptr;
-        if (target && target->isVisible()) target->setFocus(Qt::OtherFocusReason);
+        if (target && target->isVisible())
+            target->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void QtView::afterEvent() {
-    if (m_finished) return;
+    if (m_finished)
+        return;
     if (m_ended && m_ended()) {
         m_finished = true;
         QCoreApplication::quit();
@@ -208,28 +244,34 @@ void QtView::afterEvent() {
 }
 
 void QtView::keyPressed(ui::Window& window, const QKeyEvent& event) {
-    if (blocked()) return;
+    if (blocked())
+        return;
     int code = windowsKeyCode(event.key());
-    if (code == 0) return;
+    if (code == 0)
+        return;
     window.raiseKeyDown(code);
     afterEvent();
 }
 
 void QtView::requestFocus(ui::Control& control) {
     auto it = m_windows.find(&control.window());
-    if (it == m_windows.end()) return;
+    if (it == m_windows.end())
+        return;
     it->second.pendingFocus = &control;
     scheduleSync();
 }
 
 void QtView::onSubWindowActivated(QMdiSubWindow* s) {
-    if (!s || applying() || blocked()) return;
+    if (!s || applying() || blocked())
+        return;
     for (auto& [w, b] : m_windows) {
-        if (b.frame != s) continue;
+        if (b.frame != s)
+            continue;
         auto* model = const_cast<ui::Window*>(w);
         // A real click raises the window and makes it the active one; the
         // help box only comes to the front.
-        if (m_screen.active() != model || m_screen.stacking().empty() || m_screen.stacking().back() != model)
+        if (m_screen.active() != model || m_screen.stacking().empty() ||
+            m_screen.stacking().back() != model)
             model->bringToFront();
         afterEvent();
         scheduleSync();
@@ -238,12 +280,15 @@ void QtView::onSubWindowActivated(QMdiSubWindow* s) {
 }
 
 void QtView::onFrameMoved(ui::Window& w) {
-    if (applying() || blocked()) return;
+    if (applying() || blocked())
+        return;
     auto it = m_windows.find(&w);
-    if (it == m_windows.end()) return;
+    if (it == m_windows.end())
+        return;
     QPoint pos = it->second.frame->pos();
-    if (px(w.Left) == pos.x() && px(w.Top) == pos.y()) return;
+    if (px(w.Left) == pos.x() && px(w.Top) == pos.y())
+        return;
     w.setGeometry(pos.x() * kTwipsPerPixel, pos.y() * kTwipsPerPixel, w.Width, w.Height);
 }
 
-}  // namespace ui::qt
+} // namespace ui::qt

@@ -24,7 +24,7 @@ namespace ui {
 class Screen;
 class Window;
 class Control;
-}  // namespace ui
+} // namespace ui
 
 namespace ui::qt {
 
@@ -111,4 +111,4 @@ private:
     std::map<std::string, QMenu*> m_menus;
 };
 
-}  // namespace ui::qt
+} // namespace ui::qt

@@ -19,30 +19,41 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 
 int modelState(const QWidget& w) {
-    if (w.isMinimized()) return 1;
-    if (w.isMaximized()) return 2;
+    if (w.isMinimized())
+        return 1;
+    if (w.isMaximized())
+        return 2;
     return 0;
 }
 
-}  // namespace
+} // namespace
 
-void QtView::mainChanged(ui::Window& w, ui::Control* c, const std::string& prop) {
-    if (!w.loaded()) return;
+void QtView::mainChanged(ui::Window& w, ui::Control* c, const std::string& changedProp) {
+    if (!w.loaded())
+        return;
+    // Once loaded, every property is applied.
+    const std::string prop = changedProp == "Loaded" ? std::string() : changedProp;
     m_mainModel = &w;
     ++m_applying;
-    if (!m_menusBuilt) buildMenus(w);
+    if (!m_menusBuilt)
+        buildMenus(w);
     if (c) {
         if (QAction* a = action(*c)) {
-            if (prop.empty() || prop == "Visible") a->setVisible(c->Visible);
-            if (prop.empty() || prop == "Enabled") a->setEnabled(c->Enabled);
+            if (prop.empty() || prop == "Visible")
+                a->setVisible(c->Visible);
+            if (prop.empty() || prop == "Enabled")
+                a->setEnabled(c->Enabled);
         }
     } else {
-        if (prop.empty() || prop == "Caption") m_main->setWindowTitle(decode(w.caption()));
+        if (prop.empty() || prop == "Caption")
+            m_main->setWindowTitle(decode(w.caption()));
         if (!m_forwardingMain) {
             applyMainGeometry(w, prop);
-            if (prop.empty() || prop == "WindowState") applyMainState(w);
+            if (prop.empty() || prop == "WindowState")
+                applyMainState(w);
         }
-        if (prop == "Visible" && w.visible()) showMain();
+        if (prop == "Visible" && w.visible())
+            showMain();
     }
     --m_applying;
 }
@@ -57,23 +68,28 @@ void QtView::buildMenus(ui::Window& w) {
     };
     std::vector<ui::Menu*> menus;
     for (ui::Control* c : w.controls())
-        if (c->kind() == ui::ControlKind::Menu) menus.push_back(static_cast<ui::Menu*>(c));
+        if (c->kind() == ui::ControlKind::Menu)
+            menus.push_back(static_cast<ui::Menu*>(c));
     auto hasItems = [&menus](const std::string& name) {
         for (const ui::Menu* m : menus)
-            if (m->parent() == name) return true;
+            if (m->parent() == name)
+                return true;
         return false;
     };
     for (ui::Menu* m : menus) {
-        if (!m->parent().empty()) continue;
+        if (!m->parent().empty())
+            continue;
         QMenu* menu = m_main->menuBar()->addMenu(decode(m->caption()));
         m_menus[m->name()] = menu;
         m_actions[m] = menu->menuAction();
     }
     for (ui::Menu* m : menus) {
-        if (m->parent().empty()) continue;
+        if (m->parent().empty())
+            continue;
         QMenu* parent = menuNamed(m->parent());
         // An item whose menu is unknown (or declared after it) is left out.
-        if (!parent) continue;
+        if (!parent)
+            continue;
         if (m->caption() == "-") {
             m_actions[m] = parent->addSeparator();
         } else if (hasItems(m->name())) {
@@ -85,7 +101,8 @@ void QtView::buildMenus(ui::Window& w) {
             m_actions[m] = a;
             ui::Menu* model = m;
             QObject::connect(a, &QAction::triggered, m_main, [this, model] {
-                if (blocked()) return;
+                if (blocked())
+                    return;
                 model->click();
                 afterEvent();
             });
@@ -98,22 +115,32 @@ void QtView::buildMenus(ui::Window& w) {
 }
 
 void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
-    if (m_main->isMaximized() || m_main->isMinimized()) return;
-    auto is = [&prop](const char* name) { return prop.empty() || prop == name || prop == "Geometry"; };
+    if (m_main->isMaximized() || m_main->isMinimized())
+        return;
+    auto is = [&prop](const char* name) {
+        return prop.empty() || prop == name || prop == "Geometry";
+    };
     // The model's size is the outer size; the frame's decorations come off.
     QSize extra = m_main->frameGeometry().size() - m_main->size();
     QSize size = m_main->size();
-    if (is("Width")) size.setWidth(w.Width / kTwipsPerPixel - extra.width());
-    if (is("Height")) size.setHeight(w.Height / kTwipsPerPixel - extra.height());
-    if (size != m_main->size()) m_main->resize(size.expandedTo(QSize(100, 100)));
-    if (is("Left") || is("Top")) m_main->move(w.Left / kTwipsPerPixel, w.Top / kTwipsPerPixel);
+    if (is("Width"))
+        size.setWidth(w.Width / kTwipsPerPixel - extra.width());
+    if (is("Height"))
+        size.setHeight(w.Height / kTwipsPerPixel - extra.height());
+    if (size != m_main->size())
+        m_main->resize(size.expandedTo(QSize(100, 100)));
+    if (is("Left") || is("Top"))
+        m_main->move(w.Left / kTwipsPerPixel, w.Top / kTwipsPerPixel);
 }
 
 void QtView::applyMainState(ui::Window& w) {
-    if (modelState(*m_main) == w.windowState()) return;
+    if (modelState(*m_main) == w.windowState())
+        return;
     Qt::WindowStates s = m_main->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-    if (w.windowState() == 1) s |= Qt::WindowMinimized;
-    if (w.windowState() == 2) s |= Qt::WindowMaximized;
+    if (w.windowState() == 1)
+        s |= Qt::WindowMinimized;
+    if (w.windowState() == 2)
+        s |= Qt::WindowMaximized;
     m_main->setWindowState(s);
 }
 
@@ -124,15 +151,19 @@ void QtView::showMain() {
 }
 
 void QtView::onMainResized() {
-    if (applying() || blocked() || !m_mainModel) return;
+    if (applying() || blocked() || !m_mainModel)
+        return;
     ui::Window& w = *m_mainModel;
     int height = m_main->frameGeometry().height() * kTwipsPerPixel;
     int state = modelState(*m_main);
-    if (height == w.Height && state == w.windowState()) return;
+    if (height == w.Height && state == w.windowState())
+        return;
     m_forwardingMain = true;
     // The width follows silently; the program lays out by the height.
-    if (state == 0) w.Width = m_main->frameGeometry().width() * kTwipsPerPixel;
-    if (state != 1) w.setHeight(height);
+    if (state == 0)
+        w.Width = m_main->frameGeometry().width() * kTwipsPerPixel;
+    if (state != 1)
+        w.setHeight(height);
     w.setWindowState(state);
     m_forwardingMain = false;
     w.onResize();
@@ -140,7 +171,8 @@ void QtView::onMainResized() {
 }
 
 bool QtView::onMainClose() {
-    if (blocked() || !m_mainModel) return true;
+    if (blocked() || !m_mainModel)
+        return true;
     bool cancel = false;
     m_mainModel->onQueryUnload(cancel);
     if (cancel) {
@@ -152,4 +184,4 @@ bool QtView::onMainClose() {
     return true;
 }
 
-}  // namespace ui::qt
+} // namespace ui::qt
