@@ -31,7 +31,7 @@ FrmText1::FrmText1(app::Program& p)
     place(btnPrev, 4545, 1110, 270, 1845);
     place(btnNext, 4545, 2940, 270, 1860);
     place(btnLast, 4545, 4755, 270, 525);
-    place(lblSubject, 2160, 260, 2600, 240);
+    place(lblSubject, 2120, 150, 2760, 450);
     btnNewPage.setToolTipText("New Page");
     btnGetBkMrk.setToolTipText("View Bookmarks");
     btnFind.setToolTipText("Search Text");
