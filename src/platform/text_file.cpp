@@ -23,12 +23,12 @@ bool TextFile::readLine(std::string& line) {
     line.clear();
     if (!m_file)
         return false;
-    int c = std::getc(m_file);
+    int c = getc_unlocked(m_file);
     if (c == EOF)
         return false;
     while (c != EOF && c != '\n') {
         line.push_back(static_cast<char>(c));
-        c = std::getc(m_file);
+        c = getc_unlocked(m_file);
     }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
@@ -38,7 +38,7 @@ bool TextFile::readLine(std::string& line) {
 bool TextFile::eof() {
     if (!m_file)
         return true;
-    int c = std::getc(m_file);
+    int c = getc_unlocked(m_file);
     if (c == EOF)
         return true;
     std::ungetc(c, m_file);
