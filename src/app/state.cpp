@@ -110,8 +110,6 @@ bool State::get(const std::string& name, std::string& out) const {
     auto it = table.find(base);
     if (it == table.end())
         return false;
-    bool isArray = index.size() || base != name;
-    (void)isArray;
     return it->second(*this, index, out);
 }
 
