@@ -1,6 +1,10 @@
 #include "reader/frm_page.h"
 
 #include "app/program.h"
+#include "reader/frm_text1.h"
+#include "reader/page_loader.h"
+#include "shell/control_help.h"
+#include "ui/value.h"
 
 namespace reader {
 
@@ -17,10 +21,77 @@ FrmPage::FrmPage(app::Program& p)
             list->setGeometry(405 * i / 15, 0, 345 / 15, 4905 / 15);
         else
             list->setGeometry(4050 / 15, 360 / 15, 615 / 15, 4515 / 15);
+        ui::ListBox* raw = list.get();
+        // Only the list of pages 126 to 150 brings the reading window to the front.
+        const bool toFront = i == 5;
+        list->onClick = [this, raw, toFront] { choose(*raw, toFront); };
         lists[static_cast<size_t>(i)] = std::move(list);
     }
     btnBack.setGeometry(4050 / 15, 0, 600 / 15, 315 / 15);
     btnBack.setToolTipText("Process Book(s) Selected");
+    btnBack.onMouseDown = [this](int button) {
+        if (button == 2)
+            shell::showControlHelp(m_p, "Exits to Back to the Text Screen", Top + 360, Left);
+    };
+    btnBack.onMouseUp = [this](int button) {
+        if (button != 1) {
+            shell::hideControlHelp(m_p);
+            return;
+        }
+        m_p.frmText1().show();
+        for (const char* name : {"frmtext0", "frmtext2"})
+            if (ui::Window* w = m_p.window(name); w && w->loaded())
+                w->hide();
+        m_p.frmText1().bringToFront();
+        hide();
+    };
+}
+
+void FrmPage::getNewPara() {
+    const app::State& s = m_p.s;
+    for (int i = 0; i < kLists; ++i) {
+        ui::ListBox& list = *lists[static_cast<size_t>(i)];
+        list.clear();
+        list.setEnabled(i == 0 || s.LastPage > 25L * i);
+    }
+    const std::string& index = s.IndexLine;
+    int count = 0;
+    std::string previous;
+    for (size_t at = index.find('<'); at != std::string::npos; at = index.find('<', at)) {
+        const size_t colon = index.find(':', at);
+        if (colon == std::string::npos)
+            break;
+        const std::string label = index.substr(at + 1, colon - at - 1);
+        at = colon;
+        if (label != previous) {
+            lists[static_cast<size_t>(std::min(count / 25, kLists - 1))]->addItem(label);
+            ++count;
+            if (count >= s.LastPage) {
+                show();
+                setCaption(s.BibleMode ? "Select Chapter" : "Select Page");
+                return;
+            }
+        }
+        previous = label;
+    }
+    show();
+}
+
+void FrmPage::choose(ui::ListBox& list, bool toFront) {
+    const std::string page = list.list(list.listIndex());
+    if (page.empty() || !showPage(m_p, "", page))
+        return;
+    reader::FrmText1& reading = m_p.frmText1();
+    reading.showText();
+    reading.show();
+    for (const char* name : {"frmtext0", "frmtext2"})
+        if (ui::Window* w = m_p.window(name); w && w->loaded())
+            w->hide();
+    reading.btnPrev.setBackColor(ui::kLightGrey);
+    reading.btnNext.setBackColor(ui::kLightGrey);
+    if (toFront)
+        reading.bringToFront();
+    hide();
 }
 
 void FrmPage::onLoad() {

@@ -23,7 +23,11 @@ public:
 
     void onLoad() override;
 
+    // Fills the lists from the held index line and shows the window.
+    void getNewPara();
+
 private:
+    void choose(ui::ListBox& list, bool toFront);
     app::Program& m_p;
 };
 

@@ -1,10 +1,14 @@
 #include "reader/frm_text1.h"
 
+#include <cstdlib>
+
 #include "app/frm_arrays.h"
 #include "app/program.h"
 #include "reader/frm_page.h"
 #include "reader/page_history_lookup.h"
 #include "reader/page_loader.h"
+#include "reader/reference.h"
+#include "shell/control_help.h"
 
 namespace reader {
 
@@ -39,6 +43,25 @@ FrmText1::FrmText1(app::Program& p)
     btnPrev.setToolTipText("Go to Previous Page");
     btnNext.setToolTipText("Go to Next Page");
     btnLast.setToolTipText("Go to Last Page");
+    helpOnRightButton(btnNewPage, "Allows Selection of a New Page or Chapter for this Book");
+    helpOnRightButton(btnFind, "Present a Form to Search for Words or Phrases");
+    helpOnRightButton(btnGetBkMrk, "Allows Selection of Previously recorded Bookmarks");
+    btnNewPage.onMouseUp = [this](int button) {
+        if (button != 1) {
+            shell::hideControlHelp(m_p);
+            return;
+        }
+        FrmPage& chooser = m_p.frmPage();
+        chooser.hide();
+        chooser.getNewPara();
+        chooser.bringToFront();
+    };
+    for (ui::Button* b : {&btnFind, &btnGetBkMrk})
+        b->onMouseUp = [this](int button) {
+            if (button != 1)
+                shell::hideControlHelp(m_p);
+        };
+    Text1.onClick = [this] { getText1(); };
     btnFirst.onClick = [this] { page("First"); };
     btnLast.onClick = [this] { page("Last"); };
     btnNext.onClick = [this] {
@@ -56,6 +79,34 @@ FrmText1::FrmText1(app::Program& p)
             showText();
         s.SearchHit = false;
     };
+}
+
+void FrmText1::helpOnRightButton(ui::Button& button, const std::string& text) {
+    button.onMouseDown = [this, text](int code) {
+        if (code == 2)
+            shell::showControlHelp(m_p, text, Top + 360, Left);
+    };
+}
+
+void FrmText1::getText1() {
+    app::State& s = m_p.s;
+    s.DefShown = false;
+    const std::string key = clickedReference(Text1.text(), Text1.selStart());
+    if (key.empty())
+        return;
+    if (!s.BibleMode) {
+        if (onParagraphKey)
+            onParagraphKey(key);
+        return;
+    }
+    s.CurPara = std::atol(key.substr(key.find(':') + 1).c_str());
+    for (long i = 1; i <= s.ParaCount && i < static_cast<long>(s.ParaList.size()); ++i)
+        if (s.ParaList[static_cast<size_t>(i)].substr(0, 10).find(key) != std::string::npos) {
+            s.CurPara = i;
+            break;
+        }
+    if (onVerse)
+        onVerse();
 }
 
 void FrmText1::page(const std::string& command) {

@@ -1,6 +1,9 @@
 // The reading window: one page of the current book with the paging buttons.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "ui/window.h"
 
 namespace app {
@@ -33,9 +36,17 @@ public:
     void DeactivateForm1();
     // Shows PageText followed by the filler.
     void showText();
+    // The click in Text1: finds the reference of the paragraph clicked.
+    void getText1();
+
+    // What a paragraph click hands on: the key of a paragraph in other books
+    // (bookmarks) and, in Bible books, the verse CurPara (the study window).
+    std::function<void(const std::string&)> onParagraphKey;
+    std::function<void()> onVerse;
 
 private:
     void page(const std::string& command);
+    void helpOnRightButton(ui::Button& button, const std::string& text);
     app::Program& m_p;
 };
 
