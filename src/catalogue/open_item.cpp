@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "catalogue/dispatch.h"
 #include "catalogue/list_syntax.h"
+#include "catalogue/passages.h"
 #include "reader/frm_text1.h"
 #include "reader/page_history_lookup.h"
 #include "reader/page_loader.h"
@@ -79,6 +80,42 @@ void openTextFile(app::Program& p, const std::string& key) {
     p.frmtext0().show();
 }
 
+void openPassages(app::Program& p, const std::string& text, int index, const std::string& key) {
+    app::State& s = p.s;
+    std::vector<std::string> entries;
+    if (s.BookKind == "PBD") {
+        const std::string next = index + 1 < static_cast<int>(s.FindAllFiles.size())
+                                     ? upper(s.FindAllFiles[static_cast<size_t>(index + 1)])
+                                     : std::string();
+        const std::string entry = singlePassageEntry(key, text, next);
+        if (!entry.empty())
+            entries.push_back(entry);
+    } else {
+        entries = passageEntries(key);
+    }
+    if (entries.empty())
+        return;
+    const bool gathered = gatherPassages(p, entries);
+    s.IndexFile.clear();
+    if (!gathered)
+        return;
+    if (s.BookKind == "PNV" || s.BookKind == "PBD") {
+        p.frmtext0().Text1.setText(s.PageText + s.PadText);
+        p.frmtext0().show();
+        hideIfLoaded(p, "frmtext2");
+        hideIfLoaded(p, "frmText3");
+        return;
+    }
+    shell::FrmText2& withNote = p.frmtext2();
+    withNote.Text1.setText(s.PageText + std::string(300, ' '));
+    withNote.Note.setText(s.BookKind == "PTQ"
+                              ? text
+                              : s.List2Refs[static_cast<size_t>(index)] + std::string(200, ' '));
+    withNote.show();
+    hideIfLoaded(p, "frmtext0");
+    hideIfLoaded(p, "frmText3");
+}
+
 } // namespace
 
 void openItem(app::Program& p, const std::string& text, int index) {
@@ -97,6 +134,9 @@ void openItem(app::Program& p, const std::string& text, int index) {
         openBook(p, text, key);
     else if (s.BookKind == "SXX")
         openTextFile(p, key);
+    else if (s.BookKind == "PNV" || s.BookKind == "PRE" || s.BookKind == "PTQ" ||
+             s.BookKind == "PBD")
+        openPassages(p, text, index, key);
 }
 
 } // namespace catalogue

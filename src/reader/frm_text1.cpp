@@ -128,6 +128,17 @@ void FrmText1::onActivate() {
     m_p.s.NoHistory = false;
 }
 
+void FrmText1::onKeyDown(int& code) {
+    constexpr int kPageUp = 33, kPageDown = 34;
+    if (code == kPageUp && btnPrev.Enabled) {
+        code = 0;
+        btnPrev.click();
+    } else if (code == kPageDown && btnNext.Enabled) {
+        code = 0;
+        btnNext.click();
+    }
+}
+
 void FrmText1::onDeactivate() {
     DeactivateForm1();
 }

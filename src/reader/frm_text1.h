@@ -31,6 +31,8 @@ public:
     void onClick() override;
     void onActivate() override;
     void onDeactivate() override;
+    // Page Up and Page Down act as the Prev and Next buttons.
+    void onKeyDown(int& code) override;
 
     // Records the current book's page in the page history.
     void DeactivateForm1();
