@@ -49,7 +49,7 @@ void FrmList0::onClick() {
     show();
 }
 
-void FrmList0::onKeyDown(int& code) {
+void FrmList0::onKeyDown(int& code, int) {
     if (code == 13) {
         code = 0;
         openSelected();

@@ -20,7 +20,7 @@ public:
 
     void onLoad() override;
     void onClick() override;
-    void onKeyDown(int& code) override;
+    void onKeyDown(int& code, int shift) override;
 
 private:
     void openSelected();

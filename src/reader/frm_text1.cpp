@@ -5,6 +5,7 @@
 #include "app/frm_arrays.h"
 #include "app/program.h"
 #include "reader/frm_page.h"
+#include "reader/hilite.h"
 #include "reader/page_history_lookup.h"
 #include "reader/page_loader.h"
 #include "reader/reference.h"
@@ -125,17 +126,38 @@ void FrmText1::onClick() {
 }
 
 void FrmText1::onActivate() {
-    m_p.s.NoHistory = false;
+    app::State& s = m_p.s;
+    s.NoHistory = false;
+    if (s.FindFromText3) {
+        s.SearchHit = false;
+        return;
+    }
+    if (!s.MarkPending && !s.SearchHit)
+        return;
+    // SearchHit stays set: every activation selects again until a paging
+    // button clears it.
+    s.MarkPending = false;
+    if (auto at = findHilite(Text1.text(), s.HiliteText, s.CaseSearch)) {
+        Text1.setFocus();
+        Text1.setSelStart(static_cast<int>(*at));
+        Text1.setSelLength(s.HiliteLen);
+    }
 }
 
-void FrmText1::onKeyDown(int& code) {
-    constexpr int kPageUp = 33, kPageDown = 34;
-    if (code == kPageUp && btnPrev.Enabled) {
+void FrmText1::onKeyDown(int& code, int shift) {
+    constexpr int kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36;
+    ui::Button* target = nullptr;
+    if (code == kPageUp)
+        target = &btnPrev;
+    else if (code == kPageDown)
+        target = &btnNext;
+    else if (code == kHome && shift == kCtrlKey)
+        target = &btnFirst;
+    else if (code == kEnd && shift == kCtrlKey)
+        target = &btnLast;
+    if (target && target->Enabled) {
         code = 0;
-        btnPrev.click();
-    } else if (code == kPageDown && btnNext.Enabled) {
-        code = 0;
-        btnNext.click();
+        target->click();
     }
 }
 

@@ -31,8 +31,9 @@ public:
     void onClick() override;
     void onActivate() override;
     void onDeactivate() override;
-    // Page Up and Page Down act as the Prev and Next buttons.
-    void onKeyDown(int& code) override;
+    // Page Up and Page Down act as the Prev and Next buttons, Ctrl+Home and
+    // Ctrl+End as First and Last.
+    void onKeyDown(int& code, int shift) override;
 
     // Records the current book's page in the page history.
     void DeactivateForm1();

@@ -121,8 +121,8 @@ void Window::setFocus(Control* c) {
 void Window::raiseClick() {
     onClick();
 }
-void Window::raiseKeyDown(int code) {
-    onKeyDown(code);
+void Window::raiseKeyDown(int code, int shift) {
+    onKeyDown(code, shift);
 }
 
 bool Window::get(const std::string& prop, std::string& out) const {

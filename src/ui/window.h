@@ -65,11 +65,16 @@ public:
     // Set cancel to true to keep the window (main window closing).
     virtual void onQueryUnload(bool& cancel) { (void)cancel; }
     virtual void onClick() {}
-    // Set code to 0 to swallow the key.
-    virtual void onKeyDown(int& code) { (void)code; }
+    // Set code to 0 to swallow the key. shift holds the modifier keys held
+    // down: kShiftKey, kCtrlKey and kAltKey or-ed together.
+    virtual void onKeyDown(int& code, int shift) {
+        (void)code;
+        (void)shift;
+    }
+    static constexpr int kShiftKey = 1, kCtrlKey = 2, kAltKey = 4;
 
     void raiseClick();
-    void raiseKeyDown(int code);
+    void raiseKeyDown(int code, int shift = 0);
 
     // Internal: controls register themselves and report changes here.
     void addControl(Control& c);

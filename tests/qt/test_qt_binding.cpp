@@ -78,14 +78,17 @@ public:
         btnHelp.setGeometry(170, 170, 80, 28);
     }
     void onActivate() override { ++activations; }
-    void onKeyDown(int& code) override { keys.push_back(code); }
+    void onKeyDown(int& code, int shift) override {
+        keys.push_back(code);
+        shifts.push_back(shift);
+    }
     void onClick() override { ++backgroundClicks; }
 
     ui::ListBox lstItems;
     ui::TextBox txtText;
     ui::TextBox txtInput;
     ui::Button btnHelp;
-    std::vector<int> listClicks, textClicks, downs, ups, keys;
+    std::vector<int> listClicks, textClicks, downs, ups, keys, shifts;
     int buttonClicks = 0, activations = 0, backgroundClicks = 0;
 
 private:
@@ -312,8 +315,12 @@ void TestQtBinding::enterInLineEditIsOneKeyDown() {
     line->setFocus();
     QTest::keyClick(line, Qt::Key_Return);
     QTest::keyClick(line, Qt::Key_X);
+    QTest::keyClick(line, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(line, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
     // QLineEdit leaves Return to its parent; it must not arrive twice.
-    QCOMPARE(f.frmA.keys, (std::vector<int>{13, 88}));
+    QCOMPARE(f.frmA.keys, (std::vector<int>{13, 88, 36, 35}));
+    QCOMPARE(f.frmA.shifts, (std::vector<int>{0, 0, ui::Window::kCtrlKey,
+                                              ui::Window::kCtrlKey | ui::Window::kShiftKey}));
 }
 
 void TestQtBinding::userActivationReachesModel() {

@@ -249,7 +249,14 @@ void QtView::keyPressed(ui::Window& window, const QKeyEvent& event) {
     int code = windowsKeyCode(event.key());
     if (code == 0)
         return;
-    window.raiseKeyDown(code);
+    int shift = 0;
+    if (event.modifiers() & Qt::ShiftModifier)
+        shift |= ui::Window::kShiftKey;
+    if (event.modifiers() & Qt::ControlModifier)
+        shift |= ui::Window::kCtrlKey;
+    if (event.modifiers() & Qt::AltModifier)
+        shift |= ui::Window::kAltKey;
+    window.raiseKeyDown(code, shift);
     afterEvent();
 }
 
