@@ -44,7 +44,7 @@ void openBook(app::Program& p, const std::string& text, const std::string& key) 
         p.frmText3().btnClear.setToolTipText("Reset to Original contents");
     }
     // A book that cannot be read leaves the reader where it was.
-    if (!reader::showPage(p, "", page)) {
+    if (!reader::showPage(p, "", page, reader::IfMissing::FirstPage)) {
         s.BookFile = previousBook;
         return;
     }

@@ -130,7 +130,8 @@ void getBookTitle(app::Program& p) {
     s.TitleKnown = false;
 }
 
-bool showPage(app::Program& p, const std::string& fileArg, const std::string& page) {
+bool showPage(app::Program& p, const std::string& fileArg, const std::string& page,
+              IfMissing ifMissing) {
     app::State& s = p.s;
     const std::string file = fileArg.empty() ? s.BookFile : fileArg;
     const std::string corrupt = catalogue::missingFileMessage(file);
@@ -186,6 +187,8 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
         } else {
             const std::string wanted = trim(page.substr(0, page.find(':')));
             auto at = plan.indexLine.find("<" + wanted + ":");
+            if (at == std::string::npos && ifMissing == IfMissing::FirstPage)
+                at = plan.indexLine.find('<');
             if (at == std::string::npos) {
                 p.message("Page Not Found");
                 return false;

@@ -16,7 +16,13 @@ namespace reader {
 // false, with a message and every shared variable unchanged, when the page is
 // not in the index ("Page Not Found"), when Prev has no lower page ("Beginning
 // of Book") or when the book cannot be read.
-bool showPage(app::Program& p, const std::string& file, const std::string& page);
+//
+// With ifMissing FirstPage, a page number or key that is not in the index
+// loads the first page instead, without a message: a saved page that an
+// edited, shorter book no longer has must not keep the book from opening.
+enum class IfMissing { Report, FirstPage };
+bool showPage(app::Program& p, const std::string& file, const std::string& page,
+              IfMissing ifMissing = IfMissing::Report);
 
 // Sets BookTitle and TitleKnown from BookFile's stem and the abbreviation table.
 void getBookTitle(app::Program& p);

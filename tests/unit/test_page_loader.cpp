@@ -87,6 +87,12 @@ TEST(ShowPage, PageNotFoundChangesNothing) {
     EXPECT_EQ(t.dialogs.shown.back(), "Page Not Found");
     EXPECT_EQ(t.s().PageText, before);
     EXPECT_EQ(t.s().CurPage, 2);
+    // A saved page the book no longer has opens the first page, quietly.
+    t.dialogs.shown.clear();
+    EXPECT_TRUE(showPage(*t.p, "", "7", reader::IfMissing::FirstPage));
+    EXPECT_TRUE(t.dialogs.shown.empty());
+    EXPECT_EQ(t.s().CurPage, 1);
+    EXPECT_EQ(t.s().ShownPage, 1);
 }
 
 TEST(ShowPage, MarkersInTheBody) {
