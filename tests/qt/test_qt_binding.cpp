@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -55,8 +56,8 @@ class TestWindow : public ui::Window {
 public:
     TestWindow(ui::Screen& s, const std::string& name, int left, HelpWindow* help = nullptr)
         : Window(s, name, name), lstItems(*this, "lstItems"), txtText(*this, "txtText", true),
-          txtInput(*this, "txtInput", false), btnHelp(*this, "btnHelp", "&Help"), m_left(left),
-          m_help(help) {
+          txtInput(*this, "txtInput", false), btnHelp(*this, "btnHelp", "&Help"),
+          lblNote(*this, "lblNote", "Note"), m_left(left), m_help(help) {
         lstItems.onClick = [this] { listClicks.push_back(lstItems.listIndex()); };
         txtText.onClick = [this] { textClicks.push_back(txtText.selStart()); };
         btnHelp.onMouseDown = [this](int b) {
@@ -66,6 +67,7 @@ public:
         };
         btnHelp.onMouseUp = [this](int b) { ups.push_back(b); };
         btnHelp.onClick = [this] { ++buttonClicks; };
+        lblNote.onClick = [this] { ++labelClicks; };
     }
     void onLoad() override {
         setGeometry(m_left, 0, 6000, 5000);
@@ -76,6 +78,7 @@ public:
         txtText.setText("one\r\ntwo\r\nthree");
         txtInput.setGeometry(8, 170, 150, 24);
         btnHelp.setGeometry(170, 170, 80, 28);
+        lblNote.setGeometry(260, 170, 80, 28);
     }
     void onActivate() override { ++activations; }
     void onKeyDown(int& code, int shift) override {
@@ -88,8 +91,9 @@ public:
     ui::TextBox txtText;
     ui::TextBox txtInput;
     ui::Button btnHelp;
+    ui::Label lblNote;
     std::vector<int> listClicks, textClicks, downs, ups, keys, shifts;
-    int buttonClicks = 0, activations = 0, backgroundClicks = 0;
+    int buttonClicks = 0, labelClicks = 0, activations = 0, backgroundClicks = 0;
 
 private:
     int m_left;
@@ -152,6 +156,7 @@ private Q_SLOTS:
     void modelSelectionShowsInWidget();
     void rightPressOnButtonShowsHelp();
     void leftClickOnButton();
+    void controlClicksAreNotBackgroundClicks();
     void typingGoesIntoModel();
     void enterInLineEditIsOneKeyDown();
     void userActivationReachesModel();
@@ -289,6 +294,25 @@ void TestQtBinding::leftClickOnButton() {
     QCOMPARE(f.frmA.downs, std::vector<int>{1});
     QCOMPARE(f.frmA.ups, std::vector<int>{1});
     QCOMPARE(f.frmA.buttonClicks, 1);
+}
+
+void TestQtBinding::controlClicksAreNotBackgroundClicks() {
+    Fixture f;
+    // A button whose release opens another window loses its pressed state;
+    // the release it then ignores must not reach the window as a click.
+    f.frmA.btnHelp.onMouseUp = [&f](int) { f.frmB.show(); };
+    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QVERIFY(f.frmB.visible());
+    auto* label = f.widget<QLabel>(f.frmA.lblNote);
+    QVERIFY(label);
+    QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    QCOMPARE(f.frmA.labelClicks, 1);
+    QCOMPARE(f.frmA.backgroundClicks, 0);
+    // The background itself still clicks.
+    QWidget* surface = f.view->subWindow(f.frmA)->widget();
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(5, surface->height() - 5));
+    QCOMPARE(f.frmA.backgroundClicks, 1);
 }
 
 void TestQtBinding::typingGoesIntoModel() {

@@ -61,11 +61,15 @@ WindowSurface::WindowSurface(bool neverActive) {
 void WindowSurface::mousePressEvent(QMouseEvent* e) {
     // Accepted so that the release comes back here.
     e->accept();
+    m_pressed = e->button() == Qt::LeftButton;
 }
 
 void WindowSurface::mouseReleaseEvent(QMouseEvent* e) {
     QWidget::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && clicked)
+    const bool pressedHere = m_pressed;
+    m_pressed = false;
+    if (pressedHere && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) &&
+        clicked)
         clicked();
 }
 

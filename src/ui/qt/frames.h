@@ -55,6 +55,13 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    // A click on the background is a press and a release both on the
+    // surface. A control that ignores a release (a button that lost its
+    // pressed state because its click opened another window) passes it on
+    // here; that must not count as a background click.
+    bool m_pressed = false;
 };
 
 } // namespace ui::qt

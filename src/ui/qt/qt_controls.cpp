@@ -49,6 +49,21 @@ int buttonCode(Qt::MouseButton b) {
     }
 }
 
+// Labels and pictures take the left button themselves: the release is the
+// control's Click, and neither press nor release reaches the window behind,
+// which would count it as a click on its background as well.
+bool takeLeftClick(QEvent* e, ui::Control& control, QtView& view) {
+    if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonRelease)
+        return false;
+    if (static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton || view.blocked())
+        return false;
+    if (e->type() == QEvent::MouseButtonRelease) {
+        control.click();
+        view.afterEvent();
+    }
+    return true;
+}
+
 QIcon standardIcon(QStyle* style, const std::string& name) {
     struct Entry {
         const char* name;
@@ -328,12 +343,7 @@ protected:
             m_label->setText(withoutMnemonics(toWidgetText(m_model.caption())));
     }
     bool filterOwn(QObject* watched, QEvent* e) override {
-        if (watched == m_label && e->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton && !m_view.blocked()) {
-            m_model.click();
-            m_view.afterEvent();
-        }
-        return false;
+        return watched == m_label && takeLeftClick(e, m_model, m_view);
     }
 
 private:
@@ -450,12 +460,7 @@ public:
 protected:
     void updateOwn(const std::string&) override {}
     bool filterOwn(QObject* watched, QEvent* e) override {
-        if (watched == m_widget && e->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton && !m_view.blocked()) {
-            m_control.click();
-            m_view.afterEvent();
-        }
-        return false;
+        return watched == m_widget && takeLeftClick(e, m_control, m_view);
     }
 };
 
