@@ -16,7 +16,7 @@ ASAN_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0 \
 
 FORMAT_FILES = $(shell find src tools tests bench -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null)
 
-.PHONY: all deps build run test asan format format-check clean
+.PHONY: all deps build run test asan library format format-check clean
 
 all: build
 
@@ -29,6 +29,16 @@ build: deps
 
 run: build
 	scripts/run.sh
+
+# Rebuilds library/ from the Debian modules (installed first); the result is
+# the same byte for byte on every run.
+library: build
+	scripts/install-deps.sh library
+	rm -rf $(BUILD_DIR)/library-new
+	$(BUILD_DIR)/tessary-library import $(BUILD_DIR)/library-new
+	$(BUILD_DIR)/tessary-library check $(BUILD_DIR)/library-new
+	rm -rf library
+	mv $(BUILD_DIR)/library-new library
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, test and screenshot Tessary.
+# Installs the Debian 12 packages needed to build, test and screenshot Tessary;
+# with the argument "library" also the public-domain modules and their
+# exporter that `make library` builds the bundled library from.
 # Does nothing (and touches no network) when everything is already installed.
 set -euo pipefail
 
@@ -19,6 +21,16 @@ packages=(
     openbox
     fonts-dejavu-core
 )
+if [[ "${1:-}" == library ]]; then
+    packages+=(
+        libsword-utils
+        sword-text-kjv
+        sword-dict-strongs-greek
+        sword-dict-strongs-hebrew
+        sword-comm-mhcc
+        sword-dict-naves
+    )
+fi
 
 missing=()
 for pkg in "${packages[@]}"; do

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "library/imp_reader.h"
+#include "library/import.h"
+#include "library/import_parts.h"
+#include "library/index_line.h"
+#include "library/text1252.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string fileText(const fs::path& p) {
+    return library::readWholeFile(p.string()).value_or("<missing>");
+}
+
+// The body line of a library file that starts with prefix.
+std::string lineStarting(const fs::path& p, const std::string& prefix) {
+    std::istringstream in(fileText(p));
+    std::string line;
+    while (std::getline(in, line))
+        if (line.rfind(prefix, 0) == 0)
+            return line.substr(0, line.size() - (line.empty() || line.back() != '\r' ? 0 : 1));
+    return "<none>";
+}
+
+// The small exports in tests/fixtures/import, imported once.
+struct Imported : ::testing::Test {
+    static fs::path out;
+    static std::string report;
+    static bool ok;
+    static void SetUpTestSuite() {
+        char tmpl[] = "/tmp/tessary-import-XXXXXX";
+        out = mkdtemp(tmpl);
+        library::ImportOptions options;
+        options.out = out.string();
+        options.sourceDir = TESSARY_FIXTURES "/import";
+        std::ostringstream err;
+        ok = library::importLibrary(options, err);
+        report = err.str();
+    }
+    static void TearDownTestSuite() {
+        std::error_code ec;
+        fs::remove_all(out, ec);
+    }
+};
+fs::path Imported::out;
+std::string Imported::report;
+bool Imported::ok = false;
+
+} // namespace
+
+TEST(FoldKey, TransliterationsBecomePlainKeys) {
+    using library::foldKey;
+    EXPECT_EQ(foldKey("lógos"), "logos");
+    EXPECT_EQ(foldKey("rê'shîyth"), "re'shiyth");
+    EXPECT_EQ(foldKey("\xE2\x80\x9B"
+                      "ayin"),
+              "'ayin");                                // reversed-comma ayin
+    EXPECT_EQ(foldKey("ţâb\xC4\x83l"), "tabal");       // t-cedilla, a-breve
+    EXPECT_EQ(foldKey("'Ăbîy 'Albôn"), "'abiy-albon"); // blanks become "-", runs collapse
+    EXPECT_EQ(foldKey("Abbâ-"), "abba");               // never ends in "-"
+    EXPECT_EQ(foldKey("-ginomai"), "ginomai");
+    EXPECT_EQ(foldKey("ὁ 3"), ""); // Greek script and digits dropped
+}
+
+TEST(Windows1252, NearestLettersAndDroppedScript) {
+    EXPECT_EQ(library::toWindows1252("caf\xC3\xA9 \xE2\x80\x94 \xE2\x80\xA6"), "caf\xE9 \x97 \x85");
+    EXPECT_EQ(library::toWindows1252("\xC5\x8D\xC4\x93"), "oe"); // ō ē
+    EXPECT_EQ(library::toWindows1252("\xD7\x90x"), "x");         // Hebrew letter dropped
+    int dropped = 0;
+    EXPECT_EQ(library::toWindows1252("a\xFF"
+                                     "b\xC3",
+                                     &dropped),
+              "ab");
+    EXPECT_EQ(dropped, 2);
+    EXPECT_EQ(library::decodeEntities("&amp;&lt;x&gt;&#65;&bogus;"), "&<x>A&bogus;");
+}
+
+TEST(DictionaryFiles, TheWordLookupDecidesTheFile) {
+    using library::dictionaryFileFor;
+    EXPECT_EQ(dictionaryFileFor("logos", 'G'), "lgrkdict.txd");
+    EXPECT_EQ(dictionaryFileFor("'ab", 'H'), "ahebdict.txd");
+    EXPECT_EQ(dictionaryFileFor("-ab", 'H'), "ahebdict.txd");
+    EXPECT_EQ(dictionaryFileFor("huios", 'G'), "hgrkdict.txd");
+    EXPECT_EQ(dictionaryFileFor("ulos", 'G'), "uhebdict.txd"); // Greek u, v, q, y: Hebrew files
+    EXPECT_EQ(dictionaryFileFor("xenos", 'G'), "xgrkdict.txd");
+    EXPECT_EQ(dictionaryFileFor("xaa", 'H'), "");
+    EXPECT_EQ(dictionaryFileFor("wow", 'H'), "");
+    EXPECT_EQ(dictionaryFileFor("'", 'H'), "");
+}
+
+TEST(IndexLine, BuildAndParseAgree) {
+    const std::vector<std::string> body = {"1:1>first", "1:2>second", "2:1>third", " "};
+    const std::string index =
+        library::buildIndexLine(body, library::IndexEnd::Star, library::hasKey);
+    EXPECT_EQ(index, "<1:1>1<1:2>12<2:1>24*");
+    std::string error;
+    auto entries = library::parseIndexLine(index, library::IndexEnd::Star, error);
+    ASSERT_TRUE(entries) << error;
+    ASSERT_EQ(entries->size(), 3u);
+    EXPECT_EQ((*entries)[2].key, "2:1");
+    EXPECT_EQ((*entries)[2].offset, 24);
+    const std::string dict = library::buildIndexLineWith(
+        {"ab: x", "ba: y"}, library::IndexEnd::Bracket, library::dictionaryLineKey);
+    EXPECT_EQ(dict, "<ab>1<ba>8<");
+    EXPECT_TRUE(library::parseIndexLine(dict, library::IndexEnd::Bracket, error));
+    for (const char* bad : {"<1:1>1<1:2>x*", "<1:1>1", "no entries", "<1:1>1*junk", "<1:1<2"})
+        EXPECT_FALSE(library::parseIndexLine(bad, library::IndexEnd::Star, error)) << bad;
+}
+
+TEST(ImpReader, EntriesAndTags) {
+    auto entries = library::parseImp("$$$A 1:1\r\nline one\nline two\n$$$B\n");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].key, "A 1:1");
+    EXPECT_EQ(entries[0].body, "line one\nline two");
+    EXPECT_EQ(entries[1].line, 4);
+    library::Tag t = library::parseTag("w lemma=\"strong:H1\" n='2'/");
+    EXPECT_EQ(t.name, "w");
+    EXPECT_TRUE(t.selfClosing);
+    EXPECT_EQ(t.attr("lemma"), "strong:H1");
+    EXPECT_EQ(t.attr("n"), "2");
+    EXPECT_EQ(t.attr("emma"), "");
+    EXPECT_EQ(library::stripMarkup("a <b>c</b> &amp; <unclosed"), "a c & <unclosed");
+}
+
+TEST_F(Imported, VersesCarryTheirWordsAndNotes) {
+    ASSERT_TRUE(ok) << report;
+    // Repeated numbers collapse; the margin note comes before the section
+    // of commentary, which covers verses 1 and 2 ("Verses 1-2").
+    EXPECT_EQ(lineStarting(out / "GEN.TXV", "1:1>"),
+              "1:1>In the beginning God God created the heaven.^ re'shiyth 'elohiym bara'<1");
+    EXPECT_EQ(lineStarting(out / "GEN.TXV", "1:2>"), "1:2>And the earth was without form.^ <2,1");
+    EXPECT_EQ(lineStarting(out / "GEN.TXV", "1:3>"), "1:3>And LORD said & it was so.^ 'elohiym<3");
+    EXPECT_EQ(lineStarting(out / "GENCOM.TXV", "2>"),
+              "2>Margin note, gen 1:2 without form: Heb. empty");
+    EXPECT_NE(lineStarting(out / "GENCOM.TXV", "1>").find("gen 1:1-2"), std::string::npos);
+    // A number without a dictionary word is reported, not written.
+    EXPECT_EQ(lineStarting(out / "GEN.TXV", "2:1>"), "2:1>Thus the heavens were finished.^ ");
+    EXPECT_NE(report.find("Genesis 2:1: 1 word number(s) without a dictionary word"),
+              std::string::npos);
+    EXPECT_NE(report.find("G1: no transliteration"), std::string::npos);
+}
+
+TEST_F(Imported, DefinitionsLinkTheirRootWordsByTheNumberShown) {
+    ASSERT_TRUE(ok) << report;
+    EXPECT_EQ(lineStarting(out / "lgrkdict.txd", "logos: "),
+              "logos: l\xF3gos (log'-os) G3056: from G[lego]; something said:--word.");
+    // "H0430" in a Greek entry points at the Hebrew dictionary; a link after
+    // "(" gets a blank so that a click on it responds.
+    EXPECT_NE(lineStarting(out / "lgrkdict.txd", "lego: ").find("( H['elohiym])"),
+              std::string::npos);
+    // Every index offset points at its own line.
+    const std::string text = fileText(out / "lgrkdict.txd");
+    const size_t indexLen = text.find("\r\n") + 2;
+    std::string error;
+    auto entries =
+        library::parseIndexLine(text.substr(0, indexLen - 2), library::IndexEnd::Bracket, error);
+    ASSERT_TRUE(entries) << error;
+    ASSERT_EQ(entries->size(), 2u);
+    for (const library::IndexEntry& e : *entries)
+        EXPECT_EQ(text.substr(indexLen + static_cast<size_t>(e.offset) - 1, e.key.size() + 2),
+                  e.key + ": ");
+    EXPECT_EQ(lineStarting(out / "rhebdict.txd", "re'shiyth: "),
+              "re'shiyth: r\xEA'sh\xEEyth (ray-sheeth') H7225: the first: - beginning.");
+}
+
+TEST_F(Imported, TopicsBecomeBooksListsAndGrids) {
+    ASSERT_TRUE(ok) << report;
+    EXPECT_EQ(lineStarting(out / "NAVEF.TXV", "1:2>"), "1:2>General Ge 1:1-3; Joh 1:1");
+    EXPECT_EQ(lineStarting(out / "NAVEF.TXV", "1:4>"), "1:4>See also>References: HOPE");
+    // A whole chapter becomes its verses.
+    EXPECT_EQ(lineStarting(out / "TOPICS.PNV", "Exemplified@"), "Exemplified@gen 2:1\\gen 1:1-3\\");
+    EXPECT_EQ(lineStarting(out / "VERSES.PBD", ".General@"), ".General@gen 1:1\\");
+    EXPECT_EQ(lineStarting(out / "QCELLS.SNV", "Grace"),
+              "Grace Of God<qcells 1:1\\joh 1:2\\gen 1:2\\gen 1:3\\");
+    // Only the books the source had are listed.
+    EXPECT_EQ(fileText(out / "OLDHIST.STX"), "GEN@Genesis\r\n");
+    EXPECT_NE(fileText(out / "BIBLIO.TXV")
+                  .find("gen@Genesis, The First Book of Moses, called Genesis\r\n"),
+              std::string::npos);
+    EXPECT_EQ(fileText(out / "BIBLIO.TXV").substr(0, 26), "abbrev@Book Abbreviations\r");
+}
+
+TEST(Import, AMissingExportFailsCleanly) {
+    library::ImportOptions options;
+    options.out = "/tmp/tessary-import-never-written";
+    options.sourceDir = "/nonexistent";
+    std::ostringstream err;
+    EXPECT_FALSE(library::importLibrary(options, err));
+    EXPECT_NE(err.str().find("no export of module KJV"), std::string::npos);
+    EXPECT_FALSE(fs::exists(options.out));
+}
+
+TEST(Import, OddSourceEntriesAreReportedNotFatal) {
+    char tmpl[] = "/tmp/tessary-odd-XXXXXX";
+    const fs::path dir = mkdtemp(tmpl);
+    auto write = [&](const char* name, const std::string& text) {
+        std::ofstream(dir / name, std::ios::binary) << text;
+    };
+    write("KJV.imp", "$$$Genesis x:y\nbody\n$$$Genesis 1:1\n\n$$$Nowhere 1:1\ntext\n"
+                     "$$$Genesis 1:2\nA <w lemma=\"strong:H\">word</w> <w lemma=\"strong:\n"
+                     "$$$Genesis 1:3\n\xFF\xFE<note>unclosed note\n$$$Genesis 1:4\nplain < text\n");
+    write("StrongsGreek.imp", "$$$99999999999999\n<orth type=\"trans\">x</orth>\n$$$00001\n"
+                              "<orth rend=\"bold\" type=\"trans\">\n$$$00002\n<ref>");
+    write("StrongsHebrew.imp", "$$$1\n<orth type=\"trans\">ab</orth><def><ref>H</ref> "
+                               "<ref>H99</ref></def>\n");
+    write("MHCC.imp", "$$$Genesis 1:1\n<hi>Verses 1-99</hi> a\n$$$Genesis 9:9\nb\n");
+    write("Nave.imp", "$$$A\n<ref osisRef=\"Gen.1.1-\">x</ref><ref osisRef=\"Nope.1.1\">y</ref>"
+                      "<ref osisRef=\"Gen.999\">z</ref><lb/>\n$$$\n\n");
+    library::ImportOptions options;
+    options.out = (dir / "out").string();
+    options.sourceDir = dir.string();
+    std::ostringstream err;
+    EXPECT_TRUE(library::importLibrary(options, err));
+    EXPECT_NE(err.str().find("Genesis 1:1: a verse without text"), std::string::npos);
+    EXPECT_NE(err.str().find("reference \"H99\" has no dictionary word"), std::string::npos);
+    // A stray "<" becomes "("; a section claiming verses 1-99 ends with its
+    // chapter, which it still covers.
+    EXPECT_EQ(lineStarting(dir / "out" / "GEN.TXV", "1:4>"), "1:4>plain ( text^ <1");
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+}

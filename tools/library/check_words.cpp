@@ -1,0 +1,345 @@
+#include "library/check_words.h"
+
+#include <unordered_map>
+
+#include "platform/letter_case.h"
+
+namespace library::check {
+
+namespace {
+
+constexpr size_t kMaxNoteKeys = 50;
+
+std::string quoted(std::string_view text) {
+    return "\"" + excerpt(text, 40) + "\"";
+}
+
+bool below(char c, int code) {
+    return static_cast<unsigned char>(c) < code;
+}
+
+std::string_view trimBlanks(std::string_view s) {
+    const size_t b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos)
+        return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+// Lets a map keyed by strings be searched with a string_view.
+struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+};
+
+// Whether text holds a Windows-1252 letter: a word, not a number or a
+// punctuation mark standing on its own.
+bool hasLetter(std::string_view text) {
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+            (c >= 0xC0 && c != 0xD7 && c != 0xF7) || c == 0x8A || c == 0x8C || c == 0x8E ||
+            c == 0x9A || c == 0x9C || c == 0x9E || c == 0x9F || c == 0xAA || c == 0xB5 || c == 0xBA)
+            return true;
+    }
+    return false;
+}
+
+// The index of the dictionary file name, or nullptr when it is missing; a
+// missing dictionary is reported once, where it was first needed.
+const Index* dictionaryIndex(Context& ctx, const std::string& name, const SourceFile& from, long at,
+                             const std::string& word) {
+    auto cached = ctx.dictionaries.find(name);
+    if (cached != ctx.dictionaries.end())
+        return cached->second;
+    const Index* index = nullptr;
+    if (const SourceFile* dict = ctx.library.open(name))
+        index = &ctx.index(*dict, FileKind::Dictionary);
+    else
+        ctx.report.at(from, at,
+                      "dictionary file " + name +
+                          (ctx.library.resolve(name) ? " cannot be read" : " is missing") +
+                          " (first needed by " + quoted(word) + ")");
+    ctx.dictionaries.emplace(name, index);
+    return index;
+}
+
+// The byte offsets at which the blank-separated words of text start.
+template <typename Visit>
+void eachWord(std::string_view text, Visit visit) {
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] != ' ' && (i == 0 || text[i - 1] == ' '))
+            visit(i, text.substr(i, text.find(' ', i) - i));
+}
+
+// The language a dictionary file serves, read from its name (letter, "grk",
+// "heb" or nothing, "dict.txd"); nothing for other names.
+std::optional<std::string> languageOfDictionary(const std::string& name) {
+    const std::string lower = asciiLower(name);
+    const std::string tail = "dict.txd";
+    if (lower.size() < tail.size() + 1 ||
+        lower.compare(lower.size() - tail.size(), tail.size(), tail))
+        return std::nullopt;
+    const std::string middle = lower.substr(1, lower.size() - tail.size() - 1);
+    if (middle == "grk")
+        return "Grk";
+    if (middle == "heb")
+        return "Heb";
+    if (middle.empty())
+        return "";
+    return std::nullopt;
+}
+
+void checkNoteKeys(Context& ctx, const SourceFile& book, const std::string& notesName,
+                   std::string_view keys, long keysAt) {
+    // The verse's keys as the notes box reads them: split at ",", a final
+    // "," optional, at most 50.
+    std::string list(keys);
+    if (list.empty() || list.back() != ',')
+        list += ',';
+    size_t at = 0, count = 0;
+    const Index* notes = nullptr;
+    bool notesRead = false;
+    while (list.size() - at >= 2) {
+        const size_t comma = list.find(',', at);
+        const std::string key = list.substr(at, comma - at);
+        const long pos = keysAt + static_cast<long>(at);
+        at = comma + 1;
+        if (++count > kMaxNoteKeys) {
+            ctx.report.at(book, pos, "more than 50 note keys: the rest are never shown");
+            return;
+        }
+        if (key.empty()) {
+            ctx.report.at(book, pos, "empty note key");
+            continue;
+        }
+        if (!notesRead) {
+            notesRead = true;
+            if (const SourceFile* f = ctx.library.open(notesName))
+                notes = &ctx.index(*f, FileKind::Notes);
+            else if (ctx.firstMiss("notes " + notesName))
+                ctx.report.at(book, pos,
+                              "notes file " + notesName + " is missing (first needed by note " +
+                                  quoted(key) + ")");
+        }
+        if (notes && !notes->first.count(key))
+            ctx.report.at(book, pos,
+                          "note key " + quoted(key) + " is not in the index of " + notesName);
+    }
+}
+
+} // namespace
+
+std::optional<std::string> dictionaryFor(std::string_view key, const std::string& lang,
+                                         std::string& why) {
+    if (key.empty()) {
+        why = "it holds no word";
+        return std::nullopt;
+    }
+    char letter = key[0];
+    if (letter == 'f' || letter == 'j' || letter == 'w') {
+        why = std::string("there is no dictionary for words beginning with \"") + letter + "\"";
+        return std::nullopt;
+    }
+    if (letter == '\'' || letter == '-' || letter == '[') {
+        if (key.size() < 2) {
+            why = "it holds no letter";
+            return std::nullopt;
+        }
+        letter = key[1];
+    }
+    if (below(letter, 65)) {
+        why = std::string("there is no dictionary for words beginning with \"") + letter + "\"";
+        return std::nullopt;
+    }
+    std::string name = std::string(1, letter) + asciiLower(lang) + "dict";
+    if (name == "qgrkdict" || name == "ugrkdict" || name == "vgrkdict" || name == "ygrkdict")
+        name = name.substr(0, 1) + "hebdict";
+    if (name == "xhebdict") {
+        why = "there is no Hebrew dictionary for words beginning with \"x\"";
+        return std::nullopt;
+    }
+    return name + ".txd";
+}
+
+Lookup lookupWord(std::string_view text, size_t pos, bool bracketRule, const std::string& lang) {
+    Lookup r;
+    // The clicked word with the blank before it, the blank after it and two
+    // more characters, as the click handler cuts it out of the box's text
+    // followed by one blank.
+    size_t e = text.find(' ', pos);
+    if (e == std::string_view::npos)
+        e = text.size();
+    size_t b = e == 0 ? std::string_view::npos : text.rfind(' ', e - 1);
+    if (b == std::string_view::npos)
+        b = 0;
+    std::string chunk(text.substr(b, e + 3 - b));
+    if (chunk.size() < e + 3 - b)
+        chunk += ' '; // the blank after the text
+    if (bracketRule && chunk.substr(0, 3).find('[') == std::string::npos) {
+        r.outcome = Lookup::NoResponse;
+        r.why = "a \"[\" must stand among its first two characters";
+        return r;
+    }
+    const size_t p = chunk.find(' ', 1);
+    if (p == std::string::npos) {
+        r.why = "it holds no word";
+        return r;
+    }
+    bool apostrophe = chunk[p - 1] == '\'';
+    std::string w(trimBlanks(std::string_view(chunk).substr(0, p)));
+    if (w.empty())
+        return r;
+    if (w[0] == '>' || w[0] == '"' || w[0] == '(')
+        w.erase(0, 1);
+    std::string language = lang;
+    if (w.rfind("G[", 0) == 0 || w.rfind("H[", 0) == 0) {
+        r.prefixed = true;
+        language = w[0] == 'G' ? "Grk" : "Heb";
+        const size_t q = w.find(']');
+        if (q == std::string::npos) {
+            r.outcome = Lookup::NoResponse;
+            r.why = "it has no \"]\"";
+            return r;
+        }
+        if (w[q - 1] == '\'')
+            apostrophe = true;
+        w = w.substr(2, q - 2);
+    }
+    for (int i = 0; i < 2 && !w.empty(); ++i)
+        if (below(w.back(), 48))
+            w.pop_back();
+    if (w.empty()) {
+        r.why = "it holds no word";
+        return r;
+    }
+    r.key = platform::lowerText(w);
+    auto file = dictionaryFor(r.key, language, r.why);
+    if (!file) {
+        r.outcome = Lookup::NoDictionary;
+        return r;
+    }
+    if (apostrophe)
+        r.key += "'";
+    r.outcome = Lookup::Found;
+    r.file = *file;
+    return r;
+}
+
+void checkBibleBook(Context& ctx, const SourceFile& book, const std::string& bookFile,
+                    const std::string& lang) {
+    const std::string notesName = bookFile.substr(0, bookFile.find('.')) + "COM.TXV";
+    // Each word met: its lookup, its dictionary and whether that holds it.
+    struct Word {
+        Lookup lookup;
+        const Index* dict = nullptr;
+        bool known = false;
+    };
+    std::unordered_map<std::string, Word, Hash, std::equal_to<>> lookups;
+    for (size_t i = 1; i < book.lineCount(); ++i) {
+        const std::string_view t = book.line(i);
+        const size_t gt = t.find('>');
+        if (t.size() < 2 || gt == std::string_view::npos)
+            continue; // the end marker, fillers and lines without a key are books' faults
+        const std::string_view text = t.substr(gt + 1);
+        const size_t caret = text.find('^');
+        if (caret == std::string_view::npos) {
+            ctx.report.at(book, book.start(i),
+                          "verse has no \"^\": the parallel window shows no original text");
+            continue;
+        }
+        const long restAt = book.start(i) + static_cast<long>(gt + 1 + caret + 2);
+        const std::string_view rest = caret + 2 <= text.size() ? text.substr(caret + 2) : "";
+        const size_t lt = rest.find('<');
+        const std::string_view words = rest.substr(0, lt);
+        if (lt != std::string_view::npos)
+            checkNoteKeys(ctx, book, notesName, rest.substr(lt + 1),
+                          restAt + static_cast<long>(lt + 1));
+
+        eachWord(words, [&](size_t at, std::string_view word) {
+            const long pos = restAt + static_cast<long>(at);
+            // Without the bracket rule a word's lookup depends on the word alone.
+            auto cached = lookups.find(word);
+            if (cached == lookups.end()) {
+                Lookup found = lookupWord(words, at, false, lang);
+                const Index* dict = found.outcome == Lookup::Found && hasLetter(word)
+                                        ? dictionaryIndex(ctx, found.file, book, pos, found.key)
+                                        : nullptr;
+                const bool known = dict && dict->first.count(found.key);
+                cached =
+                    lookups.emplace(std::string(word), Word{std::move(found), dict, known}).first;
+            }
+            const Word& w = cached->second;
+            if (w.lookup.outcome == Lookup::NotAWord || !hasLetter(word))
+                return;
+            if (w.lookup.outcome != Lookup::Found) {
+                ctx.report.tally(book, "unusable " + std::string(word), pos,
+                                 "word " + quoted(word) + " cannot be looked up: " + w.lookup.why);
+                return;
+            }
+            if (w.dict && !w.known)
+                ctx.report.tally(book, "word " + w.lookup.file + " " + w.lookup.key, pos,
+                                 "word " + quoted(w.lookup.key) + " is not in " + w.lookup.file);
+        });
+    }
+}
+
+void checkDictionary(Context& ctx, const SourceFile& file) {
+    const Index& index = ctx.index(file, FileKind::Dictionary);
+    const auto lang = languageOfDictionary(file.name());
+    if (!lang)
+        ctx.report.file(file.name(), "no lookup opens this dictionary: its name is not a "
+                                     "letter, \"grk\" or \"heb\", \"dict\" and \".txd\"");
+    const std::string self = asciiLower(file.name());
+    const std::string* prev = nullptr;
+    for (const Entry& e : index.entries) {
+        if (prev && e.key < *prev)
+            ctx.report.at(file, e.pos,
+                          "key " + quoted(e.key) + " comes after " + quoted(*prev) +
+                              ": keys must increase in byte order");
+        prev = &e.key;
+        if (platform::lowerText(e.key) != e.key) {
+            ctx.report.at(file, e.pos,
+                          "key " + quoted(e.key) +
+                              " holds upper-case letters: words are looked up in lower case");
+            continue;
+        }
+        if (!lang)
+            continue;
+        std::string why;
+        auto home = dictionaryFor(e.key, *lang, why);
+        if (!home)
+            ctx.report.at(file, e.pos, "key " + quoted(e.key) + " is never looked up: " + why);
+        else if (*home != self)
+            ctx.report.at(file, e.pos,
+                          "key " + quoted(e.key) + " is in the wrong file: it is looked up in " +
+                              *home);
+    }
+
+    // Links to root words in the definitions, clicked as the notes box does.
+    for (size_t i = 1; i < file.lineCount(); ++i) {
+        const std::string_view t = file.line(i);
+        if (t.find("G[") == std::string_view::npos && t.find("H[") == std::string_view::npos)
+            continue;
+        eachWord(t, [&](size_t at, std::string_view word) {
+            if (word.find("G[") == std::string_view::npos &&
+                word.find("H[") == std::string_view::npos)
+                return;
+            const long pos = file.start(i) + static_cast<long>(at);
+            const Lookup found = lookupWord(t, at, true, "");
+            if (found.outcome != Lookup::Found || !found.prefixed) {
+                ctx.report.at(
+                    file, pos,
+                    "link " + quoted(word) + " does not respond to a click: " +
+                        (found.why.empty() ? "it is not read as a G[ or H[ link" : found.why));
+                return;
+            }
+            const Index* dict = dictionaryIndex(ctx, found.file, file, pos, found.key);
+            if (dict && !dict->first.count(found.key))
+                ctx.report.tally(file, "link " + found.file + " " + found.key, pos,
+                                 "link " + quoted(word) + " looks up " + quoted(found.key) +
+                                     ", which is not in " + found.file);
+        });
+    }
+}
+
+} // namespace library::check

@@ -1,0 +1,44 @@
+// The word lookup of the parallel verse window, replayed without a window:
+// which dictionary file and key a click on a word reaches, and the checks
+// built on it for Bible verses, their notes and the dictionaries.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "library/check_context.h"
+
+namespace library::check {
+
+struct Lookup {
+    enum Outcome { NotAWord, NoDictionary, NoResponse, Found };
+    Outcome outcome = NotAWord;
+    std::string file;      // the dictionary file name ("bhebdict.txd"), when found
+    std::string key;       // the key looked up, when found
+    bool prefixed = false; // the word was written G[...] or H[...]
+    std::string why;       // what stopped the lookup
+};
+
+// A click on the word that starts at byte pos of text (the box's whole
+// text). bracketRule: only words with a "[" within their first characters
+// respond. lang is the current division's language ("Heb", "Grk" or "").
+Lookup lookupWord(std::string_view text, size_t pos, bool bracketRule, const std::string& lang);
+
+// The dictionary file (lower case, with ".txd") that the lookup opens for
+// key (already in lower case) in language lang; nothing, with why set, when
+// no dictionary serves it.
+std::optional<std::string> dictionaryFor(std::string_view key, const std::string& lang,
+                                         std::string& why);
+
+// The verses of a Bible book: the original-language part after "^", its
+// words (each a key of its dictionary) and its note keys (each in the index
+// of the notes file of bookFile, the book's name as the program writes it).
+void checkBibleBook(Context& ctx, const SourceFile& book, const std::string& bookFile,
+                    const std::string& lang);
+
+// A dictionary file: keys in byte order, in lower case, in the file their
+// first letter chooses; every G[word] and H[word] link of its definitions.
+void checkDictionary(Context& ctx, const SourceFile& file);
+
+} // namespace library::check

@@ -1,0 +1,156 @@
+// The catalogue: start list, the Bible's divisions, the study lists, the
+// abbreviation table and the help text.
+#include <cstdlib>
+#include <set>
+
+#include "library/import_parts.h"
+#include "library/text1252.h"
+
+namespace library {
+
+namespace {
+
+// The full title of each book from the export's book headings ("The First
+// Book of Moses, called Genesis"), by book index.
+std::vector<std::string> fullTitles(const std::vector<ImpEntry>& kjv) {
+    std::vector<std::string> titles(kBibleBooks.size());
+    for (const ImpEntry& e : kjv) {
+        const size_t blank = e.key.rfind(' ');
+        if (blank == std::string::npos || e.key.substr(blank + 1) != "0:0")
+            continue;
+        const std::string name = e.key.substr(0, blank);
+        for (size_t i = 0; i < kBibleBooks.size(); ++i) {
+            if (name != kBibleBooks[i].exportName)
+                continue;
+            scanMarkup(
+                e.body, [](std::string_view) {},
+                [&](const Tag& t) {
+                    if (t.name == "milestone" && t.attr("type") == "x-usfm-toc1")
+                        titles[i] = squeezeBlanks(toWindows1252(decodeEntities(t.attr("n"))));
+                });
+        }
+    }
+    return titles;
+}
+
+struct Division {
+    const char* file;
+    const char* caption; // the caption decides the language of the division
+    int first, last;     // book indexes
+};
+
+const Division kDivisions[] = {
+    {"OLDHIST.STX", ".Historic Books", 0, 16},
+    {"OLDPOET.STX", ".Poetical Books", 17, 21},
+    {"OLDPROP.STX", ".Prophetic Books", 22, 38},
+    {"NEWGOSP.STX", ".The Gospels and Acts", 39, 43},
+    {"NEWEPIS.STX", ".The Epistles and Revelation", 44, 65},
+};
+
+} // namespace
+
+void writeCatalogue(const std::vector<ImpEntry>& kjv, Library& lib) {
+    const std::vector<std::string> titles = fullTitles(kjv);
+    std::set<std::string> written;
+    for (const OutFile& f : lib.files)
+        written.insert(f.name);
+
+    OutFile& start = lib.add("START.SEL", OutFile::Plain);
+    start.lines = {"BOOKS.SEL@The Bible (King James Version)",
+                   "STUDY.SEL@Study Texts",
+                   "ADVICE.SNV@Advice About Teaching",
+                   "QCELLS.SNV@Quick Christian Answers",
+                   "QCELLSP.SNV@Quick Proofs",
+                   "INFO.SEL@About Tessary"};
+
+    OutFile& bible = lib.add("BOOKS.SEL", OutFile::Plain);
+    for (const Division& d : kDivisions) {
+        if (d.first == kOldTestamentBooks)
+            bible.lines.push_back("-----@-----------------------");
+        bible.lines.push_back(std::string(d.file) + "@" + d.caption);
+        OutFile& list = lib.add(d.file, OutFile::Plain);
+        for (int b = d.first; b <= d.last; ++b) {
+            std::string stem = kBibleBooks[static_cast<size_t>(b)].stem;
+            for (char& c : stem)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (!written.count(stem + ".TXV"))
+                continue; // a book the source did not have
+            list.lines.push_back(stem + "@" + kBibleBooks[static_cast<size_t>(b)].title);
+        }
+    }
+
+    // The topical index as books, one per letter.
+    OutFile& naveList = lib.add("NAVE.STX", OutFile::Plain);
+    std::vector<std::string> naveBooks;
+    for (const OutFile& f : lib.files)
+        if (f.kind == OutFile::Book && f.name.rfind("NAVE", 0) == 0 && f.name.size() == 9)
+            naveBooks.push_back(f.name.substr(0, 5));
+    for (const std::string& stem : naveBooks)
+        naveList.lines.push_back(stem + "@Topical Index, " + stem.substr(4));
+
+    OutFile& study = lib.add("STUDY.SEL", OutFile::Plain);
+    study.lines = {"NAVE.STX@Topical Index (a book per letter)",
+                   "TOPICS.PNV@Topics (passages)",
+                   "REFS.PRE@References with notes",
+                   "QUOTES.PTQ@Quotations",
+                   "VERSES.PBD@Single Verses",
+                   "QUESTIONS.STQ@Questions",
+                   "-----@-----"};
+
+    OutFile& questions = lib.add("QUESTIONS.STQ", OutFile::Plain);
+    for (const char* q :
+         {"Where does the world come from?@GEN", "Who is the Word?@JOH", "How should one pray?@MAT",
+          "What does wisdom teach?@PRO", "What is faith?@HEB", "What is love?@1CO"}) {
+        const std::string line = q;
+        if (written.count(line.substr(line.find('@') + 1) + ".TXV"))
+            questions.lines.push_back(line);
+    }
+
+    OutFile& info = lib.add("INFO.SEL", OutFile::Plain);
+    info.lines = {"HORVEL@About Tessary", "BIBLIO@Book Abbreviations", "COPYRGT@Copyrights",
+                  "HELP@Help"};
+
+    // The abbreviation table: a heading entry first and a closing entry
+    // last, because lookups and the table's help text leave those out.
+    OutFile& biblio = lib.add("BIBLIO.TXV", OutFile::Plain);
+    biblio.lines.push_back("abbrev@Book Abbreviations");
+    for (size_t b = 0; b < kBibleBooks.size(); ++b)
+        biblio.lines.push_back(std::string(kBibleBooks[b].stem) + "@" + kBibleBooks[b].title +
+                               (titles[b].empty() ? "" : ", " + titles[b]));
+    for (const std::string& stem : naveBooks) {
+        std::string lower = stem;
+        for (char& c : lower)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        biblio.lines.push_back(lower + "@Topical Index " + stem.substr(4));
+    }
+    biblio.lines.push_back("qcells@Quick Christian Answers");
+    biblio.lines.push_back("qcellsp@Quick Proofs");
+    biblio.lines.push_back("end@End of table");
+
+    OutFile& help = lib.add("HELP.TXV", OutFile::Plain);
+    help.lines = {
+        "How to use Tessary",
+        "Choose an item in the list on the left; the texts show on the right.",
+        "A list item can lead to another list: follow the lists down to a book.",
+        "In a book, use the arrow buttons (or Page Up and Page Down) to turn the pages, or the "
+        "page button to jump to any page or chapter.",
+        "In a Bible book, click on a verse to see it beside the text with its original-language "
+        "words and its notes, then click on a word to see its definition.",
+        "Click on a paragraph of any other book to set a bookmark.",
+        "The search button finds a word or phrase in the book, or in every book of the list.",
+        "Press the right mouse button on a button to see what it does.",
+        "",
+        "About this library",
+        "The Bible is the King James Version. Each verse also carries its original-language "
+        "words: the transliterations of the Strong's numbers of the verse's words, in the order "
+        "of the English verse, folded to plain letters so that each is a dictionary word. A "
+        "click on one shows its entry from Strong's Greek or Hebrew dictionary; words written "
+        "G[...] or H[...] in a definition are its root words.",
+        "The notes of a verse are the margin notes of the King James Version and the sections "
+        "of Matthew Henry's Concise Commentary that cover it.",
+        "The study texts come from Nave's Topical Bible: the index itself, a book per letter, and "
+        "passage lists and topic grids chosen from it.",
+    };
+}
+
+} // namespace library
