@@ -2,8 +2,10 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "catalogue/list_syntax.h"
 #include "library/import_parts.h"
 #include "library/text1252.h"
+#include "platform/letter_case.h"
 
 namespace library {
 
@@ -183,9 +185,8 @@ Verse readVerse(const std::string& body, int number) {
                 if (!t.closing) {
                     ++divineDepth;
                 } else if (divineDepth > 0 && --divineDepth == 0) {
-                    std::string upper = decodeEntities(divine);
-                    for (char& c : upper)
-                        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+                    // ASCII only: the text is still UTF-8 here.
+                    std::string upper = catalogue::upper(decodeEntities(divine));
                     english += upper;
                     divine.clear();
                 }
@@ -319,9 +320,7 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
                 s.last = std::max(s.first, end);
         }
 
-        std::string fileStem = stem;
-        for (char& c : fileStem)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        std::string fileStem = platform::upperText(stem);
         OutFile& notes = lib.add(fileStem + "COM.TXV", OutFile::Notes);
         int nextKey = 1;
         size_t secAt = 0;
@@ -396,9 +395,7 @@ VerseMap versesOf(const Library& lib) {
     for (const OutFile& f : lib.files) {
         if (f.kind != OutFile::Book)
             continue;
-        std::string stem = f.name.substr(0, f.name.find('.'));
-        for (char& c : stem)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::string stem = platform::lowerText(f.name.substr(0, f.name.find('.')));
         auto& chapters = map[stem];
         for (const std::string& line : f.lines) {
             const size_t colon = line.find(':');

@@ -5,6 +5,7 @@
 
 #include "library/import_parts.h"
 #include "library/text1252.h"
+#include "platform/letter_case.h"
 
 namespace library {
 
@@ -70,9 +71,7 @@ void writeCatalogue(const std::vector<ImpEntry>& kjv, Library& lib) {
         bible.lines.push_back(std::string(d.file) + "@" + d.caption);
         OutFile& list = lib.add(d.file, OutFile::Plain);
         for (int b = d.first; b <= d.last; ++b) {
-            std::string stem = kBibleBooks[static_cast<size_t>(b)].stem;
-            for (char& c : stem)
-                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            std::string stem = platform::upperText(kBibleBooks[static_cast<size_t>(b)].stem);
             if (!written.count(stem + ".TXV"))
                 continue; // a book the source did not have
             list.lines.push_back(stem + "@" + kBibleBooks[static_cast<size_t>(b)].title);
@@ -118,9 +117,7 @@ void writeCatalogue(const std::vector<ImpEntry>& kjv, Library& lib) {
         biblio.lines.push_back(std::string(kBibleBooks[b].stem) + "@" + kBibleBooks[b].title +
                                (titles[b].empty() ? "" : ", " + titles[b]));
     for (const std::string& stem : naveBooks) {
-        std::string lower = stem;
-        for (char& c : lower)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::string lower = platform::lowerText(stem);
         biblio.lines.push_back(lower + "@Topical Index " + stem.substr(4));
     }
     biblio.lines.push_back("qcells@Quick Christian Answers");
