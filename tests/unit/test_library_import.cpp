@@ -206,6 +206,14 @@ TEST(Import, OddSourceEntriesAreReportedNotFatal) {
     write("KJV.imp", "$$$Genesis x:y\nbody\n$$$Genesis 1:1\n\n$$$Nowhere 1:1\ntext\n"
                      "$$$Genesis 1:2\nA <w lemma=\"strong:H\">word</w> <w lemma=\"strong:\n"
                      "$$$Genesis 1:3\n\xFF\xFE<note>unclosed note\n$$$Genesis 1:4\nplain < text\n");
+    // A chapter too long for one page is written and reported.
+    std::string longChapter;
+    for (int v = 1; v <= 200; ++v)
+        longChapter += "$$$Genesis 3:" + std::to_string(v) + "\n" + std::string(200, 'x') + "\n";
+    // Psalm titles stay in the verse, section headings do not.
+    longChapter += "$$$Genesis 4:1\n<title canonical=\"true\">A Psalm.</title> <title "
+                   "type=\"x-s\">Heading</title>Sing.\n";
+    write("KJV.imp", fileText(dir / "KJV.imp") + longChapter);
     write("StrongsGreek.imp", "$$$99999999999999\n<orth type=\"trans\">x</orth>\n$$$00001\n"
                               "<orth rend=\"bold\" type=\"trans\">\n$$$00002\n<ref>");
     write("StrongsHebrew.imp", "$$$1\n<orth type=\"trans\">ab</orth><def><ref>H</ref> "
@@ -223,6 +231,9 @@ TEST(Import, OddSourceEntriesAreReportedNotFatal) {
     // A stray "<" becomes "("; a section claiming verses 1-99 ends with its
     // chapter, which it still covers.
     EXPECT_EQ(lineStarting(dir / "out" / "GEN.TXV", "1:4>"), "1:4>plain ( text^ <1");
+    EXPECT_NE(err.str().find("GEN.TXV chapter 3: the page is over the reader's limits"),
+              std::string::npos);
+    EXPECT_EQ(lineStarting(dir / "out" / "GEN.TXV", "4:1>"), "4:1>A Psalm. Sing.^ ");
     std::error_code ec;
     fs::remove_all(dir, ec);
 }
