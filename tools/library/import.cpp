@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "library/import_parts.h"
 #include "library/index_line.h"
@@ -82,6 +83,7 @@ std::string confValue(const std::string& conf, const std::string& name) {
 
 struct Source {
     std::string module;
+    std::string package; // the Debian package that ships the module
     std::string conf;
     std::vector<ImpEntry> entries;
 };
@@ -202,6 +204,11 @@ bool importLibrary(const ImportOptions& options, std::ostream& err) {
     Source hebrew = pick({"StrongsHebrew"});
     Source mhcc = pick({"MHCC"});
     Source nave = pick({"Nave"});
+    kjv.package = "sword-text-kjv";
+    greek.package = "sword-dict-strongs-greek";
+    hebrew.package = "sword-dict-strongs-hebrew";
+    mhcc.package = "sword-comm-mhcc";
+    nave.package = "sword-dict-naves";
     for (Source* s : {&kjv, &greek, &hebrew, &mhcc, &nave})
         if (!exportModule(options, modules, *s, err))
             return false;
@@ -229,6 +236,19 @@ bool importLibrary(const ImportOptions& options, std::ostream& err) {
             const std::string v = confValue(s->conf, field);
             if (!v.empty())
                 copyright.lines.push_back(std::string(field) + ": " + toWindows1252(v));
+        }
+        // The copyright lines of the package's own copyright file.
+        if (options.sourceDir.empty()) {
+            std::istringstream text(
+                readWholeFile("/usr/share/doc/" + s->package + "/copyright").value_or(""));
+            std::vector<std::string> seen;
+            std::string line;
+            while (std::getline(text, line))
+                if (line.rfind("Copyright: ", 0) == 0 &&
+                    std::find(seen.begin(), seen.end(), line) == seen.end()) {
+                    seen.push_back(line);
+                    copyright.lines.push_back(s->package + " " + toWindows1252(line));
+                }
         }
     }
     // The program recreates an empty page history when it is missing; the
