@@ -121,8 +121,9 @@ void Window::setFocus(Control* c) {
 void Window::raiseClick() {
     onClick();
 }
-void Window::raiseKeyDown(int code, int shift) {
+int Window::raiseKeyDown(int code, int shift) {
     onKeyDown(code, shift);
+    return code;
 }
 
 bool Window::get(const std::string& prop, std::string& out) const {

@@ -74,7 +74,8 @@ public:
     static constexpr int kShiftKey = 1, kCtrlKey = 2, kAltKey = 4;
 
     void raiseClick();
-    void raiseKeyDown(int code, int shift = 0);
+    // Runs KeyDown; returns the code the handler left, 0 when it took the key.
+    int raiseKeyDown(int code, int shift = 0);
 
     // Internal: controls register themselves and report changes here.
     void addControl(Control& c);

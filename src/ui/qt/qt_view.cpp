@@ -14,6 +14,7 @@
 #include "ui/qt/frames.h"
 #include "ui/qt/keys.h"
 #include "ui/qt/qt_controls.h"
+#include "ui/qt/zoom.h"
 #include "ui/screen.h"
 #include "ui/window.h"
 
@@ -21,15 +22,14 @@ namespace ui::qt {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-int px(int twips) {
-    return twips / kTwipsPerPixel;
-}
-
 // The hidden window of work lists never appears on screen.
 bool neverShown(const ui::Window& w) {
     return w.name() == "frmArrays";
+}
+
+// The help box is laid out by its caller in twips, its text box included.
+bool controlsInTwips(const ui::Window& w) {
+    return w.neverActive();
 }
 
 } // namespace
@@ -44,8 +44,9 @@ struct QtView::Applying {
     QtView& view;
 };
 
-QtView::QtView(ui::Screen& screen, std::function<bool()> ended)
-    : m_screen(screen), m_ended(std::move(ended)) {
+QtView::QtView(ui::Screen& screen, std::function<bool()> ended, QSettings* settings)
+    : m_screen(screen), m_ended(std::move(ended)), m_settings(settings) {
+    QApplication::setFont(designFont(QApplication::font(), m_scale.zoom()));
     m_main = new MainFrame;
     m_mdi = new QMdiArea(m_main);
     m_mdi->setBackground(QBrush(QColor(128, 128, 128)));
@@ -93,6 +94,24 @@ QAction* QtView::action(const ui::Control& menu) const {
     return it == m_actions.end() ? nullptr : it->second;
 }
 
+QWidget* QtView::surface(const ui::Window& window) const {
+    auto it = m_windows.find(&window);
+    return it == m_windows.end() ? nullptr : it->second.surface;
+}
+
+QRect QtView::controlRect(const ui::Control& control) const {
+    QRect r = m_scale.control(control, controlsInTwips(control.window()));
+    auto it = m_windows.find(&control.window());
+    if (it == m_windows.end())
+        return r;
+    const QSize client = it->second.surface->size();
+    if (r.right() >= client.width() && r.left() < client.width())
+        r.setRight(client.width() - 1);
+    if (r.bottom() >= client.height() && r.top() < client.height())
+        r.setBottom(client.height() - 1);
+    return r;
+}
+
 void QtView::changed(ui::Window& window, ui::Control* control, const std::string& property) {
     if (window.isMain()) {
         mainChanged(window, control, property);
@@ -125,8 +144,11 @@ QtView::WindowBinding* QtView::ensureWindow(ui::Window& w) {
         return nullptr;
     Applying guard(*this);
     WindowBinding& b = m_windows[&w];
-    b.frame = new ChildFrame(w.neverActive());
+    b.frame = new ChildFrame(w.neverActive(), w.caption().empty());
     b.surface = new WindowSurface(w.neverActive());
+    b.surface->setOutline(b.frame->frameless());
+    if (w.neverActive())
+        b.surface->setBackgroundRole(QPalette::ToolTipBase);
     b.frame->setWidget(b.surface);
     m_mdi->addSubWindow(b.frame, b.frame->windowFlags());
     b.frame->hide();
@@ -139,6 +161,7 @@ QtView::WindowBinding* QtView::ensureWindow(ui::Window& w) {
     };
     b.surface->keyPressed = [this, model](const QKeyEvent& e) { keyPressed(*model, e); };
     b.frame->moved = [this, model] { onFrameMoved(*model); };
+    b.surface->resized = [this, model] { layoutControls(*model); };
     bindMissingControls(w, b);
     applyWindow(w, b, {});
     return &b;
@@ -165,12 +188,16 @@ ControlBinding* QtView::bindControl(WindowBinding& b, ui::Control& c) {
 
 void QtView::applyWindow(ui::Window& w, WindowBinding& b, const std::string& prop) {
     auto is = [&prop](const char* name) { return prop.empty() || prop == name; };
-    if (is("Caption"))
+    if (is("Caption")) {
+        b.frame->setFrameless(w.caption().empty());
+        b.surface->setOutline(b.frame->frameless());
         b.frame->setWindowTitle(decode(w.caption()));
+    }
+    const QRect r = m_scale.window(w);
     if (is("Width") || is("Height") || is("Geometry"))
-        b.frame->setFixedSize(px(w.Width), px(w.Height));
+        b.frame->setFixedSize(r.size());
     if (is("Left") || is("Top") || is("Geometry"))
-        b.frame->move(px(w.Left), px(w.Top));
+        b.frame->move(r.topLeft());
     if (is("Loaded"))
         bindMissingControls(w, b);
     if (is("Visible")) {
@@ -193,6 +220,24 @@ void QtView::restackControls(ui::Window& w) {
     });
     for (ui::Control* c : order)
         m_controls[c]->widget()->raise();
+}
+
+void QtView::layoutControls(ui::Window& w) {
+    Applying guard(*this);
+    for (ui::Control* c : w.controls()) {
+        auto it = m_controls.find(c);
+        if (it != m_controls.end())
+            it->second->update("Geometry");
+    }
+}
+
+void QtView::layoutAll() {
+    Applying guard(*this);
+    for (auto& [w, b] : m_windows) {
+        auto* model = const_cast<ui::Window*>(w);
+        applyWindow(*model, b, "Geometry");
+        layoutControls(*model);
+    }
 }
 
 void QtView::restackWindows() {
@@ -243,12 +288,12 @@ void QtView::afterEvent() {
     sync();
 }
 
-void QtView::keyPressed(ui::Window& window, const QKeyEvent& event) {
+bool QtView::keyPressed(ui::Window& window, const QKeyEvent& event) {
     if (blocked())
-        return;
+        return false;
     int code = windowsKeyCode(event.key());
     if (code == 0)
-        return;
+        return false;
     int shift = 0;
     if (event.modifiers() & Qt::ShiftModifier)
         shift |= ui::Window::kShiftKey;
@@ -256,8 +301,9 @@ void QtView::keyPressed(ui::Window& window, const QKeyEvent& event) {
         shift |= ui::Window::kCtrlKey;
     if (event.modifiers() & Qt::AltModifier)
         shift |= ui::Window::kAltKey;
-    window.raiseKeyDown(code, shift);
+    const bool taken = window.raiseKeyDown(code, shift) == 0;
     afterEvent();
+    return taken;
 }
 
 void QtView::requestFocus(ui::Control& control) {
@@ -292,10 +338,11 @@ void QtView::onFrameMoved(ui::Window& w) {
     auto it = m_windows.find(&w);
     if (it == m_windows.end())
         return;
-    QPoint pos = it->second.frame->pos();
-    if (px(w.Left) == pos.x() && px(w.Top) == pos.y())
+    const QPoint pos = it->second.frame->pos();
+    if (m_scale.window(w).topLeft() == pos)
         return;
-    w.setGeometry(pos.x() * kTwipsPerPixel, pos.y() * kTwipsPerPixel, w.Width, w.Height);
+    w.setGeometry(m_scale.pixelsToTwipsAcross(pos.x()), m_scale.pixelsToTwips(pos.y()), w.Width,
+                  w.Height);
 }
 
 } // namespace ui::qt

@@ -1,22 +1,26 @@
 // The main window part of QtView: caption, size, window state, menu bar,
 // and the user's resize and close.
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "ui/controls.h"
 #include "ui/qt/cp1252.h"
 #include "ui/qt/frames.h"
 #include "ui/qt/qt_view.h"
+#include "ui/qt/zoom.h"
 #include "ui/window.h"
 
 namespace ui::qt {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 int modelState(const QWidget& w) {
     if (w.isMinimized())
@@ -35,6 +39,8 @@ void QtView::mainChanged(ui::Window& w, ui::Control* c, const std::string& chang
     const std::string prop = changedProp == "Loaded" ? std::string() : changedProp;
     m_mainModel = &w;
     ++m_applying;
+    if (!m_zoomChosen)
+        chooseZoom(w);
     if (!m_menusBuilt)
         buildMenus(w);
     if (c) {
@@ -112,6 +118,91 @@ void QtView::buildMenus(ui::Window& w) {
         a->setVisible(c->Visible);
         a->setEnabled(c->Enabled);
     }
+    addZoomItems();
+}
+
+void QtView::addZoomItems() {
+    // The zoom belongs to the binding alone: its items have no model menu.
+    // They go into the Options menu; without one, their keys still work.
+    m_zoomIn = new QAction(QStringLiteral("Zoom &In"), m_main);
+    m_zoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    m_zoomOut = new QAction(QStringLiteral("Zoom &Out"), m_main);
+    m_zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    m_zoomReset = new QAction(QStringLiteral("&Reset Zoom"), m_main);
+    m_zoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    auto it = m_menus.find("mnuOptions");
+    if (it != m_menus.end())
+        it->second->addSeparator();
+    for (QAction* a : {m_zoomIn, m_zoomOut, m_zoomReset}) {
+        if (it != m_menus.end())
+            it->second->addAction(a);
+        else
+            m_main->addAction(a);
+    }
+    QObject::connect(m_zoomIn, &QAction::triggered, m_main, [this] { zoomIn(); });
+    QObject::connect(m_zoomOut, &QAction::triggered, m_main, [this] { zoomOut(); });
+    QObject::connect(m_zoomReset, &QAction::triggered, m_main, [this] { resetZoom(); });
+}
+
+void QtView::chooseZoom(const ui::Window& main) {
+    m_zoomChosen = true;
+    if (!m_settings)
+        return;
+    const QSize designed(main.Width / 15, main.Height / 15);
+    QScreen* screen = m_main->screen() ? m_main->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        m_autoZoom = ui::qt::automaticZoom(designed, screen->availableGeometry().size());
+    setZoom(storedZoom(*m_settings).value_or(m_autoZoom));
+}
+
+void QtView::setZoom(int zoom) {
+    zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    if (zoom == m_scale.zoom())
+        return;
+    m_scale = Scale(zoom, m_scale.stretch());
+    QApplication::setFont(designFont(QApplication::font(), zoom));
+    if (m_mainModel) {
+        ++m_applying;
+        applyMainGeometry(*m_mainModel, {});
+        --m_applying;
+    }
+    updateStretch();
+    layoutAll();
+}
+
+void QtView::storeChoice(std::optional<int> zoom) {
+    if (m_settings)
+        storeZoom(*m_settings, zoom);
+}
+
+void QtView::zoomIn() {
+    setZoom(nextZoom(zoom(), +1));
+    storeChoice(zoom());
+}
+
+void QtView::zoomOut() {
+    setZoom(nextZoom(zoom(), -1));
+    storeChoice(zoom());
+}
+
+void QtView::resetZoom() {
+    setZoom(m_autoZoom);
+    storeChoice(std::nullopt);
+}
+
+void QtView::updateStretch() {
+    double stretch = 1.0;
+    if (m_designWidth > 0) {
+        const int designed = m_scale.twipsToPixels(m_designWidth);
+        const int width = m_main->frameGeometry().width();
+        if (designed > 0 && width > designed)
+            stretch = static_cast<double>(width) / designed;
+    }
+    if (stretch == m_scale.stretch())
+        return;
+    m_scale = Scale(m_scale.zoom(), stretch);
+    layoutAll();
 }
 
 void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
@@ -123,14 +214,16 @@ void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
     // The model's size is the outer size; the frame's decorations come off.
     QSize extra = m_main->frameGeometry().size() - m_main->size();
     QSize size = m_main->size();
-    if (is("Width"))
-        size.setWidth(w.Width / kTwipsPerPixel - extra.width());
+    if (is("Width")) {
+        m_designWidth = w.Width;
+        size.setWidth(m_scale.twipsToPixels(w.Width) - extra.width());
+    }
     if (is("Height"))
-        size.setHeight(w.Height / kTwipsPerPixel - extra.height());
+        size.setHeight(m_scale.twipsToPixels(w.Height) - extra.height());
     if (size != m_main->size())
         m_main->resize(size.expandedTo(QSize(100, 100)));
     if (is("Left") || is("Top"))
-        m_main->move(w.Left / kTwipsPerPixel, w.Top / kTwipsPerPixel);
+        m_main->move(m_scale.twipsToPixels(w.Left), m_scale.twipsToPixels(w.Top));
 }
 
 void QtView::applyMainState(ui::Window& w) {
@@ -151,19 +244,24 @@ void QtView::showMain() {
 }
 
 void QtView::onMainResized() {
-    if (applying() || blocked() || !m_mainModel)
+    if (blocked())
+        return;
+    updateStretch();
+    if (applying() || !m_mainModel)
         return;
     ui::Window& w = *m_mainModel;
-    int height = m_main->frameGeometry().height() * kTwipsPerPixel;
+    const QSize frame = m_main->frameGeometry().size();
     int state = modelState(*m_main);
-    if (height == w.Height && state == w.windowState())
+    // Compared in pixels: a model height that maps to the frame's height is
+    // unchanged, whatever the rounding at this zoom.
+    if (m_scale.twipsToPixels(w.Height) == frame.height() && state == w.windowState())
         return;
     m_forwardingMain = true;
     // The width follows silently; the program lays out by the height.
     if (state == 0)
-        w.Width = m_main->frameGeometry().width() * kTwipsPerPixel;
+        w.Width = m_scale.pixelsToTwips(frame.width());
     if (state != 1)
-        w.setHeight(height);
+        w.setHeight(m_scale.pixelsToTwips(frame.height()));
     w.setWindowState(state);
     m_forwardingMain = false;
     w.onResize();
