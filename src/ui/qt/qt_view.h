@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+#include <QSize>
+
 #include "ui/qt/scale.h"
 #include "ui/view.h"
 
@@ -139,6 +141,10 @@ private:
     bool m_forwardingMain = false;
     bool m_finished = false;
     bool m_syncPending = false;
+    // The client size the view last gave the main window, and the size of the
+    // window when it was last maximised.
+    QSize m_appliedSize;
+    QSize m_maximisedSize;
     int m_applying = 0;
     QSettings* m_settings = nullptr;
     Scale m_scale;

@@ -220,8 +220,10 @@ void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
     }
     if (is("Height"))
         size.setHeight(m_scale.twipsToPixels(w.Height) - extra.height());
+    size = size.expandedTo(QSize(100, 100));
     if (size != m_main->size())
-        m_main->resize(size.expandedTo(QSize(100, 100)));
+        m_main->resize(size);
+    m_appliedSize = size;
     if (is("Left") || is("Top"))
         m_main->move(m_scale.twipsToPixels(w.Left), m_scale.twipsToPixels(w.Top));
 }
@@ -250,12 +252,28 @@ void QtView::onMainResized() {
     if (applying() || !m_mainModel)
         return;
     ui::Window& w = *m_mainModel;
+    const int state = modelState(*m_main);
     const QSize frame = m_main->frameGeometry().size();
-    int state = modelState(*m_main);
+    if (state == w.windowState() && state == 0 && m_main->size() == m_appliedSize) {
+        // Only the window manager's frame came or went: the model's size
+        // stays the outer size.
+        if (m_scale.twipsToPixels(w.Height) != frame.height()) {
+            ++m_applying;
+            applyMainGeometry(w, {});
+            --m_applying;
+        }
+        return;
+    }
     // Compared in pixels: a model height that maps to the frame's height is
     // unchanged, whatever the rounding at this zoom.
     if (m_scale.twipsToPixels(w.Height) == frame.height() && state == w.windowState())
         return;
+    // Restoring a maximised window can report the new state before the new
+    // size: the maximised size is no restored size, the real one follows.
+    if (state == 0 && w.windowState() == 2 && frame == m_maximisedSize)
+        return;
+    if (state == 2)
+        m_maximisedSize = frame;
     m_forwardingMain = true;
     // The width follows silently; the program lays out by the height.
     if (state == 0)
