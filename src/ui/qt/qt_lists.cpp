@@ -62,6 +62,16 @@ protected:
         QListWidget::keyPressEvent(e);
         m_inKey = false;
     }
+    // A list without a chosen item stays without one when it takes the
+    // focus, so that the first Down highlights the first item.
+    void focusInEvent(QFocusEvent* e) override {
+        const bool none = currentRow() < 0;
+        QListWidget::focusInEvent(e);
+        if (none && currentRow() >= 0) {
+            QSignalBlocker block(this);
+            setCurrentRow(-1);
+        }
+    }
 
 private:
     bool m_inKey = false;
@@ -76,7 +86,8 @@ public:
         m_list->setUniformItemSizes(true);
         m_list->setItemDelegate(new RowDelegate(m_list));
         m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        m_list->setFrameShape(QFrame::Box);
+        // A one-pixel border: the designed lists hold their rows exactly.
+        m_list->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m_list->setLineWidth(1);
         connect(m_list, &QListWidget::itemClicked, this,
                 [this](QListWidgetItem* item) { pick(m_list->row(item)); });

@@ -22,6 +22,10 @@ namespace ui::qt {
 
 namespace {
 
+// Pixels (at 100 %) by which the main window may be wider than designed
+// before the panes are stretched.
+constexpr int kFrameSlack = 8;
+
 int modelState(const QWidget& w) {
     if (w.isMinimized())
         return 1;
@@ -196,7 +200,8 @@ void QtView::updateStretch() {
     if (m_designWidth > 0) {
         const int designed = m_scale.twipsToPixels(m_designWidth);
         const int width = m_main->frameGeometry().width();
-        if (designed > 0 && width > designed)
+        // The few pixels of a window manager's frame stretch nothing.
+        if (designed > 0 && width > designed + m_scale.pixels(kFrameSlack))
             stretch = static_cast<double>(width) / designed;
     }
     if (stretch == m_scale.stretch())
@@ -215,7 +220,10 @@ void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
     QSize extra = m_main->frameGeometry().size() - m_main->size();
     QSize size = m_main->size();
     if (is("Width")) {
-        m_designWidth = w.Width;
+        // The user's width reaches the model silently; only the program's
+        // own width is the designed one.
+        if (prop != "" || m_designWidth == 0)
+            m_designWidth = w.Width;
         size.setWidth(m_scale.twipsToPixels(w.Width) - extra.width());
     }
     if (is("Height"))

@@ -1,0 +1,289 @@
+// The program's own windows through the Qt binding on the offscreen
+// platform, on a copy of the bundled library: what a reader sees after
+// clicks and keys must be readable and complete.
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "app/program.h"
+#include "catalogue/frm_list0.h"
+#include "catalogue/frm_list1.h"
+#include "catalogue/frm_list2.h"
+#include "reader/frm_page.h"
+#include "reader/frm_text1.h"
+#include "shell/frm_main.h"
+#include "shell/frm_msg.h"
+#include "ui/qt/cp1252.h"
+#include "ui/qt/qt_view.h"
+#include "ui/screen.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class NoDialogs : public ui::Dialogs {
+public:
+    std::vector<std::string> shown;
+    ui::Answer message(const std::string& text, ui::Buttons, ui::Icon) override {
+        shown.push_back(text);
+        return ui::Answer::OK;
+    }
+};
+
+// The bundled library, copied once for all tests of this program.
+const fs::path& libraryCopy() {
+    static const fs::path copy = [] {
+        char tmpl[] = "/tmp/tessary-qt-program-XXXXXX";
+        fs::path dir = mkdtemp(tmpl);
+        fs::copy(TESSARY_LIBRARY, dir, fs::copy_options::recursive);
+        return dir;
+    }();
+    return copy;
+}
+
+void settle() {
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+struct Fixture {
+    NoDialogs dialogs;
+    app::Program program{dialogs, libraryCopy().string()};
+    std::unique_ptr<ui::qt::QtView> view;
+
+    explicit Fixture(int zoom = 100) {
+        view =
+            std::make_unique<ui::qt::QtView>(program.screen(), [this] { return program.ended(); });
+        view->setZoom(zoom);
+        app::entry(program);
+        view->mainWindow()->show();
+        view->mainWindow()->activateWindow();
+        if (!QTest::qWaitForWindowActive(view->mainWindow()))
+            qWarning("the main window did not become active");
+        view->sync();
+        settle();
+    }
+    ~Fixture() { view.reset(); }
+
+    template <class W>
+    W* widget(const ui::Control& c) const {
+        return qobject_cast<W*>(view->widget(c));
+    }
+    void clickRow(ui::ListBox& list, int row) {
+        auto* w = widget<QListWidget>(list);
+        QVERIFY(w && w->isVisible());
+        w->scrollToItem(w->item(row));
+        QTest::mouseClick(w->viewport(), Qt::LeftButton, {},
+                          w->visualItemRect(w->item(row)).center());
+        view->sync();
+        settle();
+    }
+    void clickButton(ui::Button& button) {
+        auto* w = widget<QPushButton>(button);
+        QVERIFY(w && w->isVisible());
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+        view->sync();
+        settle();
+    }
+    // Start list, the Bible, a division, a book.
+    void openBook(int division, int book) {
+        clickRow(program.frmList0().lstMain0, 0);
+        clickRow(program.frmList1().lstMain1, division);
+        clickRow(program.frmList2().lstMain2, book);
+    }
+    // Where w lies in the MDI area's viewport.
+    QRect inArea(const QWidget& w) const {
+        return QRect(w.mapTo(view->mdiArea()->viewport(), QPoint(0, 0)), w.size());
+    }
+};
+
+} // namespace
+
+class TestQtProgram : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanupTestCase();
+    void chooserNumbersShowWhole();
+    void helpTextLiesInsideItsBox();
+    void newPageShowsFromItsTop();
+    void lastButtonStaysInViewWhenEnlarged();
+    void widerWindowWidensThePanes();
+    void arrowsBrowseTheStartListAndEnterOpens();
+};
+
+void TestQtProgram::cleanupTestCase() {
+    std::error_code ec;
+    fs::remove_all(libraryCopy(), ec);
+}
+
+// Each chapter column was 23 px wide with its own scroll bar, so that only a
+// sliver of each number showed: the numbers must show whole, all 25 rows of
+// a column without scrolling.
+void TestQtProgram::chooserNumbersShowWhole() {
+    for (int zoom : {100, 175, 225}) {
+        Fixture f(zoom);
+        f.openBook(1, 1); // Psalms: 150 chapters, every column filled
+        QCOMPARE(f.program.s.LastPage, 150L);
+        f.clickButton(f.program.frmText1().btnNewPage);
+        reader::FrmPage& chooser = f.program.frmPage();
+        QVERIFY(chooser.visible());
+        int filled = 0;
+        for (const auto& list : chooser.lists) {
+            auto* w = f.widget<QListWidget>(*list);
+            QVERIFY(w && w->isVisible());
+            QVERIFY2(!w->verticalScrollBar()->isVisible(), list->name().c_str());
+            const QFontMetrics metrics(w->font());
+            for (int row = 0; row < w->count(); ++row) {
+                const QRect rect = w->visualItemRect(w->item(row));
+                // Inside the visible part of the list, text and all.
+                QVERIFY2(w->viewport()->rect().contains(rect), qPrintable(w->item(row)->text()));
+                QVERIFY(metrics.horizontalAdvance(w->item(row)->text()) + 2 <= rect.width());
+                QVERIFY(metrics.height() <= rect.height());
+            }
+            filled += w->count() == 25 ? 1 : 0;
+        }
+        QCOMPARE(filled, 6);
+        QCOMPARE(f.widget<QListWidget>(*chooser.lists[5])->item(24)->text(), QStringLiteral("150"));
+    }
+}
+
+// The help text was placed at (80,160) pixels inside a box about 168 x 37
+// pixels: every help box showed empty.
+void TestQtProgram::helpTextLiesInsideItsBox() {
+    for (int zoom : {100, 225, 300}) {
+        Fixture f(zoom);
+        f.openBook(0, 0);
+        auto* button = f.widget<QPushButton>(f.program.frmText1().btnNewPage);
+        QTest::mousePress(button, Qt::RightButton, {}, button->rect().center());
+        f.view->sync();
+        settle();
+        shell::FrmMsg& box = f.program.frmMsg();
+        QVERIFY(box.visible());
+        auto* text = f.widget<QLabel>(box.Message);
+        QVERIFY(text && text->isVisible());
+        QCOMPARE(text->text(),
+                 QStringLiteral("Allows Selection of a New Page or Chapter for this Book"));
+        QWidget* surface = f.view->surface(box);
+        QVERIFY(surface->rect().contains(text->geometry()));
+        QVERIFY(text->heightForWidth(text->width()) <= text->height());
+        // The box lies in the visible area, below the reading window's top.
+        QVERIFY(f.view->mdiArea()->viewport()->rect().contains(f.inArea(*surface)));
+        QTest::mouseRelease(button, Qt::RightButton, {}, button->rect().center());
+        QVERIFY(!box.visible());
+    }
+}
+
+// Genesis 10, a click on 10:8, Page Down showed Genesis 11 from verse 16:
+// the text box also took the key and scrolled the new page by one screen.
+void TestQtProgram::newPageShowsFromItsTop() {
+    Fixture f;
+    f.openBook(0, 0);
+    f.clickButton(f.program.frmText1().btnNewPage);
+    f.clickRow(*f.program.frmPage().lists[0], 9);
+    QCOMPARE(f.program.s.CurPage, 10L);
+    auto* edit = f.widget<QPlainTextEdit>(f.program.frmText1().Text1);
+    const std::string& text = f.program.frmText1().Text1.text();
+    const auto at = text.find("{gen 10:8}");
+    QVERIFY(at != std::string::npos);
+    QTextCursor c = edit->textCursor();
+    c.setPosition(ui::qt::modelToWidgetPos(text, static_cast<int>(at)));
+    edit->setTextCursor(c);
+    edit->ensureCursorVisible();
+    const QRect r = edit->cursorRect();
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(r.left(), r.center().y()));
+    QVERIFY(edit->verticalScrollBar()->value() > 0);
+    QVERIFY(edit->hasFocus());
+    for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_PageDown}) {
+        QTest::keyClick(edit, key);
+        settle();
+        QCOMPARE(edit->verticalScrollBar()->value(), 0);
+        QCOMPARE(edit->textCursor().position(), 0);
+    }
+    QCOMPARE(f.program.s.CurPage, 11L);
+    QVERIFY(
+        edit->toPlainText().startsWith(QStringLiteral(">And the whole earth was of one language")));
+}
+
+// Enlarging the main window to 1000 x 700 or 1400 x 1000 pushed the reading
+// window's Last button out of view.
+void TestQtProgram::lastButtonStaysInViewWhenEnlarged() {
+    Fixture f;
+    f.openBook(0, 0);
+    QMainWindow* main = f.view->mainWindow();
+    for (QSize size : {QSize(1000, 700), QSize(1400, 1000), QSize(800, 500)}) {
+        main->resize(size - (main->frameGeometry().size() - main->size()));
+        settle();
+        QCOMPARE(f.program.frmMain().Height, size.height() * 15);
+        for (ui::Button* b : {&f.program.frmText1().btnFirst, &f.program.frmText1().btnPrev,
+                              &f.program.frmText1().btnNext, &f.program.frmText1().btnLast}) {
+            QWidget* w = f.view->widget(*b);
+            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), b->name().c_str());
+            QVERIFY2(f.view->mdiArea()->viewport()->rect().contains(f.inArea(*w)),
+                     b->name().c_str());
+        }
+        // The last button sits below the next one, not over it.
+        const QRect next = f.view->widget(f.program.frmText1().btnNext)->geometry();
+        const QRect last = f.view->widget(f.program.frmText1().btnLast)->geometry();
+        QVERIFY(last.top() >= next.bottom());
+    }
+}
+
+// Widening left grey space at the right: the two panes follow the width.
+void TestQtProgram::widerWindowWidensThePanes() {
+    Fixture f;
+    f.openBook(0, 0);
+    QMainWindow* main = f.view->mainWindow();
+    QWidget* area = f.view->mdiArea()->viewport();
+    QMdiSubWindow* reading = f.view->subWindow(f.program.frmText1());
+    QMdiSubWindow* list = f.view->subWindow(f.program.frmList2());
+    const int designedWidth = reading->width();
+    for (int width : {900, 1600}) {
+        main->resize(width, main->height());
+        settle();
+        QVERIFY(area->width() - (reading->geometry().right() + 1) <= 12);
+        // The left pane keeps its share: it ends where the right one starts.
+        QVERIFY(std::abs(list->geometry().right() + 1 - reading->geometry().left()) <= 2);
+        QVERIFY(reading->width() > designedWidth);
+        QWidget* text = f.view->widget(f.program.frmText1().Text1);
+        QVERIFY(text->parentWidget()->rect().contains(text->geometry()));
+    }
+    // The model keeps its own units.
+    QCOMPARE(f.program.frmText1().Width, 4920);
+}
+
+// Down in a list opened the item at once, and Enter never reached the start
+// list's window: the arrows move the highlight, Enter opens.
+void TestQtProgram::arrowsBrowseTheStartListAndEnterOpens() {
+    Fixture f;
+    catalogue::FrmList0& start = f.program.frmList0();
+    auto* list = f.widget<QListWidget>(start.lstMain0);
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+    settle();
+    QCOMPARE(start.lstMain0.listIndex(), 0);
+    QCOMPARE(list->currentRow(), 0);
+    QVERIFY(!f.program.frmList1().visible());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    settle();
+    QVERIFY(f.program.frmList1().visible());
+    QCOMPARE(f.program.frmMain().caption(), std::string("Study Texts"));
+}
+
+QTEST_MAIN(TestQtProgram)
+#include "test_qt_program.moc"
