@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -122,6 +124,7 @@ private Q_SLOTS:
     void lastButtonStaysInViewWhenEnlarged();
     void widerWindowWidensThePanes();
     void arrowsBrowseTheStartListAndEnterOpens();
+    void optionsMenuCarriesTheZoom();
 };
 
 void TestQtProgram::cleanupTestCase() {
@@ -231,6 +234,8 @@ void TestQtProgram::lastButtonStaysInViewWhenEnlarged() {
                               &f.program.frmText1().btnNext, &f.program.frmText1().btnLast}) {
             QWidget* w = f.view->widget(*b);
             QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), b->name().c_str());
+            // Whole, not cut to what is left of the window.
+            QCOMPARE(w->height(), b->Height);
             QVERIFY2(f.view->mdiArea()->viewport()->rect().contains(f.inArea(*w)),
                      b->name().c_str());
         }
@@ -283,6 +288,25 @@ void TestQtProgram::arrowsBrowseTheStartListAndEnterOpens() {
     settle();
     QVERIFY(f.program.frmList1().visible());
     QCOMPARE(f.program.frmMain().caption(), std::string("Study Texts"));
+}
+
+void TestQtProgram::optionsMenuCarriesTheZoom() {
+    Fixture f;
+    QAction* options = f.view->action(f.program.frmMain().mnuOptions);
+    QVERIFY(options && options->menu());
+    QStringList items;
+    for (QAction* a : options->menu()->actions())
+        if (!a->isSeparator())
+            items << a->text() + QLatin1Char('|') + a->shortcut().toString();
+    QCOMPARE(items,
+             (QStringList{QStringLiteral("&Delete Past and Present Page History|"),
+                          QStringLiteral("Zoom &In|Ctrl+="), QStringLiteral("Zoom &Out|Ctrl+-"),
+                          QStringLiteral("&Reset Zoom|Ctrl+0")}));
+    f.view->zoomInAction()->trigger();
+    QCOMPARE(f.view->zoom(), 125);
+    // The program's designed window at the new step.
+    QCOMPARE(f.view->mainWindow()->frameGeometry().height(), 500);
+    QCOMPARE(f.program.frmMain().Height, 6000);
 }
 
 QTEST_MAIN(TestQtProgram)
