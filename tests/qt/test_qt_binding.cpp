@@ -201,6 +201,7 @@ private Q_SLOTS:
     void keyTakenByTheProgramStaysWithIt();
     void arrowKeysHighlightWithoutClicking();
     void messageBoxTitleShowsWhole();
+    void tabStaysInTheWindowCtrlTabChangesIt();
 };
 
 void TestQtBinding::cp1252RoundTrip() {
@@ -332,6 +333,13 @@ void TestQtBinding::leftClickOnButton() {
     QCOMPARE(f.frmA.downs, std::vector<int>{1});
     QCOMPARE(f.frmA.ups, std::vector<int>{1});
     QCOMPARE(f.frmA.buttonClicks, 1);
+    // Space on the focused button is the same left click.
+    QVERIFY(f.activeMain());
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_Space);
+    QCOMPARE(f.frmA.downs, (std::vector<int>{1, 1}));
+    QCOMPARE(f.frmA.ups, (std::vector<int>{1, 1}));
+    QCOMPARE(f.frmA.buttonClicks, 2);
 }
 
 void TestQtBinding::controlClicksAreNotBackgroundClicks() {
@@ -634,6 +642,36 @@ void TestQtBinding::messageBoxTitleShowsWhole() {
     ui::qt::setUpMessageBox(question, "Save?", ui::Buttons::YesNoCancel, ui::Icon::Question);
     QCOMPARE(question.standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     QCOMPARE(question.escapeButton(), question.button(QMessageBox::Cancel));
+}
+
+void TestQtBinding::tabStaysInTheWindowCtrlTabChangesIt() {
+    Fixture f;
+    f.frmB.show();
+    f.frmA.bringToFront();
+    f.view->sync();
+    QVERIFY(f.activeMain());
+    auto* list = f.widget<QListWidget>(f.frmA.lstItems);
+    list->setFocus(Qt::TabFocusReason);
+    // Tab visits the controls of the window, round and round, and nothing else.
+    const std::vector<QWidget*> controls{f.view->widget(f.frmA.txtText),
+                                         f.view->widget(f.frmA.txtInput),
+                                         f.view->widget(f.frmA.btnHelp), list};
+    for (int round = 0; round < 2; ++round)
+        for (QWidget* expected : controls) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected);
+        }
+    QCOMPARE(f.screen.active(), &f.frmA);
+    // Ctrl+Tab goes to the next window, the model follows, its first control
+    // takes the keys; Ctrl+Shift+Tab comes back.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QApplication::processEvents();
+    QCOMPARE(f.screen.active(), &f.frmB);
+    QCOMPARE(QApplication::focusWidget(), f.view->widget(f.frmB.lstItems));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QApplication::processEvents();
+    QCOMPARE(f.screen.active(), &f.frmA);
 }
 
 QTEST_MAIN(TestQtBinding)

@@ -109,13 +109,24 @@ void ChildFrame::moveEvent(QMoveEvent* e) {
 }
 
 WindowSurface::WindowSurface(bool neverActive) {
-    setFocusPolicy(neverActive ? Qt::NoFocus : Qt::StrongFocus);
+    // Focus by a click only: Tab passes from control to control.
+    setFocusPolicy(neverActive ? Qt::NoFocus : Qt::ClickFocus);
     setAutoFillBackground(true);
 }
 
 void WindowSurface::setOutline(bool outline) {
     m_outline = outline;
     update();
+}
+
+bool WindowSurface::focusFirstControl() {
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    return false;
 }
 
 void WindowSurface::paintEvent(QPaintEvent* e) {

@@ -60,6 +60,8 @@ public:
     std::function<void(const QKeyEvent&)> keyPressed;
     std::function<void()> resized;
     void setOutline(bool outline);
+    // Gives the focus to the first control that Tab reaches; false if none.
+    bool focusFirstControl();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

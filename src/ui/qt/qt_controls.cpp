@@ -115,6 +115,13 @@ public:
         connect(m_button, &QPushButton::clicked, this, [this] {
             if (m_view.blocked())
                 return;
+            // Pressed from the keyboard (Space): the program hears a left
+            // click, which is where many buttons act.
+            if (!m_mousePressed) {
+                m_model.mouseDown(1);
+                m_model.mouseUp(1);
+            }
+            m_mousePressed = false;
             m_model.click();
             m_view.afterEvent();
         });
@@ -164,6 +171,8 @@ protected:
         if (code == 0)
             return false;
         if (e->type() == QEvent::MouseButtonPress)
+            m_mousePressed = code == 1;
+        if (e->type() == QEvent::MouseButtonPress)
             m_model.mouseDown(code);
         else
             m_model.mouseUp(code);
@@ -175,6 +184,7 @@ protected:
 private:
     QPushButton* m_button;
     ui::Button& m_model;
+    bool m_mousePressed = false;
 };
 
 class CheckBinding : public ControlBinding {

@@ -275,6 +275,14 @@ void QtView::sync() {
         if (target && target->isVisible())
             target->setFocus(Qt::OtherFocusReason);
     }
+    // A window the user switched to, whose focus rests on its background,
+    // gives it to its first control, so that Tab and the keys start there.
+    if (m_focusFirst && it != m_windows.end() && m_focusFirst == &it->second) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || focus == m_focusFirst->surface)
+            m_focusFirst->surface->focusFirstControl();
+    }
+    m_focusFirst = nullptr;
 }
 
 void QtView::afterEvent() {
@@ -326,6 +334,7 @@ void QtView::onSubWindowActivated(QMdiSubWindow* s) {
         if (m_screen.active() != model || m_screen.stacking().empty() ||
             m_screen.stacking().back() != model)
             model->bringToFront();
+        m_focusFirst = &b;
         afterEvent();
         scheduleSync();
         return;

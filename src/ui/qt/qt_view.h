@@ -157,6 +157,7 @@ private:
     QAction* m_zoomOut = nullptr;
     QAction* m_zoomReset = nullptr;
     std::map<const ui::Window*, WindowBinding> m_windows;
+    WindowBinding* m_focusFirst = nullptr;
     std::map<const ui::Control*, ControlBinding*> m_controls;
     std::map<const ui::Control*, QAction*> m_actions;
     std::map<std::string, QMenu*> m_menus;
