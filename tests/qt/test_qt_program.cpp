@@ -27,6 +27,7 @@
 #include "reader/frm_text1.h"
 #include "shell/frm_main.h"
 #include "shell/frm_msg.h"
+#include "shell/frm_text0.h"
 #include "ui/qt/cp1252.h"
 #include "ui/qt/qt_view.h"
 #include "ui/screen.h"
@@ -125,6 +126,7 @@ private Q_SLOTS:
     void widerWindowWidensThePanes();
     void arrowsBrowseTheStartListAndEnterOpens();
     void optionsMenuCarriesTheZoom();
+    void gatheredPassagesShowFromTheirTop();
 };
 
 void TestQtProgram::cleanupTestCase() {
@@ -307,6 +309,22 @@ void TestQtProgram::optionsMenuCarriesTheZoom() {
     // The program's designed window at the new step.
     QCOMPARE(f.view->mainWindow()->frameGeometry().height(), 500);
     QCOMPARE(f.program.frmMain().Height, 6000);
+}
+
+// A text put into a hidden window showed scrolled down once the window came
+// up: the text windows open at their top like the reading window.
+void TestQtProgram::gatheredPassagesShowFromTheirTop() {
+    Fixture f;
+    f.clickRow(f.program.frmList0().lstMain0, 1);
+    f.clickRow(f.program.frmList1().lstMain1, 1);
+    f.clickRow(f.program.frmList2().lstMain2, 1);
+    shell::FrmText0& text = f.program.frmtext0();
+    QVERIFY(text.visible());
+    auto* edit = f.widget<QPlainTextEdit>(text.Text1);
+    QVERIFY(edit->isVisible());
+    QVERIFY(edit->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(edit->verticalScrollBar()->value(), 0);
+    QCOMPARE(edit->textCursor().position(), 0);
 }
 
 QTEST_MAIN(TestQtProgram)
