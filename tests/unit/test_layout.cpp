@@ -28,18 +28,23 @@ TEST(Layout, EveryPaneWindowAndItsFillerFollowTheMainWindow) {
     Resized r;
     r.resize(9000);
     app::Program& p = *r.p;
-    EXPECT_EQ(p.frmList0().Height, 9000 - 779);
-    EXPECT_EQ(p.frmList0().lstMain0.Height, 500 - 78 + 100);
-    EXPECT_EQ(p.frmList1().Height, 9000 - 756);
-    EXPECT_EQ(p.frmList1().lstMain1.Height, 500 - 78 + 100);
-    EXPECT_EQ(p.frmList2().Height, 9000 - 856);
-    EXPECT_EQ(p.frmList2().lstMain2.Height, 500 - 78 + 100);
-    EXPECT_EQ(p.frmFind6().Height, 9000 - 770);
-    EXPECT_EQ(p.frmFind6().TextF.Height, 500 - 135 + 100);
-    EXPECT_EQ(p.frmtext0().Height, 9000 - 770);
-    EXPECT_EQ(p.frmtext0().Text1.Height, 500 - 52 + 100);
-    EXPECT_EQ(p.frmText1().Height, 9000 - 730);
-    EXPECT_EQ(p.frmText1().Text1.Height, 500 - 90 + 100);
+    struct Pane {
+        ui::Window& window;
+        ui::Control& filler;
+        int windowMargin, fillerMargin;
+    };
+    const Pane panes[] = {
+        {p.frmList0(), p.frmList0().lstMain0, 779, 78},
+        {p.frmList1(), p.frmList1().lstMain1, 756, 78},
+        {p.frmList2(), p.frmList2().lstMain2, 856, 78},
+        {p.frmFind6(), p.frmFind6().TextF, 770, 135},
+        {p.frmtext0(), p.frmtext0().Text1, 770, 52},
+        {p.frmText1(), p.frmText1().Text1, 730, 90},
+    };
+    for (const Pane& pane : panes) {
+        EXPECT_EQ(pane.window.Height, 9000 - pane.windowMargin) << pane.window.name();
+        EXPECT_EQ(pane.filler.Height, 500 - pane.fillerMargin + 100) << pane.window.name();
+    }
 }
 
 TEST(Layout, AMaximisedOrTooLowMainWindowRefitsNothing) {
