@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/frm_arrays.h"
+#include "app/wiring.h"
 #include "catalogue/frm_list0.h"
 #include "catalogue/frm_list1.h"
 #include "catalogue/frm_list2.h"
@@ -39,7 +40,9 @@ Program::Program(ui::Dialogs& dialogs, const std::string& dataFolder)
       m_frmText1(std::make_unique<reader::FrmText1>(*this)),
       m_frmPage(std::make_unique<reader::FrmPage>(*this)),
       m_frmText3(std::make_unique<study::FrmText3>(*this)),
-      m_frmFind6(std::make_unique<search::FrmFind6>(*this)) {}
+      m_frmFind6(std::make_unique<search::FrmFind6>(*this)) {
+    wireMainWindow(*this, *m_frmMain);
+}
 
 Program::~Program() = default;
 

@@ -10,6 +10,7 @@
 #include "shell/frm_main.h"
 #include "shell/frm_text0.h"
 #include "shell/help_texts.h"
+#include "shell/messages.h"
 
 namespace catalogue {
 
@@ -22,7 +23,7 @@ constexpr const char* kCrLf = "\r\n";
 std::optional<std::vector<std::string>> readList(app::Program& p, const std::string& name) {
     auto lines = p.data().readLines(p.s.DataPath + name);
     if (!lines)
-        p.message(missingFileMessage(name));
+        p.message(shell::missingFileMessage(name));
     return lines;
 }
 
@@ -142,10 +143,6 @@ bool aboutText(app::Program& p, const std::string& key, std::string& text) {
 }
 
 } // namespace
-
-std::string missingFileMessage(const std::string& name) {
-    return "Missing or corrupt file " + name;
-}
 
 void startDispatch(app::Program& p, const std::string& key, int index) {
     app::State& s = p.s;

@@ -14,7 +14,7 @@ FrmList0::FrmList0(app::Program& p)
     btnLogo.setGeometry(4, 4, 30, 30);
     btnLogo.setToolTipText("About Tessary");
     Label1.setGeometry(44, 12, 200, 18);
-    lstMain0.setGeometry(30 / 15, 600 / 15, 4695 / 15, 4650 / 15);
+    ui::place(lstMain0, 30, 600, 4695, 4650);
     lstMain0.onClick = [this] { openSelected(); };
 }
 

@@ -2,13 +2,13 @@
 
 #include "app/frm_arrays.h"
 #include "app/program.h"
-#include "catalogue/dispatch.h"
 #include "catalogue/list_syntax.h"
 #include "catalogue/passages.h"
 #include "reader/frm_text1.h"
 #include "reader/page_history_lookup.h"
 #include "reader/page_loader.h"
 #include "shell/frm_text0.h"
+#include "shell/messages.h"
 #include "study/frm_text3.h"
 #include "ui/value.h"
 
@@ -65,7 +65,7 @@ void openTextFile(app::Program& p, const std::string& key) {
     app::State& s = p.s;
     auto lines = p.data().readLines(s.DataPath + key);
     if (!lines) {
-        p.message(missingFileMessage(key));
+        p.message(shell::missingFileMessage(key));
         return;
     }
     s.PageText.clear();

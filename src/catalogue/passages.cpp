@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "app/program.h"
-#include "catalogue/dispatch.h"
 #include "catalogue/list_syntax.h"
 #include "platform/text_file.h"
+#include "shell/messages.h"
 
 namespace catalogue {
 
@@ -102,7 +102,7 @@ bool gatherPassages(app::Program& p, const std::vector<std::string>& entries) {
         if (!path || !book.open(*path) || !book.readLine(s.IndexLine)) {
             // One message for a missing book, however many of its passages the list names.
             if (reported != s.BookFile)
-                p.message(missingFileMessage(s.BookFile));
+                p.message(shell::missingFileMessage(s.BookFile));
             reported = s.BookFile;
             continue;
         }

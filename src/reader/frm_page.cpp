@@ -18,33 +18,25 @@ FrmPage::FrmPage(app::Program& p)
                                              : "lstPg" + std::to_string(25 * i);
         auto list = std::make_unique<ui::ListBox>(*this, name);
         if (i < kLists - 1)
-            list->setGeometry(405 * i / 15, 0, 345 / 15, 4905 / 15);
+            ui::place(*list, 405 * i, 0, 345, 4905);
         else
-            list->setGeometry(4050 / 15, 360 / 15, 615 / 15, 4515 / 15);
+            ui::place(*list, 4050, 360, 615, 4515);
         ui::ListBox* raw = list.get();
         // Only the list of pages 126 to 150 brings the reading window to the front.
         const bool toFront = i == 5;
         list->onClick = [this, raw, toFront] { choose(*raw, toFront); };
         lists[static_cast<size_t>(i)] = std::move(list);
     }
-    btnBack.setGeometry(4050 / 15, 0, 600 / 15, 315 / 15);
+    ui::place(btnBack, 4050, 0, 600, 315);
     btnBack.setToolTipText("Process Book(s) Selected");
-    btnBack.onMouseDown = [this](int button) {
-        if (button == 2)
-            shell::showControlHelp(m_p, "Exits to Back to the Text Screen", Top + 360, Left);
-    };
-    btnBack.onMouseUp = [this](int button) {
-        if (button != 1) {
-            shell::hideControlHelp(m_p);
-            return;
-        }
+    shell::attachControlHelp(p, btnBack, "Exits to Back to the Text Screen", [this] {
         m_p.frmText1().show();
         for (const char* name : {"frmtext0", "frmtext2"})
             if (ui::Window* w = m_p.window(name); w && w->loaded())
                 w->hide();
         m_p.frmText1().bringToFront();
         hide();
-    };
+    });
 }
 
 void FrmPage::getNewPara() {

@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "app/program.h"
-#include "catalogue/dispatch.h"
 #include "catalogue/list_syntax.h"
 #include "platform/text_file.h"
+#include "shell/messages.h"
 
 namespace reader {
 
@@ -134,7 +134,7 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
               IfMissing ifMissing) {
     app::State& s = p.s;
     const std::string file = fileArg.empty() ? s.BookFile : fileArg;
-    const std::string corrupt = catalogue::missingFileMessage(file);
+    const std::string corrupt = shell::missingFileMessage(file);
     auto path = p.data().resolve(s.DataPath + file);
     platform::TextFile book;
     if (!path || !book.open(*path)) {

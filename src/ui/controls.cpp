@@ -81,11 +81,11 @@ void Control::click() {
     if (onClick)
         onClick();
 }
-void Control::mouseDown(int button) {
+void Control::mouseDown(MouseButton button) {
     if (onMouseDown)
         onMouseDown(button);
 }
-void Control::mouseUp(int button) {
+void Control::mouseUp(MouseButton button) {
     if (onMouseUp)
         onMouseUp(button);
 }
