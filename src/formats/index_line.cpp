@@ -65,6 +65,13 @@ std::string_view keyAt(std::string_view index, size_t at) {
     return index.substr(at + 1, close == npos ? npos : close - at - 1);
 }
 
+std::optional<PageLabel> pageLabelAt(std::string_view index, size_t at) {
+    const size_t colon = index.find(':', at);
+    if (colon == npos)
+        return std::nullopt;
+    return PageLabel{index.substr(at + 1, colon - at - 1), colon};
+}
+
 std::optional<std::string_view> offsetText(std::string_view index, size_t from, IndexEnd end) {
     const size_t stop = stopAfter(index, from, end);
     if (end == IndexEnd::Bracket && stop == index.size())

@@ -42,6 +42,14 @@ std::optional<size_t> entryAfter(std::string_view index, size_t at);
 // or the rest of the line when no ">" follows.
 std::string_view keyAt(std::string_view index, size_t at);
 
+// The page label of the entry whose "<" stands at at: the text up to the
+// next ":", and the position of that ":"; nothing when no ":" follows.
+struct PageLabel {
+    std::string_view label;
+    size_t colon = 0;
+};
+std::optional<PageLabel> pageLabelAt(std::string_view index, size_t at);
+
 // The offset text that starts at from (just after a key's ">"): up to the
 // next "<", or with IndexEnd::Star the next "<" or "*", whichever comes first,
 // or the end of the line. Nothing for IndexEnd::Bracket when no "<" follows.
