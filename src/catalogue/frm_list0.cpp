@@ -2,7 +2,7 @@
 
 #include "app/program.h"
 #include "catalogue/dispatch.h"
-#include "catalogue/list_syntax.h"
+#include "formats/list_syntax.h"
 
 namespace catalogue {
 
@@ -33,7 +33,7 @@ void FrmList0::onLoad() {
     for (const std::string& line : *lines) {
         if (line.find("ABOUT.SBD") != std::string::npos)
             break;
-        Split s = splitAt(line, '@');
+        formats::Split s = formats::splitAt(line, '@');
         if (!s.found)
             continue;
         if (n + 1 >= static_cast<int>(m_p.s.StartTitles.size()))

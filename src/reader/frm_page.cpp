@@ -1,6 +1,7 @@
 #include "reader/frm_page.h"
 
 #include "app/program.h"
+#include "formats/index_line.h"
 #include "reader/frm_text1.h"
 #include "reader/page_loader.h"
 #include "shell/control_help.h"
@@ -49,12 +50,13 @@ void FrmPage::getNewPara() {
     const std::string& index = s.IndexLine;
     int count = 0;
     std::string previous;
-    for (size_t at = index.find('<'); at != std::string::npos; at = index.find('<', at)) {
-        const size_t colon = index.find(':', at);
-        if (colon == std::string::npos)
+    // Each entry's page label; the walk goes on from the label's ":".
+    for (auto at = formats::firstEntry(index); at; at = formats::entryAfter(index, *at)) {
+        const auto found = formats::pageLabelAt(index, *at);
+        if (!found)
             break;
-        const std::string label = index.substr(at + 1, colon - at - 1);
-        at = colon;
+        const std::string label(found->label);
+        at = found->colon;
         if (label != previous) {
             lists[static_cast<size_t>(std::min(count / 25, kLists - 1))]->addItem(label);
             ++count;
