@@ -1,10 +1,9 @@
-// The reading window's keys, help boxes and paragraph clicks at their edges.
+// The reading window's keys and paragraph clicks at their edges.
 #include <gtest/gtest.h>
 
 #include "book_builder.h"
 #include "reader/frm_text1.h"
 #include "reader/page_loader.h"
-#include "shell/frm_msg.h"
 #include "test_support.h"
 
 namespace {
@@ -45,34 +44,6 @@ TEST(ReadingWindowEdges, PlainHomeDoesNotPage) {
     EXPECT_EQ(t.s().ShownPage, 2);
     t.w.raiseKeyDown(36, ui::Window::kCtrlKey);
     EXPECT_EQ(t.s().ShownPage, 1);
-}
-
-// The help box sits 360 + 775 twips below the reading window's top and is
-// centred over its 4710-twip width, wherever the window has been moved.
-TEST(ReadingWindowEdges, HelpBoxesFollowTheWindow) {
-    GappedReader t(false);
-    t.w.setTop(1000);
-    t.w.setLeft(2000);
-    const shell::FrmMsg& box = t.p->frmMsg();
-    struct Case {
-        ui::Button* button;
-        int width; // two rows of 40 characters, or one row of 45
-        int left;
-    };
-    for (const Case& c : {Case{&t.w.btnNewPage, 3690, 2510}, Case{&t.w.btnGetBkMrk, 3690, 2510},
-                          Case{&t.w.btnFind, 4140, 2285}}) {
-        SCOPED_TRACE(c.button->name());
-        c.button->mouseDown(2);
-        EXPECT_TRUE(box.visible());
-        EXPECT_EQ(box.Width, c.width);
-        EXPECT_EQ(box.Top, 1000 + 360 + 775);
-        EXPECT_EQ(box.Left, c.left);
-        c.button->mouseUp(2);
-        EXPECT_FALSE(box.visible());
-    }
-    // The left button shows no help.
-    t.w.btnFind.mouseDown(1);
-    EXPECT_FALSE(box.visible());
 }
 
 // In Bible books a click sets CurPara to the verse's place on the page;

@@ -32,34 +32,37 @@ const char* const kPassing = "write A abc\nexpect file A == abc\n";
 
 } // namespace
 
+// One line per file, then the counts; the status is 0 only when every file
+// passed and there was at least one.
 TEST(ScriptOutput, OneLinePerFileThenTheCounts) {
     testing_support::ScenarioFolder folder;
     folder.write("good.tss", kPassing);
     folder.write("bad.tss", "# a comment\nwrite A \"two\\r\\nlines\"\nexpect file A == two\n");
     folder.write("also.tss", kPassing);
-    Printed printed = runScript(folder, "good.tss bad.tss also.tss");
-    EXPECT_EQ(printed.out, "PASS good.tss\n"
-                           "FAIL bad.tss:3: expected file A == \"two\", got \"two\\r\\nlines\"\n"
-                           "PASS also.tss\n"
-                           "2 passed, 1 failed\n");
-    EXPECT_EQ(printed.status, 1);
-
-    printed = runScript(folder, "good.tss also.tss");
-    EXPECT_EQ(printed.out, "PASS good.tss\nPASS also.tss\n2 passed, 0 failed\n");
-    EXPECT_EQ(printed.status, 0);
-}
-
-TEST(ScriptOutput, FailingRunsExitWithOne) {
-    testing_support::ScenarioFolder folder;
-    // A file that cannot be read fails at line 0.
-    Printed printed = runScript(folder, "absent.tss");
-    EXPECT_EQ(printed.out, "FAIL absent.tss:0: expected a scenario file, got none\n"
-                           "0 passed, 1 failed\n");
-    EXPECT_EQ(printed.status, 1);
-    // Nothing run is no success either.
-    printed = runScript(folder, "");
-    EXPECT_EQ(printed.out, "0 passed, 0 failed\n");
-    EXPECT_EQ(printed.status, 1);
+    const struct {
+        const char* names;
+        const char* out;
+        int status;
+    } runs[] = {
+        {"good.tss bad.tss also.tss",
+         "PASS good.tss\n"
+         "FAIL bad.tss:3: expected file A == \"two\", got \"two\\r\\nlines\"\n"
+         "PASS also.tss\n"
+         "2 passed, 1 failed\n",
+         1},
+        {"good.tss also.tss", "PASS good.tss\nPASS also.tss\n2 passed, 0 failed\n", 0},
+        // A file that cannot be read fails at line 0.
+        {"absent.tss",
+         "FAIL absent.tss:0: expected a scenario file, got none\n0 passed, 1 failed\n", 1},
+        // Nothing run is no success either.
+        {"", "0 passed, 0 failed\n", 1},
+    };
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.names);
+        const Printed printed = runScript(folder, run.names);
+        EXPECT_EQ(printed.out, run.out);
+        EXPECT_EQ(printed.status, run.status);
+    }
 }
 
 TEST(ScriptOutput, LongValuesAreEscapedAndCut) {
