@@ -1,0 +1,124 @@
+#include "search/findit.h"
+
+#include "app/program.h"
+#include "catalogue/dispatch.h"
+#include "platform/data_folder.h"
+#include "platform/letter_case.h"
+#include "search/book_buffer.h"
+#include "search/frm_find6.h"
+
+namespace search {
+
+namespace {
+
+constexpr size_t kReservedResults = size_t{1} << 16;
+
+std::string trimBlanks(const std::string& s) {
+    const size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos)
+        return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+// Reads one book into the shared buffer and appends its entries.
+bool searchOne(const platform::DataFolder& folder, const std::string& dataPath,
+               const std::string& file, BookBuffer& buffer, const SearchText& text,
+               const FindOptions& options, std::string_view prefix, SearchOutcome& out) {
+    auto path = folder.resolve(dataPath + file);
+    if (!path || !buffer.read(*path)) {
+        if (out.firstMissing.empty())
+            out.firstMissing = file;
+        return false;
+    }
+    if (searchBook(buffer.bytes(), text, options, prefix, out.results) > 0)
+        out.hit = true;
+    return true;
+}
+
+} // namespace
+
+std::string listEntryFile(const std::string& entry) {
+    const std::string stem = trimBlanks(entry);
+    return stem.empty() ? std::string() : platform::upperText(stem) + ".TXV";
+}
+
+SearchOutcome searchBookFile(const platform::DataFolder& folder, const std::string& name,
+                             const SearchText& text, const FindOptions& options) {
+    SearchOutcome out;
+    out.results.reserve(kReservedResults);
+    BookBuffer buffer;
+    searchOne(folder, {}, name, buffer, text, options, {}, out);
+    return out;
+}
+
+SearchOutcome searchBookList(const platform::DataFolder& folder, const std::string& dataPath,
+                             std::span<const std::string> list, const SearchText& text,
+                             const FindOptions& options,
+                             const std::function<void(size_t)>& progress) {
+    SearchOutcome out;
+    out.results.reserve(kReservedResults);
+    BookBuffer buffer;
+    std::string prefix;
+    for (size_t i = 0; i < list.size(); ++i) {
+        const std::string file = listEntryFile(list[i]);
+        if (file.empty())
+            break;
+        if (progress)
+            progress(i);
+        prefix = trimBlanks(list[i]) + " ";
+        searchOne(folder, dataPath, file, buffer, text, options, prefix, out);
+    }
+    return out;
+}
+
+void Findit(app::Program& p) {
+    app::State& s = p.s;
+    FrmFind6& w = p.frmFind6();
+    s.HiliteText = w.txtInput.text();
+    if (s.HiliteText.empty())
+        return;
+    s.HiliteLen = static_cast<int>(s.HiliteText.size());
+    const bool phrase = s.HiliteText.find(' ') != std::string::npos;
+    s.CaseSearch = w.btnRadioCase.value() != 0;
+    if (!s.CaseSearch && phrase &&
+        p.message("All Phrase Searches are Case Sensitive. Do you wish to Continue?",
+                  ui::Buttons::YesNo, ui::Icon::Question) != ui::Answer::Yes)
+        return;
+    s.WholeWordSearch = w.btnRadioWhole.value() != 0;
+    if (s.WholeWordSearch && phrase) {
+        p.message("'Whole-Word' Searches function with Single Words Only");
+        return;
+    }
+
+    const SearchText text(s.HiliteText, s.CaseSearch);
+    const FindOptions options{s.CaseSearch, s.WholeWordSearch, s.FindFromText3, s.BibleMode};
+    SearchOutcome out;
+    if (s.SearchAllBooks) {
+        const int last = std::min(s.FindAllLast, static_cast<int>(s.FindAllFiles.size()) - 1);
+        const std::span<const std::string> list(s.FindAllFiles.data(),
+                                                static_cast<size_t>(std::max(last + 1, 0)));
+        const std::string count = std::to_string(last + 1);
+        out = searchBookList(p.data(), s.DataPath, list, text, options, [&](size_t i) {
+            w.btnReFind.setCaption(std::to_string(i + 1) + " of " + count);
+        });
+    } else {
+        out = searchBookFile(p.data(), s.DataPath + s.BookFile, text, options);
+    }
+
+    if (out.hit) {
+        if (out.results.size() > kMaxShown) {
+            out.results.resize(kMaxShown);
+            w.txtInput.setText("Too Many Found - Refine Search");
+        }
+        w.TextF.setText(out.results);
+        w.setCaption("Click to View Context");
+        w.btnReFind.setCaption("ReFind");
+        w.TextF.refresh();
+    } else {
+        w.txtInput.setText("Cannot find \"" + s.HiliteText + "\"");
+    }
+    if (!out.firstMissing.empty())
+        p.message(catalogue::missingFileMessage(out.firstMissing));
+}
+
+} // namespace search
