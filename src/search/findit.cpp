@@ -20,7 +20,14 @@ std::string trimBlanks(const std::string& s) {
     return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
-// Reads one book into the shared buffer and appends its entries.
+// The buffer every search reads its books into: kept from search to search,
+// so that a search reads into memory that is already mapped and warm.
+BookBuffer& sharedBuffer() {
+    static thread_local BookBuffer buffer;
+    return buffer;
+}
+
+// Reads one book into the buffer and appends its entries.
 bool searchOne(const platform::DataFolder& folder, const std::string& dataPath,
                const std::string& file, BookBuffer& buffer, const SearchText& text,
                const FindOptions& options, std::string_view prefix, SearchOutcome& out) {
@@ -46,8 +53,7 @@ SearchOutcome searchBookFile(const platform::DataFolder& folder, const std::stri
                              const SearchText& text, const FindOptions& options) {
     SearchOutcome out;
     out.results.reserve(kReservedResults);
-    BookBuffer buffer;
-    searchOne(folder, {}, name, buffer, text, options, {}, out);
+    searchOne(folder, {}, name, sharedBuffer(), text, options, {}, out);
     return out;
 }
 
@@ -57,7 +63,7 @@ SearchOutcome searchBookList(const platform::DataFolder& folder, const std::stri
                              const std::function<void(size_t)>& progress) {
     SearchOutcome out;
     out.results.reserve(kReservedResults);
-    BookBuffer buffer;
+    BookBuffer& buffer = sharedBuffer();
     std::string prefix;
     for (size_t i = 0; i < list.size(); ++i) {
         const std::string file = listEntryFile(list[i]);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/letter_case.h"
+#include "search/form_scanner.h"
 
 namespace search {
 
@@ -12,16 +13,6 @@ namespace {
 constexpr size_t kBefore = 30;  // characters of the excerpt before the opening "^"
 constexpr size_t kExcerpt = 60; // longest excerpt
 constexpr std::string_view kEntryEnd = "\r\n\r\n";
-
-// The 0-based position of the first occurrence of what in text, or npos.
-size_t find(std::string_view text, std::string_view what) {
-    if (what.size() > text.size())
-        return std::string_view::npos;
-    const void* at = memmem(text.data(), text.size(), what.data(), what.size());
-    if (!at)
-        return std::string_view::npos;
-    return static_cast<size_t>(static_cast<const char*>(at) - text.data());
-}
 
 std::string withFirst(std::string s, char (*convert)(char)) {
     if (!s.empty())
@@ -46,24 +37,6 @@ void appendExcerpt(std::string& out, std::string_view text, size_t o, size_t n) 
     put("^");
     put(text.substr(o + n));
 }
-
-// Moves a cursor over the occurrences of one form: the position of the first
-// occurrence at or after from, searching the book again only when needed.
-struct Cursor {
-    std::string_view book;
-    std::string_view form;
-    size_t at = 0;
-    bool searched = false;
-
-    size_t next(size_t from) {
-        if (!searched || (at != std::string_view::npos && at < from)) {
-            const size_t found = find(book.substr(from), form);
-            at = found == std::string_view::npos ? found : from + found;
-            searched = true;
-        }
-        return at;
-    }
-};
 
 } // namespace
 
@@ -90,19 +63,27 @@ std::string_view testedText(std::string_view text, const FindOptions& options) {
     return text;
 }
 
-bool searchLine(std::string_view line, const SearchText& text, const FindOptions& options,
-                std::string_view prefix, std::string& results) {
-    if (text.empty())
-        return false;
+namespace {
+
+// The line test with the scanner of the search text.
+bool testLine(std::string_view line, const SearchText& text, const FormScanner& scanner,
+              const FindOptions& options, std::string_view prefix, std::string& results) {
     const size_t gt = line.find('>');
     if (gt == std::string_view::npos)
         return false;
     const std::string_view tested = testedText(line.substr(gt + 1), options);
-    size_t o = find(tested, text.first());
-    if (o == std::string_view::npos && text.twoForms())
-        o = find(tested, text.second());
+    // The first occurrence of either form; when it is the capitalised form,
+    // a later lower-initial occurrence still comes first.
+    size_t o = scanner.next(tested, 0);
     if (o == std::string_view::npos)
         return false;
+    if (tested[o] != text.first()[0])
+        for (size_t k = scanner.next(tested, o + 1); k != std::string_view::npos;
+             k = scanner.next(tested, k + 1))
+            if (tested[k] == text.first()[0]) {
+                o = k;
+                break;
+            }
     const size_t n = text.size();
     if (options.wholeWord) {
         if (o > 0 && isWordChar(tested[o - 1]))
@@ -117,6 +98,13 @@ bool searchLine(std::string_view line, const SearchText& text, const FindOptions
     return true;
 }
 
+} // namespace
+
+bool searchLine(std::string_view line, const SearchText& text, const FindOptions& options,
+                std::string_view prefix, std::string& results) {
+    return !text.empty() && testLine(line, text, FormScanner(text), options, prefix, results);
+}
+
 size_t searchBook(std::string_view book, const SearchText& text, const FindOptions& options,
                   std::string_view prefix, std::string& results) {
     // Lines hold no LF, so a text with one is never found.
@@ -128,24 +116,22 @@ size_t searchBook(std::string_view book, const SearchText& text, const FindOptio
     ++pos;
     // A line can only be a hit when it holds one of the forms, so the scan
     // jumps from occurrence to occurrence and tests just the lines they lie in.
-    Cursor first{book, text.first()};
-    Cursor second{book, text.second()};
+    const FormScanner scanner(text);
     size_t hits = 0;
     while (pos < book.size()) {
-        size_t at = first.next(pos);
-        if (text.twoForms())
-            at = std::min(at, second.next(pos));
+        const size_t at = scanner.next(book, pos);
         if (at == std::string_view::npos)
             break;
-        const size_t nl = book.rfind('\n', at);
-        const size_t start = nl == std::string_view::npos || nl < pos ? pos : nl + 1;
+        const void* nl = memrchr(book.data() + pos, '\n', at - pos);
+        const size_t start =
+            nl ? static_cast<size_t>(static_cast<const char*>(nl) - book.data()) + 1 : pos;
         size_t end = book.find('\n', at);
         if (end == std::string_view::npos)
             end = book.size();
         std::string_view line = book.substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (searchLine(line, text, options, prefix, results))
+        if (testLine(line, text, scanner, options, prefix, results))
             ++hits;
         pos = end + 1;
     }
