@@ -1,24 +1,18 @@
 #include "search/findit.h"
 
 #include "app/program.h"
-#include "catalogue/dispatch.h"
+#include "formats/file_names.h"
+#include "formats/trim.h"
 #include "platform/data_folder.h"
-#include "platform/letter_case.h"
 #include "search/book_buffer.h"
 #include "search/frm_find6.h"
+#include "shell/messages.h"
 
 namespace search {
 
 namespace {
 
 constexpr size_t kReservedResults = size_t{1} << 16;
-
-std::string trimBlanks(const std::string& s) {
-    const size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos)
-        return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 
 // The buffer every search reads its books into: kept from search to search,
 // so that a search reads into memory that is already mapped and warm.
@@ -45,8 +39,8 @@ bool searchOne(const platform::DataFolder& folder, const std::string& dataPath,
 } // namespace
 
 std::string listEntryFile(const std::string& entry) {
-    const std::string stem = trimBlanks(entry);
-    return stem.empty() ? std::string() : platform::upperText(stem) + ".TXV";
+    const std::string_view stem = formats::trimBlanks(entry);
+    return stem.empty() ? std::string() : formats::bookFileOfStem(stem);
 }
 
 SearchOutcome searchBookFile(const platform::DataFolder& folder, const std::string& name,
@@ -71,7 +65,8 @@ SearchOutcome searchBookList(const platform::DataFolder& folder, const std::stri
             break;
         if (progress)
             progress(i);
-        prefix = trimBlanks(list[i]) + " ";
+        prefix = formats::trimBlanks(list[i]);
+        prefix += ' ';
         searchOne(folder, dataPath, file, buffer, text, options, prefix, out);
     }
     return out;
@@ -124,7 +119,7 @@ void Findit(app::Program& p) {
         w.txtInput.setText("Cannot find \"" + s.HiliteText + "\"");
     }
     if (!out.firstMissing.empty())
-        p.message(catalogue::missingFileMessage(out.firstMissing));
+        p.message(shell::missingFileMessage(out.firstMissing));
 }
 
 } // namespace search

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/letter_case.h"
+#include "formats/book_file.h"
+#include "formats/letter_case.h"
+#include "formats/notes_file.h"
 #include "search/form_scanner.h"
 
 namespace search {
@@ -46,20 +48,18 @@ SearchText::SearchText(std::string text, bool caseSensitive) {
         m_second = std::move(text);
         return;
     }
-    m_first = withFirst(text, platform::lowerLetter);
-    m_second = withFirst(std::move(text), platform::upperLetter);
+    m_first = withFirst(text, formats::lowerLetter);
+    m_second = withFirst(std::move(text), formats::upperLetter);
 }
 
 std::string_view testedText(std::string_view text, const FindOptions& options) {
-    const size_t caret = text.find('^');
-    if (caret == std::string_view::npos)
+    const formats::VerseText verse = formats::splitVerseText(text);
+    if (!verse.split)
         return text;
-    if (options.fromVerseWindow) {
-        std::string_view original = text.substr(caret + 1);
-        return original.substr(0, original.find('<'));
-    }
+    if (options.fromVerseWindow)
+        return formats::splitVerseNotes(verse.original).verse;
     if (options.bibleMode)
-        return text.substr(0, caret);
+        return verse.shown;
     return text;
 }
 
@@ -68,10 +68,10 @@ namespace {
 // The line test with the scanner of the search text.
 bool testLine(std::string_view line, const SearchText& text, const FormScanner& scanner,
               const FindOptions& options, std::string_view prefix, std::string& results) {
-    const size_t gt = line.find('>');
-    if (gt == std::string_view::npos)
+    const formats::BodyLine body = formats::splitBodyLine(line);
+    if (!body.keyClosed)
         return false;
-    const std::string_view tested = testedText(line.substr(gt + 1), options);
+    const std::string_view tested = testedText(body.text, options);
     // The first occurrence of either form; when it is the capitalised form,
     // a later lower-initial occurrence still comes first.
     size_t o = scanner.next(tested, 0);
@@ -92,7 +92,8 @@ bool testLine(std::string_view line, const SearchText& text, const FormScanner& 
             return false;
     }
     results.append(prefix);
-    results.append(line.substr(0, gt + 1));
+    results.append(body.key);
+    results.push_back('>');
     appendExcerpt(results, tested, o, n);
     results.append(kEntryEnd);
     return true;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/letter_case.h"
 #include "platform/data_folder.h"
 #include "search/findit.h"
 #include "search/frm_find6.h"
@@ -146,7 +147,7 @@ TEST_P(FinditLibrary, EqualsTheReferenceInBothModes) {
     const std::string typed = GetParam();
     const auto& books = libraryBooks();
     ASSERT_GT(books.size(), 100u);
-    const platform::DataFolder folder(TESSARY_LIBRARY);
+    const platform::DataFolder folder(TESSARY_LIBRARY, formats::lowerText);
     std::vector<std::string> list;
     for (const Book& b : books)
         list.push_back(b.entry);
