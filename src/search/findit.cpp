@@ -112,6 +112,8 @@ void Findit(app::Program& p) {
             w.txtInput.setText("Too Many Found - Refine Search");
         }
         w.TextF.setText(out.results);
+        // The hits are shown even when a hit's context was in view.
+        w.resultsView();
         w.setCaption("Click to View Context");
         w.btnReFind.setCaption("ReFind");
         w.TextF.refresh();

@@ -53,8 +53,10 @@ public:
     // The click in TextF2: the hit's page in the reading window.
     void goToLocation();
 
-private:
+    // The results pane in view, the context pane below the visible area.
     void resultsView();
+
+private:
     void contextView();
     void search(bool allBooks);
     void back();
