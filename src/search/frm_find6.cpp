@@ -21,9 +21,12 @@ namespace {
 constexpr int kInViewTop = 58, kInViewHeight = 270, kOutOfViewTop = 566, kOutOfViewHeight = 2;
 constexpr int kEnter = 13, kEscape = 27;
 
+// The pane out of view is also hidden: a window taller than designed would
+// otherwise show it as a line below the pane in view.
 void putInView(ui::TextBox& pane, bool inView) {
     pane.setTop(inView ? kInViewTop : kOutOfViewTop);
     pane.setHeight(inView ? kInViewHeight : kOutOfViewHeight);
+    pane.setVisible(inView);
 }
 } // namespace
 
@@ -44,6 +47,7 @@ FrmFind6::FrmFind6(app::Program& p)
     place(btnSearch, 3600, 560, 540, 315);
     place(btnSrchAll, 4155, 560, 540, 315);
     TextF2.setGeometry(0, kOutOfViewTop, ui::pixels(4773), kOutOfViewHeight);
+    TextF2.setVisible(false);
     TextF.setGeometry(0, kInViewTop, ui::pixels(4773), kInViewHeight);
     txtInput.setText("Enter Text Here");
     btnReFind.setToolTipText("Multi-Function Button");
