@@ -105,13 +105,16 @@ TEST(Findit, WholeWordPhraseIsRefusedAfterTheQuestion) {
     EXPECT_EQ(t.w.txtInput.text(), "the lord");
 }
 
+// "lord" found in A, then in B, each entry with its book's stem.
+constexpr const char* kLordInAThenB = "a 1:1>the ^lord^ said\r\n\r\n"
+                                      "a 1:2>The ^lord^ spoke\r\n\r\n"
+                                      "b 2:1>and the ^Lord^ heard\r\n\r\n";
+
 TEST(Findit, FindAllPrefixesTheStemAndStopsAtABlankEntry) {
     Search t;
     t.list({" a ", "b", "", "a"});
     t.find("lord", true);
-    EXPECT_EQ(t.w.TextF.text(), "a 1:1>the ^lord^ said\r\n\r\n"
-                                "a 1:2>The ^lord^ spoke\r\n\r\n"
-                                "b 2:1>and the ^Lord^ heard\r\n\r\n");
+    EXPECT_EQ(t.w.TextF.text(), kLordInAThenB);
     EXPECT_EQ(t.w.btnReFind.caption(), "ReFind");
     // Without hits the caption keeps the last progress text: the blank third
     // entry ended the search after the second book.
@@ -141,9 +144,7 @@ TEST(Findit, MissingBooksAreSkippedAndTheFirstIsNamed) {
     Search t;
     t.list({"gone", "a", "lost", "b"});
     t.find("lord", true);
-    EXPECT_EQ(t.w.TextF.text(), "a 1:1>the ^lord^ said\r\n\r\n"
-                                "a 1:2>The ^lord^ spoke\r\n\r\n"
-                                "b 2:1>and the ^Lord^ heard\r\n\r\n");
+    EXPECT_EQ(t.w.TextF.text(), kLordInAThenB);
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_EQ(t.dialogs.shown[0], "Missing or corrupt file GONE.TXV");
     // The current book missing: no hit, and the same message.
