@@ -44,6 +44,7 @@ Program::Program(ui::Dialogs& dialogs, const std::string& dataFolder)
       m_frmText3(std::make_unique<study::FrmText3>(*this)),
       m_frmFind6(std::make_unique<search::FrmFind6>(*this)) {
     wireMainWindow(*this, *m_frmMain);
+    wireSearchWindow(*m_frmText1, *m_frmFind6);
 }
 
 Program::~Program() = default;
