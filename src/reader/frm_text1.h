@@ -32,13 +32,16 @@ public:
     void onActivate() override;
     void onDeactivate() override;
     // Page Up and Page Down act as the Prev and Next buttons, Ctrl+Home and
-    // Ctrl+End as First and Last.
+    // Ctrl+End as First and Last, Ctrl+F as the search button.
     void onKeyDown(int& code, int shift) override;
 
     // Records the current book's page in the page history.
     void DeactivateForm1();
     // Shows PageText followed by the filler.
     void showText();
+    // Shows the page just loaded: the text, the window in front of the text
+    // windows, the paging buttons light grey.
+    void presentPage();
     // The click in Text1: finds the reference of the paragraph clicked.
     void getText1();
 
@@ -46,10 +49,13 @@ public:
     // (bookmarks) and, in Bible books, the verse CurPara (the study window).
     std::function<void(const std::string&)> onParagraphKey;
     std::function<void()> onVerse;
+    // What the search button (and Ctrl+F) opens: the search window.
+    std::function<void()> onFind;
 
 private:
     void page(const std::string& command);
-    void helpOnRightButton(ui::Button& button, const std::string& text);
+    // The New Page action: the chooser filled afresh and in front.
+    void openPageChooser();
     app::Program& m_p;
 };
 

@@ -29,15 +29,16 @@ std::string nameOf(const ui::Control& c) {
     return c.window().name() + "." + c.name();
 }
 
-Qt::MouseButton qtButton(int button) {
+Qt::MouseButton qtButton(ui::MouseButton button) {
     switch (button) {
-    case 2:
+    case ui::MouseButton::Right:
         return Qt::RightButton;
-    case 4:
+    case ui::MouseButton::Middle:
         return Qt::MiddleButton;
-    default:
-        return Qt::LeftButton;
+    case ui::MouseButton::Left:
+        break;
     }
+    return Qt::LeftButton;
 }
 
 // Lets queued work (the view's deferred sync, resize events) run.
@@ -167,12 +168,12 @@ void WidgetDriver::clickListItem(ui::ListBox& list, int index) {
                       widget->visualItemRect(item).center());
 }
 
-void WidgetDriver::press(ui::Control& c, int button) {
+void WidgetDriver::press(ui::Control& c, ui::MouseButton button) {
     QWidget& widget = shown(c);
     QTest::mousePress(&widget, qtButton(button), {}, widget.rect().center());
 }
 
-void WidgetDriver::release(ui::Control& c, int button) {
+void WidgetDriver::release(ui::Control& c, ui::MouseButton button) {
     QWidget& widget = shown(c);
     QTest::mouseRelease(&widget, qtButton(button), {}, widget.rect().center());
 }

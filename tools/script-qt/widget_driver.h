@@ -30,8 +30,8 @@ public:
     void clickWindow(ui::Window& w) override;
     void clickControl(ui::Control& c) override;
     void clickListItem(ui::ListBox& list, int index) override;
-    void press(ui::Control& c, int button) override;
-    void release(ui::Control& c, int button) override;
+    void press(ui::Control& c, ui::MouseButton button) override;
+    void release(ui::Control& c, ui::MouseButton button) override;
     void caret(ui::TextBox& box, int n) override;
     void focus(ui::Control& c) override;
     void key(ui::Window& w, int code) override;

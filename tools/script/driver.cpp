@@ -33,12 +33,12 @@ void Driver::clickListItem(ui::ListBox& list, int index) {
     list.click();
 }
 
-void Driver::press(ui::Control& c, int button) {
+void Driver::press(ui::Control& c, ui::MouseButton button) {
     activateFor(c.window());
     c.mouseDown(button);
 }
 
-void Driver::release(ui::Control& c, int button) {
+void Driver::release(ui::Control& c, ui::MouseButton button) {
     activateFor(c.window());
     c.mouseUp(button);
 }
@@ -77,9 +77,9 @@ void Driver::menu(ui::Control& item) {
 void Driver::resize(std::optional<int> height) {
     ui::Window& main = *program().window("frmMain");
     if (!height) {
-        main.setWindowState(2);
+        main.setWindowState(ui::WindowState::Maximized);
     } else {
-        main.setWindowState(0);
+        main.setWindowState(ui::WindowState::Normal);
         main.setHeight(*height);
     }
     main.onResize();

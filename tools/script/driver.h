@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "ui/units.h"
+
 namespace app {
 class Program;
 }
@@ -41,9 +43,9 @@ public:
     // A click on a control; a list box first gets ListIndex index when given.
     virtual void clickControl(ui::Control& c);
     virtual void clickListItem(ui::ListBox& list, int index);
-    // MouseDown and MouseUp with a button code (left 1, right 2, middle 4).
-    virtual void press(ui::Control& c, int button);
-    virtual void release(ui::Control& c, int button);
+    // MouseDown and MouseUp.
+    virtual void press(ui::Control& c, ui::MouseButton button);
+    virtual void release(ui::Control& c, ui::MouseButton button);
     // The caret put after n characters, then a click.
     virtual void caret(ui::TextBox& box, int n);
     virtual void focus(ui::Control& c);

@@ -117,13 +117,13 @@ private:
     }
     std::string property(const std::string& target);
     void setProperty(const std::string& target, const std::string& value);
-    static int mouseButton(const std::string& word) {
+    static ui::MouseButton mouseButton(const std::string& word) {
         if (word == "left")
-            return 1;
+            return ui::MouseButton::Left;
         if (word == "right")
-            return 2;
+            return ui::MouseButton::Right;
         if (word == "middle")
-            return 4;
+            return ui::MouseButton::Middle;
         throw Failure{"expected left, right or middle, got " + escapeValue(word)};
     }
     void check(const std::string& what, const std::string& op, const std::string& actual,

@@ -1,6 +1,7 @@
 #include "ui/qt/qt_controls.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,17 +30,17 @@ bool is(const std::string& prop, const char* name) {
     return isProp(prop, name);
 }
 
-// The Qt mouse button as the program's button code (left 1, right 2, middle 4).
-int buttonCode(Qt::MouseButton b) {
+// The Qt mouse button as the program's button; none for the other buttons.
+std::optional<ui::MouseButton> modelButton(Qt::MouseButton b) {
     switch (b) {
     case Qt::LeftButton:
-        return 1;
+        return ui::MouseButton::Left;
     case Qt::RightButton:
-        return 2;
+        return ui::MouseButton::Right;
     case Qt::MiddleButton:
-        return 4;
+        return ui::MouseButton::Middle;
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 
@@ -118,8 +119,8 @@ public:
             // Pressed from the keyboard (Space): the program hears a left
             // click, which is where many buttons act.
             if (!m_mousePressed) {
-                m_model.mouseDown(1);
-                m_model.mouseUp(1);
+                m_model.mouseDown(ui::MouseButton::Left);
+                m_model.mouseUp(ui::MouseButton::Left);
             }
             m_mousePressed = false;
             m_model.click();
@@ -131,6 +132,10 @@ protected:
     void updateOwn(const std::string& prop) override {
         if (is(prop, "Caption")) {
             m_button->setText(decode(m_model.caption()));
+            // A caption set inside a long handler (a search's progress) is
+            // painted at once, not when the event loop runs again.
+            if (prop == "Caption" && m_button->isVisible())
+                m_button->repaint();
             resized();
         }
         if (is(prop, "Picture")) {
@@ -167,18 +172,18 @@ protected:
             return false;
         if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonRelease)
             return false;
-        int code = buttonCode(static_cast<QMouseEvent*>(e)->button());
-        if (code == 0)
+        const auto button = modelButton(static_cast<QMouseEvent*>(e)->button());
+        if (!button)
             return false;
         if (e->type() == QEvent::MouseButtonPress)
-            m_mousePressed = code == 1;
+            m_mousePressed = *button == ui::MouseButton::Left;
         if (e->type() == QEvent::MouseButtonPress)
-            m_model.mouseDown(code);
+            m_model.mouseDown(*button);
         else
-            m_model.mouseUp(code);
+            m_model.mouseUp(*button);
         m_view.afterEvent();
         // The left button goes on to the button, which then emits clicked.
-        return code != 1;
+        return *button != ui::MouseButton::Left;
     }
 
 private:

@@ -16,6 +16,7 @@
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/zoom.h"
 #include "ui/screen.h"
+#include "ui/units.h"
 #include "ui/window.h"
 
 namespace ui::qt {

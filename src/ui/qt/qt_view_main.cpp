@@ -16,6 +16,7 @@
 #include "ui/qt/frames.h"
 #include "ui/qt/qt_view.h"
 #include "ui/qt/zoom.h"
+#include "ui/units.h"
 #include "ui/window.h"
 
 namespace ui::qt {
@@ -26,12 +27,12 @@ namespace {
 // before the panes are stretched.
 constexpr int kFrameSlack = 8;
 
-int modelState(const QWidget& w) {
+ui::WindowState modelState(const QWidget& w) {
     if (w.isMinimized())
-        return 1;
+        return ui::WindowState::Minimized;
     if (w.isMaximized())
-        return 2;
-    return 0;
+        return ui::WindowState::Maximized;
+    return ui::WindowState::Normal;
 }
 
 } // namespace
@@ -153,7 +154,7 @@ void QtView::chooseZoom(const ui::Window& main) {
     m_zoomChosen = true;
     if (!m_settings)
         return;
-    const QSize designed(main.Width / 15, main.Height / 15);
+    const QSize designed(ui::pixels(main.Width), ui::pixels(main.Height));
     QScreen* screen = m_main->screen() ? m_main->screen() : QGuiApplication::primaryScreen();
     if (screen)
         m_autoZoom = ui::qt::automaticZoom(designed, screen->availableGeometry().size());
@@ -240,9 +241,9 @@ void QtView::applyMainState(ui::Window& w) {
     if (modelState(*m_main) == w.windowState())
         return;
     Qt::WindowStates s = m_main->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-    if (w.windowState() == 1)
+    if (w.windowState() == ui::WindowState::Minimized)
         s |= Qt::WindowMinimized;
-    if (w.windowState() == 2)
+    if (w.windowState() == ui::WindowState::Maximized)
         s |= Qt::WindowMaximized;
     m_main->setWindowState(s);
 }
@@ -260,9 +261,10 @@ void QtView::onMainResized() {
     if (applying() || !m_mainModel)
         return;
     ui::Window& w = *m_mainModel;
-    const int state = modelState(*m_main);
+    const ui::WindowState state = modelState(*m_main);
+    const bool normal = state == ui::WindowState::Normal;
     const QSize frame = m_main->frameGeometry().size();
-    if (state == w.windowState() && state == 0 && m_main->size() == m_appliedSize) {
+    if (state == w.windowState() && normal && m_main->size() == m_appliedSize) {
         // Only the window manager's frame came or went: the model's size
         // stays the outer size.
         if (m_scale.twipsToPixels(w.Height) != frame.height()) {
@@ -278,15 +280,15 @@ void QtView::onMainResized() {
         return;
     // Restoring a maximised window can report the new state before the new
     // size: the maximised size is no restored size, the real one follows.
-    if (state == 0 && w.windowState() == 2 && frame == m_maximisedSize)
+    if (normal && w.windowState() == ui::WindowState::Maximized && frame == m_maximisedSize)
         return;
-    if (state == 2)
+    if (state == ui::WindowState::Maximized)
         m_maximisedSize = frame;
     m_forwardingMain = true;
     // The width follows silently; the program lays out by the height.
-    if (state == 0)
+    if (normal)
         w.Width = m_scale.pixelsToTwips(frame.width());
-    if (state != 1)
+    if (state != ui::WindowState::Minimized)
         w.setHeight(m_scale.pixelsToTwips(frame.height()));
     w.setWindowState(state);
     m_forwardingMain = false;

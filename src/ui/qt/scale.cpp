@@ -4,13 +4,14 @@
 #include <cmath>
 
 #include "ui/controls.h"
+#include "ui/units.h"
 #include "ui/window.h"
 
 namespace ui::qt {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
+constexpr double kTwipsPerPixel = ui::kTwipsPerPixel;
 
 int round(double v) {
     return static_cast<int>(std::lround(v));
