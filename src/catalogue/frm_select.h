@@ -22,6 +22,7 @@ public:
     std::array<std::unique_ptr<ui::TextBox>, kCells> Cell;
 
     void onLoad() override;
+    void onShown() override;
 
 private:
     app::Program& m_p;

@@ -65,6 +65,7 @@ void Window::show() {
     if (!m_visible) {
         m_visible = true;
         notify("Visible");
+        onShown();
     }
     bringToFront();
 }
@@ -123,6 +124,16 @@ void Window::raiseClick() {
 }
 int Window::raiseKeyDown(int code, int shift) {
     onKeyDown(code, shift);
+    if (code == kEnterKey && shift == 0) {
+        auto* list = dynamic_cast<ListBox*>(m_focus);
+        if (list && list->Visible && list->Enabled && list->listIndex() >= 0) {
+            code = 0;
+            list->click();
+        }
+    } else if (code == kEscapeKey && shift == 0 && onEscape) {
+        code = 0;
+        onEscape();
+    }
     return code;
 }
 

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -23,6 +24,7 @@
 #include "catalogue/frm_list0.h"
 #include "catalogue/frm_list1.h"
 #include "catalogue/frm_list2.h"
+#include "catalogue/frm_select.h"
 #include "reader/frm_page.h"
 #include "reader/frm_text1.h"
 #include "shell/frm_main.h"
@@ -127,6 +129,8 @@ private Q_SLOTS:
     void arrowsBrowseTheStartListAndEnterOpens();
     void optionsMenuCarriesTheZoom();
     void gatheredPassagesShowFromTheirTop();
+    void keysStartInTheStartListAndFollowEachList();
+    void topicCellsCannotBeTypedInto();
 };
 
 void TestQtProgram::cleanupTestCase() {
@@ -325,6 +329,66 @@ void TestQtProgram::gatheredPassagesShowFromTheirTop() {
     QVERIFY(edit->verticalScrollBar()->maximum() > 0);
     QCOMPARE(edit->verticalScrollBar()->value(), 0);
     QCOMPARE(edit->textCursor().position(), 0);
+}
+
+// Nothing had the focus at start, and the focus was lost after a list
+// opened: the keyboard alone walks from the start list to a chapter.
+void TestQtProgram::keysStartInTheStartListAndFollowEachList() {
+    Fixture f;
+    auto focused = [&f](const ui::Control& c) {
+        return QApplication::focusWidget() == f.view->widget(c);
+    };
+    QVERIFY(focused(f.program.frmList0().lstMain0));
+    auto key = [&f](Qt::Key k) {
+        QTest::keyClick(QApplication::focusWidget(), k);
+        f.view->sync();
+        settle();
+    };
+    key(Qt::Key_Down); // The Bible
+    key(Qt::Key_Return);
+    QVERIFY(f.program.frmList1().visible());
+    QVERIFY(focused(f.program.frmList1().lstMain1));
+    key(Qt::Key_Down); // .Historic Books
+    key(Qt::Key_Return);
+    QVERIFY(focused(f.program.frmList2().lstMain2));
+    key(Qt::Key_Down); // Genesis
+    key(Qt::Key_Return);
+    QCOMPARE(f.program.s.BookFile, std::string("GEN.TXV"));
+    f.clickButton(f.program.frmText1().btnNewPage);
+    reader::FrmPage& chooser = f.program.frmPage();
+    QVERIFY(focused(*chooser.lists[0]));
+    // Escape leaves the chooser; the reading window has the keys again.
+    key(Qt::Key_Escape);
+    QVERIFY(!chooser.visible());
+    QCOMPARE(f.program.screen().active(), f.program.window("frmText1"));
+    f.clickButton(f.program.frmText1().btnNewPage);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    QVERIFY(!chooser.visible());
+    QCOMPARE(f.program.s.CurPage, 3L);
+}
+
+// The cells of a topic grid could be typed into ("27" became "27xyz"), and
+// the cells beyond the topics showed their numbers.
+void TestQtProgram::topicCellsCannotBeTypedInto() {
+    Fixture f;
+    f.clickRow(f.program.frmList0().lstMain0, 3);
+    catalogue::FrmSelect& grid = f.program.frmSelectA();
+    QVERIFY(grid.visible());
+    const int topics = f.program.s.FindAllLast;
+    QVERIFY(topics > 0 && topics < catalogue::FrmSelect::kCells - 1);
+    auto* used = f.widget<QLineEdit>(*grid.Cell[1]);
+    QVERIFY(used->isReadOnly() && used->isEnabled());
+    const QString before = used->text();
+    used->setFocus();
+    QTest::keyClicks(used, QStringLiteral("xyz"));
+    QCOMPARE(used->text(), before);
+    QCOMPARE(grid.Cell[1]->text(), ui::qt::encode(before));
+    auto* spare = f.widget<QLineEdit>(*grid.Cell[static_cast<size_t>(topics + 1)]);
+    QVERIFY(spare->text().isEmpty());
+    QVERIFY(!spare->isEnabled());
 }
 
 QTEST_MAIN(TestQtProgram)

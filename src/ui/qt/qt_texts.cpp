@@ -154,6 +154,8 @@ public:
 protected:
     void updateOwn(const std::string& prop) override {
         updateColours(prop);
+        if (isProp(prop, "Locked"))
+            m_line->setReadOnly(m_tb.locked());
         if (m_pushing)
             return;
         m_applyingModel = true;
