@@ -90,10 +90,10 @@ public:
         m_list->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m_list->setLineWidth(1);
         connect(m_list, &QListWidget::itemClicked, this,
-                [this](QListWidgetItem* item) { pick(m_list->row(item)); });
+                [this](QListWidgetItem* item) { choose(m_list->row(item), true); });
         connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
             if (m_list->inKey())
-                highlight(row);
+                choose(row, false);
         });
     }
 
@@ -136,23 +136,16 @@ private:
             m_list->width() >= scrollBarRoom(*m_list) && m_list->height() >= scrollBarRoom(*m_list);
         m_list->setVerticalScrollBarPolicy(room ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     }
-    // A key moved the highlight: the model learns the new ListIndex only.
-    void highlight(int row) {
+    // The user chose row: the model gets ListIndex, then Click when the row
+    // was clicked (a key only moves the highlight).
+    void choose(int row, bool clicked) {
         if (m_view.blocked() || row < 0)
             return;
         m_pushing = true;
         m_lb.setListIndex(row);
         m_pushing = false;
-        m_view.afterEvent();
-    }
-    // The user picked row: the model gets ListIndex, then Click.
-    void pick(int row) {
-        if (m_view.blocked() || row < 0)
-            return;
-        m_pushing = true;
-        m_lb.setListIndex(row);
-        m_pushing = false;
-        m_lb.click();
+        if (clicked)
+            m_lb.click();
         m_view.afterEvent();
     }
 

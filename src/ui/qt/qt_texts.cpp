@@ -54,6 +54,17 @@ protected:
         m_tb.click();
         m_view.afterEvent();
     }
+    // The widget's selection [a, b) in model positions.
+    virtual std::pair<int, int> selection() const = 0;
+    // The user moved the caret or the selection: the model follows.
+    void userMoved() {
+        if (m_applyingModel || m_view.applying() || m_pushing)
+            return;
+        auto [a, b] = selection();
+        if (a == m_tb.selStart() && b - a == m_tb.selLength())
+            return;
+        pushSelection(a, b);
+    }
 
     ui::TextBox& m_tb;
     bool m_applyingModel = false;
@@ -99,14 +110,13 @@ protected:
     bool filterOwn(QObject* watched, QEvent* e) override {
         if (watched == m_edit->viewport() && e->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            auto [a, b] = modelSelection();
+            auto [a, b] = selection();
             clicked(a, b);
         }
         return false;
     }
 
-private:
-    std::pair<int, int> modelSelection() const {
+    std::pair<int, int> selection() const override {
         QTextCursor c = m_edit->textCursor();
         const std::string& text = m_tb.text();
         return {widgetToModelPos(text, c.selectionStart()),
@@ -121,15 +131,6 @@ private:
         m_edit->setTextCursor(c);
         m_edit->ensureCursorVisible();
     }
-    void userMoved() {
-        if (m_applyingModel || m_view.applying())
-            return;
-        auto [a, b] = modelSelection();
-        if (a == m_tb.selStart() && b - a == m_tb.selLength())
-            return;
-        pushSelection(a, b);
-    }
-
     QPlainTextEdit* m_edit;
 };
 
@@ -180,9 +181,8 @@ protected:
         return false;
     }
 
-private:
     // One character per byte: widget positions are model positions.
-    std::pair<int, int> selection() const {
+    std::pair<int, int> selection() const override {
         if (m_line->hasSelectedText()) {
             int a = static_cast<int>(m_line->selectionStart());
             return {a, a + static_cast<int>(m_line->selectedText().size())};
@@ -190,15 +190,6 @@ private:
         int p = static_cast<int>(m_line->cursorPosition());
         return {p, p};
     }
-    void userMoved() {
-        if (m_applyingModel || m_view.applying() || m_pushing)
-            return;
-        auto [a, b] = selection();
-        if (a == m_tb.selStart() && b - a == m_tb.selLength())
-            return;
-        pushSelection(a, b);
-    }
-
     QLineEdit* m_line;
 };
 
@@ -218,12 +209,16 @@ public:
 protected:
     void updateOwn(const std::string& prop) override {
         updateColours(prop);
-        if (isProp(prop, "Text"))
+        if (isProp(prop, "Text")) {
             m_label->setText(toWidgetText(m_tb.text()));
-        if (isProp(prop, "Text"))
             fit();
+        }
     }
     void resized() override { fit(); }
+    // No input: the selection is the model's own.
+    std::pair<int, int> selection() const override {
+        return {m_tb.selStart(), m_tb.selStart() + m_tb.selLength()};
+    }
 
 private:
     void fit() {
