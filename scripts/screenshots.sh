@@ -170,6 +170,17 @@ sleep 0.8
 shot help-box
 xdotool mouseup 3
 
+# A search of the book: the search button, a word, Enter.
+launch
+click 2 0 160 "$(row 40 0)" 1
+click 2 0 160 "$(row 48 0)" 1
+click 2 0 160 "$(row 48 0)" 1
+click 4775 -15 120 26 0
+xdotool type --delay 50 light
+xdotool key Return
+sleep 1
+shot search-results
+
 # A list of passages: Study Texts, Topics (passages), the first entry under
 # its first heading.
 launch

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -493,7 +494,12 @@ void TestQtBinding::zoomScalesWindowsControlsAndFonts() {
     auto* list = f.widget<QListWidget>(f.frmA.lstItems);
     QCOMPARE(frame->size(), QSize(400, 333));
     QCOMPARE(list->geometry(), QRect(8, 8, 150, 120));
+    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int title = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight);
     f.view->setZoom(200);
+    // Scroll bars and title bars grow with the font.
+    QVERIFY(list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) >= scrollBar * 3 / 2);
+    QVERIFY(frame->style()->pixelMetric(QStyle::PM_TitleBarHeight) >= title * 3 / 2);
     QCOMPARE(f.view->zoom(), 200);
     QCOMPARE(frame->size(), QSize(800, 667));
     QCOMPARE(f.view->subWindow(f.frmB)->pos(), QPoint(400, 0));

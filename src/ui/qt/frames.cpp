@@ -1,44 +1,13 @@
 #include "ui/qt/frames.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProxyStyle>
 
 namespace ui::qt {
 
-namespace {
-
-// The title bar and border of a child window in proportion to the program's
-// font, as thin as the designed windows assume: a title one and a half lines
-// high, a border a sixth of a line wide.
-class FrameStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        const int line = QFontMetrics(widget ? widget->font() : QApplication::font()).height();
-        if (metric == PM_TitleBarHeight)
-            return line * 3 / 2;
-        if (metric == PM_MdiSubWindowFrameWidth)
-            return std::max(1, line / 6);
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
-QStyle* frameStyle() {
-    static QStyle* style = [] {
-        auto* s = new FrameStyle;
-        s->setParent(qApp);
-        return s;
-    }();
-    return style;
-}
-
-} // namespace
 
 MainFrame::MainFrame() = default;
 
@@ -70,7 +39,6 @@ ChildFrame::ChildFrame(bool neverActive, bool frameless)
     }
     setWindowFlags(flagsFor(frameless));
     setOption(QMdiSubWindow::RubberBandMove, false);
-    setStyle(frameStyle());
 }
 
 Qt::WindowFlags ChildFrame::flagsFor(bool frameless) const {

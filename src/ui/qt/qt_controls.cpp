@@ -210,12 +210,23 @@ public:
 
 protected:
     void updateOwn(const std::string& prop) override {
-        if (is(prop, "Caption"))
+        if (is(prop, "Caption")) {
             m_box->setText(decode(m_model.caption()));
+            resized();
+        }
         if (is(prop, "Value") && !m_pushing) {
             QSignalBlocker block(m_box);
             m_box->setChecked(m_model.value() != 0);
         }
+    }
+
+    // The caption's font shrinks until it fits beside the mark.
+    void resized() override {
+        const QStyle* style = m_box->style();
+        const int mark = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_box) +
+                         style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, m_box);
+        m_box->setFont(fittingFont(QApplication::font(), {withoutMnemonics(m_box->text())},
+                                   m_box->width() - mark));
     }
 
 private:

@@ -15,6 +15,7 @@
 #include "ui/qt/keys.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/zoom.h"
+#include "ui/qt/zoom_style.h"
 #include "ui/screen.h"
 #include "ui/units.h"
 #include "ui/window.h"
@@ -48,6 +49,7 @@ struct QtView::Applying {
 QtView::QtView(ui::Screen& screen, std::function<bool()> ended, QSettings* settings)
     : m_screen(screen), m_ended(std::move(ended)), m_settings(settings) {
     QApplication::setFont(designFont(QApplication::font(), m_scale.zoom()));
+    useZoomStyle();
     m_main = new MainFrame;
     m_mdi = new QMdiArea(m_main);
     m_mdi->setBackground(QBrush(QColor(128, 128, 128)));
