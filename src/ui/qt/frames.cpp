@@ -8,7 +8,6 @@
 
 namespace ui::qt {
 
-
 MainFrame::MainFrame() = default;
 
 void MainFrame::resizeEvent(QResizeEvent* e) {

@@ -31,8 +31,7 @@ public:
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
             return std::max(QProxyStyle::pixelMetric(metric, option, widget),
-                            QProxyStyle::pixelMetric(metric, option, widget) * line /
-                                kDesignLine);
+                            QProxyStyle::pixelMetric(metric, option, widget) * line / kDesignLine);
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
         }
