@@ -1,9 +1,13 @@
 // Connects what the windows of the lower folders leave open (the main
-// window's history menus, resizing and closing) to the folders above them.
+// window's history menus, resizing and closing, the reading window's verse
+// click) to the folders above them.
 #pragma once
 
 namespace shell {
 class FrmMain;
+}
+namespace reader {
+class FrmText1;
 }
 
 namespace app {
@@ -13,5 +17,9 @@ class Program;
 // Sets main's handlers for the history menu items, resizing and closing;
 // loads no window.
 void wireMainWindow(Program& p, shell::FrmMain& main);
+
+// Lets a click on a verse in the reading window open the verse window;
+// loads no window.
+void wireReadingWindow(Program& p, reader::FrmText1& reading);
 
 } // namespace app
