@@ -87,11 +87,18 @@ void gotoBookmark(app::Program& p, const std::string& item, int index) {
     if (!place)
         return;
     app::State& s = p.s;
-    s.BibleMode = place->bible;
+    const bool wasBible = s.BibleMode, wasFound = s.KeyFound;
+    s.BibleMode = place->bible; // the loader reads it to split the book's lines
     const std::string file = bookFileOfTitle(s, place->title);
     // Only this load may tell whether the key was met.
     s.KeyFound = false;
-    if (!showPage(p, file, place->key) || !s.KeyFound)
+    if (!showPage(p, file, place->key)) {
+        // The current book is still the one shown.
+        s.BibleMode = wasBible;
+        s.KeyFound = wasFound;
+        return;
+    }
+    if (!s.KeyFound)
         return;
     s.DefShown = false;
     FrmText1& reading = p.frmText1();
