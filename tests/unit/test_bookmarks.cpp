@@ -110,16 +110,6 @@ TEST(SetBookmark, AddsEachPlaceOnceInTheOrderSet) {
     EXPECT_FALSE(t.list.visible());
 }
 
-TEST(SetBookmark, AParagraphClickInABookThatIsNoBible) {
-    Marks t;
-    t.open("ESS.TXV", false);
-    const std::string before = t.reading.Text1.text();
-    t.reading.Text1.setSelStart(4);
-    t.reading.Text1.click();
-    EXPECT_EQ(t.items(), std::vector<std::string>{"Short-Stories-1:1"});
-    EXPECT_EQ(t.reading.Text1.text(), before);
-}
-
 TEST(GotoBookmark, OpensThePageWithTheParagraphMarked) {
     Marks t;
     t.open("JN.TXV", true);
@@ -166,14 +156,10 @@ TEST(GotoBookmark, ABibleVerseSetsBibleMode) {
     EXPECT_EQ(t.s().BookFile, "JN.TXV");
     EXPECT_EQ(t.s().CurPara, 2);
     EXPECT_EQ(t.s().VerseList[2], "houtos gar");
-}
-
-TEST(GotoBookmark, AnUnknownTitleUsesTheCurrentBook) {
-    Marks t;
-    t.open("ESS.TXV", false);
-    reader::gotoBookmark(*t.p, "Unknown-2:1", 0);
-    EXPECT_EQ(t.s().BookFile, "ESS.TXV");
-    EXPECT_EQ(t.s().CurPage, 2);
+    // A title that the table does not hold: the key is looked up in the current book.
+    reader::gotoBookmark(*t.p, "Unknown--3:1", 0);
+    EXPECT_EQ(t.s().BookFile, "JN.TXV");
+    EXPECT_EQ(t.s().CurPage, 3);
     EXPECT_EQ(t.s().CurPara, 1);
 }
 
@@ -199,36 +185,4 @@ TEST(GotoBookmark, AKeyThatCannotBeLoadedLeavesTheWindowAsItWas) {
     reader::gotoBookmark(*t.p, "Nothing 2:2", 0);
     EXPECT_EQ(t.reading.Text1.text(), shown);
     EXPECT_EQ(t.dialogs.shown.size(), 1u);
-}
-
-TEST(BookmarkList, ButtonsKeysAndClicks) {
-    Marks t;
-    t.open("ESS.TXV", false);
-    EXPECT_EQ(t.list.Left, 2222);
-    t.s().BookTitle = "Short-Stories";
-    reader::setBookmark(*t.p, "2:2");
-    t.reading.btnGetBkMrk.mouseUp(ui::MouseButton::Left);
-    EXPECT_TRUE(t.list.visible());
-    EXPECT_TRUE(t.list.front());
-    // Other keys than Escape leave it open.
-    t.list.raiseKeyDown(13);
-    EXPECT_TRUE(t.list.visible());
-    t.list.raiseKeyDown(27);
-    EXPECT_FALSE(t.list.visible());
-    t.list.show();
-    t.list.lstBkMrk.setListIndex(0);
-    t.list.lstBkMrk.click();
-    EXPECT_FALSE(t.list.visible());
-    EXPECT_EQ(t.s().CurPage, 2);
-    // Exit hides; Clear empties; a click on the empty list does nothing.
-    t.list.show();
-    t.list.btnExit.click();
-    EXPECT_FALSE(t.list.visible());
-    t.list.show();
-    t.list.btnClear.click();
-    EXPECT_TRUE(t.items().empty());
-    t.list.lstBkMrk.setListIndex(0);
-    t.list.lstBkMrk.click();
-    EXPECT_TRUE(t.list.visible());
-    EXPECT_TRUE(t.dialogs.shown.empty());
 }

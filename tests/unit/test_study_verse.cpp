@@ -5,12 +5,10 @@
 #include "reader/frm_text1.h"
 #include "reader/page_loader.h"
 #include "search/frm_find6.h"
-#include "shell/frm_text0.h"
 #include "study/frm_text3.h"
 #include "study/show_verse.h"
 #include "test_study_files.h"
 #include "test_support.h"
-#include "ui/value.h"
 
 namespace {
 
@@ -144,22 +142,6 @@ TEST(MoveVerse, StepsAcrossPagesAndStopsAtTheBooksEnds) {
     EXPECT_EQ(t.dialogs.shown.size(), 2u);
 }
 
-TEST(MoveVerse, TheButtonsGreyTheirNeighbours) {
-    Bible t;
-    t.showAt(2);
-    t.w.btnPrev.setBackColor(0);
-    t.w.btnNext.setBackColor(0);
-    t.w.btnNext.click();
-    EXPECT_EQ(t.w.btnPrev.backColor(), ui::kLightGrey);
-    EXPECT_EQ(t.w.btnNext.backColor(), ui::kLightGrey);
-    t.w.btnPrev.setBackColor(0);
-    t.w.btnNext.setBackColor(0);
-    t.w.btnPrev.click();
-    EXPECT_EQ(t.w.btnNext.backColor(), ui::kLightGrey);
-    EXPECT_EQ(t.w.btnPrev.backColor(), ui::kLightGrey);
-    EXPECT_EQ(t.w.Text31.text(), "1:2>Second verse.");
-}
-
 TEST(VerseWindow, OpensFromAVerseClickWithTheFiller) {
     Bible t;
     reader::FrmText1& reading = t.p->frmText1();
@@ -178,59 +160,6 @@ TEST(VerseWindow, OpensFromAVerseClickWithTheFiller) {
     EXPECT_TRUE(t.w.front());
     EXPECT_TRUE(t.w.btnFind.Visible);
     EXPECT_FALSE(t.w.btnClear.Visible);
-}
-
-TEST(VerseWindow, LoadStacksTheRightHandButtons) {
-    Bible t;
-    EXPECT_EQ(t.w.Left, 4790);
-    EXPECT_EQ(t.w.Height, 5439);
-    EXPECT_EQ(t.w.btnNext.Top * 15, 2940);
-    EXPECT_EQ(t.w.btnLast.Top * 15, 4860);
-}
-
-TEST(VerseWindow, ActivationAndResetBringBackTheVerse) {
-    Bible t;
-    t.showAt(1);
-    t.w.Text32.setText("a definition");
-    t.w.Text32.setForeColor(0x0000FF);
-    t.w.Text33.setText("another");
-    t.s().DefShown = true;
-    t.w.btnClear.setVisible(true);
-    t.w.btnFind.setVisible(false);
-    t.w.btnClear.mouseUp(ui::MouseButton::Left);
-    EXPECT_EQ(t.w.Text32.text(), "alpha one");
-    EXPECT_EQ(t.w.Text33.text(), ">Note A\r\nNote B without label\r\n");
-    EXPECT_EQ(t.w.Text32.foreColor(), 0u);
-    EXPECT_FALSE(t.s().DefShown);
-    EXPECT_FALSE(t.w.btnClear.Visible);
-    EXPECT_TRUE(t.w.btnFind.Visible);
-    // Pressed again while hidden: no text changes.
-    t.w.Text33.setText("a definition");
-    t.w.btnClear.mouseUp(ui::MouseButton::Left);
-    EXPECT_EQ(t.w.Text33.text(), "a definition");
-    // Another button than the left one only hides the help box.
-    t.w.btnClear.setVisible(true);
-    t.w.btnClear.mouseUp(ui::MouseButton::Right);
-    EXPECT_EQ(t.w.Text33.text(), "a definition");
-    // Activation puts Find back in place of Reset.
-    t.s().FindFromText3 = true;
-    t.w.onActivate();
-    EXPECT_FALSE(t.w.btnClear.Visible);
-    EXPECT_TRUE(t.w.btnFind.Visible);
-    EXPECT_FALSE(t.s().FindFromText3);
-}
-
-TEST(VerseWindow, BackRestoresThePageText) {
-    Bible t;
-    t.p->frmtext2().show();
-    t.w.show();
-    t.s().DefShown = true;
-    t.w.btnBack.mouseUp(ui::MouseButton::Left);
-    EXPECT_EQ(t.p->frmText1().Text1.text(), t.s().PageText);
-    EXPECT_TRUE(t.p->frmText1().front());
-    EXPECT_FALSE(t.w.visible());
-    EXPECT_FALSE(t.p->frmtext2().visible());
-    EXPECT_FALSE(t.s().DefShown);
 }
 
 TEST(VerseWindow, SearchOpensOnTheOriginalWords) {

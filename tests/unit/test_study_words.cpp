@@ -125,19 +125,6 @@ TEST(ClickedWord, TheWordReachesPastLineBreaksOnlyToItsBlank) {
     EXPECT_EQ(clickedWord("ab", 3, false, "Grk").outcome, WordLookup::NotAWord);
 }
 
-TEST(WordDefinition, VerseWordShowsItsDefinitionInTheNotesBox) {
-    Study t;
-    Study::clickAt(t.w.Text32, 14); // in "logos"
-    EXPECT_EQ(t.w.Text33.text(), "logos: a word, from G[lego]; speech");
-    EXPECT_EQ(t.w.Text32.text(), "en arche en logos kai");
-    EXPECT_EQ(t.w.Text32.selStart(), 14);
-    EXPECT_TRUE(t.w.btnClear.Visible);
-    EXPECT_FALSE(t.w.btnFind.Visible);
-    EXPECT_FALSE(t.s().DefShown);
-    // Reset's texts are not touched.
-    EXPECT_EQ(t.s().SavedText33, "the notes");
-}
-
 TEST(WordDefinition, RootWordOfTheNotesBoxShowsInTheVerseBox) {
     Study t;
     Study::clickAt(t.w.Text32, 14);
