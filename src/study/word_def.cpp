@@ -1,5 +1,7 @@
 #include "study/word_def.h"
 
+#include <algorithm>
+
 #include "app/program.h"
 #include "formats/clicked_word.h"
 #include "formats/dictionary_file.h"

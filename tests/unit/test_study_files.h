@@ -1,6 +1,8 @@
-// Notes and dictionary files for the study tests, with their index lines.
+// Notes and dictionary files for the study tests, with their index lines,
+// and a count of the files left open.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -9,6 +11,14 @@
 #include "formats/index_line.h"
 
 namespace testing_study {
+
+// The number of files this process holds open.
+inline size_t openFiles() {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
 
 // The index line of end's kind over the lines, then the lines, each ended by CR LF.
 inline std::string indexedFile(const std::vector<std::string>& lines, formats::IndexEnd end,

@@ -70,6 +70,7 @@ TEST(VerseNotes, MissingNotesAreLeftOutAndTheOthersShown) {
 
 TEST(VerseNotes, ABrokenOrMissingNotesFileGivesNoNotes) {
     Bible t;
+    const size_t before = testing_study::openFiles();
     t.write("BKCOM.TXV", "");
     EXPECT_EQ(t.notes("a"), "");
     t.write("BKCOM.TXV", "no index at all\r\nstill none\r\n");
@@ -78,6 +79,7 @@ TEST(VerseNotes, ABrokenOrMissingNotesFileGivesNoNotes) {
     EXPECT_EQ(t.notes("a"), "");
     std::filesystem::remove(t.dir / "BKCOM.TXV");
     EXPECT_EQ(t.notes("a"), "");
+    EXPECT_EQ(testing_study::openFiles(), before);
 }
 
 TEST(ShowVerse, FillsTheThreeBoxesAndTheSavedTexts) {

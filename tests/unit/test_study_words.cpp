@@ -13,15 +13,8 @@ namespace {
 using formats::clickedWord;
 using formats::WordLookup;
 
-// The number of files this process holds open.
-size_t openFiles() {
-    size_t n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator("/proc/self/fd"))
-        ++n;
-    return n;
-}
-
 using testing_study::dictionary;
+using testing_study::openFiles;
 
 // The parallel window of a Greek Bible book with a few dictionaries.
 struct Study : testing_support::TestProgram {
