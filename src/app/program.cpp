@@ -47,6 +47,7 @@ Program::Program(ui::Dialogs& dialogs, const std::string& dataFolder)
       m_frmFind6(std::make_unique<search::FrmFind6>(*this)) {
     wireMainWindow(*this, *m_frmMain);
     wireReadingWindow(*this, *m_frmText1);
+    wireSearchWindow(*m_frmText1, *m_frmFind6);
 }
 
 Program::~Program() = default;

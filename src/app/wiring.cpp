@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "catalogue/page_history.h"
 #include "reader/frm_text1.h"
+#include "search/frm_find6.h"
 #include "shell/frm_main.h"
 #include "study/show_verse.h"
 
@@ -19,6 +20,10 @@ void wireMainWindow(Program& p, shell::FrmMain& main) {
 
 void wireReadingWindow(Program& p, reader::FrmText1& reading) {
     reading.onVerse = [&p] { study::openVerse(p); };
+}
+
+void wireSearchWindow(reader::FrmText1& reading, search::FrmFind6& find) {
+    reading.onFind = [&find] { find.openFromReadingWindow(); };
 }
 
 } // namespace app

@@ -9,6 +9,9 @@ class FrmMain;
 namespace reader {
 class FrmText1;
 }
+namespace search {
+class FrmFind6;
+}
 
 namespace app {
 
@@ -21,5 +24,8 @@ void wireMainWindow(Program& p, shell::FrmMain& main);
 // Lets a click on a verse in the reading window open the verse window;
 // loads no window.
 void wireReadingWindow(Program& p, reader::FrmText1& reading);
+
+// Lets the reading window's search button open the search window; loads no window.
+void wireSearchWindow(reader::FrmText1& reading, search::FrmFind6& find);
 
 } // namespace app

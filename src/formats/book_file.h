@@ -41,6 +41,16 @@ struct BodyLine {
 };
 BodyLine splitBodyLine(std::string_view line);
 
+// The text of a Bible verse split at its first "^": before it the verse as
+// the reading window shows it, after it the character the reader skips and
+// the original-language part. Without "^" all of the text is shown.
+struct VerseText {
+    std::string_view shown;
+    std::string_view original;
+    bool split = false; // the text holds "^"
+};
+VerseText splitVerseText(std::string_view text);
+
 // A body line as a page shows it. In Bible books shown is the text before
 // the first "^" and rest what follows "^" and the character after it; in
 // other books text begins after the ">" of ">References:" when it holds that,

@@ -12,6 +12,7 @@
 #include "reader/page_loader.h"
 #include "reader/reference.h"
 #include "shell/control_help.h"
+#include "ui/value.h"
 
 namespace reader {
 
@@ -43,7 +44,10 @@ FrmText1::FrmText1(app::Program& p)
     shell::attachControlHelp(p, btnNewPage,
                              "Allows Selection of a New Page or Chapter for this Book",
                              [this] { openPageChooser(); });
-    shell::attachControlHelp(p, btnFind, "Present a Form to Search for Words or Phrases");
+    shell::attachControlHelp(p, btnFind, "Present a Form to Search for Words or Phrases", [this] {
+        if (onFind)
+            onFind();
+    });
     shell::attachControlHelp(p, btnGetBkMrk, "Allows Selection of Previously recorded Bookmarks",
                              [this] {
                                  m_p.frmBkMrk().show();
@@ -106,6 +110,17 @@ void FrmText1::showText() {
     Text1.setText(m_p.s.PageText + m_p.s.PadText);
 }
 
+void FrmText1::presentPage() {
+    showText();
+    show();
+    for (const char* name : {"frmtext0", "frmtext2"})
+        if (ui::Window* w = m_p.window(name); w && w->loaded())
+            w->hide();
+    btnPrev.setBackColor(ui::kLightGrey);
+    btnNext.setBackColor(ui::kLightGrey);
+    bringToFront();
+}
+
 void FrmText1::onClick() {
     if (ui::Window* chooser = m_p.window("frmPage"); chooser && chooser->loaded())
         chooser->hide();
@@ -131,7 +146,13 @@ void FrmText1::onActivate() {
 }
 
 void FrmText1::onKeyDown(int& code, int shift) {
-    constexpr int kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36;
+    constexpr int kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36, kF = 70;
+    if (code == kF && shift == kCtrlKey) {
+        code = 0;
+        if (btnFind.Enabled && onFind)
+            onFind();
+        return;
+    }
     ui::Button* target = nullptr;
     if (code == kPageUp)
         target = &btnPrev;

@@ -104,20 +104,7 @@ void FrmText3::reset() {
 }
 
 void FrmText3::openSearch() {
-    app::State& s = m_p.s;
-    search::FrmFind6& find = m_p.frmFind6();
-    s.FindFromText3 = true;
-    find.TextF2.setTop(566);
-    find.TextF2.setHeight(2);
-    find.TextF.setTop(58);
-    find.TextF.setHeight(270);
-    find.TextF.setText(Text32.text());
-    find.btnRadioWhole.setValue(1);
-    s.FindCaller = "Text3";
-    find.show();
-    find.txtInput.setText("");
-    find.setCaption("Click or Enter Word(s)");
-    find.bringToFront();
+    m_p.frmFind6().openFromVerseWindow([this] { return Text32.text(); });
 }
 
 } // namespace study

@@ -131,20 +131,72 @@ TEST(ImpReader, EntriesAndTags) {
 
 TEST_F(Imported, VersesCarryTheirWordsAndNotes) {
     ASSERT_TRUE(ok) << report;
-    // Repeated numbers collapse; the margin note comes before the section
-    // of commentary, which covers verses 1 and 2 ("Verses 1-2").
+    // Every tagged word in order, a repeated number too ("in blessing I
+    // will bless" once lost its second word); the margin note comes before
+    // the section of commentary, which covers verses 1 and 2 ("Verses 1-2").
     EXPECT_EQ(lineStarting(out / "GEN.TXV", "1:1>"),
-              "1:1>In the beginning God God created the heaven.^ re'shiyth 'elohiym bara'<1");
+              "1:1>In the beginning God God created the heaven.^ re'shiyth 'elohiym 'elohiym "
+              "bara'<1");
     EXPECT_EQ(lineStarting(out / "GEN.TXV", "1:2>"), "1:2>And the earth was without form.^ <2,1");
     EXPECT_EQ(lineStarting(out / "GEN.TXV", "1:3>"), "1:3>And LORD said & it was so.^ 'elohiym<3");
     EXPECT_EQ(lineStarting(out / "GENCOM.TXV", "2>"),
               "2>Margin note, gen 1:2 without form: Heb. empty");
     EXPECT_NE(lineStarting(out / "GENCOM.TXV", "1>").find("gen 1:1-2"), std::string::npos);
     // A number without a dictionary word is reported, not written.
-    EXPECT_EQ(lineStarting(out / "GEN.TXV", "2:1>"), "2:1>Thus the heavens were finished.^ ");
+    EXPECT_EQ(lineStarting(out / "GEN.TXV", "2:1>"), "2:1>Thus the heavens were finished.^ <4,5");
     EXPECT_NE(report.find("Genesis 2:1: 1 word number(s) without a dictionary word"),
               std::string::npos);
     EXPECT_NE(report.find("G1: no transliteration"), std::string::npos);
+}
+
+TEST_F(Imported, HebrewTransliterationsSpellTheirWordsInLatinLetters) {
+    ASSERT_TRUE(ok) << report;
+    // The letter sin, written as a Greek omega with tonos in the source, is
+    // "s" in the key, the heading and the verse words ("yiora'el" once).
+    EXPECT_EQ(lineStarting(out / "yhebdict.txd", "yisra'el: "),
+              "yisra'el: yisr\xE2'\xEAl (yis-raw-ale') H3478: he will rule as God: - Israel.");
+    // A transliteration in Hebrew script cannot be a key: the pronunciation
+    // field spells the word, and its verse word and root links are kept.
+    EXPECT_EQ(lineStarting(out / "nhebdict.txd", "nebukadne"),
+              "nebukadne'tstsar: neb\xFBkadne'tstsar neb\xFBkadre'ts\xF4r H5019: "
+              "neb-oo-kad-nets-tsar' king of Babylon: - Nebuchadnezzar.");
+    EXPECT_NE(report.find("H5019: transliteration unusable; key \"nebukadne'tstsar\" taken "
+                          "from the pronunciation"),
+              std::string::npos);
+    EXPECT_EQ(lineStarting(out / "GEN.TXV", "2:2>"),
+              "2:2>And Nebuchadnezzar rested in Israel.^ nebukadne'tstsar yisra'el<4,5");
+    EXPECT_EQ(lineStarting(out / "bhebdict.txd", "bara': "),
+              "bara': b\xE2r\xE2' (baw-raw') H1254: to create; as H[nebukadne'tstsar] in "
+              "H[yisra'el].");
+    for (const auto& entry : fs::directory_iterator(out))
+        EXPECT_EQ(fileText(entry.path()).find("yiora"), std::string::npos) << entry.path();
+}
+
+TEST_F(Imported, HeadingSlotCommentaryOpensItsChapter) {
+    ASSERT_TRUE(ok) << report;
+    // The chapter's heading slot (Genesis 2:0) becomes a section before the
+    // one of verse 1 and covers the chapter's verses like it.
+    EXPECT_EQ(lineStarting(out / "GENCOM.TXV", "4>"),
+              "4>Commentary, gen 2:1-2: Chapter 2 The rest of God.");
+    // The last section of a chapter also covers the verses after the ones
+    // its heading names, which no other section covers.
+    EXPECT_EQ(lineStarting(out / "GENCOM.TXV", "5>"),
+              "5>Commentary, gen 2:1-2: Verse 1 The work finished.");
+    const std::string verse2 = lineStarting(out / "GEN.TXV", "2:2>");
+    EXPECT_EQ(verse2.substr(verse2.rfind('<')), "<4,5");
+    // The book's slot (its title) and chapter 1's (its introduction) join.
+    EXPECT_EQ(lineStarting(out / "JOHCOM.TXV", "1>"),
+              "1>Commentary, joh 1:1-2: John An introduction.");
+    EXPECT_EQ(lineStarting(out / "JOHCOM.TXV", "2>"),
+              "2>Commentary, joh 1:1-2: The Word was with God.");
+    EXPECT_EQ(lineStarting(out / "JOH.TXV", "1:2>"), "1:2>The same was in the beginning.^ ho<1,2");
+}
+
+TEST_F(Imported, ReferencesInCommentaryKeepTheirPunctuation) {
+    ASSERT_TRUE(ok) << report;
+    // No blank between a reference and what follows it ("1Jo 5:20 ." once).
+    EXPECT_EQ(lineStarting(out / "GENCOM.TXV", "3>"),
+              "3>Commentary, gen 1:3: Light is made, 1Jo 5:20. See (Ezek 12:1-16) too.");
 }
 
 TEST_F(Imported, DefinitionsLinkTheirRootWordsByTheNumberShown) {
@@ -216,9 +268,14 @@ TEST(Import, OddSourceEntriesAreReportedNotFatal) {
     write("KJV.imp", fileText(dir / "KJV.imp") + longChapter);
     write("StrongsGreek.imp", "$$$99999999999999\n<orth type=\"trans\">x</orth>\n$$$00001\n"
                               "<orth rend=\"bold\" type=\"trans\">\n$$$00002\n<ref>");
+    // A transliteration in Hebrew script without a pronunciation has no key.
     write("StrongsHebrew.imp", "$$$1\n<orth type=\"trans\">ab</orth><def><ref>H</ref> "
-                               "<ref>H99</ref></def>\n");
-    write("MHCC.imp", "$$$Genesis 1:1\n<hi>Verses 1-99</hi> a\n$$$Genesis 9:9\nb\n");
+                               "<ref>H99</ref></def>\n$$$2\n<orth type=\"trans\">\xD7\xA0"
+                               "\xD7\x91</orth><pron></pron>\n");
+    // "Verse 1 ,2" names two verses; verses 3 and 4 lie between two
+    // sections and have none.
+    write("MHCC.imp", "$$$Genesis 1:1\n<hi>Verses 1-99</hi> a\n$$$Genesis 9:9\nb\n"
+                      "$$$Genesis 3:1\n<hi>Verse 1</hi> ,2 pair\n$$$Genesis 3:5\nfive\n");
     write("Nave.imp", "$$$A\n<ref osisRef=\"Gen.1.1-\">x</ref><ref osisRef=\"Nope.1.1\">y</ref>"
                       "<ref osisRef=\"Gen.999\">z</ref><lb/>\n$$$\n\n");
     library::ImportOptions options;
@@ -228,6 +285,11 @@ TEST(Import, OddSourceEntriesAreReportedNotFatal) {
     EXPECT_TRUE(library::importLibrary(options, err));
     EXPECT_NE(err.str().find("Genesis 1:1: a verse without text"), std::string::npos);
     EXPECT_NE(err.str().find("reference \"H99\" has no dictionary word"), std::string::npos);
+    EXPECT_NE(err.str().find("H2: no transliteration"), std::string::npos);
+    const std::string x200(200, 'x');
+    EXPECT_EQ(lineStarting(dir / "out" / "GEN.TXV", "3:2>"), "3:2>" + x200 + "^ <2");
+    EXPECT_EQ(lineStarting(dir / "out" / "GEN.TXV", "3:4>"), "3:4>" + x200 + "^ ");
+    EXPECT_EQ(lineStarting(dir / "out" / "GEN.TXV", "3:5>"), "3:5>" + x200 + "^ <3");
     // A stray "<" becomes "("; a section claiming verses 1-99 ends with its
     // chapter, which it still covers.
     EXPECT_EQ(lineStarting(dir / "out" / "GEN.TXV", "1:4>"), "1:4>plain ( text^ <1");

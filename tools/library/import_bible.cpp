@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <tuple>
 
 #include "formats/book_file.h"
 #include "formats/letter_case.h"
@@ -137,6 +138,7 @@ struct Verse {
 
 struct Section {
     int chapter = 0, first = 0, last = 0;
+    bool heading = false; // from the book's or chapter's heading slot
     std::string text;
     std::string key;
 };
@@ -199,8 +201,7 @@ Verse readVerse(const std::string& body, int number) {
                         break;
                     const char lang = lemma[at];
                     const int n = std::atoi(std::string(lemma.substr(at + 1, 6)).c_str());
-                    if ((lang == 'G' || lang == 'H') && n > 0 &&
-                        (v.words.empty() || v.words.back() != std::make_pair(lang, n)))
+                    if ((lang == 'G' || lang == 'H') && n > 0)
                         v.words.emplace_back(lang, n);
                 }
             } else if (t.name == "l" || t.name == "lb" || t.name == "lg") {
@@ -219,7 +220,8 @@ Verse readVerse(const std::string& body, int number) {
     return v;
 }
 
-// "Verses 3-5" or "Verse 7" at the start of a commentary section: its last verse.
+// "Verses 3-5", "Verse 7 ,8" or "Verse 7" at the start of a commentary
+// section: its last verse.
 int sectionEnd(const std::string& text, int first) {
     const size_t at = text.find("Verse");
     if (at == std::string::npos || at > 40)
@@ -232,6 +234,8 @@ int sectionEnd(const std::string& text, int first) {
         return 0;
     while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
         ++i;
+    if (i + 2 < text.size() && text[i] == ' ' && text[i + 1] == ',')
+        ++i;
     if (i + 1 < text.size() && (text[i] == '-' || text[i] == ',') &&
         std::isdigit(static_cast<unsigned char>(text[i + 1])))
         return std::atoi(text.c_str() + i + 1);
@@ -243,7 +247,9 @@ std::string markupAsText(const std::string& body) {
     scanMarkup(
         body, [&](std::string_view text) { out += text; },
         [&](const Tag& t) {
-            if (t.name != "hi" && t.name != "w" && t.name != "transChange")
+            // Inline elements stand where their text stands: "1Jo 5:20." and
+            // "(Ezek 12:1-16)" keep their punctuation close.
+            if (t.name != "hi" && t.name != "w" && t.name != "transChange" && t.name != "reference")
                 out += ' ';
         });
     return safeText(squeezeBlanks(toWindows1252(decodeEntities(out))));
@@ -286,16 +292,25 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
     std::vector<std::vector<Section>> sections(kBibleBooks.size());
     for (const ImpEntry& e : commentary) {
         const VerseRef r = parseVerseKey(e.key);
-        if (r.book < 0 || r.chapter <= 0 || r.verse <= 0)
+        if (r.book < 0 || r.chapter < 0 || r.verse < 0 || (r.chapter == 0 && r.verse > 0))
             continue;
         Section s;
-        s.chapter = r.chapter;
-        s.first = r.verse;
+        s.heading = r.verse == 0;
+        // Heading slots (the book's 0:0, a chapter's c:0) open their chapter,
+        // the book's chapter 1; the book's and chapter 1's join into one.
+        s.chapter = std::max(r.chapter, 1);
+        s.first = s.heading ? 1 : r.verse;
         s.text = markupAsText(e.body);
         if (s.text.empty())
             continue;
-        s.last = sectionEnd(s.text, s.first);
-        sections[static_cast<size_t>(r.book)].push_back(std::move(s));
+        auto& secs = sections[static_cast<size_t>(r.book)];
+        if (s.heading && !secs.empty() && secs.back().heading && secs.back().chapter == s.chapter) {
+            secs.back().text += " " + s.text;
+            continue;
+        }
+        if (!s.heading)
+            s.last = sectionEnd(s.text, s.first);
+        secs.push_back(std::move(s));
     }
 
     for (size_t b = 0; b < kBibleBooks.size(); ++b) {
@@ -306,17 +321,25 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
             continue;
         }
         auto& secs = sections[b];
-        std::sort(secs.begin(), secs.end(), [](const Section& x, const Section& y) {
-            return std::tie(x.chapter, x.first) < std::tie(y.chapter, y.first);
+        // A chapter's heading section comes before the section of its verse 1.
+        std::stable_sort(secs.begin(), secs.end(), [](const Section& x, const Section& y) {
+            return std::make_tuple(x.chapter, x.first, !x.heading) <
+                   std::make_tuple(y.chapter, y.first, !y.heading);
         });
         for (size_t i = 0; i < secs.size(); ++i) {
             Section& s = secs[i];
             const int lastInChapter =
                 chapters.count(s.chapter) ? chapters[s.chapter].back().number : s.first;
-            int end = lastInChapter;
-            if (i + 1 < secs.size() && secs[i + 1].chapter == s.chapter)
-                end = secs[i + 1].first - 1;
-            if (s.last < s.first || s.last > lastInChapter)
+            size_t next = i + 1;
+            while (next < secs.size() && secs[next].chapter == s.chapter &&
+                   secs[next].first == s.first)
+                ++next;
+            const bool lastOfChapter = next == secs.size() || secs[next].chapter != s.chapter;
+            const int end = lastOfChapter ? lastInChapter : secs[next].first - 1;
+            // A section covers the verses its heading names, else those up to
+            // the next section; the chapter's last section also covers the
+            // verses after it, which no other section does.
+            if (s.last < s.first || s.last > lastInChapter || lastOfChapter)
                 s.last = std::max(s.first, end);
         }
 
