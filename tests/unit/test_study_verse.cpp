@@ -4,7 +4,6 @@
 #include "reader/frm_bkmrk.h"
 #include "reader/frm_text1.h"
 #include "reader/page_loader.h"
-#include "search/frm_find6.h"
 #include "study/frm_text3.h"
 #include "study/show_verse.h"
 #include "test_study_files.h"
@@ -162,22 +161,6 @@ TEST(VerseWindow, OpensFromAVerseClickWithTheFiller) {
     EXPECT_TRUE(t.w.front());
     EXPECT_TRUE(t.w.btnFind.Visible);
     EXPECT_FALSE(t.w.btnClear.Visible);
-}
-
-TEST(VerseWindow, SearchOpensOnTheOriginalWords) {
-    Bible t;
-    t.showAt(1);
-    t.w.show();
-    search::FrmFind6& find = t.p->frmFind6();
-    find.txtInput.setText("old");
-    t.w.btnFind.mouseUp(ui::MouseButton::Left);
-    EXPECT_TRUE(t.s().FindFromText3);
-    EXPECT_EQ(t.s().FindCaller, "Text3");
-    EXPECT_EQ(find.TextF.text(), "alpha one");
-    EXPECT_EQ(find.btnRadioWhole.value(), 1);
-    EXPECT_EQ(find.txtInput.text(), "");
-    EXPECT_EQ(find.caption(), "Click or Enter Word(s)");
-    EXPECT_TRUE(find.front());
 }
 
 TEST(VerseWindow, SetBkmarkNeedsAKeyInTheHeading) {
