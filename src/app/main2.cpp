@@ -1,7 +1,7 @@
 #include "app/program.h"
 #include "catalogue/frm_list0.h"
-#include "catalogue/list_syntax.h"
 #include "catalogue/page_history.h"
+#include "formats/list_syntax.h"
 #include "shell/frm_main.h"
 
 namespace app {
@@ -22,7 +22,7 @@ void Main2(Program& p) {
     }
     int n = -1;
     for (const std::string& line : *lines) {
-        catalogue::Split sp = catalogue::splitAt(line, '@');
+        formats::Split sp = formats::splitAt(line, '@');
         if (!sp.found)
             continue;
         if (n + 1 >= static_cast<int>(s.Abbrev.size()))

@@ -1,10 +1,12 @@
 #include "app/program.h"
 
 #include "app/frm_arrays.h"
+#include "app/wiring.h"
 #include "catalogue/frm_list0.h"
 #include "catalogue/frm_list1.h"
 #include "catalogue/frm_list2.h"
 #include "catalogue/frm_select.h"
+#include "formats/letter_case.h"
 #include "reader/frm_page.h"
 #include "reader/frm_text1.h"
 #include "search/frm_find6.h"
@@ -26,7 +28,8 @@ W& loaded(const std::unique_ptr<W>& w) {
 // Every window object exists from the start so that it can be looked up by
 // name; a window is loaded (its Load handler run) on first use.
 Program::Program(ui::Dialogs& dialogs, const std::string& dataFolder)
-    : m_screen(dialogs), m_data(dataFolder), m_frmMain(std::make_unique<shell::FrmMain>(*this)),
+    : m_screen(dialogs), m_data(dataFolder, formats::lowerText),
+      m_frmMain(std::make_unique<shell::FrmMain>(*this)),
       m_frmList0(std::make_unique<catalogue::FrmList0>(*this)),
       m_frmList1(std::make_unique<catalogue::FrmList1>(*this)),
       m_frmList2(std::make_unique<catalogue::FrmList2>(*this)),
@@ -39,7 +42,9 @@ Program::Program(ui::Dialogs& dialogs, const std::string& dataFolder)
       m_frmText1(std::make_unique<reader::FrmText1>(*this)),
       m_frmPage(std::make_unique<reader::FrmPage>(*this)),
       m_frmText3(std::make_unique<study::FrmText3>(*this)),
-      m_frmFind6(std::make_unique<search::FrmFind6>(*this)) {}
+      m_frmFind6(std::make_unique<search::FrmFind6>(*this)) {
+    wireMainWindow(*this, *m_frmMain);
+}
 
 Program::~Program() = default;
 

@@ -6,10 +6,12 @@
 #include "catalogue/frm_list1.h"
 #include "catalogue/frm_list2.h"
 #include "catalogue/frm_select.h"
-#include "catalogue/list_syntax.h"
+#include "formats/letter_case.h"
+#include "formats/list_syntax.h"
 #include "shell/frm_main.h"
 #include "shell/frm_text0.h"
 #include "shell/help_texts.h"
+#include "shell/messages.h"
 
 namespace catalogue {
 
@@ -22,7 +24,7 @@ constexpr const char* kCrLf = "\r\n";
 std::optional<std::vector<std::string>> readList(app::Program& p, const std::string& name) {
     auto lines = p.data().readLines(p.s.DataPath + name);
     if (!lines)
-        p.message(missingFileMessage(name));
+        p.message(shell::missingFileMessage(name));
     return lines;
 }
 
@@ -36,7 +38,7 @@ void showAdvice(app::Program& p) {
     list.clear();
     int n = -1;
     for (const std::string& line : *lines) {
-        Split sp = splitAt(line, '@');
+        formats::Split sp = formats::splitAt(line, '@');
         if (!sp.found)
             continue;
         if (n + 1 >= static_cast<int>(s.FindAllFiles.size()))
@@ -64,7 +66,7 @@ void showGrid(app::Program& p, const std::string& key) {
     sorted.clear();
     int n = 0;
     for (const std::string& line : *lines) {
-        Split sp = splitAt(line, '<');
+        formats::Split sp = formats::splitAt(line, '<');
         if (!sp.found)
             continue;
         if (n >= FrmSelect::kCells - 1)
@@ -103,7 +105,7 @@ void showSecondLevel(app::Program& p, const std::string& key, int index) {
     list.clear();
     int n = -1;
     for (const std::string& line : *lines) {
-        Split sp = splitAt(line, '@');
+        formats::Split sp = formats::splitAt(line, '@');
         if (!sp.found)
             continue;
         if (n + 1 >= static_cast<int>(s.List1Keys.size()))
@@ -143,10 +145,6 @@ bool aboutText(app::Program& p, const std::string& key, std::string& text) {
 
 } // namespace
 
-std::string missingFileMessage(const std::string& name) {
-    return "Missing or corrupt file " + name;
-}
-
 void startDispatch(app::Program& p, const std::string& key, int index) {
     app::State& s = p.s;
     s.SearchHit = false;
@@ -166,7 +164,7 @@ void list1Dispatch(app::Program& p, const std::string& text, int index) {
     app::State& s = p.s;
     s.SearchHit = false;
     const std::string key = (index >= 0 && index < static_cast<int>(s.List1Keys.size()))
-                                ? upper(s.List1Keys[static_cast<size_t>(index)])
+                                ? formats::upperText(s.List1Keys[static_cast<size_t>(index)])
                                 : std::string();
     s.BookKind.clear();
     s.ListTitle = text;
@@ -187,9 +185,9 @@ void list1Dispatch(app::Program& p, const std::string& text, int index) {
     auto lines = readList(p, s.DataPath + key);
     if (!lines)
         return;
-    s.LangStem = languageOf(text);
+    s.LangStem = formats::languageOf(text);
     s.BibleMode = !s.LangStem.empty();
-    s.BookKind = listKind(key);
+    s.BookKind = formats::listKind(key);
     s.PageText.clear();
     auto& list = p.frmList2().lstMain2;
     list.clear();
@@ -198,7 +196,7 @@ void list1Dispatch(app::Program& p, const std::string& text, int index) {
     for (const std::string& line : *lines) {
         if (line.empty())
             break;
-        auto item = thirdLevelItem(s.BookKind, line);
+        auto item = formats::thirdLevelItem(s.BookKind, line);
         if (!item)
             continue;
         // Keep two slots free for the Find All entries of the book catalogues.

@@ -17,7 +17,4 @@ void startDispatch(app::Program& p, const std::string& key, int index);
 // copyright or help text, or a third-level list.
 void list1Dispatch(app::Program& p, const std::string& text, int index);
 
-// The message for a data file that cannot be read.
-std::string missingFileMessage(const std::string& name);
-
 } // namespace catalogue

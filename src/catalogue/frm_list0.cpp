@@ -2,7 +2,7 @@
 
 #include "app/program.h"
 #include "catalogue/dispatch.h"
-#include "catalogue/list_syntax.h"
+#include "formats/list_syntax.h"
 
 namespace catalogue {
 
@@ -14,7 +14,7 @@ FrmList0::FrmList0(app::Program& p)
     btnLogo.setGeometry(4, 4, 30, 30);
     btnLogo.setToolTipText("About Tessary");
     Label1.setGeometry(44, 12, 200, 18);
-    lstMain0.setGeometry(30 / 15, 600 / 15, 4695 / 15, 4650 / 15);
+    ui::place(lstMain0, 30, 600, 4695, 4650);
     lstMain0.onClick = [this] { openSelected(); };
 }
 
@@ -33,7 +33,7 @@ void FrmList0::onLoad() {
     for (const std::string& line : *lines) {
         if (line.find("ABOUT.SBD") != std::string::npos)
             break;
-        Split s = splitAt(line, '@');
+        formats::Split s = formats::splitAt(line, '@');
         if (!s.found)
             continue;
         if (n + 1 >= static_cast<int>(m_p.s.StartTitles.size()))

@@ -8,28 +8,20 @@ namespace catalogue {
 
 FrmSelect::FrmSelect(app::Program& p, const std::string& name)
     : ui::Window(p.screen(), name, "Topics"), btnBack(*this, "btnBack", {}, "up"), m_p(p) {
-    btnBack.setGeometry(0, 120 / 15, 1575 / 15, 372 / 15);
+    ui::place(btnBack, 0, 120, 1575, 372);
     btnBack.setToolTipText("Up One  Level");
     for (int i = 0; i < kCells; ++i) {
         auto cell = std::make_unique<ui::TextBox>(*this, "Cell(" + std::to_string(i) + ")", false);
-        cell->setGeometry(1560 * (i % 3) / 15, (120 + 360 * (i / 3)) / 15, 1575 / 15, 372 / 15);
+        ui::place(*cell, 1560 * (i % 3), 120 + 360 * (i / 3), 1575, 372);
         cell->setText(std::to_string(i));
         Cell[static_cast<size_t>(i)] = std::move(cell);
     }
     btnBack.bringToFront();
-    btnBack.onMouseDown = [this](int button) {
-        if (button == 2)
-            shell::showControlHelp(m_p, "Exits to the Main Directory", Top + 360, Left);
-    };
-    btnBack.onMouseUp = [this](int button) {
-        if (button != 1) {
-            shell::hideControlHelp(m_p);
-            return;
-        }
+    shell::attachControlHelp(p, btnBack, "Exits to the Main Directory", [this] {
         m_p.frmList0().show();
         m_p.frmList0().bringToFront();
         hide();
-    };
+    });
 }
 
 void FrmSelect::onLoad() {

@@ -15,17 +15,8 @@ ListWindow::ListWindow(app::Program& p, const std::string& name, const std::stri
     btnBack.setToolTipText("Up One  Level");
     txtSubject.setGeometry(50, 4, 220, 36);
     lblStatus.setGeometry(276, 14, 40, 18);
-    list.setGeometry(2, 48, 313, 4650 / 15 - 10);
-    btnBack.onMouseDown = [this, backHelp](int button) {
-        if (button == 2)
-            shell::showControlHelp(m_p, backHelp, Top + 360, Left);
-    };
-    btnBack.onMouseUp = [this](int button) {
-        if (button != 1)
-            shell::hideControlHelp(m_p);
-        else
-            goBack();
-    };
+    list.setGeometry(2, 48, 313, ui::pixels(4650) - 10);
+    shell::attachControlHelp(p, btnBack, backHelp, [this] { goBack(); });
 }
 
 void ListWindow::onLoad() {

@@ -2,13 +2,14 @@
 
 #include "app/frm_arrays.h"
 #include "app/program.h"
-#include "catalogue/dispatch.h"
-#include "catalogue/list_syntax.h"
 #include "catalogue/passages.h"
+#include "formats/letter_case.h"
+#include "formats/passage_refs.h"
 #include "reader/frm_text1.h"
 #include "reader/page_history_lookup.h"
 #include "reader/page_loader.h"
 #include "shell/frm_text0.h"
+#include "shell/messages.h"
 #include "study/frm_text3.h"
 #include "ui/value.h"
 
@@ -65,7 +66,7 @@ void openTextFile(app::Program& p, const std::string& key) {
     app::State& s = p.s;
     auto lines = p.data().readLines(s.DataPath + key);
     if (!lines) {
-        p.message(missingFileMessage(key));
+        p.message(shell::missingFileMessage(key));
         return;
     }
     s.PageText.clear();
@@ -84,14 +85,15 @@ void openPassages(app::Program& p, const std::string& text, int index, const std
     app::State& s = p.s;
     std::vector<std::string> entries;
     if (s.BookKind == "PBD") {
-        const std::string next = index + 1 < static_cast<int>(s.FindAllFiles.size())
-                                     ? upper(s.FindAllFiles[static_cast<size_t>(index + 1)])
-                                     : std::string();
-        const std::string entry = singlePassageEntry(key, text, next);
+        const std::string next =
+            index + 1 < static_cast<int>(s.FindAllFiles.size())
+                ? formats::upperText(s.FindAllFiles[static_cast<size_t>(index + 1)])
+                : std::string();
+        const std::string entry = formats::singlePassageEntry(key, text, next);
         if (!entry.empty())
             entries.push_back(entry);
     } else {
-        entries = passageEntries(key);
+        entries = formats::passageEntries(key);
     }
     if (entries.empty())
         return;
@@ -126,7 +128,7 @@ void openItem(app::Program& p, const std::string& text, int index) {
         return;
     s.SearchHit = false;
     s.IndexFile.clear();
-    const std::string key = upper(s.FindAllFiles[static_cast<size_t>(index)]);
+    const std::string key = formats::upperText(s.FindAllFiles[static_cast<size_t>(index)]);
     s.PageText.clear();
     if (key.empty())
         return;

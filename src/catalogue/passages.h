@@ -1,5 +1,5 @@
-// Passage lists: references "stem page:para\", "stem page:first-last\" or
-// "stm page:first,page:last\" gathered from several books into one text.
+// Passage lists: the entries of a list key (formats/passage_refs.h) gathered
+// from several books into one text.
 #pragma once
 
 #include <string>
@@ -10,14 +10,6 @@ class Program;
 }
 
 namespace catalogue {
-
-// The entries "stem page:para\lines" of a passage list key; the list ends
-// at the first reference without ":" or without a stem. At most 150.
-std::vector<std::string> passageEntries(const std::string& key);
-
-// The entry of a single-passage (PBD) key, or empty when it opens nothing.
-// A key without "\" is taken from next (the item after the chosen one).
-std::string singlePassageEntry(std::string key, const std::string& text, const std::string& next);
 
 // Gathers the entries' lines into PageText; false when an entry is malformed
 // (nothing is shown then).

@@ -10,18 +10,7 @@ namespace fs = std::filesystem;
 
 namespace platform {
 
-namespace {
-
-std::string lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
-} // namespace
-
-DataFolder::DataFolder(std::string root) : m_root(std::move(root)) {}
+DataFolder::DataFolder(std::string root, NameFold fold) : m_root(std::move(root)), m_fold(fold) {}
 
 bool DataFolder::isSafeName(const std::string& name) {
     if (name.empty() || name == "." || name == "..")
@@ -44,9 +33,9 @@ std::optional<std::string> DataFolder::resolve(const std::string& name) const {
     fs::path exact = fs::path(m_root) / name;
     if (fs::is_regular_file(exact, ec))
         return exact.string();
-    const std::string wanted = lower(name);
+    const std::string wanted = m_fold(name);
     for (fs::directory_iterator it(m_root, ec), end; !ec && it != end; it.increment(ec)) {
-        if (lower(it->path().filename().string()) == wanted && it->is_regular_file(ec))
+        if (m_fold(it->path().filename().string()) == wanted && it->is_regular_file(ec))
             return it->path().string();
     }
     return std::nullopt;

@@ -10,7 +10,12 @@ namespace platform {
 
 class DataFolder {
 public:
-    explicit DataFolder(std::string root = ".");
+    // How names are compared when the exact name is missing: both sides are
+    // folded with it and must then be equal. The folder knows no character
+    // set; the program folds with the letter case of its library's texts.
+    using NameFold = std::string (*)(std::string name);
+
+    DataFolder(std::string root, NameFold fold);
 
     const std::string& root() const { return m_root; }
 
@@ -18,12 +23,12 @@ public:
     static bool isSafeName(const std::string& name);
 
     // The path of an existing file called name inside the folder. When the
-    // exact name is missing, a case-insensitive match is used. Unsafe names
-    // and missing files give nothing.
+    // exact name is missing, the first file whose folded name equals name's
+    // is used. Unsafe names and missing files give nothing.
     std::optional<std::string> resolve(const std::string& name) const;
 
-    // The path at which a new file called name would be written (the existing
-    // file's path when a case-insensitive match exists).
+    // The path at which a new file called name would be written (the path
+    // resolve gives when the file exists).
     std::optional<std::string> pathForWriting(const std::string& name) const;
 
     // Every line of the file (without line ends); nothing when it is missing.
@@ -39,6 +44,7 @@ public:
 
 private:
     std::string m_root;
+    NameFold m_fold;
 };
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "reader/frm_page.h"
 
 #include "app/program.h"
+#include "formats/index_line.h"
 #include "reader/frm_text1.h"
 #include "reader/page_loader.h"
 #include "shell/control_help.h"
@@ -18,33 +19,25 @@ FrmPage::FrmPage(app::Program& p)
                                              : "lstPg" + std::to_string(25 * i);
         auto list = std::make_unique<ui::ListBox>(*this, name);
         if (i < kLists - 1)
-            list->setGeometry(405 * i / 15, 0, 345 / 15, 4905 / 15);
+            ui::place(*list, 405 * i, 0, 345, 4905);
         else
-            list->setGeometry(4050 / 15, 360 / 15, 615 / 15, 4515 / 15);
+            ui::place(*list, 4050, 360, 615, 4515);
         ui::ListBox* raw = list.get();
         // Only the list of pages 126 to 150 brings the reading window to the front.
         const bool toFront = i == 5;
         list->onClick = [this, raw, toFront] { choose(*raw, toFront); };
         lists[static_cast<size_t>(i)] = std::move(list);
     }
-    btnBack.setGeometry(4050 / 15, 0, 600 / 15, 315 / 15);
+    ui::place(btnBack, 4050, 0, 600, 315);
     btnBack.setToolTipText("Process Book(s) Selected");
-    btnBack.onMouseDown = [this](int button) {
-        if (button == 2)
-            shell::showControlHelp(m_p, "Exits to Back to the Text Screen", Top + 360, Left);
-    };
-    btnBack.onMouseUp = [this](int button) {
-        if (button != 1) {
-            shell::hideControlHelp(m_p);
-            return;
-        }
+    shell::attachControlHelp(p, btnBack, "Exits to Back to the Text Screen", [this] {
         m_p.frmText1().show();
         for (const char* name : {"frmtext0", "frmtext2"})
             if (ui::Window* w = m_p.window(name); w && w->loaded())
                 w->hide();
         m_p.frmText1().bringToFront();
         hide();
-    };
+    });
 }
 
 void FrmPage::getNewPara() {
@@ -57,12 +50,13 @@ void FrmPage::getNewPara() {
     const std::string& index = s.IndexLine;
     int count = 0;
     std::string previous;
-    for (size_t at = index.find('<'); at != std::string::npos; at = index.find('<', at)) {
-        const size_t colon = index.find(':', at);
-        if (colon == std::string::npos)
+    // Each entry's page label; the walk goes on from the label's ":".
+    for (auto at = formats::firstEntry(index); at; at = formats::entryAfter(index, *at)) {
+        const auto found = formats::pageLabelAt(index, *at);
+        if (!found)
             break;
-        const std::string label = index.substr(at + 1, colon - at - 1);
-        at = colon;
+        const std::string label(found->label);
+        at = found->colon;
         if (label != previous) {
             lists[static_cast<size_t>(std::min(count / 25, kLists - 1))]->addItem(label);
             ++count;

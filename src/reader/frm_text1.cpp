@@ -13,13 +13,6 @@
 
 namespace reader {
 
-namespace {
-// Designed places are in twips; the window lays its controls out in pixels.
-void place(ui::Control& c, int left, int top, int width, int height) {
-    c.setGeometry(left / 15, top / 15, width / 15, height / 15);
-}
-} // namespace
-
 FrmText1::FrmText1(app::Program& p)
     : ui::Window(p.screen(), "frmText1"), pnlLogo(*this, "pnlLogo"), Text1(*this, "Text1", true),
       btnNewPage(*this, "btnNewPage", {}, "newpage"),
@@ -27,7 +20,8 @@ FrmText1::FrmText1(app::Program& p)
       btnFirst(*this, "btnFirst", {}, "first"), btnPrev(*this, "btnPrev", {}, "prev"),
       btnNext(*this, "btnNext", {}, "next"), btnLast(*this, "btnLast", {}, "last"),
       lblSubject(*this, "lblSubject", "Click on Paragraph to set BkMrk"), m_p(p) {
-    pnlLogo.setGeometry(0, 0, 4920 / 15, 600 / 15);
+    using ui::place;
+    place(pnlLogo, 0, 0, 4920, 600);
     place(Text1, 0, 600, 4545, 4695);
     place(btnNewPage, 110, 180, 495, 420);
     place(btnGetBkMrk, 655, 180, 855, 420);
@@ -44,24 +38,11 @@ FrmText1::FrmText1(app::Program& p)
     btnPrev.setToolTipText("Go to Previous Page");
     btnNext.setToolTipText("Go to Next Page");
     btnLast.setToolTipText("Go to Last Page");
-    helpOnRightButton(btnNewPage, "Allows Selection of a New Page or Chapter for this Book");
-    helpOnRightButton(btnFind, "Present a Form to Search for Words or Phrases");
-    helpOnRightButton(btnGetBkMrk, "Allows Selection of Previously recorded Bookmarks");
-    btnNewPage.onMouseUp = [this](int button) {
-        if (button != 1) {
-            shell::hideControlHelp(m_p);
-            return;
-        }
-        FrmPage& chooser = m_p.frmPage();
-        chooser.hide();
-        chooser.getNewPara();
-        chooser.bringToFront();
-    };
-    for (ui::Button* b : {&btnFind, &btnGetBkMrk})
-        b->onMouseUp = [this](int button) {
-            if (button != 1)
-                shell::hideControlHelp(m_p);
-        };
+    shell::attachControlHelp(p, btnNewPage,
+                             "Allows Selection of a New Page or Chapter for this Book",
+                             [this] { openPageChooser(); });
+    shell::attachControlHelp(p, btnFind, "Present a Form to Search for Words or Phrases");
+    shell::attachControlHelp(p, btnGetBkMrk, "Allows Selection of Previously recorded Bookmarks");
     Text1.onClick = [this] { getText1(); };
     btnFirst.onClick = [this] { page("First"); };
     btnLast.onClick = [this] { page("Last"); };
@@ -82,11 +63,11 @@ FrmText1::FrmText1(app::Program& p)
     };
 }
 
-void FrmText1::helpOnRightButton(ui::Button& button, const std::string& text) {
-    button.onMouseDown = [this, text](int code) {
-        if (code == 2)
-            shell::showControlHelp(m_p, text, Top + 360, Left);
-    };
+void FrmText1::openPageChooser() {
+    FrmPage& chooser = m_p.frmPage();
+    chooser.hide();
+    chooser.getNewPara();
+    chooser.bringToFront();
 }
 
 void FrmText1::getText1() {

@@ -49,7 +49,8 @@ public:
 
 private:
     void page(const std::string& command);
-    void helpOnRightButton(ui::Button& button, const std::string& text);
+    // The New Page action: the chooser filled afresh and in front.
+    void openPageChooser();
     app::Program& m_p;
 };
 

@@ -1,6 +1,6 @@
 #include "reader/hilite.h"
 
-#include "platform/letter_case.h"
+#include "formats/letter_case.h"
 
 namespace reader {
 
@@ -13,7 +13,7 @@ std::optional<size_t> find(const std::string& text, const std::string& what) {
 }
 
 std::string withFirst(std::string s, bool capital) {
-    s[0] = capital ? platform::upperLetter(s[0]) : platform::lowerLetter(s[0]);
+    s[0] = capital ? formats::upperLetter(s[0]) : formats::lowerLetter(s[0]);
     return s;
 }
 } // namespace

@@ -27,7 +27,4 @@ bool showPage(app::Program& p, const std::string& file, const std::string& page,
 // Sets BookTitle and TitleKnown from BookFile's stem and the abbreviation table.
 void getBookTitle(app::Program& p);
 
-// The stem of a file name: up to its first ".", in lower case ("" without ".").
-std::string bookStem(const std::string& file);
-
 } // namespace reader

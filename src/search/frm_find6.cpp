@@ -4,12 +4,6 @@
 
 namespace search {
 
-namespace {
-void place(ui::Control& c, int left, int top, int width, int height) {
-    c.setGeometry(left / 15, top / 15, width / 15, height / 15);
-}
-} // namespace
-
 FrmFind6::FrmFind6(app::Program& p)
     : ui::Window(p.screen(), "frmFind6", "Enter Word or Phrase "), pnlLogo(*this, "pnlLogo"),
       btnRadioWhole(*this, "btnRadioWhole", "Whole Word"),
@@ -17,6 +11,7 @@ FrmFind6::FrmFind6(app::Program& p)
       btnBack(*this, "btnBack", {}, "back"), txtInput(*this, "txtInput", false),
       btnSearch(*this, "btnSearch", "Find"), btnSrchAll(*this, "btnSrchAll", "All"),
       TextF2(*this, "TextF2", true), TextF(*this, "TextF", true), m_p(p) {
+    using ui::place;
     place(pnlLogo, 0, 0, 4773, 885);
     place(btnRadioWhole, 120, 240, 1215, 255);
     place(btnRadioCase, 1440, 240, 1335, 255);
@@ -25,8 +20,8 @@ FrmFind6::FrmFind6(app::Program& p)
     place(txtInput, 120, 580, 3470, 285);
     place(btnSearch, 3600, 560, 540, 315);
     place(btnSrchAll, 4155, 560, 540, 315);
-    TextF2.setGeometry(0, 566, 4773 / 15, 2);
-    TextF.setGeometry(0, 58, 4773 / 15, 270);
+    TextF2.setGeometry(0, 566, ui::pixels(4773), 2);
+    TextF.setGeometry(0, 58, ui::pixels(4773), 270);
     txtInput.setText("Enter Text Here");
     btnReFind.setToolTipText("Multi-Function Button");
     btnBack.setToolTipText("Exit");

@@ -2,6 +2,8 @@
 
 #include "app/program.h"
 #include "shell/frm_msg.h"
+#include "ui/controls.h"
+#include "ui/window.h"
 
 namespace shell {
 
@@ -38,6 +40,21 @@ void showControlHelp(app::Program& p, const std::string& text, int y, int x) {
 void hideControlHelp(app::Program& p) {
     if (ui::Window* box = p.window("frmMsg"); box && box->loaded())
         box->hide();
+}
+
+void attachControlHelp(app::Program& p, ui::Control& control, const std::string& text,
+                       std::function<void()> onLeftRelease) {
+    ui::Window& owner = control.window();
+    control.onMouseDown = [&p, &owner, text](ui::MouseButton button) {
+        if (button == ui::MouseButton::Right)
+            showControlHelp(p, text, owner.Top + 360, owner.Left);
+    };
+    control.onMouseUp = [&p, action = std::move(onLeftRelease)](ui::MouseButton button) {
+        if (button != ui::MouseButton::Left)
+            hideControlHelp(p);
+        else if (action)
+            action();
+    };
 }
 
 } // namespace shell

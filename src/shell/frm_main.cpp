@@ -1,9 +1,7 @@
 #include "shell/frm_main.h"
 
 #include "app/program.h"
-#include "catalogue/page_history.h"
 #include "shell/help_texts.h"
-#include "shell/layout.h"
 
 namespace shell {
 
@@ -32,10 +30,7 @@ FrmMain::FrmMain(app::Program& p)
       mnuProfCopyrights(*this, "mnuProfCopyrights", "&Copyrights ", "mnuAbout"),
       mnuPocketPC(*this, "mnuPocketPC", "&Applications for Palm/PocketPC", "mnuAbout"), m_p(p) {
     setMain();
-    mnuQuitWith.onClick = [this] { catalogue::quitWithSaving(m_p); };
     mnuQuitWithout.onClick = [this] { m_p.end(); };
-    mnuDeleteHistory.onClick = [this] { catalogue::quitDeletingHistory(m_p); };
-    mnuOptionDelete.onClick = [this] { catalogue::deleteHistory(m_p); };
     for (ui::Menu* item : {&mnuGeneral, &mnuNavigation, &mnuSearches, &mnuAbbreviations, &mnuPrint,
                            &mnuTessary, &mnuProfCopyrights, &mnuPocketPC}) {
         const std::string name = item->name();
@@ -48,11 +43,12 @@ void FrmMain::onLoad() {
 }
 
 void FrmMain::onResize() {
-    fitChildren(m_p);
+    if (onResized)
+        onResized();
 }
 
 void FrmMain::onQueryUnload(bool& cancel) {
-    cancel = !catalogue::closingMainWindow(m_p);
+    cancel = mayClose && !mayClose();
 }
 
 } // namespace shell

@@ -1,8 +1,10 @@
 // The main window: title, menu bar, the container of every other window.
+// What its history menu items, resizing and closing do reaches past this
+// folder, so the program wires those in (app/wiring.h).
 #pragma once
 
-#include <memory>
-#include <vector>
+#include <functional>
+#include <string>
 
 #include "ui/window.h"
 
@@ -27,6 +29,11 @@ public:
     void onLoad() override;
     void onResize() override;
     void onQueryUnload(bool& cancel) override;
+
+    // Runs after every resize: re-fits the child windows.
+    std::function<void()> onResized;
+    // Decides whether the main window may close; without it, it may.
+    std::function<bool()> mayClose;
 
 private:
     app::Program& m_p;

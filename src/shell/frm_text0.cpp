@@ -4,7 +4,7 @@ namespace shell {
 
 FrmText0::FrmText0(ui::Screen& screen)
     : ui::Window(screen, "frmtext0"), Text1(*this, "Text1", true) {
-    Text1.setGeometry(60 / 15, 0, 4740 / 15, 5280 / 15);
+    ui::place(Text1, 60, 0, 4740, 5280);
 }
 
 void FrmText0::onLoad() {
@@ -13,8 +13,8 @@ void FrmText0::onLoad() {
 
 FrmText2::FrmText2(ui::Screen& screen)
     : ui::Window(screen, "frmtext2"), Text1(*this, "Text1", true), Note(*this, "Note", true) {
-    Text1.setGeometry(60 / 15, 0, 4740 / 15, 3570 / 15);
-    Note.setGeometry(30 / 15, 3480 / 15, 4770 / 15, 1725 / 15);
+    ui::place(Text1, 60, 0, 4740, 3570);
+    ui::place(Note, 30, 3480, 4770, 1725);
 }
 
 void FrmText2::onLoad() {

@@ -4,12 +4,6 @@
 
 namespace study {
 
-namespace {
-void place(ui::Control& c, int left, int top, int width, int height) {
-    c.setGeometry(left / 15, top / 15, width / 15, height / 15);
-}
-} // namespace
-
 FrmText3::FrmText3(app::Program& p)
     : ui::Window(p.screen(), "frmText3"), pnlLogo(*this, "pnlLogo"),
       btnBack(*this, "btnBack", {}, "back"), btnBkMrk(*this, "btnBkMrk", "Set Bkmark"),
@@ -19,6 +13,7 @@ FrmText3::FrmText3(app::Program& p)
       btnNext(*this, "btnNext", {}, "next"), btnLast(*this, "btnLast", {}, "last"),
       Text31(*this, "Text31", true), Text32(*this, "Text32", true), Text33(*this, "Text33", true),
       m_p(p) {
+    using ui::place;
     place(pnlLogo, 0, 0, 4770, 615);
     place(btnBack, 120, 200, 540, 430);
     place(btnBkMrk, 720, 200, 780, 430);

@@ -2,20 +2,13 @@
 
 #include <algorithm>
 
+#include "formats/letter_case.h"
 #include "ui/value.h"
 #include "ui/window.h"
 
 namespace ui {
 
 namespace {
-
-bool lessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lx = (x >= 'A' && x <= 'Z') ? x - 'A' + 'a' : static_cast<unsigned char>(x);
-        auto ly = (y >= 'A' && y <= 'Z') ? y - 'A' + 'a' : static_cast<unsigned char>(y);
-        return lx < ly;
-    });
-}
 
 bool setInt(const std::string& value, int& target) {
     auto v = parseLong(value);
@@ -81,11 +74,11 @@ void Control::click() {
     if (onClick)
         onClick();
 }
-void Control::mouseDown(int button) {
+void Control::mouseDown(MouseButton button) {
     if (onMouseDown)
         onMouseDown(button);
 }
-void Control::mouseUp(int button) {
+void Control::mouseUp(MouseButton button) {
     if (onMouseUp)
         onMouseUp(button);
 }
@@ -154,7 +147,7 @@ void ListBox::clear() {
 
 void ListBox::addItem(const std::string& item) {
     if (Sorted) {
-        auto at = std::upper_bound(m_items.begin(), m_items.end(), item, lessNoCase);
+        auto at = std::upper_bound(m_items.begin(), m_items.end(), item, formats::lessNoCase);
         m_items.insert(at, item);
     } else {
         m_items.push_back(item);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/units.h"
+
 namespace ui {
 
 class Window;
@@ -48,12 +50,12 @@ public:
 
     // Events the user (or the runner) raises.
     std::function<void()> onClick;
-    std::function<void(int)> onMouseDown;
-    std::function<void(int)> onMouseUp;
+    std::function<void(MouseButton)> onMouseDown;
+    std::function<void(MouseButton)> onMouseUp;
     std::function<void()> onGotFocus;
     void click();
-    void mouseDown(int button);
-    void mouseUp(int button);
+    void mouseDown(MouseButton button);
+    void mouseUp(MouseButton button);
     void gotFocus();
 
 protected:

@@ -47,7 +47,7 @@ void Window::setGeometry(int left, int top, int width, int height) {
     Height = height;
     notify("Geometry");
 }
-void Window::setWindowState(int s) {
+void Window::setWindowState(WindowState s) {
     m_windowState = s;
     notify("WindowState");
 }
@@ -141,7 +141,7 @@ bool Window::get(const std::string& prop, std::string& out) const {
     else if (prop == "Loaded")
         out = boolText(m_loaded);
     else if (prop == "WindowState")
-        out = std::to_string(m_windowState);
+        out = std::to_string(static_cast<int>(m_windowState));
     else if (prop == "Front")
         out = boolText(front());
     else if (prop == "Active")
@@ -168,9 +168,11 @@ bool Window::set(const std::string& prop, const std::string& value) {
         setWidth(n);
     else if (prop == "Height")
         setHeight(n);
-    else if (prop == "WindowState")
-        setWindowState(n);
-    else
+    else if (prop == "WindowState") {
+        if (*v < 0 || *v > static_cast<long>(WindowState::Maximized))
+            return false;
+        setWindowState(static_cast<WindowState>(n));
+    } else
         return false;
     return true;
 }

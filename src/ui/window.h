@@ -33,8 +33,8 @@ public:
     void setGeometry(int left, int top, int width, int height);
     bool visible() const { return m_visible; }
     bool loaded() const { return m_loaded; }
-    int windowState() const { return m_windowState; }
-    void setWindowState(int s);
+    WindowState windowState() const { return m_windowState; }
+    void setWindowState(WindowState s);
     // The main window of the program, which contains every other window.
     bool isMain() const { return m_isMain; }
     // True for windows that never become the active window (the help box).
@@ -96,7 +96,7 @@ private:
     bool m_loaded = false;
     bool m_isMain = false;
     bool m_neverActive = false;
-    int m_windowState = 0;
+    WindowState m_windowState = WindowState::Normal;
     std::vector<Control*> m_controls;
     std::map<std::string, Control*> m_byName;
     Control* m_focus = nullptr;

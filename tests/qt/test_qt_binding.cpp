@@ -60,12 +60,12 @@ public:
           lblNote(*this, "lblNote", "Note"), m_left(left), m_help(help) {
         lstItems.onClick = [this] { listClicks.push_back(lstItems.listIndex()); };
         txtText.onClick = [this] { textClicks.push_back(txtText.selStart()); };
-        btnHelp.onMouseDown = [this](int b) {
-            downs.push_back(b);
-            if (b == 2 && m_help)
+        btnHelp.onMouseDown = [this](ui::MouseButton b) {
+            downs.push_back(static_cast<int>(b));
+            if (b == ui::MouseButton::Right && m_help)
                 m_help->show();
         };
-        btnHelp.onMouseUp = [this](int b) { ups.push_back(b); };
+        btnHelp.onMouseUp = [this](ui::MouseButton b) { ups.push_back(static_cast<int>(b)); };
         btnHelp.onClick = [this] { ++buttonClicks; };
         lblNote.onClick = [this] { ++labelClicks; };
     }
@@ -300,7 +300,7 @@ void TestQtBinding::controlClicksAreNotBackgroundClicks() {
     Fixture f;
     // A button whose release opens another window loses its pressed state;
     // the release it then ignores must not reach the window as a click.
-    f.frmA.btnHelp.onMouseUp = [&f](int) { f.frmB.show(); };
+    f.frmA.btnHelp.onMouseUp = [&f](ui::MouseButton) { f.frmB.show(); };
     auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     QVERIFY(f.frmB.visible());

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/list_syntax.h"
+#include "formats/list_syntax.h"
 
-using catalogue::listKind;
-using catalogue::thirdLevelItem;
+using formats::listKind;
+using formats::thirdLevelItem;
 
 TEST(SplitAt, KeepsLaterSeparatorsInTheRightPart) {
-    auto s = catalogue::splitAt("gen@Genesis@extra", '@');
+    auto s = formats::splitAt("gen@Genesis@extra", '@');
     EXPECT_TRUE(s.found);
     EXPECT_EQ(s.left, "gen");
     EXPECT_EQ(s.right, "Genesis@extra");
-    EXPECT_FALSE(catalogue::splitAt("no separator", '@').found);
+    EXPECT_FALSE(formats::splitAt("no separator", '@').found);
 }
 
 TEST(ListKind, IsTheUpperCasedExtensionOrTheWholeKey) {
@@ -65,10 +65,10 @@ TEST(ThirdLevelItem, LinesThatAddNothing) {
 }
 
 TEST(LanguageOf, FirstMarkerWinsInItsFixedOrder) {
-    EXPECT_EQ(catalogue::languageOf(".Prophetic Books"), "Heb");
-    EXPECT_EQ(catalogue::languageOf("NEW Testament"), "Grk");
+    EXPECT_EQ(formats::languageOf(".Prophetic Books"), "Heb");
+    EXPECT_EQ(formats::languageOf("NEW Testament"), "Grk");
     // ".The Gospels" is tested before "OLD Testament".
-    EXPECT_EQ(catalogue::languageOf("OLD Testament .The Gospels"), "Grk");
-    EXPECT_EQ(catalogue::languageOf("Study Texts"), "");
-    EXPECT_EQ(catalogue::languageOf("The Gospels"), ""); // the marker includes the "."
+    EXPECT_EQ(formats::languageOf("OLD Testament .The Gospels"), "Grk");
+    EXPECT_EQ(formats::languageOf("Study Texts"), "");
+    EXPECT_EQ(formats::languageOf("The Gospels"), ""); // the marker includes the "."
 }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/passages.h"
+#include "formats/passage_refs.h"
 
-using catalogue::passageEntries;
-using catalogue::singlePassageEntry;
+using formats::passageEntries;
+using formats::singlePassageEntry;
 
 TEST(PassageEntries, TheThreeFormsAndTheEndOfTheList) {
     EXPECT_EQ(passageEntries("gen 1:1\\joh 3:16-18\\rom 8:38,8:39\\ignored"),

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "formats/letter_case.h"
 #include "platform/data_folder.h"
 #include "platform/text_file.h"
 
@@ -53,7 +54,7 @@ TEST(TextFile, LinesWithoutLineEndsAndOneBasedPositions) {
 TEST(DataFolder, RefusesNamesOutsideTheFolder) {
     TempDir dir;
     dir.write("START.SEL", "x");
-    platform::DataFolder data(dir.path.string());
+    platform::DataFolder data(dir.path.string(), formats::lowerText);
     for (const char* bad : {"../START.SEL", "/etc/passwd", "sub/START.SEL", "a\\b", "..", ""})
         EXPECT_FALSE(data.resolve(bad)) << bad;
     EXPECT_TRUE(data.resolve("START.SEL"));
@@ -62,7 +63,7 @@ TEST(DataFolder, RefusesNamesOutsideTheFolder) {
 TEST(DataFolder, FallsBackToACaseInsensitiveMatch) {
     TempDir dir;
     dir.write("Copyrgt.txv", "c\r\n");
-    platform::DataFolder data(dir.path.string());
+    platform::DataFolder data(dir.path.string(), formats::lowerText);
     auto lines = data.readLines("COPYRGT.TXV");
     ASSERT_TRUE(lines);
     EXPECT_EQ(lines->at(0), "c");
@@ -71,7 +72,7 @@ TEST(DataFolder, FallsBackToACaseInsensitiveMatch) {
 TEST(DataFolder, AtomicWriteReplacesTheFileWhole) {
     TempDir dir;
     dir.write("!Tessary.ini", "GEN=3\r\n");
-    platform::DataFolder data(dir.path.string());
+    platform::DataFolder data(dir.path.string(), formats::lowerText);
     ASSERT_TRUE(data.writeAtomic("!Tessary.ini", "JOH=2\r\n"));
     EXPECT_EQ(data.readLines("!Tessary.ini")->size(), 1u);
     EXPECT_EQ(data.readLines("!Tessary.ini")->at(0), "JOH=2");
@@ -84,7 +85,7 @@ TEST(DataFolder, FailedWriteKeepsTheOldFile) {
     // A folder in the temporary file's place makes the write fail, even as root.
     fs::create_directory(dir.path / "!Tessary.ini.tmp");
     fs::create_directory(dir.path / "!Tessary.ini.tmp" / "busy");
-    platform::DataFolder data(dir.path.string());
+    platform::DataFolder data(dir.path.string(), formats::lowerText);
     EXPECT_FALSE(data.writeAtomic("!Tessary.ini", "lost"));
     EXPECT_EQ(data.readLines("!Tessary.ini")->at(0), "GEN=3");
 }

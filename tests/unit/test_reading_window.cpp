@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "book_builder.h"
-#include "platform/letter_case.h"
 #include "reader/frm_text1.h"
 #include "reader/hilite.h"
 #include "reader/page_loader.h"
@@ -49,17 +48,6 @@ TEST(Hilite, FirstLetterFormsAndExactSearch) {
     EXPECT_EQ(findHilite(page, "absent", false), std::nullopt);
     // Accented first letters of Windows-1252 have their capitals too.
     EXPECT_EQ(findHilite("un \xC9lan", "\xE9lan", false), 3u);
-}
-
-TEST(LetterCase, Windows1252Pairs) {
-    EXPECT_EQ(platform::upperText("abz\xE9\xFE\x9A\x9C\x9E\xFF"), "ABZ\xC9\xDE\x8A\x8C\x8E\x9F");
-    EXPECT_EQ(platform::lowerText("ABZ\xC9\xDE\x8A\x8C\x8E\x9F"), "abz\xE9\xFE\x9A\x9C\x9E\xFF");
-    // Not letters: the multiplication and division signs, digits, ß.
-    EXPECT_EQ(platform::upperText("\xF7\xDF"
-                                  "1"),
-              "\xF7\xDF"
-              "1");
-    EXPECT_EQ(platform::lowerText("\xD7"), "\xD7");
 }
 
 TEST(ReadingWindow, ActivationSelectsTheSearchedText) {

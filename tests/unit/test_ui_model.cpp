@@ -93,3 +93,42 @@ TEST(Properties, ReadAndWrittenByNameAsText) {
     EXPECT_EQ(out, "False");
     EXPECT_FALSE(w.get("NoSuchProperty", out));
 }
+
+TEST(Units, PlaceConvertsEachTwipsValueToWholePixels) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    ui::Window w(screen, "w");
+    ui::TextBox cell(w, "cell");
+    // Cell 7 of a topic grid: each value is divided on its own, truncating.
+    ui::place(cell, 1560 * (7 % 3), 120 + 360 * (7 / 3), 1575, 372);
+    EXPECT_EQ(cell.Left, 104);
+    EXPECT_EQ(cell.Top, 56);
+    EXPECT_EQ(cell.Width, 105);
+    EXPECT_EQ(cell.Height, 24);
+    // Less than a pixel is nothing; negative values truncate toward zero.
+    ui::place(cell, 14, -15, -29, 0);
+    EXPECT_EQ(cell.Left, 0);
+    EXPECT_EQ(cell.Top, -1);
+    EXPECT_EQ(cell.Width, -1);
+    EXPECT_EQ(ui::pixels(4650) - 10, 300);
+}
+
+TEST(Properties, WindowStateIsReadAndWrittenAsItsNumber) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    ui::Window w(screen, "frmMain");
+    std::string out;
+    ASSERT_TRUE(w.get("WindowState", out));
+    EXPECT_EQ(out, "0");
+    EXPECT_TRUE(w.set("WindowState", "2"));
+    EXPECT_EQ(w.windowState(), ui::WindowState::Maximized);
+    w.get("WindowState", out);
+    EXPECT_EQ(out, "2");
+    EXPECT_TRUE(w.set("WindowState", "1"));
+    EXPECT_EQ(w.windowState(), ui::WindowState::Minimized);
+    // Numbers that name no state are refused and leave the state alone,
+    // including one that would wrap around to 2 as a 32-bit integer.
+    for (const char* bad : {"3", "-1", "4294967298", "max"})
+        EXPECT_FALSE(w.set("WindowState", bad)) << bad;
+    EXPECT_EQ(w.windowState(), ui::WindowState::Minimized);
+}

@@ -3,7 +3,8 @@
 #include <array>
 #include <cstdio>
 
-#include "catalogue/list_syntax.h"
+#include "formats/file_names.h"
+#include "formats/letter_case.h"
 #include "library/check_catalogue.h"
 #include "library/check_context.h"
 #include "library/check_words.h"
@@ -20,11 +21,7 @@ constexpr int kMaxTextFaultsPerFile = 10;
 
 std::string extensionOf(const std::string& name) {
     const auto dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : check::asciiLower(name.substr(dot + 1));
-}
-
-bool endsWith(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+    return dot == std::string::npos ? std::string() : formats::lowerText(name.substr(dot + 1));
 }
 
 // Bytes that Windows-1252 text lines must not hold: the five undefined
@@ -106,8 +103,7 @@ int checkLibrary(const std::string& dir, std::ostream& out) {
         for (const std::string& lang : langs)
             if (!lang.empty() && book) {
                 check::checkBibleBook(ctx, *book, bookFile, lang);
-                const std::string notes = bookFile.substr(0, bookFile.find('.')) + "COM.TXV";
-                if (auto found = ctx.library.resolve(notes))
+                if (auto found = ctx.library.resolve(formats::notesFileOf(bookFile)))
                     notesFiles.insert(*found);
             }
     }
@@ -129,7 +125,7 @@ int checkLibrary(const std::string& dir, std::ostream& out) {
             continue;
         }
         checkText(*file, ctx.report);
-        const std::string upperName = catalogue::upper(name);
+        const std::string upperName = formats::upperText(name);
         auto modes = reached.books.find(name);
         if (modes != reached.books.end() || reached.passageBooks.count(name)) {
             std::set<bool> bible;
@@ -139,7 +135,7 @@ int checkLibrary(const std::string& dir, std::ostream& out) {
             if (bible.empty())
                 bible.insert(false);
             check::checkBook(*file, ctx.index(*file, FileKind::Book), bible, ctx.report);
-        } else if (notesFiles.count(name) || (ext == "txv" && endsWith(upperName, "COM.TXV"))) {
+        } else if (notesFiles.count(name) || (ext == "txv" && formats::isNotesFileName(name))) {
             ctx.index(*file, FileKind::Notes);
             check::checkNotes(*file, ctx.report);
         } else if (ext == "txd") {

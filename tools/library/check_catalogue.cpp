@@ -1,16 +1,17 @@
 #include "library/check_catalogue.h"
 
-#include <cstdlib>
 #include <vector>
 
-#include "catalogue/list_syntax.h"
-#include "catalogue/passages.h"
+#include "formats/file_names.h"
+#include "formats/index_line.h"
+#include "formats/letter_case.h"
+#include "formats/list_syntax.h"
+#include "formats/passage_refs.h"
+#include "formats/trim.h"
 
 namespace library::check {
 
 namespace {
-
-using catalogue::upper;
 
 constexpr int kStartItems = 21;
 constexpr int kSecondLevelItems = 1201;
@@ -18,17 +19,13 @@ constexpr int kAdviceItems = 901;
 constexpr int kThirdLevelItems = 899; // two of the 901 slots stay free for Find All
 constexpr int kGridCells = 38;
 constexpr size_t kAbbrevSlots = 151;
-constexpr size_t kMaxReferences = 150;
 
 std::string quoted(std::string_view text) {
     return "\"" + excerpt(text, 40) + "\"";
 }
 
 std::string trim(const std::string& s) {
-    auto b = s.find_first_not_of(' ');
-    if (b == std::string::npos)
-        return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+    return std::string(formats::trimBlanks(s));
 }
 
 bool contains(const std::string& s, const char* part) {
@@ -61,7 +58,7 @@ public:
             const std::string line(start->line(i));
             if (contains(line, "ABOUT.SBD"))
                 break;
-            const auto sp = catalogue::splitAt(line, '@');
+            const auto sp = formats::splitAt(line, '@');
             if (!sp.found)
                 continue; // lines without "@" are comments in the start list
             if (n + 1 >= kStartItems) {
@@ -113,7 +110,7 @@ private:
         m_reached.files.insert(biblio->name());
         m_reached.texts.insert(biblio->name());
         for (size_t i = 0; i < biblio->lineCount(); ++i) {
-            const auto sp = catalogue::splitAt(std::string(biblio->line(i)), '@');
+            const auto sp = formats::splitAt(std::string(biblio->line(i)), '@');
             if (!sp.found)
                 continue;
             if (m_abbrev.size() == kAbbrevSlots) {
@@ -128,9 +125,7 @@ private:
     // The title the page loader gives the book: the first entry but the last
     // whose text begins with the stem.
     void checkTitle(const SourceFile& list, long at, const std::string& bookFile) {
-        const auto dot = bookFile.find('.');
-        const std::string stem = catalogue::lower(
-            trim(dot == std::string::npos ? std::string() : bookFile.substr(0, dot)));
+        const std::string stem = formats::titleStem(bookFile);
         if (!m_haveBiblio || !m_titled.insert(stem).second)
             return;
         for (size_t i = 0; i + 1 < m_abbrev.size(); ++i) {
@@ -158,7 +153,7 @@ private:
         std::vector<Item> items;
         for (size_t i = 0; i < f->lineCount(); ++i) {
             const std::string line(f->line(i));
-            const auto sp = catalogue::splitAt(line, '@');
+            const auto sp = formats::splitAt(line, '@');
             if (!sp.found) {
                 m_report.at(*f, f->start(i), "line has no \"@\": the program skips it");
                 continue;
@@ -181,7 +176,7 @@ private:
         for (size_t i = 0; i < f->lineCount(); ++i) {
             const std::string line(f->line(i));
             const long lineAt = f->start(i);
-            const auto sp = catalogue::splitAt(line, '<');
+            const auto sp = formats::splitAt(line, '<');
             if (!sp.found) {
                 m_report.at(*f, lineAt, "line has no \"<\": the program skips it");
                 continue;
@@ -211,7 +206,7 @@ private:
                 m_report.at(*f, targetAt, "the target holds \":-\": the cell opens nothing");
                 continue;
             }
-            passageList(*f, targetAt, upper(target));
+            passageList(*f, targetAt, formats::upperText(target));
         }
     }
 
@@ -223,7 +218,7 @@ private:
         for (size_t i = 0; i < f->lineCount(); ++i) {
             const std::string line(f->line(i));
             const long lineAt = f->start(i);
-            const auto sp = catalogue::splitAt(line, '@');
+            const auto sp = formats::splitAt(line, '@');
             if (!sp.found) {
                 m_report.at(*f, lineAt, "line has no \"@\": the program skips it");
                 continue;
@@ -236,7 +231,7 @@ private:
             const std::string& text = sp.right;
             if (text.empty() || contains(text, "-----"))
                 continue; // separators cannot be chosen
-            const std::string key = upper(sp.left);
+            const std::string key = formats::upperText(sp.left);
             if (key == "HORVEL" || key == "BIBLIO")
                 continue;
             if (key == "COPYRGT" || key == "HELP") {
@@ -247,16 +242,14 @@ private:
             const SourceFile* list = open(*f, lineAt, key, "list");
             if (!list)
                 continue;
-            const std::string kind = catalogue::listKind(key);
-            static const std::set<std::string> known = {"PBD", "STQ", "PTQ", "STX",
-                                                        "SXX", "PNV", "PRE"};
-            if (!known.count(kind)) {
+            const std::string kind = formats::listKind(key);
+            if (!formats::isListKind(kind)) {
                 m_report.at(*f, lineAt,
                             quoted(key) + " is a list of unknown kind " + quoted(kind) +
                                 ": it shows no items");
                 continue;
             }
-            thirdLevel(*list, kind, catalogue::languageOf(text));
+            thirdLevel(*list, kind, formats::languageOf(text));
         }
     }
 
@@ -277,7 +270,7 @@ private:
                                     " lines after it are never shown");
                 break;
             }
-            auto item = catalogue::thirdLevelItem(kind, line);
+            auto item = formats::thirdLevelItem(kind, line);
             if (!item) {
                 m_report.at(f, lineAt,
                             contains(line, "@") ? "line has no key before \"@\": it adds no item"
@@ -288,7 +281,7 @@ private:
                 m_report.at(f, lineAt, "more than 899 items: the rest are not shown");
                 break;
             }
-            const auto sp = catalogue::splitAt(line, '@');
+            const auto sp = formats::splitAt(line, '@');
             const bool keyIsLeft = kind == "PTQ" || kind == "STX" || kind == "SXX" || kind == "PRE";
             items.push_back({item->shown, item->key,
                              lineAt + (keyIsLeft ? 0 : static_cast<long>(sp.left.size()) + 1)});
@@ -309,7 +302,7 @@ private:
                 break;
             if (key.find('.') == std::string::npos)
                 continue;
-            const std::string name = upper(key) + ".TXV";
+            const std::string name = formats::bookFileOfStem(key);
             if (!m_ctx.library.resolve(name))
                 m_report.at(f, item.keyAt,
                             "Find All searches " + quoted(name) + ", which is missing");
@@ -321,11 +314,11 @@ private:
         const Item& item = items[j];
         if (item.shown.empty() || contains(item.shown, "NOTE:") || contains(item.shown, ":-"))
             return;
-        const std::string key = upper(item.key);
+        const std::string key = formats::upperText(item.key);
         if (key.empty())
             return;
         if (kind == "STX") {
-            const std::string bookFile = key.find('.') != std::string::npos ? key : key + ".TXV";
+            const std::string bookFile = formats::bookFileOfKey(key);
             if (const SourceFile* book = open(f, item.keyAt, bookFile, "book")) {
                 m_reached.books[book->name()].insert(lang);
                 m_reached.bookFiles.emplace(book->name(), bookFile);
@@ -337,11 +330,12 @@ private:
         } else if (kind == "PNV" || kind == "PRE" || kind == "PTQ") {
             passageList(f, item.keyAt, key);
         } else if (kind == "PBD") {
-            const std::string next = j + 1 < items.size() ? upper(items[j + 1].key) : std::string();
+            const std::string next =
+                j + 1 < items.size() ? formats::upperText(items[j + 1].key) : std::string();
             if (key.find('\\') == std::string::npos)
                 m_report.at(f, item.keyAt,
                             "key has no \"\\\": the program opens the next item's passage instead");
-            const std::string entry = catalogue::singlePassageEntry(key, item.shown, next);
+            const std::string entry = formats::singlePassageEntry(key, item.shown, next);
             if (entry.empty())
                 m_report.at(f, item.keyAt,
                             key.back() == '\\' ? "key ends in \"\\\" but the text does not begin "
@@ -358,11 +352,13 @@ private:
              start = end + 1, end = key.find('\\', start)) {
             const std::string ref = key.substr(start, end - start);
             const long refAt = at + static_cast<long>(start);
-            if (++count > kMaxReferences) {
-                m_report.at(f, refAt, "more than 150 references: the rest are never read");
+            if (++count > formats::kMaxPassageEntries) {
+                m_report.at(f, refAt,
+                            "more than " + std::to_string(formats::kMaxPassageEntries) +
+                                " references: the rest are never read");
                 return;
             }
-            auto entries = catalogue::passageEntries(ref + "\\");
+            auto entries = formats::passageEntries(ref + "\\");
             if (entries.empty()) {
                 m_report.at(f, refAt,
                             "reference " + quoted(ref) +
@@ -377,26 +373,20 @@ private:
 
     // One entry "stem page:para\lines" as the passage reader takes it.
     void passage(const SourceFile& f, long at, const std::string& entry, const std::string& ref) {
-        const size_t blank = entry.find(' '), slash = entry.find('\\');
-        if (blank == std::string::npos || slash == std::string::npos || blank >= slash ||
-            entry.find(':') == std::string::npos) {
+        const auto parsed = formats::parsePassageEntry(entry);
+        if (!parsed) {
             m_report.at(f, at, "reference " + quoted(ref) + " is malformed: nothing is shown");
             return;
         }
-        const std::string stem = entry.substr(0, blank);
-        const std::string wanted = trim(entry.substr(blank + 1, slash - blank - 1));
-        const long lines = std::atol(entry.substr(slash + 1).c_str());
-        const std::string bookFile = upper(stem) + ".TXV";
-        const SourceFile* book = open(f, at, bookFile, "book");
+        const SourceFile* book = open(f, at, formats::bookFileOfStem(parsed->stem), "book");
         if (!book)
             return;
         m_reached.passageBooks.insert(book->name());
-        if (book->lineCount() == 0 ||
-            book->line(0).find("<" + wanted + ">") == std::string_view::npos)
+        if (book->lineCount() == 0 || !formats::findEntry(book->line(0), parsed->ref))
             m_report.at(f, at,
-                        "reference " + quoted(ref) + ": " + quoted("<" + wanted + ">") +
+                        "reference " + quoted(ref) + ": " + quoted("<" + parsed->ref + ">") +
                             " is not in the index of " + book->name());
-        if (lines < 1)
+        if (parsed->lines < 1)
             m_report.at(f, at, "reference " + quoted(ref) + " reads no lines");
     }
 

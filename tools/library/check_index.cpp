@@ -2,37 +2,19 @@
 
 #include <map>
 
-#include "reader/page_loader.h"
+#include "formats/book_file.h"
+#include "formats/file_names.h"
+#include "formats/index_line.h"
 
 namespace library::check {
 
 namespace {
 
-constexpr size_t kMaxPageChars = 32000;
-constexpr long kMaxPageLines = 2000;
+using formats::kMaxPageChars;
+using formats::kMaxPageLines;
 
 std::string quoted(std::string_view text) {
     return "\"" + excerpt(text) + "\"";
-}
-
-std::string_view trimBlanks(std::string_view s) {
-    const size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos)
-        return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
-// A decimal number of at most maxDigits digits, nothing else.
-std::optional<long> digits(std::string_view s, size_t maxDigits) {
-    if (s.empty() || s.size() > maxDigits)
-        return std::nullopt;
-    long v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        v = v * 10 + (c - '0');
-    }
-    return v;
 }
 
 // Where the offset of an entry reaches: its line when that line starts
@@ -73,23 +55,6 @@ std::optional<size_t> target(const SourceFile& file, const Index& index, const E
 
 } // namespace
 
-std::optional<long> pageOfKey(std::string_view key) {
-    const size_t colon = key.find(':');
-    if (colon == std::string_view::npos || key.find('<') != std::string_view::npos)
-        return std::nullopt;
-    const std::string_view page = key.substr(0, colon);
-    if (page.size() > 1 && page[0] == '0')
-        return std::nullopt;
-    return digits(page, 9);
-}
-
-std::optional<long> loaderPage(std::string_view key) {
-    const size_t colon = key.find(':');
-    if (colon == std::string_view::npos)
-        return std::nullopt;
-    return digits(trimBlanks(key.substr(0, colon)), 9);
-}
-
 Index readIndex(const SourceFile& file, FileKind kind, Report& report) {
     Index index;
     if (file.lineCount() == 0) {
@@ -99,49 +64,36 @@ Index readIndex(const SourceFile& file, FileKind kind, Report& report) {
     index.length = file.next(0);
     const std::string_view line = file.line(0);
     const bool star = kind != FileKind::Dictionary;
-    size_t limit = line.size();
-    if (star) {
-        const size_t at = line.find('*');
-        if (at == std::string_view::npos)
-            report.at(file, static_cast<long>(line.size()),
-                      "the index line does not end with \"*\"");
-        else if (at + 1 < line.size())
-            report.at(file, static_cast<long>(at + 1),
-                      "text after the \"*\" that ends the index line");
-        limit = std::min(limit, at);
-    }
-    size_t a = line.find('<');
-    if (a == std::string_view::npos || a >= limit) {
+    const formats::IndexScan scan =
+        formats::scanIndexLine(line, star ? formats::IndexEnd::Star : formats::IndexEnd::Bracket);
+    if (star && !scan.end)
+        report.at(file, static_cast<long>(line.size()), "the index line does not end with \"*\"");
+    else if (scan.textAfterEnd(line))
+        report.at(file, static_cast<long>(*scan.end + 1),
+                  "text after the \"*\" that ends the index line");
+    if (!scan.hasEntries) {
         report.at(file, 0, "the index line has no entries");
         return index;
     }
-    while (a < limit) {
-        size_t nextLt = line.find('<', a + 1);
-        if (nextLt >= limit)
-            nextLt = std::string_view::npos;
-        if (!star && a + 1 == line.size())
-            break; // the closing "<"
-        const size_t gt = line.find('>', a + 1);
-        const size_t stop = nextLt == std::string_view::npos ? limit : nextLt;
-        if (gt == std::string_view::npos || gt > stop) {
-            report.at(file, static_cast<long>(a), "index entry without \">\"");
-            a = stop;
+    for (const formats::ScannedEntry& scanned : scan.entries) {
+        if (!scanned.keyClosed) {
+            report.at(file, static_cast<long>(scanned.at), "index entry without \">\"");
             continue;
         }
         Entry e;
-        e.key = std::string(line.substr(a + 1, gt - a - 1));
-        e.pos = static_cast<long>(a);
-        const long offsetPos = static_cast<long>(gt + 1);
-        if (!star && nextLt == std::string_view::npos) {
+        e.key = std::string(scanned.key);
+        e.pos = static_cast<long>(scanned.at);
+        const long offsetPos = static_cast<long>(scanned.offsetAt);
+        if (!scanned.offsetText) {
             report.at(file, offsetPos,
                       "the offset of " + quoted(e.key) +
                           " is not followed by \"<\": the index line does not end with \"<\"");
         } else {
-            const std::string_view text = line.substr(gt + 1, stop - gt - 1);
-            e.offset = digits(trimBlanks(text), 12);
+            e.offset = scanned.offset;
             if (!e.offset)
                 report.at(file, offsetPos,
-                          "offset " + quoted(text) + " of " + quoted(e.key) + " is not a number");
+                          "offset " + quoted(*scanned.offsetText) + " of " + quoted(e.key) +
+                              " is not a number");
         }
         auto [it, fresh] = index.first.emplace(e.key, index.entries.size());
         if (!fresh) {
@@ -153,7 +105,6 @@ Index readIndex(const SourceFile& file, FileKind kind, Report& report) {
         if (e.offset)
             e.line = target(file, index, e, kind, offsetPos, report);
         index.entries.push_back(std::move(e));
-        a = stop;
     }
     return index;
 }
@@ -165,7 +116,7 @@ void checkBook(const SourceFile& file, const Index& index, const std::set<bool>&
     long prevPage = -1, prevOffset = 0;
     for (size_t i = 0; i < index.entries.size(); ++i) {
         const Entry& e = index.entries[i];
-        auto page = pageOfKey(e.key);
+        auto page = formats::writtenPageOfKey(e.key);
         if (!page) {
             report.at(file, e.pos, "index key " + quoted(e.key) + " is not page:paragraph");
             continue;
@@ -202,7 +153,7 @@ void checkBook(const SourceFile& file, const Index& index, const std::set<bool>&
             report.at(file, file.start(i), "line has no \">\" (not page:paragraph>text)");
             continue;
         }
-        auto page = pageOfKey(t.substr(0, gt));
+        auto page = formats::writtenPageOfKey(t.substr(0, gt));
         if (!page) {
             report.at(file, file.start(i),
                       "line key " + quoted(t.substr(0, gt)) + " is not page:paragraph");
@@ -224,7 +175,7 @@ void checkBook(const SourceFile& file, const Index& index, const std::set<bool>&
                       "page " + std::to_string(page) + " has no index entry; it is never shown");
 
     // Each page as the loader reads it from its first entry.
-    const std::string stem = reader::bookStem(file.name());
+    const std::string stem = formats::bookStem(file.name());
     for (const auto& [page, entryIndex] : pageEntry) {
         const Entry& entry = index.entries[entryIndex];
         if (!entry.line)
@@ -238,48 +189,41 @@ void checkBook(const SourceFile& file, const Index& index, const std::set<bool>&
             bool showing = false;
             while (i < n) {
                 std::string_view t = file.line(i++);
-                if (t == " ") {
+                if (formats::isEndMarker(t)) {
                     why = "at the end marker";
                     stopLine = i - 1;
                     break;
                 }
-                if (t.size() < 2) {
+                if (formats::isFiller(t)) {
                     if (i >= n)
                         break;
                     t = file.line(i++);
                 }
-                const size_t gt = t.find('>');
-                const std::string_view key = t.substr(0, gt);
-                std::string_view text = gt == std::string_view::npos ? "" : t.substr(gt + 1);
-                if (key == entry.key)
+                const formats::PageLine at = formats::pageLineOf(t, bible);
+                if (at.key == entry.key)
                     showing = true;
-                auto n2 = loaderPage(key);
+                auto n2 = formats::pageOfKey(at.key);
                 if (!n2 || *n2 > page) {
                     if (!n2) {
-                        why = t.size() < 2 ? "after two short lines in a row"
-                                           : "at a line that is not page:paragraph";
+                        why = formats::isFiller(t) ? "after two short lines in a row"
+                                                   : "at a line that is not page:paragraph";
                         stopLine = i - 1;
                     }
                     break;
                 }
-                std::string_view shown = text;
-                if (bible) {
-                    shown = text.substr(0, text.find('^'));
-                } else if (auto ref = text.find(">References:"); ref != std::string_view::npos) {
-                    text = text.substr(ref + 1);
-                    shown = text;
-                }
-                if (pageText + text.size() > kMaxPageChars || lines >= kMaxPageLines) {
-                    report.at(file, file.start(i - 1),
-                              "page " + std::to_string(page) + " is cut here: " +
-                                  (lines >= kMaxPageLines
-                                       ? std::string("it has more than 2000 lines")
-                                       : std::string("its text would pass 32000 characters")) +
-                                  (bible ? " (as a Bible book)" : ""));
+                if (pageText + at.text.size() > kMaxPageChars || lines >= kMaxPageLines) {
+                    report.at(
+                        file, file.start(i - 1),
+                        "page " + std::to_string(page) + " is cut here: " +
+                            (lines >= kMaxPageLines
+                                 ? "it has more than " + std::to_string(kMaxPageLines) + " lines"
+                                 : "its text would pass " + std::to_string(kMaxPageChars) +
+                                       " characters") +
+                            (bible ? " (as a Bible book)" : ""));
                     break;
                 }
                 if (showing)
-                    pageText += shown.size() + stem.size() + key.size() + 9;
+                    pageText += at.shown.size() + stem.size() + at.key.size() + 9;
                 ++lines;
             }
             if (!why.empty() && lastLine.count(page) && lastLine[page] > stopLine)

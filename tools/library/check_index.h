@@ -34,14 +34,6 @@ struct Index {
 // of a line beginning with key + ">" (in dictionaries key + ": ").
 Index readIndex(const SourceFile& file, FileKind kind, Report& report);
 
-// A key "page:para" as written in index lines: the page a decimal number of
-// one to nine digits without leading zeros, the label free of "<".
-std::optional<long> pageOfKey(std::string_view key);
-
-// The page number the page loader reads from a line's key: the text before
-// ":" with blanks trimmed, one to nine digits.
-std::optional<long> loaderPage(std::string_view key);
-
 // Book rules: page:para keys in page order and file order, body lines with
 // ">", the end marker, pages the loader cuts short (bibleModes: the BibleMode
 // values the book is opened with).

@@ -5,18 +5,12 @@
 #include <fstream>
 #include <system_error>
 
+#include "formats/letter_case.h"
 #include "platform/data_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace library::check {
-
-std::string asciiLower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
 
 SourceFile::SourceFile(std::string name, std::string bytes)
     : m_name(std::move(name)), m_bytes(std::move(bytes)) {
@@ -68,7 +62,7 @@ Library::Library(std::string dir) : m_dir(std::move(dir)) {
     }
     std::sort(m_names.begin(), m_names.end());
     for (const std::string& name : m_names)
-        m_folded.emplace(asciiLower(name), name);
+        m_folded.emplace(formats::lowerText(name), name);
 }
 
 std::optional<std::string> Library::resolve(const std::string& name) const {
@@ -76,7 +70,7 @@ std::optional<std::string> Library::resolve(const std::string& name) const {
         return std::nullopt;
     if (std::binary_search(m_names.begin(), m_names.end(), name))
         return name;
-    auto it = m_folded.find(asciiLower(name));
+    auto it = m_folded.find(formats::lowerText(name));
     if (it == m_folded.end())
         return std::nullopt;
     return it->second;

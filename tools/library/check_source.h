@@ -69,6 +69,4 @@ private:
     std::map<std::string, std::unique_ptr<SourceFile>> m_files;
 };
 
-std::string asciiLower(std::string s);
-
 } // namespace library::check

@@ -2,13 +2,15 @@
 
 #include <unordered_map>
 
-#include "platform/letter_case.h"
+#include "formats/dictionary_file.h"
+#include "formats/file_names.h"
+#include "formats/letter_case.h"
+#include "formats/notes_file.h"
+#include "formats/trim.h"
 
 namespace library::check {
 
 namespace {
-
-constexpr size_t kMaxNoteKeys = 50;
 
 std::string quoted(std::string_view text) {
     return "\"" + excerpt(text, 40) + "\"";
@@ -16,13 +18,6 @@ std::string quoted(std::string_view text) {
 
 bool below(char c, int code) {
     return static_cast<unsigned char>(c) < code;
-}
-
-std::string_view trimBlanks(std::string_view s) {
-    const size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos)
-        return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
 // Lets a map keyed by strings be searched with a string_view.
@@ -71,41 +66,19 @@ void eachWord(std::string_view text, Visit visit) {
             visit(i, text.substr(i, text.find(' ', i) - i));
 }
 
-// The language a dictionary file serves, read from its name (letter, "grk",
-// "heb" or nothing, "dict.txd"); nothing for other names.
-std::optional<std::string> languageOfDictionary(const std::string& name) {
-    const std::string lower = asciiLower(name);
-    const std::string tail = "dict.txd";
-    if (lower.size() < tail.size() + 1 ||
-        lower.compare(lower.size() - tail.size(), tail.size(), tail))
-        return std::nullopt;
-    const std::string middle = lower.substr(1, lower.size() - tail.size() - 1);
-    if (middle == "grk")
-        return "Grk";
-    if (middle == "heb")
-        return "Heb";
-    if (middle.empty())
-        return "";
-    return std::nullopt;
-}
-
 void checkNoteKeys(Context& ctx, const SourceFile& book, const std::string& notesName,
                    std::string_view keys, long keysAt) {
-    // The verse's keys as the notes box reads them: split at ",", a final
-    // "," optional, at most 50.
-    std::string list(keys);
-    if (list.empty() || list.back() != ',')
-        list += ',';
-    size_t at = 0, count = 0;
+    // The verse's keys as the notes box reads them.
+    const std::vector<formats::NoteKey> list = formats::noteKeys(keys);
     const Index* notes = nullptr;
     bool notesRead = false;
-    while (list.size() - at >= 2) {
-        const size_t comma = list.find(',', at);
-        const std::string key = list.substr(at, comma - at);
-        const long pos = keysAt + static_cast<long>(at);
-        at = comma + 1;
-        if (++count > kMaxNoteKeys) {
-            ctx.report.at(book, pos, "more than 50 note keys: the rest are never shown");
+    for (size_t i = 0; i < list.size(); ++i) {
+        const std::string& key = list[i].key;
+        const long pos = keysAt + static_cast<long>(list[i].at);
+        if (i >= formats::kMaxNoteKeys) {
+            ctx.report.at(book, pos,
+                          "more than " + std::to_string(formats::kMaxNoteKeys) +
+                              " note keys: the rest are never shown");
             return;
         }
         if (key.empty()) {
@@ -128,38 +101,6 @@ void checkNoteKeys(Context& ctx, const SourceFile& book, const std::string& note
 }
 
 } // namespace
-
-std::optional<std::string> dictionaryFor(std::string_view key, const std::string& lang,
-                                         std::string& why) {
-    if (key.empty()) {
-        why = "it holds no word";
-        return std::nullopt;
-    }
-    char letter = key[0];
-    if (letter == 'f' || letter == 'j' || letter == 'w') {
-        why = std::string("there is no dictionary for words beginning with \"") + letter + "\"";
-        return std::nullopt;
-    }
-    if (letter == '\'' || letter == '-' || letter == '[') {
-        if (key.size() < 2) {
-            why = "it holds no letter";
-            return std::nullopt;
-        }
-        letter = key[1];
-    }
-    if (below(letter, 65)) {
-        why = std::string("there is no dictionary for words beginning with \"") + letter + "\"";
-        return std::nullopt;
-    }
-    std::string name = std::string(1, letter) + asciiLower(lang) + "dict";
-    if (name == "qgrkdict" || name == "ugrkdict" || name == "vgrkdict" || name == "ygrkdict")
-        name = name.substr(0, 1) + "hebdict";
-    if (name == "xhebdict") {
-        why = "there is no Hebrew dictionary for words beginning with \"x\"";
-        return std::nullopt;
-    }
-    return name + ".txd";
-}
 
 Lookup lookupWord(std::string_view text, size_t pos, bool bracketRule, const std::string& lang) {
     Lookup r;
@@ -186,7 +127,7 @@ Lookup lookupWord(std::string_view text, size_t pos, bool bracketRule, const std
         return r;
     }
     bool apostrophe = chunk[p - 1] == '\'';
-    std::string w(trimBlanks(std::string_view(chunk).substr(0, p)));
+    std::string w(formats::trimBlanks(std::string_view(chunk).substr(0, p)));
     if (w.empty())
         return r;
     if (w[0] == '>' || w[0] == '"' || w[0] == '(')
@@ -212,22 +153,23 @@ Lookup lookupWord(std::string_view text, size_t pos, bool bracketRule, const std
         r.why = "it holds no word";
         return r;
     }
-    r.key = platform::lowerText(w);
-    auto file = dictionaryFor(r.key, language, r.why);
-    if (!file) {
+    r.key = formats::lowerText(w);
+    const formats::DictionaryChoice choice = formats::dictionaryFor(r.key, language);
+    if (!choice.file) {
+        r.why = choice.why;
         r.outcome = Lookup::NoDictionary;
         return r;
     }
     if (apostrophe)
         r.key += "'";
     r.outcome = Lookup::Found;
-    r.file = *file;
+    r.file = *choice.file;
     return r;
 }
 
 void checkBibleBook(Context& ctx, const SourceFile& book, const std::string& bookFile,
                     const std::string& lang) {
-    const std::string notesName = bookFile.substr(0, bookFile.find('.')) + "COM.TXV";
+    const std::string notesName = formats::notesFileOf(bookFile);
     // Each word met: its lookup, its dictionary and whether that holds it.
     struct Word {
         Lookup lookup;
@@ -249,11 +191,10 @@ void checkBibleBook(Context& ctx, const SourceFile& book, const std::string& boo
         }
         const long restAt = book.start(i) + static_cast<long>(gt + 1 + caret + 2);
         const std::string_view rest = caret + 2 <= text.size() ? text.substr(caret + 2) : "";
-        const size_t lt = rest.find('<');
-        const std::string_view words = rest.substr(0, lt);
-        if (lt != std::string_view::npos)
-            checkNoteKeys(ctx, book, notesName, rest.substr(lt + 1),
-                          restAt + static_cast<long>(lt + 1));
+        const formats::VerseNotes parts = formats::splitVerseNotes(rest);
+        const std::string_view words = parts.verse;
+        checkNoteKeys(ctx, book, notesName, parts.keys,
+                      restAt + static_cast<long>(parts.verse.size() + 1));
 
         eachWord(words, [&](size_t at, std::string_view word) {
             const long pos = restAt + static_cast<long>(at);
@@ -285,11 +226,11 @@ void checkBibleBook(Context& ctx, const SourceFile& book, const std::string& boo
 
 void checkDictionary(Context& ctx, const SourceFile& file) {
     const Index& index = ctx.index(file, FileKind::Dictionary);
-    const auto lang = languageOfDictionary(file.name());
+    const auto lang = formats::dictionaryLanguage(file.name());
     if (!lang)
         ctx.report.file(file.name(), "no lookup opens this dictionary: its name is not a "
                                      "letter, \"grk\" or \"heb\", \"dict\" and \".txd\"");
-    const std::string self = asciiLower(file.name());
+    const std::string self = formats::lowerText(file.name());
     const std::string* prev = nullptr;
     for (const Entry& e : index.entries) {
         if (prev && e.key < *prev)
@@ -297,7 +238,7 @@ void checkDictionary(Context& ctx, const SourceFile& file) {
                           "key " + quoted(e.key) + " comes after " + quoted(*prev) +
                               ": keys must increase in byte order");
         prev = &e.key;
-        if (platform::lowerText(e.key) != e.key) {
+        if (formats::lowerText(e.key) != e.key) {
             ctx.report.at(file, e.pos,
                           "key " + quoted(e.key) +
                               " holds upper-case letters: words are looked up in lower case");
@@ -305,14 +246,13 @@ void checkDictionary(Context& ctx, const SourceFile& file) {
         }
         if (!lang)
             continue;
-        std::string why;
-        auto home = dictionaryFor(e.key, *lang, why);
-        if (!home)
-            ctx.report.at(file, e.pos, "key " + quoted(e.key) + " is never looked up: " + why);
-        else if (*home != self)
+        const formats::DictionaryChoice home = formats::dictionaryFor(e.key, *lang);
+        if (!home.file)
+            ctx.report.at(file, e.pos, "key " + quoted(e.key) + " is never looked up: " + home.why);
+        else if (*home.file != self)
             ctx.report.at(file, e.pos,
                           "key " + quoted(e.key) + " is in the wrong file: it is looked up in " +
-                              *home);
+                              *home.file);
     }
 
     // Links to root words in the definitions, clicked as the notes box does.

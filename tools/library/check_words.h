@@ -25,12 +25,6 @@ struct Lookup {
 // respond. lang is the current division's language ("Heb", "Grk" or "").
 Lookup lookupWord(std::string_view text, size_t pos, bool bracketRule, const std::string& lang);
 
-// The dictionary file (lower case, with ".txd") that the lookup opens for
-// key (already in lower case) in language lang; nothing, with why set, when
-// no dictionary serves it.
-std::optional<std::string> dictionaryFor(std::string_view key, const std::string& lang,
-                                         std::string& why);
-
 // The verses of a Bible book: the original-language part after "^", its
 // words (each a key of its dictionary) and its note keys (each in the index
 // of the notes file of bookFile, the book's name as the program writes it).

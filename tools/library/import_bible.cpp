@@ -3,9 +3,10 @@
 #include <cstdlib>
 #include <tuple>
 
+#include "formats/book_file.h"
+#include "formats/letter_case.h"
 #include "library/import_parts.h"
 #include "library/text1252.h"
-#include "platform/letter_case.h"
 
 namespace library {
 
@@ -154,13 +155,13 @@ bool fitsOnePage(const std::vector<std::string>& lines, const std::string& stem)
         const size_t gt = line.find('>');
         const std::string key = line.substr(0, gt);
         const std::string text = line.substr(gt + 1);
-        if (pageText + text.size() > 32000)
+        if (pageText + text.size() > formats::kMaxPageChars)
             return false;
         const size_t caret = text.find('^');
         const size_t shown = caret == std::string::npos ? text.size() : caret;
         pageText += 1 + shown + 2 + stem.size() + 1 + key.size() + 1 + 4;
     }
-    return lines.size() <= 2000;
+    return static_cast<long>(lines.size()) <= formats::kMaxPageLines;
 }
 
 } // namespace
@@ -258,7 +259,7 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
                 s.last = std::max(s.first, end);
         }
 
-        std::string fileStem = platform::upperText(stem);
+        std::string fileStem = formats::upperText(stem);
         OutFile& notes = lib.add(fileStem + "COM.TXV", OutFile::Notes);
         int nextKey = 1;
         size_t secAt = 0;
@@ -360,7 +361,7 @@ VerseMap versesOf(const Library& lib) {
     for (const OutFile& f : lib.files) {
         if (f.kind != OutFile::Book)
             continue;
-        std::string stem = platform::lowerText(f.name.substr(0, f.name.find('.')));
+        std::string stem = formats::lowerText(f.name.substr(0, f.name.find('.')));
         auto& chapters = map[stem];
         for (const std::string& line : f.lines) {
             const size_t colon = line.find(':');

@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <set>
 
+#include "formats/letter_case.h"
 #include "library/import_parts.h"
 #include "library/text1252.h"
-#include "platform/letter_case.h"
 
 namespace library {
 
@@ -71,7 +71,7 @@ void writeCatalogue(const std::vector<ImpEntry>& kjv, Library& lib) {
         bible.lines.push_back(std::string(d.file) + "@" + d.caption);
         OutFile& list = lib.add(d.file, OutFile::Plain);
         for (int b = d.first; b <= d.last; ++b) {
-            std::string stem = platform::upperText(kBibleBooks[static_cast<size_t>(b)].stem);
+            std::string stem = formats::upperText(kBibleBooks[static_cast<size_t>(b)].stem);
             if (!written.count(stem + ".TXV"))
                 continue; // a book the source did not have
             list.lines.push_back(stem + "@" + kBibleBooks[static_cast<size_t>(b)].title);
@@ -117,7 +117,7 @@ void writeCatalogue(const std::vector<ImpEntry>& kjv, Library& lib) {
         biblio.lines.push_back(std::string(kBibleBooks[b].stem) + "@" + kBibleBooks[b].title +
                                (titles[b].empty() ? "" : ", " + titles[b]));
     for (const std::string& stem : naveBooks) {
-        std::string lower = platform::lowerText(stem);
+        std::string lower = formats::lowerText(stem);
         biblio.lines.push_back(lower + "@Topical Index " + stem.substr(4));
     }
     biblio.lines.push_back("qcells@Quick Christian Answers");

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <set>
 
+#include "formats/dictionary_file.h"
 #include "library/import_parts.h"
 #include "library/text1252.h"
 
@@ -13,22 +14,7 @@ const std::string* Lexicon::keyOf(int number) const {
 }
 
 std::string dictionaryFileFor(const std::string& key, char lang) {
-    if (key.empty())
-        return {};
-    char letter = key[0];
-    if (letter == '\'' || letter == '-') {
-        if (key.size() < 2)
-            return {};
-        letter = key[1];
-    }
-    if (letter < 'a' || letter > 'z' || letter == 'f' || letter == 'j' || letter == 'w')
-        return {};
-    std::string stem = lang == 'G' ? "grk" : "heb";
-    if (lang == 'G' && std::string_view("quvy").find(letter) != std::string_view::npos)
-        stem = "heb";
-    if (lang == 'H' && letter == 'x')
-        return {};
-    return std::string(1, letter) + stem + "dict.txd";
+    return formats::dictionaryFor(key, lang == 'G' ? "Grk" : "Heb").file.value_or("");
 }
 
 namespace {

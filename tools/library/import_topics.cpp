@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "formats/letter_case.h"
 #include "library/import_parts.h"
 #include "library/text1252.h"
 
@@ -233,8 +234,8 @@ void writeTopics(const std::vector<ImpEntry>& nave, const VerseMap& verses, Libr
     auto titled = [](const std::string& s) {
         std::string t = s;
         for (size_t i = 1; i < t.size(); ++i)
-            if (t[i - 1] != ' ' && t[i] >= 'A' && t[i] <= 'Z')
-                t[i] = static_cast<char>(t[i] - 'A' + 'a');
+            if (t[i - 1] != ' ')
+                t[i] = formats::lowerLetter(t[i]);
         return t;
     };
     for (size_t i = 0; i < picked.size() && i < 30; ++i) {

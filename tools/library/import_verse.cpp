@@ -2,7 +2,7 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "catalogue/list_syntax.h"
+#include "formats/letter_case.h"
 #include "library/import_parts.h"
 #include "library/text1252.h"
 
@@ -130,7 +130,7 @@ Verse readVerse(const std::string& body, int number) {
                     ++divineDepth;
                 } else if (divineDepth > 0 && --divineDepth == 0) {
                     // ASCII only: the text is still UTF-8 here.
-                    text() += catalogue::upper(decodeEntities(divine));
+                    text() += formats::asciiUpperText(decodeEntities(divine));
                     divine.clear();
                 }
             } else if (t.name == "w" && !t.closing && skipDepth == 0) {

@@ -4,7 +4,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "library/check_index.h"
+#include "formats/book_file.h"
+#include "formats/file_names.h"
+#include "formats/letter_case.h"
 #include "library/index_line.h"
 #include "platform/data_folder.h"
 
@@ -14,7 +16,7 @@ namespace {
 
 // Book lines that get an entry: page:para keys, not the end marker or fillers.
 bool isPageLine(const std::string& line) {
-    return line != " " && line.size() >= 2 && check::pageOfKey(lineKey(line)).has_value();
+    return !formats::isFiller(line) && formats::writtenPageOfKey(lineKey(line)).has_value();
 }
 
 // Line 1 may be replaced only when it is an index line (or empty): a body
@@ -33,17 +35,10 @@ struct Plan {
 };
 
 Plan planFor(const std::string& path) {
-    std::string name = std::filesystem::path(path).filename().string();
-    for (char& c : name)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    auto endsWith = [&](const std::string& tail) {
-        return name.size() >= tail.size() &&
-               name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
-    };
-    if (endsWith(".TXD"))
+    const std::string name = formats::upperText(std::filesystem::path(path).filename().string());
+    if (name.size() >= 4 && name.compare(name.size() - 4, 4, ".TXD") == 0)
         return {IndexEnd::Bracket, nullptr, true};
-    if (endsWith("COM.TXV"))
+    if (formats::isNotesFileName(name))
         return {IndexEnd::Star, hasKey}; // a notes file
     return {IndexEnd::Star, isPageLine};
 }
@@ -79,7 +74,8 @@ bool writeDictionary(const std::string& path, const std::string& index,
     for (const std::string& line : body)
         content += line + "\r\n";
     const std::filesystem::path p(path);
-    const platform::DataFolder folder(p.has_parent_path() ? p.parent_path().string() : ".");
+    const platform::DataFolder folder(p.has_parent_path() ? p.parent_path().string() : ".",
+                                      formats::lowerText);
     if (!folder.writeAtomic(p.filename().string(), content)) {
         error = "could not write " + path;
         return false;

@@ -1,44 +1,38 @@
-// Index lines of library files: a run of "<key>offset" entries, offsets
-// counted in bytes from the first byte of line 2 (offset 1). Books and
-// notes files end the run with "*", dictionaries with a closing "<".
+// Writing library files that open with an index line. The rules of the
+// index line itself are in formats/index_line.h; these are the tool's
+// choices of which lines get an entry, and the writing of whole files.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "formats/dictionary_file.h"
+#include "formats/index_line.h"
+
 namespace library {
 
-enum class IndexEnd { Star, Bracket };
-
-struct IndexEntry {
-    std::string key;
-    long offset = 0;
-};
+using formats::dictionaryLineKey;
+using formats::IndexEnd;
+using formats::IndexEntry;
 
 // The key of a body line: the text before its first ">" ("" without one).
 std::string lineKey(const std::string& line);
 
-// Builds the index line (without CR LF) for the given body lines, which are
-// written one per line with CR LF after the index line. Lines for which
-// wanted returns false get no entry (the end marker, fillers).
-std::string buildIndexLine(const std::vector<std::string>& body, IndexEnd end,
-                           bool (*wanted)(const std::string& line));
-
 // Every line that has a key gets an entry.
 bool hasKey(const std::string& line);
 
-// The key of a dictionary line: the text before its first ": ". Dictionary
-// lines are shown whole, so they carry their key as their first word.
-std::string dictionaryLineKey(const std::string& line);
+// The index line (without CR LF) for body lines written one per line with
+// CR LF after it: an entry with lineKey for every line that wanted accepts.
+std::string buildIndexLine(const std::vector<std::string>& body, IndexEnd end,
+                           bool (*wanted)(const std::string& line));
 
-// Builds an index line with the keys keyOf gives; lines with an empty key
-// get no entry.
+// The same with the keys keyOf gives; lines with an empty key get no entry.
 std::string buildIndexLineWith(const std::vector<std::string>& body, IndexEnd end,
                                std::string (*keyOf)(const std::string& line));
 
-// Parses an index line. Returns nothing and sets error when the line is not
-// a run of well-formed entries with the right ending.
+// The entries of a well-formed index line; nothing, with error set to the
+// first fault, otherwise.
 std::optional<std::vector<IndexEntry>> parseIndexLine(const std::string& line, IndexEnd end,
                                                       std::string& error);
 

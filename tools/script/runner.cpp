@@ -120,13 +120,13 @@ private:
     }
     std::string property(const std::string& target);
     void setProperty(const std::string& target, const std::string& value);
-    static int mouseButton(const std::string& word) {
+    static ui::MouseButton mouseButton(const std::string& word) {
         if (word == "left")
-            return 1;
+            return ui::MouseButton::Left;
         if (word == "right")
-            return 2;
+            return ui::MouseButton::Right;
         if (word == "middle")
-            return 4;
+            return ui::MouseButton::Middle;
         throw Failure{"expected left, right or middle, got " + escapeValue(word)};
     }
     void check(const std::string& what, const std::string& op, const std::string& actual,
@@ -278,12 +278,12 @@ void Run::execute(const Command& c) {
         need(1);
         ui::Window& main = window("frmMain");
         if (w[1] == "max") {
-            main.setWindowState(2);
+            main.setWindowState(ui::WindowState::Maximized);
         } else {
             auto h = ui::parseLong(w[1]);
             if (!h)
                 throw Failure{"expected a height or max, got " + escapeValue(w[1])};
-            main.setWindowState(0);
+            main.setWindowState(ui::WindowState::Normal);
             main.setHeight(static_cast<int>(*h));
         }
         main.onResize();

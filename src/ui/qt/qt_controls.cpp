@@ -1,6 +1,7 @@
 #include "ui/qt/qt_controls.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QCheckBox>
 #include <QFrame>
@@ -35,17 +36,17 @@ bool is(const std::string& prop, const char* name) {
     return prop.empty() || prop == name;
 }
 
-// The Qt mouse button as the program's button code (left 1, right 2, middle 4).
-int buttonCode(Qt::MouseButton b) {
+// The Qt mouse button as the program's button; none for the other buttons.
+std::optional<ui::MouseButton> modelButton(Qt::MouseButton b) {
     switch (b) {
     case Qt::LeftButton:
-        return 1;
+        return ui::MouseButton::Left;
     case Qt::RightButton:
-        return 2;
+        return ui::MouseButton::Right;
     case Qt::MiddleButton:
-        return 4;
+        return ui::MouseButton::Middle;
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 
@@ -391,16 +392,16 @@ protected:
             return false;
         if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonRelease)
             return false;
-        int code = buttonCode(static_cast<QMouseEvent*>(e)->button());
-        if (code == 0)
+        const auto button = modelButton(static_cast<QMouseEvent*>(e)->button());
+        if (!button)
             return false;
         if (e->type() == QEvent::MouseButtonPress)
-            m_model.mouseDown(code);
+            m_model.mouseDown(*button);
         else
-            m_model.mouseUp(code);
+            m_model.mouseUp(*button);
         m_view.afterEvent();
         // The left button goes on to the button, which then emits clicked.
-        return code != 1;
+        return *button != ui::MouseButton::Left;
     }
 
 private:

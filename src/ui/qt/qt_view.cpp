@@ -15,17 +15,12 @@
 #include "ui/qt/keys.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/screen.h"
+#include "ui/units.h"
 #include "ui/window.h"
 
 namespace ui::qt {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-int px(int twips) {
-    return twips / kTwipsPerPixel;
-}
 
 // The hidden window of work lists never appears on screen.
 bool neverShown(const ui::Window& w) {
@@ -168,9 +163,9 @@ void QtView::applyWindow(ui::Window& w, WindowBinding& b, const std::string& pro
     if (is("Caption"))
         b.frame->setWindowTitle(decode(w.caption()));
     if (is("Width") || is("Height") || is("Geometry"))
-        b.frame->setFixedSize(px(w.Width), px(w.Height));
+        b.frame->setFixedSize(ui::pixels(w.Width), ui::pixels(w.Height));
     if (is("Left") || is("Top") || is("Geometry"))
-        b.frame->move(px(w.Left), px(w.Top));
+        b.frame->move(ui::pixels(w.Left), ui::pixels(w.Top));
     if (is("Loaded"))
         bindMissingControls(w, b);
     if (is("Visible")) {
@@ -293,9 +288,9 @@ void QtView::onFrameMoved(ui::Window& w) {
     if (it == m_windows.end())
         return;
     QPoint pos = it->second.frame->pos();
-    if (px(w.Left) == pos.x() && px(w.Top) == pos.y())
+    if (ui::pixels(w.Left) == pos.x() && ui::pixels(w.Top) == pos.y())
         return;
-    w.setGeometry(pos.x() * kTwipsPerPixel, pos.y() * kTwipsPerPixel, w.Width, w.Height);
+    w.setGeometry(pos.x() * ui::kTwipsPerPixel, pos.y() * ui::kTwipsPerPixel, w.Width, w.Height);
 }
 
 } // namespace ui::qt

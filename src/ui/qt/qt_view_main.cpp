@@ -10,20 +10,19 @@
 #include "ui/qt/cp1252.h"
 #include "ui/qt/frames.h"
 #include "ui/qt/qt_view.h"
+#include "ui/units.h"
 #include "ui/window.h"
 
 namespace ui::qt {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-int modelState(const QWidget& w) {
+ui::WindowState modelState(const QWidget& w) {
     if (w.isMinimized())
-        return 1;
+        return ui::WindowState::Minimized;
     if (w.isMaximized())
-        return 2;
-    return 0;
+        return ui::WindowState::Maximized;
+    return ui::WindowState::Normal;
 }
 
 } // namespace
@@ -124,22 +123,22 @@ void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
     QSize extra = m_main->frameGeometry().size() - m_main->size();
     QSize size = m_main->size();
     if (is("Width"))
-        size.setWidth(w.Width / kTwipsPerPixel - extra.width());
+        size.setWidth(ui::pixels(w.Width) - extra.width());
     if (is("Height"))
-        size.setHeight(w.Height / kTwipsPerPixel - extra.height());
+        size.setHeight(ui::pixels(w.Height) - extra.height());
     if (size != m_main->size())
         m_main->resize(size.expandedTo(QSize(100, 100)));
     if (is("Left") || is("Top"))
-        m_main->move(w.Left / kTwipsPerPixel, w.Top / kTwipsPerPixel);
+        m_main->move(ui::pixels(w.Left), ui::pixels(w.Top));
 }
 
 void QtView::applyMainState(ui::Window& w) {
     if (modelState(*m_main) == w.windowState())
         return;
     Qt::WindowStates s = m_main->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-    if (w.windowState() == 1)
+    if (w.windowState() == ui::WindowState::Minimized)
         s |= Qt::WindowMinimized;
-    if (w.windowState() == 2)
+    if (w.windowState() == ui::WindowState::Maximized)
         s |= Qt::WindowMaximized;
     m_main->setWindowState(s);
 }
@@ -154,15 +153,15 @@ void QtView::onMainResized() {
     if (applying() || blocked() || !m_mainModel)
         return;
     ui::Window& w = *m_mainModel;
-    int height = m_main->frameGeometry().height() * kTwipsPerPixel;
-    int state = modelState(*m_main);
+    int height = m_main->frameGeometry().height() * ui::kTwipsPerPixel;
+    const ui::WindowState state = modelState(*m_main);
     if (height == w.Height && state == w.windowState())
         return;
     m_forwardingMain = true;
     // The width follows silently; the program lays out by the height.
-    if (state == 0)
-        w.Width = m_main->frameGeometry().width() * kTwipsPerPixel;
-    if (state != 1)
+    if (state == ui::WindowState::Normal)
+        w.Width = m_main->frameGeometry().width() * ui::kTwipsPerPixel;
+    if (state != ui::WindowState::Minimized)
         w.setHeight(height);
     w.setWindowState(state);
     m_forwardingMain = false;

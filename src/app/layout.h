@@ -3,13 +3,11 @@
 #pragma once
 
 namespace app {
-class Program;
-}
 
-namespace shell {
+class Program;
 
 // Fits every child window to main-window height h (twips) unless the main
 // window is maximised, h is the load height 6000, or h is below 2160.
-void fitChildren(app::Program& p);
+void fitChildren(Program& p);
 
-} // namespace shell
+} // namespace app

@@ -1,6 +1,8 @@
-#include "platform/letter_case.h"
+#include "formats/letter_case.h"
 
-namespace platform {
+#include <algorithm>
+
+namespace formats {
 
 namespace {
 unsigned char byte(char c) {
@@ -45,4 +47,17 @@ std::string lowerText(std::string s) {
     return s;
 }
 
-} // namespace platform
+bool lessNoCase(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return byte(lowerLetter(x)) < byte(lowerLetter(y));
+    });
+}
+
+std::string asciiUpperText(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+} // namespace formats

@@ -1,4 +1,4 @@
-#include "shell/layout.h"
+#include "app/layout.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -13,7 +13,7 @@
 #include "shell/frm_text0.h"
 #include "study/frm_text3.h"
 
-namespace shell {
+namespace app {
 
 namespace {
 
@@ -36,9 +36,9 @@ void buttonColumn(ui::Button& prev, ui::Button& next, ui::Button& last, i16 b) {
 
 } // namespace
 
-void fitChildren(app::Program& p) {
-    FrmMain& main = p.frmMain();
-    if (main.windowState() == 2)
+void fitChildren(Program& p) {
+    shell::FrmMain& main = p.frmMain();
+    if (main.windowState() == ui::WindowState::Maximized)
         return;
     const i16 H = clamp16(main.Height);
     if (H == 6000)
@@ -49,24 +49,19 @@ void fitChildren(app::Program& p) {
     const i16 f = static_cast<i16>(u / 5);
     auto minus = [](i16 a, int b) { return clamp16(long{a} - b); };
 
-    auto& list0 = p.frmList0();
-    list0.setHeight(minus(H, 779));
-    list0.lstMain0.setHeight(clamp16(u - 78 + f));
-    auto& list1 = p.frmList1();
-    list1.setHeight(minus(H, 756));
-    list1.lstMain1.setHeight(clamp16(u - 78 + f));
-    auto& list2 = p.frmList2();
-    list2.setHeight(minus(H, 856));
-    list2.lstMain2.setHeight(clamp16(u - 78 + f));
-    auto& find = p.frmFind6();
-    find.setHeight(minus(H, 770));
-    find.TextF.setHeight(clamp16(u - 135 + f));
-    auto& text0 = p.frmtext0();
-    text0.setHeight(minus(H, 770));
-    text0.Text1.setHeight(clamp16(u - 52 + f));
+    // A child window and the control that fills it, shrunk by less twips and
+    // extra pixels.
+    auto pane = [&](ui::Window& w, ui::Control& filler, int less, int extra) {
+        w.setHeight(minus(H, less));
+        filler.setHeight(clamp16(u - extra + f));
+    };
+    pane(p.frmList0(), p.frmList0().lstMain0, 779, 78);
+    pane(p.frmList1(), p.frmList1().lstMain1, 756, 78);
+    pane(p.frmList2(), p.frmList2().lstMain2, 856, 78);
+    pane(p.frmFind6(), p.frmFind6().TextF, 770, 135);
+    pane(p.frmtext0(), p.frmtext0().Text1, 770, 52);
     auto& text1 = p.frmText1();
-    text1.setHeight(minus(H, 730));
-    text1.Text1.setHeight(clamp16(u - 90 + f));
+    pane(text1, text1.Text1, 730, 90);
     buttonColumn(text1.btnPrev, text1.btnNext, text1.btnLast, clamp16((u / 2 - 79) + f / 2));
 
     auto& text2 = p.frmtext2();
@@ -90,4 +85,4 @@ void fitChildren(app::Program& p) {
     text1.setLeft(4775);
 }
 
-} // namespace shell
+} // namespace app

@@ -1,10 +1,12 @@
-// The line syntax of the catalogue list files, free of any window.
+// The line syntax of the catalogue list files: items split at a separator,
+// the kinds of third-level lists and what their lines show, and the markers
+// that make a second-level item a Bible division.
 #pragma once
 
 #include <optional>
 #include <string>
 
-namespace catalogue {
+namespace formats {
 
 // A line split at the first separator: further separators stay in right.
 struct Split {
@@ -13,6 +15,9 @@ struct Split {
     std::string right;
 };
 Split splitAt(const std::string& line, char separator);
+
+// The kinds of third-level lists: PBD, STQ, PTQ, STX, SXX, PNV and PRE.
+bool isListKind(const std::string& kind);
 
 // The kind of a third-level list file: the upper-cased text after the key's
 // first ".", or the whole upper-cased key when it has none.
@@ -34,7 +39,4 @@ std::optional<ListItem> thirdLevelItem(const std::string& kind, const std::strin
 // empty when the item is not a Bible division.
 std::string languageOf(const std::string& text);
 
-std::string upper(std::string s);
-std::string lower(std::string s);
-
-} // namespace catalogue
+} // namespace formats

@@ -1,8 +1,10 @@
-#include "catalogue/list_syntax.h"
+#include "formats/list_syntax.h"
 
 #include <array>
 
-namespace catalogue {
+#include "formats/letter_case.h"
+
+namespace formats {
 
 Split splitAt(const std::string& line, char separator) {
     auto p = line.find(separator);
@@ -11,23 +13,18 @@ Split splitAt(const std::string& line, char separator) {
     return {true, line.substr(0, p), line.substr(p + 1)};
 }
 
-std::string upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
-
-std::string lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
+bool isListKind(const std::string& kind) {
+    static const std::array<const char*, 7> kinds = {"PBD", "STQ", "PTQ", "STX",
+                                                     "SXX", "PNV", "PRE"};
+    for (const char* k : kinds)
+        if (kind == k)
+            return true;
+    return false;
 }
 
 std::string listKind(const std::string& key) {
     auto dot = key.find('.');
-    return upper(dot == std::string::npos ? key : key.substr(dot + 1));
+    return upperText(dot == std::string::npos ? key : key.substr(dot + 1));
 }
 
 std::optional<ListItem> thirdLevelItem(const std::string& kind, const std::string& line) {
@@ -87,4 +84,4 @@ std::string languageOf(const std::string& text) {
     return {};
 }
 
-} // namespace catalogue
+} // namespace formats

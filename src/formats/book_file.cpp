@@ -1,0 +1,79 @@
+#include "formats/book_file.h"
+
+#include "formats/number.h"
+#include "formats/trim.h"
+
+namespace formats {
+
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+std::string trimmed(std::string_view s) {
+    return std::string(trimBlanks(s));
+}
+
+} // namespace
+
+std::optional<long> pageOfKey(std::string_view key) {
+    const size_t colon = key.find(':');
+    if (colon == npos)
+        return std::nullopt;
+    return parseNumber(key.substr(0, colon));
+}
+
+std::optional<long> writtenPageOfKey(std::string_view key) {
+    const size_t colon = key.find(':');
+    if (colon == npos || key.find('<') != npos)
+        return std::nullopt;
+    const std::string_view page = key.substr(0, colon);
+    if (page.find(' ') != npos || (page.size() > 1 && page[0] == '0'))
+        return std::nullopt;
+    return parseNumber(page);
+}
+
+BodyLine splitBodyLine(std::string_view line) {
+    const size_t gt = line.find('>');
+    if (gt == npos)
+        return {line, {}, false};
+    return {line.substr(0, gt), line.substr(gt + 1), true};
+}
+
+PageLine pageLineOf(std::string_view line, bool bible) {
+    const BodyLine body = splitBodyLine(line);
+    PageLine page{body.key, body.text, body.text, {}};
+    if (bible) {
+        const size_t caret = body.text.find('^');
+        page.shown = body.text.substr(0, caret);
+        if (caret != npos && caret + 2 <= body.text.size())
+            page.rest = body.text.substr(caret + 2);
+    } else if (const size_t ref = body.text.find(">References:"); ref != npos) {
+        page.text = page.shown = body.text.substr(ref + 1);
+    }
+    return page;
+}
+
+std::optional<BookIndex> bookIndexOf(IndexHead head) {
+    const std::string_view line = head.line;
+    const size_t first = line.find('<');
+    const size_t last = line.rfind('<');
+    if (first == npos || line.find('*') == npos)
+        return std::nullopt;
+    const size_t firstClose = line.find('>', first);
+    const size_t lastClose = line.find('>', last);
+    if (firstClose == npos || lastClose == npos)
+        return std::nullopt;
+    BookIndex index;
+    index.firstEntry = trimmed(line.substr(first + 1, firstClose - first - 1));
+    index.lastEntry = trimmed(line.substr(last + 1, lastClose - last - 1));
+    const auto firstPage = pageOfKey(index.firstEntry);
+    const auto lastPage = pageOfKey(index.lastEntry);
+    if (!firstPage || !lastPage)
+        return std::nullopt;
+    index.firstPage = *firstPage;
+    index.lastPage = *lastPage;
+    index.head = std::move(head);
+    return index;
+}
+
+} // namespace formats

@@ -1,0 +1,68 @@
+// Book files: an index line of "<page:para>offset" entries ended by "*", then
+// one line "page:para>text" per paragraph or verse. A line " " ends the
+// book; a shorter line is a filler that the next line stands in for.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "formats/indexed_file.h"
+
+namespace formats {
+
+// A page's text is cut before the paragraph that would take it past this
+// many characters, and a load stores at most this many lines.
+constexpr size_t kMaxPageChars = 32000;
+constexpr long kMaxPageLines = 2000;
+
+inline bool isEndMarker(std::string_view line) {
+    return line == " ";
+}
+inline bool isFiller(std::string_view line) {
+    return line.size() < 2;
+}
+
+// The page number of a key page:para as the page loader reads it: the number
+// before the first ":", blanks around it allowed; nothing without ":".
+std::optional<long> pageOfKey(std::string_view key);
+
+// The page number of a key as index lines write it: digits without blanks
+// or leading zeros before the first ":", and no "<" anywhere in the key.
+std::optional<long> writtenPageOfKey(std::string_view key);
+
+// A body line split at its first ">": key before it, text after it. A line
+// without ">" is all key and has an empty text.
+struct BodyLine {
+    std::string_view key;
+    std::string_view text;
+    bool keyClosed = false; // the line holds ">"
+};
+BodyLine splitBodyLine(std::string_view line);
+
+// A body line as a page shows it. In Bible books shown is the text before
+// the first "^" and rest what follows "^" and the character after it; in
+// other books text begins after the ">" of ">References:" when it holds that,
+// and shown is text. text is what counts towards kMaxPageChars.
+struct PageLine {
+    std::string_view key;
+    std::string_view text;
+    std::string_view shown;
+    std::string_view rest;
+};
+PageLine pageLineOf(std::string_view line, bool bible);
+
+// A book's index line with its first and last entry (their keys trimmed of
+// blanks) and the pages they name.
+struct BookIndex {
+    IndexHead head;
+    std::string firstEntry, lastEntry;
+    long firstPage = 0, lastPage = 0;
+};
+
+// Reads line 1 as a book's index; nothing when it has no "<" or "*", when
+// its first or last entry has no ">" or names no page number.
+std::optional<BookIndex> bookIndexOf(IndexHead head);
+
+} // namespace formats

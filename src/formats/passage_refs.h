@@ -1,0 +1,38 @@
+// Passage references in catalogue keys: "stem page:para\", "stem
+// page:first-last\" or "stm page:first,page:last\" (a three-letter stem),
+// each ended by "\", turned into entries "stem page:para\lines".
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace formats {
+
+// A key yields at most this many entries.
+constexpr size_t kMaxPassageEntries = 150;
+
+// The entries of a passage list key, in order; the list ends at the first
+// reference without ":" (in the comma form: in either half) or without a
+// blank before its ":", and text after the last "\" is ignored.
+std::vector<std::string> passageEntries(const std::string& key);
+
+// The entry of a single-passage (PBD) key, or empty when it opens nothing.
+// A key ending in "\" reads one line when text (the item's) begins with ".";
+// a key without "\" is taken from next (the item after the chosen one).
+std::string singlePassageEntry(std::string key, const std::string& text, const std::string& next);
+
+// One entry taken apart: the book stem, the key of its first line (blanks
+// trimmed) and the number of lines to read from there.
+struct PassageEntry {
+    std::string stem;
+    std::string ref;
+    long lines = 0;
+};
+
+// Nothing when the entry has no blank, no "\" or no ":", or its first blank
+// does not come before its "\".
+std::optional<PassageEntry> parsePassageEntry(std::string_view entry);
+
+} // namespace formats

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "formats/book_file.h"
+#include "formats/dictionary_file.h"
+#include "formats/letter_case.h"
+#include "formats/notes_file.h"
+#include "platform/data_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A file in a temporary folder, opened for reading.
+struct OpenFile {
+    fs::path dir;
+    platform::TextFile file;
+    explicit OpenFile(const std::string& content) {
+        char tmpl[] = "/tmp/tessary-formats-XXXXXX";
+        dir = mkdtemp(tmpl);
+        std::ofstream(dir / "F", std::ios::binary) << content;
+        file.open((dir / "F").string());
+    }
+    ~OpenFile() {
+        file.close();
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+} // namespace
+
+TEST(IndexedFile, LineOneIsTheBaseOfEveryOffset) {
+    OpenFile f("<a>1<b>8*\r\na>one\r\nb>two\r\n");
+    auto head = formats::readIndexHead(f.file);
+    ASSERT_TRUE(head);
+    EXPECT_EQ(head->line, "<a>1<b>8*");
+    EXPECT_EQ(head->length, 11); // with its CR LF
+    EXPECT_EQ(formats::readLineAt(f.file, head->length, 8), "b>two");
+    EXPECT_EQ(formats::readLineAt(f.file, head->length, 1), "a>one");
+    EXPECT_EQ(formats::readLineAt(f.file, head->length, 3), "one"); // inside a line: from there
+    EXPECT_FALSE(formats::readLineAt(f.file, head->length, 0));
+    EXPECT_FALSE(formats::readLineAt(f.file, head->length, 15)); // at the end of the file
+    EXPECT_FALSE(formats::readLineAt(f.file, head->length, 500));
+
+    OpenFile empty("");
+    EXPECT_FALSE(formats::readIndexHead(empty.file));
+    // A bare LF after line 1 counts one byte.
+    OpenFile lf("<a>1*\na>x\n");
+    EXPECT_EQ(formats::readIndexHead(lf.file)->length, 6);
+}
+
+TEST(NotesFile, NotesByKeyShownFromTheirFirstMark) {
+    // Offsets: "1>First note" at 1, "plain note" at 15, "3>Third" at 27.
+    OpenFile f("<1>1<ab>15<a3>27*\r\n1>First note\r\nplain note\r\nlabel>Third\r\n");
+    const auto head = formats::readIndexHead(f.file);
+    ASSERT_TRUE(head);
+    EXPECT_EQ(formats::readNote(f.file, *head, "1"), ">First note");
+    EXPECT_EQ(formats::readNote(f.file, *head, "ab"), "plain note"); // no ">": shown whole
+    EXPECT_EQ(formats::readNote(f.file, *head, "a3"), ">Third");     // ended by "*"
+    EXPECT_FALSE(formats::readNote(f.file, *head, "a"));             // a prefix of two keys
+    EXPECT_FALSE(formats::readNote(f.file, *head, "A3"));            // keys keep their case
+    // After a failed lookup the next one still works.
+    EXPECT_EQ(formats::readNote(f.file, *head, "1"), ">First note");
+}
+
+TEST(NotesFile, TheKeysOfAVerse) {
+    const formats::VerseNotes verse = formats::splitVerseNotes("en arche<3,12");
+    EXPECT_EQ(verse.verse, "en arche");
+    EXPECT_EQ(verse.keys, "3,12");
+    EXPECT_EQ(formats::splitVerseNotes("no notes").keys, "");
+    auto keys = [](std::string_view list) {
+        std::vector<std::string> found;
+        for (const formats::NoteKey& k : formats::noteKeys(list))
+            found.push_back(k.key);
+        return found;
+    };
+    using List = std::vector<std::string>;
+    EXPECT_EQ(keys("a,b"), (List{"a", "b"}));
+    EXPECT_EQ(keys("a,b,"), (List{"a", "b"}));
+    EXPECT_EQ(keys("3,,9"), (List{"3", "", "9"}));
+    EXPECT_EQ(keys(""), List{});
+    EXPECT_EQ(keys(","), List{});
+    EXPECT_EQ(formats::noteKeys("3,,9")[2].at, 3u);
+}
+
+TEST(DictionaryFile, DefinitionsByKey) {
+    OpenFile f("<lego>1<logos>15<\r\nlego: to say\r\nlogos: a word\r\n");
+    const auto head = formats::readIndexHead(f.file);
+    ASSERT_TRUE(head);
+    EXPECT_EQ(formats::readDefinition(f.file, *head, "logos"), "logos: a word");
+    EXPECT_EQ(formats::readDefinition(f.file, *head, "lego"), "lego: to say");
+    EXPECT_FALSE(formats::readDefinition(f.file, *head, "log"));
+    // Without the closing "<" the last entry's offset cannot be read.
+    OpenFile open("<lego>1<logos>15\r\nlego: to say\r\nlogos: a word\r\n");
+    const auto openHead = formats::readIndexHead(open.file);
+    EXPECT_FALSE(formats::readDefinition(open.file, *openHead, "logos"));
+    EXPECT_EQ(formats::readDefinition(open.file, *openHead, "lego"), "lego: to say");
+    EXPECT_EQ(formats::dictionaryLineKey("logos: a word: the"), "logos");
+    EXPECT_EQ(formats::dictionaryLineKey("logos:a word"), "");
+}
+
+TEST(DictionaryFile, TheFileOfAKey) {
+    struct Row {
+        std::string key, lang;
+        std::string file; // "" when there is none
+    };
+    for (const Row& row : {
+             Row{"logos", "Grk", "lgrkdict.txd"},
+             Row{"ab'", "Heb", "ahebdict.txd"},
+             Row{"'ayin", "Heb", "ahebdict.txd"}, // the second letter after "'" or "-"
+             Row{"-nun", "Heb", "nhebdict.txd"},
+             Row{"qara", "Grk", "qhebdict.txd"}, // Greek q, u, v, y: the Hebrew files
+             Row{"yesu", "Grk", "yhebdict.txd"},
+             Row{"xenos", "Grk", "xgrkdict.txd"},
+             Row{"xenos", "Heb", ""},
+             Row{"fish", "Grk", ""},
+             Row{"word", "Heb", ""},
+             Row{"'", "Heb", ""},
+             Row{"7up", "Grk", ""},
+             Row{"plain", "", "pdict.txd"},
+         }) {
+        const formats::DictionaryChoice choice = formats::dictionaryFor(row.key, row.lang);
+        EXPECT_EQ(choice.file.value_or(""), row.file) << row.key << " " << row.lang;
+        EXPECT_EQ(choice.why.empty(), choice.file.has_value()) << row.key;
+    }
+}
+
+TEST(BookFile, TheIndexOfABook) {
+    auto index = [](const std::string& line) {
+        return formats::bookIndexOf({line, static_cast<long>(line.size()) + 2});
+    };
+    auto book = index("<1:1>1<1:2>23< 2:1 >42*");
+    ASSERT_TRUE(book);
+    EXPECT_EQ(book->firstEntry, "1:1");
+    EXPECT_EQ(book->lastEntry, "2:1"); // trimmed
+    EXPECT_EQ(book->firstPage, 1);
+    EXPECT_EQ(book->lastPage, 2);
+    EXPECT_EQ(book->head.length, 25);
+    for (const char* bad :
+         {"<1:1>1<2:1>42", "no entries*", "<1:1>1<2:1*", "<a>1<2:1>5*", "<1:1>1<x:1>5*", ""})
+        EXPECT_FALSE(index(bad)) << bad;
+}
+
+TEST(BookFile, BodyLinesAsAPageShowsThem) {
+    auto verse = formats::pageLineOf("1:1>In the beginning^ hebrew words<a,b", true);
+    EXPECT_EQ(verse.key, "1:1");
+    EXPECT_EQ(verse.shown, "In the beginning");
+    EXPECT_EQ(verse.rest, "hebrew words<a,b"); // the character after "^" is skipped
+    EXPECT_EQ(verse.text, "In the beginning^ hebrew words<a,b");
+    EXPECT_EQ(formats::pageLineOf("1:1>ends in^", true).rest, "");
+    EXPECT_EQ(formats::pageLineOf("1:1>no caret", true).shown, "no caret");
+    // Other books: a ">References:" cuts the text, which then counts towards the cap.
+    auto ref = formats::pageLineOf("3:1>Faith>References: Heb 11", false);
+    EXPECT_EQ(ref.shown, "References: Heb 11");
+    EXPECT_EQ(ref.text, "References: Heb 11");
+    EXPECT_EQ(formats::pageLineOf("3:1>a^b", false).shown, "a^b");
+    auto bare = formats::splitBodyLine("no mark");
+    EXPECT_EQ(bare.key, "no mark");
+    EXPECT_FALSE(bare.keyClosed);
+    EXPECT_TRUE(formats::isEndMarker(" "));
+    EXPECT_TRUE(formats::isFiller(""));
+    EXPECT_FALSE(formats::isFiller("1:"));
+}
+
+TEST(BookFile, PageNumbersOfKeys) {
+    struct Row {
+        std::string key;
+        std::optional<long> read, written; // as the loader reads it, as index lines write it
+    };
+    for (const Row& row : {
+             Row{"12:5", 12, 12},
+             Row{" 12 :5", 12, std::nullopt},
+             Row{"012:1", 12, std::nullopt},
+             Row{"1:a<b", 1, std::nullopt},
+             Row{"0:1", 0, 0},
+             Row{"x:1", std::nullopt, std::nullopt},
+             Row{"12", std::nullopt, std::nullopt},
+             Row{"1234567890:1", std::nullopt, std::nullopt},
+         }) {
+        EXPECT_EQ(formats::pageOfKey(row.key), row.read) << row.key;
+        EXPECT_EQ(formats::writtenPageOfKey(row.key), row.written) << row.key;
+    }
+}
+
+TEST(DataFolderNames, AccentedLettersMatchWithoutRegardToCase) {
+    char tmpl[] = "/tmp/tessary-formats-XXXXXX";
+    const fs::path dir = mkdtemp(tmpl);
+    std::ofstream(dir / "\xE9tude.txv") << "x\r\n";
+    const platform::DataFolder folder(dir.string(), formats::lowerText);
+    // A key upper-cased by the catalogue still finds the file.
+    EXPECT_TRUE(folder.resolve(formats::upperText("\xE9tude.txv")));
+    EXPECT_FALSE(folder.resolve("ETUDE.TXV"));
+    fs::remove_all(dir);
+}

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "formats/index_line.h"
+
+using formats::IndexEnd;
+
+TEST(IndexLookup, AKeyFindsOnlyItsOwnEntry) {
+    // "a" is a prefix of "ab" and stands after it: the search includes "<" and ">".
+    const std::string index = "<ab>5<a>9<ba>12*";
+    EXPECT_EQ(formats::findEntry(index, "a"), 5u);
+    EXPECT_EQ(formats::offsetOfKey(index, "a", IndexEnd::Star), 9);
+    EXPECT_EQ(formats::offsetOfKey(index, "ab", IndexEnd::Star), 5);
+    // The last entry's offset ends at "*".
+    EXPECT_EQ(formats::offsetOfKey(index, "ba", IndexEnd::Star), 12);
+    EXPECT_FALSE(formats::findEntry(index, "b"));
+    EXPECT_FALSE(formats::offsetOfKey(index, "b", IndexEnd::Star));
+}
+
+TEST(IndexLookup, TheFirstOccurrenceOfAKeyCounts) {
+    EXPECT_EQ(formats::offsetOfKey("<k>3<k>7*", "k", IndexEnd::Star), 3);
+}
+
+TEST(IndexLookup, OffsetsEndAtTheNextEntryOrTheEndMarker) {
+    struct Row {
+        std::string index;
+        IndexEnd end;
+        std::optional<long> offset; // of key "k"
+    };
+    for (const Row& row : {
+             Row{"<k> 12 <z>3*", IndexEnd::Star, 12}, // blanks around an offset are ignored
+             Row{"<k>12", IndexEnd::Star, 12},        // no "*": up to the end of the line
+             Row{"<k>1x<z>3*", IndexEnd::Star, std::nullopt},
+             Row{"<k><z>3*", IndexEnd::Star, std::nullopt},
+             Row{"<k>-4*", IndexEnd::Star, std::nullopt},
+             Row{"<k>8<", IndexEnd::Bracket, 8}, // the closing "<"
+             Row{"<a>1<k>8<", IndexEnd::Bracket, 8},
+             // A dictionary offset that no "<" follows cannot be resolved.
+             Row{"<a>1<k>8", IndexEnd::Bracket, std::nullopt},
+             Row{"<k>8*", IndexEnd::Bracket, std::nullopt},
+         })
+        EXPECT_EQ(formats::offsetOfKey(row.index, "k", row.end), row.offset) << row.index;
+}
+
+TEST(IndexLookup, PagesAndTheEntriesAroundThem) {
+    const std::string index = "<1:1>1<2:1>9<12:1>13<2:5>17*";
+    // "<2:" is not found inside "<12:".
+    EXPECT_EQ(formats::findPageEntry(index, "2"), 6u);
+    EXPECT_EQ(formats::findLastPageEntry(index, "2"), 20u);
+    EXPECT_EQ(formats::findLastPageEntry(index, "12"), 12u);
+    EXPECT_EQ(formats::findLastPageEntry(index, "1"), 0u);
+    EXPECT_FALSE(formats::findPageEntry(index, "3"));
+    EXPECT_FALSE(formats::findLastPageEntry(index, "3"));
+    EXPECT_FALSE(formats::findLastPageEntry("", "1"));
+    EXPECT_EQ(formats::keyAt(index, *formats::findLastPageEntry(index, "2")), "2:5");
+    EXPECT_EQ(formats::entryAfter(index, 6), 12u);
+    EXPECT_FALSE(formats::entryAfter(index, 20)); // the last entry
+    EXPECT_EQ(formats::keyAt("<1:1", 0), "1:1");  // no ">": the rest of the line
+    EXPECT_EQ(formats::firstEntry("text <1:1>1*"), 5u);
+    EXPECT_FALSE(formats::firstEntry("*"));
+}
+
+TEST(IndexLookup, PageLabelsRunToTheNextColon) {
+    const std::string index = "<12:1>1<12:2>5<x>9<3:1>13*";
+    auto first = formats::pageLabelAt(index, 0);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->label, "12");
+    EXPECT_EQ(first->colon, 3u);
+    // An entry without ":" takes its label from the next entry's ":".
+    EXPECT_EQ(formats::pageLabelAt(index, 14)->label, "x>9<3");
+    EXPECT_FALSE(formats::pageLabelAt("<a>1*", 0));
+}
+
+TEST(IndexScan, EveryFaultIsReportedWhereItIs) {
+    const std::string line = "junk<1:1>1<1:2 87<2:1>x*tail";
+    const formats::IndexScan scan = formats::scanIndexLine(line, IndexEnd::Star);
+    EXPECT_TRUE(scan.hasEntries);
+    EXPECT_EQ(scan.end, 23u);
+    EXPECT_TRUE(scan.textAfterEnd(line));
+    ASSERT_EQ(scan.entries.size(), 3u);
+    EXPECT_EQ(scan.entries[0].at, 4u);
+    EXPECT_EQ(scan.entries[0].key, "1:1");
+    EXPECT_EQ(scan.entries[0].offsetAt, 9u);
+    EXPECT_EQ(scan.entries[0].offset, 1);
+    EXPECT_FALSE(scan.entries[1].keyClosed); // "<1:2 87" has no ">" before the next "<"
+    EXPECT_EQ(scan.entries[1].at, 10u);
+    EXPECT_EQ(scan.entries[2].key, "2:1");
+    EXPECT_EQ(scan.entries[2].offsetText, "x");
+    EXPECT_FALSE(scan.entries[2].offset);
+}
+
+TEST(IndexScan, EndsOfTheRun) {
+    // Entries after the "*" are not part of the run.
+    auto star = formats::scanIndexLine("<a>1*<b>2", IndexEnd::Star);
+    ASSERT_EQ(star.entries.size(), 1u);
+    EXPECT_EQ(star.entries[0].offset, 1);
+    EXPECT_FALSE(formats::scanIndexLine("*<a>1", IndexEnd::Star).hasEntries);
+    EXPECT_FALSE(formats::scanIndexLine("<a>1", IndexEnd::Star).end);
+    // A dictionary's closing "<" is no entry; a last offset without it is unresolved.
+    auto closed = formats::scanIndexLine("<a>1<b>22<", IndexEnd::Bracket);
+    ASSERT_EQ(closed.entries.size(), 2u);
+    EXPECT_EQ(closed.entries[1].offset, 22);
+    auto open = formats::scanIndexLine("<a>1<b>22", IndexEnd::Bracket);
+    ASSERT_EQ(open.entries.size(), 2u);
+    EXPECT_FALSE(open.entries[1].offsetText);
+    EXPECT_FALSE(formats::scanIndexLine("", IndexEnd::Bracket).hasEntries);
+}
+
+TEST(ParseIndexLine, WellFormedLinesAndTheFirstFault) {
+    auto good = formats::parseIndexLine("<1:1>1<1:2> 12 <2:1>24*", IndexEnd::Star);
+    EXPECT_EQ(good.fault, "");
+    ASSERT_EQ(good.entries.size(), 3u);
+    EXPECT_EQ(good.entries[1].key, "1:2");
+    EXPECT_EQ(good.entries[1].offset, 12);
+    struct Row {
+        std::string line;
+        IndexEnd end;
+        std::string fault;
+    };
+    for (const Row& row : {
+             Row{"no entries*", IndexEnd::Star, "has no entries"},
+             Row{"<1:1>1", IndexEnd::Star, "does not end with \"*\""},
+             Row{"<1:1>1*junk", IndexEnd::Star, "text after the \"*\""},
+             Row{"<1:1>1<1:2 7*", IndexEnd::Star, "without \">\" at byte 7"},
+             Row{"<1:1>1<1:2>x*", IndexEnd::Star, "the offset of \"1:2\" is not a number"},
+             Row{"<ab>1<ba>8", IndexEnd::Bracket, "does not end with \"<\""},
+         }) {
+        const formats::ParsedIndex parsed = formats::parseIndexLine(row.line, row.end);
+        EXPECT_NE(parsed.fault.find(row.fault), std::string::npos)
+            << row.line << ": " << parsed.fault;
+        EXPECT_TRUE(parsed.entries.empty()) << row.line;
+    }
+}
+
+TEST(BuildIndexLine, EveryOffsetReachesItsLine) {
+    const std::vector<std::string> body = {"1:1>first", "", "1:2>second", "x", "2:1>third", " "};
+    auto keyOf = [](const std::string& line) {
+        return line.size() < 2 ? std::string() : line.substr(0, line.find('>'));
+    };
+    for (IndexEnd end : {IndexEnd::Star, IndexEnd::Bracket}) {
+        const std::string index = formats::buildIndexLine(body, end, keyOf);
+        std::string file = index + "\r\n";
+        for (const std::string& line : body)
+            file += line + "\r\n";
+        const formats::ParsedIndex parsed = formats::parseIndexLine(index, end);
+        ASSERT_EQ(parsed.fault, "") << index;
+        ASSERT_EQ(parsed.entries.size(), 3u);
+        for (const formats::IndexEntry& e : parsed.entries)
+            EXPECT_EQ(
+                file.substr(index.size() + 2 + static_cast<size_t>(e.offset) - 1, e.key.size() + 1),
+                e.key + ">");
+    }
+    EXPECT_EQ(formats::buildIndexLine({}, IndexEnd::Star, keyOf), "*");
+}
