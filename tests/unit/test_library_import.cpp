@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "library/check.h"
 #include "library/imp_reader.h"
 #include "library/import.h"
 #include "library/import_parts.h"
@@ -248,6 +249,10 @@ TEST_F(Imported, TheSummaryCountsWhatWasConverted) {
     EXPECT_NE(report.find("entities 7,"), std::string::npos) << report;
     EXPECT_EQ(report.find("numbers tagged"), std::string::npos) << report;
     EXPECT_EQ(report.find("linked to no verse"), std::string::npos) << report;
+    // No entity, marker or UTF-8 letter of the sources reaches the library.
+    std::ostringstream check;
+    library::checkLibrary(out.string(), check);
+    EXPECT_EQ(check.str().find("left in the text"), std::string::npos) << check.str();
 }
 
 TEST_F(Imported, ReferencesInCommentaryKeepTheirPunctuation) {
