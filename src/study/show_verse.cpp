@@ -1,6 +1,7 @@
 #include "study/show_verse.h"
 
 #include "app/program.h"
+#include "formats/book_file.h"
 #include "formats/file_names.h"
 #include "formats/notes_file.h"
 #include "platform/text_file.h"
@@ -36,7 +37,8 @@ void showVerse(app::Program& p) {
     const std::string line = inLists ? s.ParaList[static_cast<size_t>(i)] : std::string();
     const std::string words = inLists ? s.VerseList[static_cast<size_t>(i)] : std::string();
     const formats::VerseNotes parts = formats::splitVerseNotes(words);
-    w.Text31.setText(line);
+    // A psalm title or heading stands on its own line above the verse.
+    w.Text31.setText(formats::withParagraphBreaks(line, "\r\n"));
     s.SavedText32 = std::string(parts.verse);
     w.Text32.setText(s.SavedText32);
     const std::string notes = readVerseNotes(p, s.BookFile, std::string(parts.keys));
