@@ -6,6 +6,7 @@
 #include "reader/frm_text1.h"
 #include "search/frm_find6.h"
 #include "shell/frm_main.h"
+#include "study/show_verse.h"
 
 namespace app {
 
@@ -15,6 +16,10 @@ void wireMainWindow(Program& p, shell::FrmMain& main) {
     main.mnuOptionDelete.onClick = [&p] { catalogue::deleteHistory(p); };
     main.onResized = [&p] { fitChildren(p); };
     main.mayClose = [&p] { return catalogue::closingMainWindow(p); };
+}
+
+void wireReadingWindow(Program& p, reader::FrmText1& reading) {
+    reading.onVerse = [&p] { study::openVerse(p); };
 }
 
 void wireSearchWindow(reader::FrmText1& reading, search::FrmFind6& find) {

@@ -2,7 +2,9 @@
 
 #include "app/program.h"
 #include "catalogue/frm_list0.h"
+#include "catalogue/open_item.h"
 #include "shell/control_help.h"
+#include "ui/value.h"
 
 namespace catalogue {
 
@@ -16,6 +18,7 @@ FrmSelect::FrmSelect(app::Program& p, const std::string& name)
         cell->setText(std::to_string(i));
         // A cell is clicked, never typed into.
         cell->setLocked(true);
+        cell->onClick = [this, i] { openCell(i); };
         Cell[static_cast<size_t>(i)] = std::move(cell);
     }
     btnBack.bringToFront();
@@ -43,6 +46,25 @@ void FrmSelect::onShown() {
             cell.setText({});
         cell.setEnabled(used);
     }
+}
+
+void FrmSelect::onActivate() {
+    // Every show activates the window: the button stays over cell 0.
+    btnBack.bringToFront();
+}
+
+void FrmSelect::openCell(int i) {
+    app::State& s = m_p.s;
+    // Cells past the grid's topics hold no target of this grid.
+    if (i < 1 || i > s.FindAllLast || i >= static_cast<int>(s.FindAllFiles.size()))
+        return;
+    const std::string target = s.FindAllFiles[static_cast<size_t>(i)];
+    s.BibleMode = false;
+    s.FindAllFiles[0] = target;
+    s.SelectForm = name();
+    openItem(m_p, target, 0);
+    for (int c = 1; c < kCells; ++c)
+        Cell[static_cast<size_t>(c)]->setBackColor(c == i ? ui::kLightGrey : ui::kWhite);
 }
 
 } // namespace catalogue

@@ -15,6 +15,20 @@ std::string trimmed(std::string_view s) {
 
 } // namespace
 
+std::string withParagraphBreaks(std::string_view text, std::string_view lineBreak) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t from = 0;;) {
+        const size_t at = text.find('%', from);
+        out.append(
+            text.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from));
+        if (at == std::string_view::npos)
+            return out;
+        out.append(lineBreak);
+        from = at + 1;
+    }
+}
+
 std::optional<long> pageOfKey(std::string_view key) {
     const size_t colon = key.find(':');
     if (colon == npos)

@@ -24,6 +24,10 @@ inline bool isFiller(std::string_view line) {
     return line.size() < 2;
 }
 
+// "%" inside a paragraph's text breaks it: the text with every "%" replaced
+// by lineBreak (CR LF CR LF in page texts, which shows an empty line).
+std::string withParagraphBreaks(std::string_view text, std::string_view lineBreak);
+
 // The page number of a key page:para as the page loader reads it: the number
 // before the first ":", blanks around it allowed; nothing without ":".
 std::optional<long> pageOfKey(std::string_view key);

@@ -4,6 +4,8 @@
 
 #include "app/frm_arrays.h"
 #include "app/program.h"
+#include "reader/bookmarks.h"
+#include "reader/frm_bkmrk.h"
 #include "reader/frm_page.h"
 #include "reader/hilite.h"
 #include "reader/page_history_lookup.h"
@@ -46,7 +48,11 @@ FrmText1::FrmText1(app::Program& p)
         if (onFind)
             onFind();
     });
-    shell::attachControlHelp(p, btnGetBkMrk, "Allows Selection of Previously recorded Bookmarks");
+    shell::attachControlHelp(p, btnGetBkMrk, "Allows Selection of Previously recorded Bookmarks",
+                             [this] {
+                                 m_p.frmBkMrk().show();
+                                 m_p.frmBkMrk().bringToFront();
+                             });
     Text1.onClick = [this] { getText1(); };
     btnFirst.onClick = [this] { page("First"); };
     btnLast.onClick = [this] { page("Last"); };
@@ -81,8 +87,7 @@ void FrmText1::getText1() {
     if (key.empty())
         return;
     if (!s.BibleMode) {
-        if (onParagraphKey)
-            onParagraphKey(key);
+        setBookmark(m_p, key);
         return;
     }
     s.CurPara = std::atol(key.substr(key.find(':') + 1).c_str());

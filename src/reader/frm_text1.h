@@ -42,12 +42,12 @@ public:
     // Shows the page just loaded: the text, the window in front of the text
     // windows, the paging buttons light grey.
     void presentPage();
-    // The click in Text1: finds the reference of the paragraph clicked.
+    // The click in Text1: a paragraph of another book is bookmarked, a
+    // verse of a Bible book opens the study window (onVerse).
     void getText1();
 
-    // What a paragraph click hands on: the key of a paragraph in other books
-    // (bookmarks) and, in Bible books, the verse CurPara (the study window).
-    std::function<void(const std::string&)> onParagraphKey;
+    // A click on a verse of a Bible book hands the verse CurPara on to the
+    // study window, which the program connects here.
     std::function<void()> onVerse;
     // What the search button (and Ctrl+F) opens: the search window.
     std::function<void()> onFind;

@@ -227,8 +227,7 @@ void FrmFind6::openContext() {
             context = formats::splitVerseNotes(s.VerseList[at]).verse;
         context += "\r\n\r\n" + s.ParaList[at];
     } else {
-        for (char c : s.ParaList[at])
-            context += c == '%' ? std::string("\r\n") : std::string(1, c);
+        context = formats::withParagraphBreaks(s.ParaList[at], "\r\n");
     }
     TextF2.setText(context);
     contextView();

@@ -109,22 +109,21 @@ void WidgetDriver::stopping() {
     Driver::stopping();
 }
 
-QWidget& WidgetDriver::shown(const ui::Control& c) const {
+QWidget* WidgetDriver::shown(const ui::Control& c) const {
     QWidget* widget = view().widget(c);
-    if (!widget || !widget->isVisible())
-        throw Failure{"expected a control on the screen, got " + script::escapeValue(nameOf(c))};
-    return *widget;
+    return widget && widget->isVisible() ? widget : nullptr;
 }
 
-QWidget& WidgetDriver::surfaceOf(const ui::Window& w) const {
+QWidget* WidgetDriver::surfaceOf(const ui::Window& w) const {
     QWidget* surface = view().surface(w);
-    if (!surface || !surface->isVisible())
-        throw Failure{"expected a window on the screen, got " + script::escapeValue(w.name())};
-    return *surface;
+    return surface && surface->isVisible() ? surface : nullptr;
 }
 
 void WidgetDriver::clickWindow(ui::Window& w) {
-    QWidget& surface = surfaceOf(w);
+    QWidget* found = surfaceOf(w);
+    if (!found)
+        return;
+    QWidget& surface = *found;
     // The first point of the background that no control covers.
     for (int y = 1; y < surface.height(); y += 2)
         for (int x = 1; x < surface.width(); x += 2)
@@ -138,54 +137,56 @@ void WidgetDriver::clickWindow(ui::Window& w) {
 
 void WidgetDriver::clickControl(ui::Control& c) {
     if (auto* list = dynamic_cast<ui::ListBox*>(&c)) {
-        if (list->listIndex() >= 0) {
-            clickListItem(*list, list->listIndex());
-            return;
-        }
-        // Below the last row: the list takes the click, no item does.
-        auto& widget = static_cast<QListWidget&>(shown(c));
-        QTest::mouseClick(widget.viewport(), Qt::LeftButton, {},
-                          QPoint(2, widget.viewport()->height() - 2));
+        clickListItem(*list, list->listIndex());
         return;
     }
     if (auto* box = dynamic_cast<ui::TextBox*>(&c)) {
         caret(*box, box->selStart());
         return;
     }
-    QWidget& widget = shown(c);
-    QTest::mouseClick(&widget, Qt::LeftButton, {}, widget.rect().center());
+    QWidget* widget = shown(c);
+    if (widget)
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
 void WidgetDriver::clickListItem(ui::ListBox& list, int index) {
-    auto* widget = qobject_cast<QListWidget*>(&shown(list));
+    auto* widget = qobject_cast<QListWidget*>(shown(list));
     if (!widget)
-        throw Failure{"expected a list box, got " + script::escapeValue(nameOf(list))};
+        return;
     QListWidgetItem* item = widget->item(index);
-    if (!item)
-        throw Failure{"expected a row of " + nameOf(list) + ", got " + std::to_string(index)};
+    if (!item) {
+        // No such row: the click lands below the last one, on no item.
+        const QPoint below(2, widget->viewport()->height() - 2);
+        if (widget->itemAt(below))
+            throw Failure{"expected a row of " + nameOf(list) + ", got " + std::to_string(index)};
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, below);
+        return;
+    }
     widget->scrollToItem(item);
     QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
                       widget->visualItemRect(item).center());
 }
 
 void WidgetDriver::press(ui::Control& c, ui::MouseButton button) {
-    QWidget& widget = shown(c);
-    QTest::mousePress(&widget, qtButton(button), {}, widget.rect().center());
+    if (QWidget* widget = shown(c))
+        QTest::mousePress(widget, qtButton(button), {}, widget->rect().center());
 }
 
 void WidgetDriver::release(ui::Control& c, ui::MouseButton button) {
-    QWidget& widget = shown(c);
-    QTest::mouseRelease(&widget, qtButton(button), {}, widget.rect().center());
+    if (QWidget* widget = shown(c))
+        QTest::mouseRelease(widget, qtButton(button), {}, widget->rect().center());
 }
 
 void WidgetDriver::caret(ui::TextBox& box, int n) {
-    QWidget& widget = shown(box);
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(&widget)) {
+    QWidget* widget = shown(box);
+    if (!widget)
+        return;
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
         const int pos = ui::qt::modelToWidgetPos(box.text(), n);
         QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, caretPoint(*edit, pos));
         return;
     }
-    if (auto* line = qobject_cast<QLineEdit*>(&widget)) {
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         auto at = caretPoint(*line, n);
         if (!at)
             throw Failure{"expected a caret position in " + nameOf(box) + ", got " +
@@ -197,33 +198,37 @@ void WidgetDriver::caret(ui::TextBox& box, int n) {
 }
 
 void WidgetDriver::focus(ui::Control& c) {
-    QWidget& widget = shown(c);
+    QWidget* widget = shown(c);
+    if (!widget)
+        return;
     // Focus that is already there is not given again.
-    if (widget.hasFocus())
-        widget.clearFocus();
-    widget.setFocus(Qt::TabFocusReason);
+    if (widget->hasFocus())
+        widget->clearFocus();
+    widget->setFocus(Qt::TabFocusReason);
 }
 
 void WidgetDriver::key(ui::Window& w, int code) {
     const int qtKey = ui::qt::qtKey(code);
     if (qtKey == 0)
         throw Failure{"expected a key code with a key, got " + std::to_string(code)};
-    QWidget& surface = surfaceOf(w);
+    QWidget* surface = surfaceOf(w);
+    if (!surface)
+        return;
     // The key goes to the focused widget of the window; with none there,
     // the window itself takes the focus first.
     QWidget* target = QApplication::focusWidget();
-    if (!target || (target != &surface && !surface.isAncestorOf(target))) {
+    if (!target || (target != surface && !surface->isAncestorOf(target))) {
         view().mdiArea()->setActiveSubWindow(view().subWindow(w));
-        surface.setFocus(Qt::OtherFocusReason);
-        target = &surface;
+        surface->setFocus(Qt::OtherFocusReason);
+        target = surface;
     }
     QTest::keyClick(target, static_cast<Qt::Key>(qtKey));
 }
 
 void WidgetDriver::activate(ui::Window& w) {
-    surfaceOf(w);
     // What a click on the window's title bar does.
-    view().mdiArea()->setActiveSubWindow(view().subWindow(w));
+    if (surfaceOf(w))
+        view().mdiArea()->setActiveSubWindow(view().subWindow(w));
 }
 
 void WidgetDriver::menu(ui::Control& item) {

@@ -42,9 +42,10 @@ public:
 
 private:
     ui::qt::QtView& view() const;
-    // The widget of c, shown on the screen; a failure otherwise.
-    QWidget& shown(const ui::Control& c) const;
-    QWidget& surfaceOf(const ui::Window& w) const;
+    // The widget of c, or the client area of w, when it is on the screen;
+    // null otherwise: a reader's event cannot reach it and lands nowhere.
+    QWidget* shown(const ui::Control& c) const;
+    QWidget* surfaceOf(const ui::Window& w) const;
     std::unique_ptr<ui::qt::QtView> m_view;
 };
 

@@ -271,6 +271,10 @@ void QtView::sync() {
     auto it = active ? m_windows.find(active) : m_windows.end();
     if (it != m_windows.end() && active->visible() && m_mdi->activeSubWindow() != it->second.frame)
         m_mdi->setActiveSubWindow(it->second.frame);
+    // No active window in the model: none in the area either, so that the
+    // next click on a window activates it again.
+    if (!active && m_mdi->activeSubWindow())
+        m_mdi->setActiveSubWindow(nullptr);
     restackWindows();
     if (it != m_windows.end() && it->second.pendingFocus) {
         QWidget* target = widget(*it->second.pendingFocus);
