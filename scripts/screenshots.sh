@@ -170,6 +170,17 @@ sleep 0.8
 shot help-box
 xdotool mouseup 3
 
+# The verse window: a click on the first verse of Genesis 1; then a click on
+# its first original-language word gives that word's definition.
+launch
+click 2 0 160 "$(row 40 0)" 1
+click 2 0 160 "$(row 48 0)" 1
+click 2 0 160 "$(row 48 0)" 1
+click 4775 -15 60 48 0
+shot verse-window
+click 4790 0 12 136 0
+shot definition
+
 # A search of the book: the search button, a word, Enter.
 launch
 click 2 0 160 "$(row 40 0)" 1
