@@ -94,8 +94,20 @@ public:
 
 protected:
     void updateOwn(const std::string& prop) override {
-        if (is(prop, "Caption"))
+        if (is(prop, "Caption")) {
             m_label->setText(withoutMnemonics(toWidgetText(m_model.caption())));
+            resized();
+        }
+    }
+    // The caption's font shrinks until its wrapped lines fit the label.
+    void resized() override {
+        const QRect box = m_label->contentsRect();
+        const QString text = m_label->text();
+        m_label->setFont(captionFont(QApplication::font(), [&](const QFontMetrics& metrics) {
+            const QRect used =
+                metrics.boundingRect(QRect(0, 0, box.width(), 1 << 20), Qt::TextWordWrap, text);
+            return used.width() <= box.width() && used.height() <= box.height();
+        }));
     }
     bool filterOwn(QObject* watched, QEvent* e) override {
         return watched == m_label && takeLeftClick(e, m_model, m_view);
@@ -159,13 +171,15 @@ protected:
         m_button->setIconSize(QSize(side, side));
         if (m_model.caption().empty())
             return;
-        const QStyle* style = m_button->style();
+        // The caption is drawn inside the frame; a little air on each side.
         const int margins =
-            2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, m_button) +
-                 style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_button));
-        m_button->setFont(fittingFont(QApplication::font(),
-                                      {withoutMnemonics(decode(m_model.caption()))},
-                                      m_button->width() - margins));
+            2 * (m_button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_button) +
+                 m_view.scale().pixels(2));
+        const QString caption = withoutMnemonics(decode(m_model.caption()));
+        const int width = m_button->width() - margins;
+        m_button->setFont(captionFont(QApplication::font(), [&](const QFontMetrics& metrics) {
+            return metrics.horizontalAdvance(caption) <= width;
+        }));
     }
     bool filterOwn(QObject* watched, QEvent* e) override {
         if (watched != m_button || !m_button->isEnabled() || m_view.blocked())
@@ -225,8 +239,11 @@ protected:
         const QStyle* style = m_box->style();
         const int mark = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_box) +
                          style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, m_box);
-        m_box->setFont(fittingFont(QApplication::font(), {withoutMnemonics(m_box->text())},
-                                   m_box->width() - mark));
+        const QString caption = withoutMnemonics(m_box->text());
+        const int width = m_box->width() - mark;
+        m_box->setFont(captionFont(QApplication::font(), [&](const QFontMetrics& metrics) {
+            return metrics.horizontalAdvance(caption) <= width;
+        }));
     }
 
 private:

@@ -126,6 +126,11 @@ private:
     void buildMenus(ui::Window& w);
     void applyMainGeometry(ui::Window& w, const std::string& prop);
     void applyMainState(ui::Window& w);
+    // The height of the main window's client area above the MDI area.
+    int menuHeight() const;
+    // The main window's height in pixels as the model knows it: the outer
+    // height, at most the MDI area's height plus the designed chrome.
+    int modelHeight() const;
     void showMain();
     void onMainResized();
     bool onMainClose();

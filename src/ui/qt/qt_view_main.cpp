@@ -27,6 +27,13 @@ namespace {
 // before the panes are stretched.
 constexpr int kFrameSlack = 8;
 
+// The program's child windows need an area below the menu bar this many
+// twips shorter than the main window: at its designed height of 6000 twips
+// the tallest, the verse window, is 5439 twips high. A window manager's
+// frame and the menu bar may take more at a zoom; the window then grows so
+// that the area keeps that height.
+constexpr int kWindowChrome = 560;
+
 ui::WindowState modelState(const QWidget& w) {
     if (w.isMinimized())
         return ui::WindowState::Minimized;
@@ -228,13 +235,26 @@ void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
         size.setWidth(m_scale.twipsToPixels(w.Width) - extra.width());
     }
     if (is("Height"))
-        size.setHeight(m_scale.twipsToPixels(w.Height) - extra.height());
+        size.setHeight(std::max(m_scale.twipsToPixels(w.Height) - extra.height(),
+                                menuHeight() + m_scale.twipsToPixels(w.Height) -
+                                    m_scale.twipsToPixels(kWindowChrome)));
     size = size.expandedTo(QSize(100, 100));
     if (size != m_main->size())
         m_main->resize(size);
     m_appliedSize = size;
     if (is("Left") || is("Top"))
         m_main->move(m_scale.twipsToPixels(w.Left), m_scale.twipsToPixels(w.Top));
+}
+
+int QtView::menuHeight() const {
+    if (m_main->isVisible())
+        return m_main->height() - m_mdi->height();
+    return m_main->menuBar()->sizeHint().height();
+}
+
+int QtView::modelHeight() const {
+    return std::min(m_main->frameGeometry().height(),
+                    m_mdi->height() + m_scale.twipsToPixels(kWindowChrome));
 }
 
 void QtView::applyMainState(ui::Window& w) {
@@ -267,7 +287,7 @@ void QtView::onMainResized() {
     if (state == w.windowState() && normal && m_main->size() == m_appliedSize) {
         // Only the window manager's frame came or went: the model's size
         // stays the outer size.
-        if (m_scale.twipsToPixels(w.Height) != frame.height()) {
+        if (m_scale.twipsToPixels(w.Height) != modelHeight()) {
             ++m_applying;
             applyMainGeometry(w, {});
             --m_applying;
@@ -276,7 +296,7 @@ void QtView::onMainResized() {
     }
     // Compared in pixels: a model height that maps to the frame's height is
     // unchanged, whatever the rounding at this zoom.
-    if (m_scale.twipsToPixels(w.Height) == frame.height() && state == w.windowState())
+    if (m_scale.twipsToPixels(w.Height) == modelHeight() && state == w.windowState())
         return;
     // Restoring a maximised window can report the new state before the new
     // size: the maximised size is no restored size, the real one follows.
@@ -289,7 +309,7 @@ void QtView::onMainResized() {
     if (normal)
         w.Width = m_scale.pixelsToTwips(frame.width());
     if (state != ui::WindowState::Minimized)
-        w.setHeight(m_scale.pixelsToTwips(frame.height()));
+        w.setHeight(m_scale.pixelsToTwips(modelHeight()));
     w.setWindowState(state);
     m_forwardingMain = false;
     w.onResize();

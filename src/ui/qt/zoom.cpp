@@ -70,20 +70,48 @@ QFont designFont(const QFont& base, int zoom) {
     return font;
 }
 
-QFont fittingFont(const QFont& font, const QStringList& lines, int width) {
-    const int own = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+namespace {
+
+int ownPixelSize(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+}
+
+// The first size from font's own down to 75 % of it that fits; none when none.
+std::optional<QFont> smallerFitting(const QFont& font,
+                                    const std::function<bool(const QFontMetrics&)>& fits) {
+    const int own = ownPixelSize(font);
     const int smallest = std::max(6, own * 3 / 4);
     QFont candidate = font;
     for (int size = own; size >= smallest; --size) {
         candidate.setPixelSize(size);
-        const QFontMetrics metrics(candidate);
-        const bool fits = std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
-            return metrics.horizontalAdvance(line) <= width;
-        });
-        if (fits)
+        if (fits(QFontMetrics(candidate)))
             return candidate;
     }
-    return font;
+    return std::nullopt;
+}
+
+} // namespace
+
+QFont fittingFont(const QFont& font, const QStringList& lines, int width) {
+    const auto fitting = smallerFitting(font, [&lines, width](const QFontMetrics& metrics) {
+        return std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
+            return metrics.horizontalAdvance(line) <= width;
+        });
+    });
+    return fitting ? *fitting : font;
+}
+
+QFont captionFont(const QFont& font, const std::function<bool(const QFontMetrics&)>& fits) {
+    if (auto fitting = smallerFitting(font, fits))
+        return *fitting;
+    QFont narrow = font;
+    narrow.setPixelSize(std::max(6, ownPixelSize(font) * 3 / 4));
+    for (int stretch = 90; stretch >= 60; stretch -= 10) {
+        narrow.setStretch(stretch);
+        if (fits(QFontMetrics(narrow)))
+            break;
+    }
+    return narrow;
 }
 
 } // namespace ui::qt

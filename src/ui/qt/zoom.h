@@ -4,6 +4,7 @@
 // user's settings, never in the library.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QFont>
@@ -41,5 +42,10 @@ QFont designFont(const QFont& base, int zoom);
 // The largest pixel size, from font's own down to 75 % of it, at which every
 // line of text is at most width pixels wide; font's own size when none is.
 QFont fittingFont(const QFont& font, const QStringList& lines, int width);
+
+// The font for a caption that must show whole: font's own size or smaller
+// down to 75 % of it, then at that size ever narrower letters down to 60 %
+// of their width, until fits accepts its metrics; the narrowest when none.
+QFont captionFont(const QFont& font, const std::function<bool(const QFontMetrics&)>& fits);
 
 } // namespace ui::qt
