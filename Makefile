@@ -18,7 +18,7 @@ ASAN_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0 \
 
 FORMAT_FILES = $(shell find src tools tests bench -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null)
 
-.PHONY: all deps build run test asan library format format-check clean
+.PHONY: all deps build run test asan library format format-check clean screenshots
 
 all: build
 
@@ -42,6 +42,10 @@ library: build
 	$(BUILD_DIR)/tessary-library check $(BUILD_DIR)/library-new
 	rm -rf library
 	mv $(BUILD_DIR)/library-new library
+
+# Takes the screenshots of docs/screens/ under a private Xvfb at 1920x1080.
+screenshots: build
+	scripts/screenshots.sh
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)

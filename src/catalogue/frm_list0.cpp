@@ -45,6 +45,11 @@ void FrmList0::onLoad() {
     }
 }
 
+void FrmList0::onShown() {
+    // The keys start in the start list.
+    lstMain0.setFocus();
+}
+
 void FrmList0::onClick() {
     show();
 }

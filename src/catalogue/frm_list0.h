@@ -19,6 +19,7 @@ public:
     ui::ListBox lstMain0;
 
     void onLoad() override;
+    void onShown() override;
     void onClick() override;
     void onKeyDown(int& code, int shift) override;
 

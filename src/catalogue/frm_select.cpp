@@ -16,6 +16,8 @@ FrmSelect::FrmSelect(app::Program& p, const std::string& name)
         auto cell = std::make_unique<ui::TextBox>(*this, "Cell(" + std::to_string(i) + ")", false);
         ui::place(*cell, 1560 * (i % 3), 120 + 360 * (i / 3), 1575, 372);
         cell->setText(std::to_string(i));
+        // A cell is clicked, never typed into.
+        cell->setLocked(true);
         cell->onClick = [this, i] { openCell(i); };
         Cell[static_cast<size_t>(i)] = std::move(cell);
     }
@@ -30,6 +32,20 @@ FrmSelect::FrmSelect(app::Program& p, const std::string& name)
 void FrmSelect::onLoad() {
     setGeometry(2, 0, 4785, 5300);
     btnBack.bringToFront();
+}
+
+void FrmSelect::onShown() {
+    // The filling has just set FindAllLast to the number of topics: the
+    // cells beyond them (or left from a longer list) show nothing and take
+    // no clicks.
+    const int topics = m_p.s.FindAllLast;
+    for (int i = 1; i < kCells; ++i) {
+        ui::TextBox& cell = *Cell[static_cast<size_t>(i)];
+        const bool used = i <= topics;
+        if (!used)
+            cell.setText({});
+        cell.setEnabled(used);
+    }
 }
 
 void FrmSelect::onActivate() {

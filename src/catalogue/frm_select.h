@@ -22,6 +22,7 @@ public:
     std::array<std::unique_ptr<ui::TextBox>, kCells> Cell;
 
     void onLoad() override;
+    void onShown() override;
     void onActivate() override;
 
     // Opens the topic of cell i through openItem (its target handed over in

@@ -24,4 +24,8 @@ void ListWindow::onLoad() {
     btnBack.bringToFront();
 }
 
+void ListWindow::onShown() {
+    list.setFocus();
+}
+
 } // namespace catalogue

@@ -22,6 +22,8 @@ public:
     ui::ListBox list;
 
     void onLoad() override;
+    // A list that opens shows the next one with the keys in it.
+    void onShown() override;
 
 protected:
     // The Up One Level action (left button released on btnBack).

@@ -30,14 +30,23 @@ FrmPage::FrmPage(app::Program& p)
     }
     ui::place(btnBack, 4050, 0, 600, 315);
     btnBack.setToolTipText("Process Book(s) Selected");
-    shell::attachControlHelp(p, btnBack, "Exits to Back to the Text Screen", [this] {
-        m_p.frmText1().show();
-        for (const char* name : {"frmtext0", "frmtext2"})
-            if (ui::Window* w = m_p.window(name); w && w->loaded())
-                w->hide();
-        m_p.frmText1().bringToFront();
-        hide();
-    });
+    shell::attachControlHelp(p, btnBack, "Exits to Back to the Text Screen",
+                             [this] { exitToText(); });
+    onEscape = [this] { exitToText(); };
+}
+
+void FrmPage::exitToText() {
+    m_p.frmText1().show();
+    for (const char* name : {"frmtext0", "frmtext2"})
+        if (ui::Window* w = m_p.window(name); w && w->loaded())
+            w->hide();
+    m_p.frmText1().bringToFront();
+    hide();
+}
+
+void FrmPage::onShown() {
+    // The keys start in the first chapters.
+    lists[0]->setFocus();
 }
 
 void FrmPage::getNewPara() {

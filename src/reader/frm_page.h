@@ -22,12 +22,15 @@ public:
     ui::Button btnBack;
 
     void onLoad() override;
+    void onShown() override;
 
     // Fills the lists from the held index line and shows the window.
     void getNewPara();
 
 private:
     void choose(ui::ListBox& list, bool toFront);
+    // Back to the reading window (Exit, or Escape).
+    void exitToText();
     app::Program& m_p;
 };
 

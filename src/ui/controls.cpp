@@ -87,6 +87,13 @@ void Control::gotFocus() {
     if (onGotFocus)
         onGotFocus();
 }
+bool Control::hasFocus() const {
+    return m_owner.focusedControl() == this;
+}
+void Control::setFocus() {
+    m_owner.setFocus(this);
+    notify("Focus");
+}
 
 bool Control::get(const std::string& prop, std::string& out) const {
     if (prop == "Left")
@@ -105,6 +112,8 @@ bool Control::get(const std::string& prop, std::string& out) const {
         out = ToolTipText;
     else if (prop == "Name")
         out = m_name;
+    else if (prop == "Focused")
+        out = boolText(hasFocus());
     else
         return false;
     return true;
@@ -243,12 +252,9 @@ void TextBox::setBackColor(std::uint32_t c) {
     m_backColor = c;
     notify("BackColor");
 }
-bool TextBox::hasFocus() const {
-    return window().focusedControl() == this;
-}
-void TextBox::setFocus() {
-    window().setFocus(this);
-    notify("Focus");
+void TextBox::setLocked(bool locked) {
+    m_locked = locked;
+    notify("Locked");
 }
 
 bool TextBox::get(const std::string& prop, std::string& out) const {
@@ -266,8 +272,8 @@ bool TextBox::get(const std::string& prop, std::string& out) const {
         out = colourText(m_foreColor);
     else if (prop == "BackColor")
         out = colourText(m_backColor);
-    else if (prop == "Focused")
-        out = boolText(hasFocus());
+    else if (prop == "Locked")
+        out = boolText(m_locked);
     else
         return Control::get(prop, out);
     return true;

@@ -57,6 +57,11 @@ public:
     void mouseDown(MouseButton button);
     void mouseUp(MouseButton button);
     void gotFocus();
+    // Whether the control is its window's focused control.
+    bool hasFocus() const;
+    // The program gives the control the focus (no GotFocus event); the view
+    // moves the keyboard there once the window is the active one.
+    void setFocus();
 
 protected:
     void notify(const std::string& prop);
@@ -107,8 +112,9 @@ public:
     void setForeColor(std::uint32_t c);
     std::uint32_t backColor() const { return m_backColor; }
     void setBackColor(std::uint32_t c);
-    bool hasFocus() const;
-    void setFocus();
+    // A locked box shows its text and takes clicks but cannot be typed into.
+    bool locked() const { return m_locked; }
+    void setLocked(bool locked);
     void refresh() { notify("Refresh"); }
 
     bool get(const std::string& prop, std::string& out) const override;
@@ -118,6 +124,7 @@ private:
     std::string m_text;
     int m_selStart = 0;
     int m_selLength = 0;
+    bool m_locked = false;
     std::uint32_t m_foreColor = kBlackRgb;
     std::uint32_t m_backColor = kWhiteRgb;
     static constexpr std::uint32_t kBlackRgb = 0;

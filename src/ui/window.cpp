@@ -65,6 +65,7 @@ void Window::show() {
     if (!m_visible) {
         m_visible = true;
         notify("Visible");
+        onShown();
     }
     bringToFront();
 }
@@ -121,8 +122,19 @@ void Window::setFocus(Control* c) {
 void Window::raiseClick() {
     onClick();
 }
-void Window::raiseKeyDown(int code, int shift) {
+int Window::raiseKeyDown(int code, int shift) {
     onKeyDown(code, shift);
+    if (code == kEnterKey && shift == 0) {
+        auto* list = dynamic_cast<ListBox*>(m_focus);
+        if (list && list->Visible && list->Enabled && list->listIndex() >= 0) {
+            code = 0;
+            list->click();
+        }
+    } else if (code == kEscapeKey && shift == 0 && onEscape) {
+        code = 0;
+        onEscape();
+    }
+    return code;
 }
 
 bool Window::get(const std::string& prop, std::string& out) const {

@@ -3,6 +3,7 @@
 // members and override the event methods.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -65,6 +66,8 @@ public:
     // Set cancel to true to keep the window (main window closing).
     virtual void onQueryUnload(bool& cancel) { (void)cancel; }
     virtual void onClick() {}
+    // The window has just become visible (after Load, before it is raised).
+    virtual void onShown() {}
     // Set code to 0 to swallow the key. shift holds the modifier keys held
     // down: kShiftKey, kCtrlKey and kAltKey or-ed together.
     virtual void onKeyDown(int& code, int shift) {
@@ -72,9 +75,16 @@ public:
         (void)shift;
     }
     static constexpr int kShiftKey = 1, kCtrlKey = 2, kAltKey = 4;
+    static constexpr int kEnterKey = 13, kEscapeKey = 27;
+    // What Escape does in this window (closing it as its Back button does);
+    // none when empty.
+    std::function<void()> onEscape;
 
     void raiseClick();
-    void raiseKeyDown(int code, int shift = 0);
+    // Runs KeyDown; then a key the handler left is given its common meaning:
+    // Enter on the focused list opens its chosen item as a click does, and
+    // Escape runs onEscape. Returns the code left, 0 when the key was taken.
+    int raiseKeyDown(int code, int shift = 0);
 
     // Internal: controls register themselves and report changes here.
     void addControl(Control& c);

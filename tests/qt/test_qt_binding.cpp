@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "test_windows.h"
 #include "ui/controls.h"
 #include "ui/qt/cp1252.h"
 #include "ui/qt/keys.h"
@@ -27,122 +28,8 @@
 #include "ui/screen.h"
 #include "ui/window.h"
 
-namespace {
-
-// Never blocks: records the box and answers OK, or No to a question.
-class TestDialogs : public ui::Dialogs {
-public:
-    std::vector<std::string> shown;
-    ui::Answer message(const std::string& text, ui::Buttons buttons, ui::Icon) override {
-        shown.push_back(text);
-        return buttons == ui::Buttons::OK ? ui::Answer::OK : ui::Answer::No;
-    }
-};
-
-class HelpWindow : public ui::Window {
-public:
-    explicit HelpWindow(ui::Screen& s) : Window(s, "frmMsg", "Help"), lblHelp(*this, "lblHelp") {
-        setNeverActive();
-    }
-    void onLoad() override {
-        setGeometry(6000, 300, 3000, 1500);
-        lblHelp.setGeometry(4, 4, 180, 60);
-        lblHelp.setCaption("Right-click a button for help.");
-    }
-    ui::Label lblHelp;
-};
-
-class TestWindow : public ui::Window {
-public:
-    TestWindow(ui::Screen& s, const std::string& name, int left, HelpWindow* help = nullptr)
-        : Window(s, name, name), lstItems(*this, "lstItems"), txtText(*this, "txtText", true),
-          txtInput(*this, "txtInput", false), btnHelp(*this, "btnHelp", "&Help"),
-          lblNote(*this, "lblNote", "Note"), m_left(left), m_help(help) {
-        lstItems.onClick = [this] { listClicks.push_back(lstItems.listIndex()); };
-        txtText.onClick = [this] { textClicks.push_back(txtText.selStart()); };
-        btnHelp.onMouseDown = [this](ui::MouseButton b) {
-            downs.push_back(static_cast<int>(b));
-            if (b == ui::MouseButton::Right && m_help)
-                m_help->show();
-        };
-        btnHelp.onMouseUp = [this](ui::MouseButton b) { ups.push_back(static_cast<int>(b)); };
-        btnHelp.onClick = [this] { ++buttonClicks; };
-        lblNote.onClick = [this] { ++labelClicks; };
-    }
-    void onLoad() override {
-        setGeometry(m_left, 0, 6000, 5000);
-        lstItems.setGeometry(8, 8, 150, 120);
-        for (const char* item : {"Genesis", "Exodus", "Leviticus", "Numbers"})
-            lstItems.addItem(item);
-        txtText.setGeometry(170, 8, 200, 150);
-        txtText.setText("one\r\ntwo\r\nthree");
-        txtInput.setGeometry(8, 170, 150, 24);
-        btnHelp.setGeometry(170, 170, 80, 28);
-        lblNote.setGeometry(260, 170, 80, 28);
-    }
-    void onActivate() override { ++activations; }
-    void onKeyDown(int& code, int shift) override {
-        keys.push_back(code);
-        shifts.push_back(shift);
-    }
-    void onClick() override { ++backgroundClicks; }
-
-    ui::ListBox lstItems;
-    ui::TextBox txtText;
-    ui::TextBox txtInput;
-    ui::Button btnHelp;
-    ui::Label lblNote;
-    std::vector<int> listClicks, textClicks, downs, ups, keys, shifts;
-    int buttonClicks = 0, labelClicks = 0, activations = 0, backgroundClicks = 0;
-
-private:
-    int m_left;
-    HelpWindow* m_help;
-};
-
-class MainWindow : public ui::Window {
-public:
-    explicit MainWindow(ui::Screen& s)
-        : Window(s, "frmMain", "Tessary"), mnuFile(*this, "mnuFile", "&File", ""),
-          mnuQuit(*this, "mnuQuit", "&Quit", "mnuFile") {
-        setMain();
-        mnuQuit.onClick = [this] { ++quitClicks; };
-    }
-    void onQueryUnload(bool& cancel) override {
-        ++queries;
-        cancel = keepOpen;
-    }
-    ui::Menu mnuFile;
-    ui::Menu mnuQuit;
-    int quitClicks = 0, queries = 0;
-    bool keepOpen = true;
-};
-
-// The model and its view; the view goes first on teardown.
-struct Fixture {
-    TestDialogs dialogs;
-    ui::Screen screen{dialogs};
-    MainWindow frmMain{screen};
-    HelpWindow frmMsg{screen};
-    TestWindow frmA{screen, "frmA", 0, &frmMsg};
-    TestWindow frmB{screen, "frmB", 3000};
-    bool ended = false;
-    std::unique_ptr<ui::qt::QtView> view;
-
-    Fixture() {
-        view = std::make_unique<ui::qt::QtView>(screen, [this] { return ended; });
-        frmMain.load();
-        view->mainWindow()->resize(900, 600);
-        frmA.show();
-        view->sync();
-    }
-    template <class W>
-    W* widget(const ui::Control& c) const {
-        return qobject_cast<W*>(view->widget(c));
-    }
-};
-
-} // namespace
+using test_windows::Fixture;
+using test_windows::TestWindow;
 
 class TestQtBinding : public QObject {
     Q_OBJECT
@@ -294,6 +181,13 @@ void TestQtBinding::leftClickOnButton() {
     QCOMPARE(f.frmA.downs, std::vector<int>{1});
     QCOMPARE(f.frmA.ups, std::vector<int>{1});
     QCOMPARE(f.frmA.buttonClicks, 1);
+    // Space on the focused button is the same left click.
+    QVERIFY(f.activeMain());
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_Space);
+    QCOMPARE(f.frmA.downs, (std::vector<int>{1, 1}));
+    QCOMPARE(f.frmA.ups, (std::vector<int>{1, 1}));
+    QCOMPARE(f.frmA.buttonClicks, 2);
 }
 
 void TestQtBinding::controlClicksAreNotBackgroundClicks() {

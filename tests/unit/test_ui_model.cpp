@@ -132,3 +132,85 @@ TEST(Properties, WindowStateIsReadAndWrittenAsItsNumber) {
         EXPECT_FALSE(w.set("WindowState", bad)) << bad;
     EXPECT_EQ(w.windowState(), ui::WindowState::Minimized);
 }
+
+namespace {
+
+// A window with a list and a text box that counts its list's clicks, its
+// KeyDown codes and how often it was shown.
+struct KeyWindow : ui::Window {
+    explicit KeyWindow(ui::Screen& s)
+        : ui::Window(s, "keys"), list(*this, "lst"), text(*this, "txt") {
+        list.addItem("one");
+        list.addItem("two");
+        list.onClick = [this] { ++clicks; };
+    }
+    void onShown() override { ++shown; }
+    void onKeyDown(int& code, int) override {
+        if (code == takeCode)
+            code = 0;
+    }
+    ui::ListBox list;
+    ui::TextBox text;
+    int clicks = 0, shown = 0, takeCode = -1;
+};
+
+} // namespace
+
+TEST(Keys, EnterOpensTheChosenItemOfTheFocusedListOnly) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    KeyWindow w(screen);
+    w.list.setFocus();
+    EXPECT_TRUE(w.list.hasFocus());
+    // Nothing chosen: the key stays unused.
+    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEnterKey), ui::Window::kEnterKey);
+    w.list.setListIndex(1);
+    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEnterKey), 0);
+    EXPECT_EQ(w.clicks, 1);
+    // With a modifier, on a disabled list, or with the focus elsewhere: no click.
+    EXPECT_NE(w.raiseKeyDown(ui::Window::kEnterKey, ui::Window::kShiftKey), 0);
+    w.list.setEnabled(false);
+    EXPECT_NE(w.raiseKeyDown(ui::Window::kEnterKey), 0);
+    w.list.setEnabled(true);
+    w.text.setFocus();
+    EXPECT_FALSE(w.list.hasFocus());
+    EXPECT_NE(w.raiseKeyDown(ui::Window::kEnterKey), 0);
+    // A handler that takes Enter itself keeps it.
+    w.list.setFocus();
+    w.takeCode = ui::Window::kEnterKey;
+    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEnterKey), 0);
+    EXPECT_EQ(w.clicks, 1);
+}
+
+TEST(Keys, EscapeRunsTheWindowsEscapeActionWhenItHasOne) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    KeyWindow w(screen);
+    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEscapeKey), ui::Window::kEscapeKey);
+    int escapes = 0;
+    w.onEscape = [&escapes] { ++escapes; };
+    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEscapeKey), 0);
+    EXPECT_EQ(escapes, 1);
+    w.takeCode = ui::Window::kEscapeKey;
+    w.raiseKeyDown(ui::Window::kEscapeKey);
+    EXPECT_EQ(escapes, 1);
+}
+
+TEST(Keys, ShownRunsEachTimeTheWindowComesUpNotWhenRaised) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    KeyWindow w(screen);
+    w.show();
+    w.show();
+    w.bringToFront();
+    EXPECT_EQ(w.shown, 1);
+    w.hide();
+    w.show();
+    EXPECT_EQ(w.shown, 2);
+    std::string focused;
+    ASSERT_TRUE(w.list.get("Focused", focused));
+    EXPECT_EQ(focused, "False");
+    w.list.setFocus();
+    ASSERT_TRUE(w.list.get("Focused", focused));
+    EXPECT_EQ(focused, "True");
+}

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/program.h"
+#include "driver.h"
 #include "scenario.h"
 #include "ui/dialogs.h"
 #include "ui/value.h"
@@ -19,10 +20,6 @@ namespace fs = std::filesystem;
 namespace script {
 
 namespace {
-
-struct Failure {
-    std::string message;
-};
 
 struct Box {
     std::string text;
@@ -67,19 +64,24 @@ bool compare(const std::string& op, const std::string& actual, const std::string
 
 class Run {
 public:
-    explicit Run(const fs::path& scenario) : m_scenarioDir(scenario.parent_path()) {
+    Run(const fs::path& scenario, Driver& driver)
+        : m_scenarioDir(scenario.parent_path()), m_driver(driver) {
         char tmpl[] = "/tmp/tessary-scenario-XXXXXX";
         if (!mkdtemp(tmpl))
             throw Failure{"expected a temporary folder, got none"};
         m_data = tmpl;
     }
     ~Run() {
-        m_program.reset();
+        stop();
         std::error_code ec;
         fs::remove_all(m_data, ec);
     }
 
     void execute(const Command& c);
+    void settle() {
+        if (m_program)
+            m_driver.settle();
+    }
     void finish() {
         if (!m_dialogs.unchecked.empty())
             throw Failure{"expected no message, got " +
@@ -87,6 +89,11 @@ public:
     }
 
 private:
+    void stop() {
+        if (m_program)
+            m_driver.stopping();
+        m_program.reset();
+    }
     app::Program& program() {
         if (!m_program)
             throw Failure{"expected start before this command, got none"};
@@ -107,16 +114,6 @@ private:
         if (!c)
             throw Failure{"expected a control, got " + escapeValue(target)};
         return *c;
-    }
-    // A user event reaches the control's window; it becomes active first.
-    ui::Control& userControl(const std::string& target) {
-        ui::Control& c = control(target);
-        activateFor(c.window());
-        return c;
-    }
-    void activateFor(ui::Window& w) {
-        if (!w.isMain() && !w.neverActive() && program().screen().active() != &w)
-            program().screen().activate(&w);
     }
     std::string property(const std::string& target);
     void setProperty(const std::string& target, const std::string& value);
@@ -142,6 +139,7 @@ private:
     }
 
     fs::path m_scenarioDir;
+    Driver& m_driver;
     fs::path m_data;
     ScriptDialogs m_dialogs;
     std::unique_ptr<app::Program> m_program;
@@ -195,8 +193,11 @@ void Run::execute(const Command& c) {
         std::error_code ec;
         fs::remove(filePath(w[1]), ec);
     } else if (cmd == "start") {
+        stop();
         m_program = std::make_unique<app::Program>(m_dialogs, m_data.string());
+        m_driver.starting(*m_program);
         app::entry(*m_program);
+        m_driver.started();
     } else if (cmd == "answer") {
         need(1);
         const std::string& a = w[1];
@@ -213,84 +214,73 @@ void Run::execute(const Command& c) {
     } else if (cmd == "click") {
         need(1);
         if (w[1].find('.') == std::string::npos) {
-            ui::Window& win = window(w[1]);
-            activateFor(win);
-            win.raiseClick();
+            m_driver.clickWindow(window(w[1]));
             return;
         }
-        ui::Control& ctl = userControl(w[1]);
+        ui::Control& ctl = control(w[1]);
         if (w.size() > 2) {
             auto* list = dynamic_cast<ui::ListBox*>(&ctl);
             auto index = ui::parseLong(w[2]);
             if (!list || !index)
                 throw Failure{"expected a list box and an index, got " +
                               escapeValue(w[1] + " " + w[2])};
-            list->setListIndex(static_cast<int>(*index));
+            m_driver.clickListItem(*list, static_cast<int>(*index));
+            return;
         }
-        ctl.click();
+        m_driver.clickControl(ctl);
     } else if (cmd == "press" || cmd == "release") {
         need(2);
-        ui::Control& ctl = userControl(w[1]);
+        ui::Control& ctl = control(w[1]);
         if (cmd == "press")
-            ctl.mouseDown(mouseButton(w[2]));
+            m_driver.press(ctl, mouseButton(w[2]));
         else
-            ctl.mouseUp(mouseButton(w[2]));
+            m_driver.release(ctl, mouseButton(w[2]));
     } else if (cmd == "caret") {
         need(2);
-        auto* box = dynamic_cast<ui::TextBox*>(&userControl(w[1]));
+        auto* box = dynamic_cast<ui::TextBox*>(&control(w[1]));
         auto n = ui::parseLong(w[2]);
         if (!box || !n)
             throw Failure{"expected a text box and a position, got " +
                           escapeValue(w[1] + " " + w[2])};
-        box->setSelStart(static_cast<int>(*n));
-        box->click();
+        m_driver.caret(*box, static_cast<int>(*n));
     } else if (cmd == "set") {
         need(2);
         setProperty(w[1], w[2]);
     } else if (cmd == "focus") {
         need(1);
-        userControl(w[1]).gotFocus();
+        m_driver.focus(control(w[1]));
     } else if (cmd == "key") {
         need(2);
         auto code = ui::parseLong(w[2]);
         if (!code)
             throw Failure{"expected a key code, got " + escapeValue(w[2])};
-        ui::Window& win = window(w[1]);
-        activateFor(win);
-        win.raiseKeyDown(static_cast<int>(*code));
+        m_driver.key(window(w[1]), static_cast<int>(*code));
     } else if (cmd == "activate") {
         need(1);
-        program().screen().activate(&window(w[1]));
+        m_driver.activate(window(w[1]));
     } else if (cmd == "deactivate") {
         need(1);
-        ui::Window& win = window(w[1]);
-        if (program().screen().active() == &win)
-            program().screen().deactivateActive();
-        else
-            win.onDeactivate();
+        m_driver.deactivate(window(w[1]));
     } else if (cmd == "menu") {
         need(1);
         ui::Control* item = window("frmMain").control(w[1]);
         if (!item || item->kind() != ui::ControlKind::Menu)
             throw Failure{"expected a menu item, got " + escapeValue(w[1])};
-        item->click();
+        m_driver.menu(*item);
     } else if (cmd == "resize") {
         need(1);
-        ui::Window& main = window("frmMain");
+        window("frmMain");
         if (w[1] == "max") {
-            main.setWindowState(ui::WindowState::Maximized);
+            m_driver.resize(std::nullopt);
         } else {
             auto h = ui::parseLong(w[1]);
             if (!h)
                 throw Failure{"expected a height or max, got " + escapeValue(w[1])};
-            main.setWindowState(ui::WindowState::Normal);
-            main.setHeight(static_cast<int>(*h));
+            m_driver.resize(static_cast<int>(*h));
         }
-        main.onResize();
     } else if (cmd == "close") {
-        bool cancel = false;
-        window("frmMain").onQueryUnload(cancel);
-        if (!cancel)
+        program();
+        if (m_driver.close())
             program().end();
     } else if (cmd == "expect") {
         need(1);
@@ -360,6 +350,11 @@ void Run::execute(const Command& c) {
 } // namespace
 
 Outcome runScenarioFile(const std::string& path) {
+    Driver headless;
+    return runScenarioFile(path, headless);
+}
+
+Outcome runScenarioFile(const std::string& path, Driver& driver) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {false, 0, "expected a scenario file, got none"};
@@ -372,10 +367,11 @@ Outcome runScenarioFile(const std::string& path) {
         return {false, errorLine, "expected a command line, got " + error};
     int line = 0;
     try {
-        Run run{fs::path(path)};
+        Run run{fs::path(path), driver};
         for (const Command& c : commands) {
             line = c.line;
             run.execute(c);
+            run.settle();
         }
         run.finish();
     } catch (const Failure& f) {
@@ -384,6 +380,24 @@ Outcome runScenarioFile(const std::string& path) {
         return {false, line, std::string("expected no error, got ") + e.what()};
     }
     return {};
+}
+
+int runScenarioFiles(const std::vector<std::string>& paths,
+                     const std::function<Outcome(const std::string&)>& run) {
+    int passed = 0, failed = 0;
+    for (const std::string& path : paths) {
+        const std::string name = fs::path(path).filename().string();
+        Outcome outcome = run(path);
+        if (outcome.passed) {
+            ++passed;
+            std::cout << "PASS " << name << "\n";
+        } else {
+            ++failed;
+            std::cout << "FAIL " << name << ":" << outcome.line << ": " << outcome.message << "\n";
+        }
+    }
+    std::cout << passed << " passed, " << failed << " failed" << std::endl;
+    return failed == 0 && passed > 0 ? 0 : 1;
 }
 
 } // namespace script

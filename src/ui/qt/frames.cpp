@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace ui::qt {
 
@@ -29,15 +30,36 @@ void MainFrame::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-ChildFrame::ChildFrame(bool neverActive) {
-    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+ChildFrame::ChildFrame(bool neverActive, bool frameless)
+    : m_neverActive(neverActive), m_frameless(frameless) {
     if (neverActive) {
-        flags |= Qt::WindowDoesNotAcceptFocus;
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(Qt::NoFocus);
     }
-    setWindowFlags(flags);
+    setWindowFlags(flagsFor(frameless));
     setOption(QMdiSubWindow::RubberBandMove, false);
+}
+
+Qt::WindowFlags ChildFrame::flagsFor(bool frameless) const {
+    Qt::WindowFlags flags = Qt::SubWindow;
+    if (frameless)
+        flags |= Qt::FramelessWindowHint;
+    else
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (m_neverActive)
+        flags |= Qt::WindowDoesNotAcceptFocus;
+    return flags;
+}
+
+void ChildFrame::setFrameless(bool frameless) {
+    if (frameless == m_frameless)
+        return;
+    m_frameless = frameless;
+    const bool shown = isVisible();
+    // Changing the flags hides the window.
+    setWindowFlags(flagsFor(frameless));
+    if (shown)
+        show();
 }
 
 void ChildFrame::closeEvent(QCloseEvent* e) {
@@ -54,8 +76,39 @@ void ChildFrame::moveEvent(QMoveEvent* e) {
 }
 
 WindowSurface::WindowSurface(bool neverActive) {
-    setFocusPolicy(neverActive ? Qt::NoFocus : Qt::StrongFocus);
+    // Focus by a click only: Tab passes from control to control.
+    setFocusPolicy(neverActive ? Qt::NoFocus : Qt::ClickFocus);
     setAutoFillBackground(true);
+}
+
+void WindowSurface::setOutline(bool outline) {
+    m_outline = outline;
+    update();
+}
+
+bool WindowSurface::focusFirstControl() {
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    return false;
+}
+
+void WindowSurface::paintEvent(QPaintEvent* e) {
+    QWidget::paintEvent(e);
+    if (!m_outline)
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void WindowSurface::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (resized)
+        resized();
 }
 
 void WindowSurface::mousePressEvent(QMouseEvent* e) {

@@ -7,5 +7,8 @@ namespace ui::qt {
 // The virtual key code of a Qt key (Qt::Key value), or 0 when the program
 // has no use for the key.
 int windowsKeyCode(int qtKey);
+// The Qt key of a virtual key code (the reverse of windowsKeyCode), or 0
+// for a code that has none here.
+int qtKey(int code);
 
 } // namespace ui::qt

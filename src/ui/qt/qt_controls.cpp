@@ -3,37 +3,31 @@
 #include <algorithm>
 #include <optional>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLinearGradient>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTextBlock>
 
 #include "ui/controls.h"
+#include "ui/qt/control_kinds.h"
 #include "ui/qt/cp1252.h"
 #include "ui/qt/qt_view.h"
+#include "ui/qt/zoom.h"
 #include "ui/window.h"
 
 namespace ui::qt {
 
 namespace {
 
-QColor toQColor(std::uint32_t rgb) {
-    return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                  static_cast<int>(rgb & 0xFF));
-}
-
 bool is(const std::string& prop, const char* name) {
-    return prop.empty() || prop == name;
+    return isProp(prop, name);
 }
 
 // The Qt mouse button as the program's button; none for the other buttons.
@@ -88,246 +82,6 @@ QIcon standardIcon(QStyle* style, const std::string& name) {
     return QIcon::fromTheme(QString::fromStdString(name));
 }
 
-// A list that tells whether the current row moves because of a key.
-class ModelList : public QListWidget {
-public:
-    using QListWidget::QListWidget;
-    bool inKey() const { return m_inKey; }
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override {
-        m_inKey = true;
-        QListWidget::keyPressEvent(e);
-        m_inKey = false;
-    }
-
-private:
-    bool m_inKey = false;
-};
-
-class ListBinding : public ControlBinding {
-public:
-    ListBinding(QtView& view, ui::ListBox& lb, QWidget* parent)
-        : ControlBinding(view, lb, new ModelList(parent)),
-          m_list(static_cast<ModelList*>(m_widget)), m_lb(lb) {
-        m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-        m_list->setUniformItemSizes(true);
-        connect(m_list, &QListWidget::itemClicked, this,
-                [this](QListWidgetItem* item) { pick(m_list->row(item)); });
-        connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-            if (m_list->inKey())
-                pick(row);
-        });
-    }
-
-protected:
-    void updateOwn(const std::string& prop) override {
-        QSignalBlocker block(m_list);
-        if (is(prop, "List")) {
-            m_list->clear();
-            for (const std::string& item : m_lb.items())
-                m_list->addItem(decode(item));
-        }
-        if (is(prop, "List") || is(prop, "ListIndex")) {
-            int index = m_lb.listIndex();
-            if (index >= 0 && index < m_list->count()) {
-                m_list->setCurrentRow(index);
-                m_list->scrollToItem(m_list->item(index));
-            } else {
-                m_list->setCurrentRow(-1);
-                m_list->clearSelection();
-            }
-        }
-    }
-
-private:
-    // The user picked row: the model gets ListIndex, then Click.
-    void pick(int row) {
-        if (m_view.blocked() || row < 0)
-            return;
-        m_pushing = true;
-        m_lb.setListIndex(row);
-        m_pushing = false;
-        m_lb.click();
-        m_view.afterEvent();
-    }
-
-    ModelList* m_list;
-    ui::ListBox& m_lb;
-};
-
-// Shared by both text widgets: colours and the model's selection requests.
-class TextBindingBase : public ControlBinding {
-public:
-    TextBindingBase(QtView& view, ui::TextBox& tb, QWidget* widget)
-        : ControlBinding(view, tb, widget), m_tb(tb) {}
-
-protected:
-    void updateColours(const std::string& prop) {
-        if (!is(prop, "ForeColor") && !is(prop, "BackColor"))
-            return;
-        QPalette pal = m_widget->palette();
-        pal.setColor(QPalette::Text, toQColor(m_tb.foreColor()));
-        pal.setColor(QPalette::Base, toQColor(m_tb.backColor()));
-        m_widget->setPalette(pal);
-    }
-    // Pushes the widget's selection [a, b) in model positions into the model.
-    void pushSelection(int a, int b) {
-        if (m_view.blocked())
-            return;
-        m_pushing = true;
-        m_tb.setSelStart(a);
-        if (b > a)
-            m_tb.setSelLength(b - a);
-        m_pushing = false;
-    }
-    void clicked(int a, int b) {
-        if (m_view.blocked())
-            return;
-        pushSelection(a, b);
-        m_tb.click();
-        m_view.afterEvent();
-    }
-
-    ui::TextBox& m_tb;
-    bool m_applyingModel = false;
-};
-
-// A multi-line box: read-only for the user but selectable; positions mapped
-// between the widget's single line breaks and the model's CR LF.
-class TextBinding : public TextBindingBase {
-public:
-    TextBinding(QtView& view, ui::TextBox& tb, QWidget* parent)
-        : TextBindingBase(view, tb, new QPlainTextEdit(parent)),
-          m_edit(static_cast<QPlainTextEdit*>(m_widget)) {
-        m_edit->setReadOnly(true);
-        m_edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        m_edit->viewport()->installEventFilter(this);
-        m_edit->viewport()->setCursor(Qt::IBeamCursor);
-        connect(m_edit, &QPlainTextEdit::selectionChanged, this, [this] { userMoved(); });
-        connect(m_edit, &QPlainTextEdit::cursorPositionChanged, this, [this] { userMoved(); });
-    }
-
-protected:
-    void updateOwn(const std::string& prop) override {
-        updateColours(prop);
-        if (prop == "Refresh")
-            m_edit->viewport()->update();
-        if (m_pushing)
-            return;
-        m_applyingModel = true;
-        if (is(prop, "Text"))
-            m_edit->setPlainText(toWidgetText(m_tb.text()));
-        if (is(prop, "Text") || is(prop, "SelStart") || is(prop, "SelLength"))
-            select();
-        m_applyingModel = false;
-        if (prop == "SelStart" || prop == "SelLength" || prop == "Focus")
-            m_view.requestFocus(m_tb);
-    }
-    bool filterOwn(QObject* watched, QEvent* e) override {
-        if (watched == m_edit->viewport() && e->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            auto [a, b] = modelSelection();
-            clicked(a, b);
-        }
-        return false;
-    }
-
-private:
-    std::pair<int, int> modelSelection() const {
-        QTextCursor c = m_edit->textCursor();
-        const std::string& text = m_tb.text();
-        return {widgetToModelPos(text, c.selectionStart()),
-                widgetToModelPos(text, c.selectionEnd())};
-    }
-    void select() {
-        const std::string& text = m_tb.text();
-        QTextCursor c = m_edit->textCursor();
-        c.setPosition(modelToWidgetPos(text, m_tb.selStart()));
-        c.setPosition(modelToWidgetPos(text, m_tb.selStart() + m_tb.selLength()),
-                      QTextCursor::KeepAnchor);
-        m_edit->setTextCursor(c);
-        m_edit->ensureCursorVisible();
-    }
-    void userMoved() {
-        if (m_applyingModel || m_view.applying())
-            return;
-        auto [a, b] = modelSelection();
-        if (a == m_tb.selStart() && b - a == m_tb.selLength())
-            return;
-        pushSelection(a, b);
-    }
-
-    QPlainTextEdit* m_edit;
-};
-
-// A one-line box: editable; every edit goes back into the model's Text.
-class LineBinding : public TextBindingBase {
-public:
-    LineBinding(QtView& view, ui::TextBox& tb, QWidget* parent)
-        : TextBindingBase(view, tb, new QLineEdit(parent)),
-          m_line(static_cast<QLineEdit*>(m_widget)) {
-        connect(m_line, &QLineEdit::textEdited, this, [this](const QString& text) {
-            if (m_view.blocked())
-                return;
-            m_pushing = true;
-            m_tb.setText(encode(text));
-            m_pushing = false;
-            userMoved();
-        });
-        connect(m_line, &QLineEdit::cursorPositionChanged, this, [this] { userMoved(); });
-        connect(m_line, &QLineEdit::selectionChanged, this, [this] { userMoved(); });
-    }
-
-protected:
-    void updateOwn(const std::string& prop) override {
-        updateColours(prop);
-        if (m_pushing)
-            return;
-        m_applyingModel = true;
-        if (is(prop, "Text"))
-            m_line->setText(decode(m_tb.text()));
-        if (is(prop, "Text") || is(prop, "SelStart") || is(prop, "SelLength")) {
-            if (m_tb.selLength() > 0)
-                m_line->setSelection(m_tb.selStart(), m_tb.selLength());
-            else
-                m_line->setCursorPosition(m_tb.selStart());
-        }
-        m_applyingModel = false;
-        if (prop == "SelStart" || prop == "SelLength" || prop == "Focus")
-            m_view.requestFocus(m_tb);
-    }
-    bool filterOwn(QObject* watched, QEvent* e) override {
-        if (watched == m_line && e->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            auto [a, b] = selection();
-            clicked(a, b);
-        }
-        return false;
-    }
-
-private:
-    // One character per byte: widget positions are model positions.
-    std::pair<int, int> selection() const {
-        if (m_line->hasSelectedText()) {
-            int a = static_cast<int>(m_line->selectionStart());
-            return {a, a + static_cast<int>(m_line->selectedText().size())};
-        }
-        int p = static_cast<int>(m_line->cursorPosition());
-        return {p, p};
-    }
-    void userMoved() {
-        if (m_applyingModel || m_view.applying() || m_pushing)
-            return;
-        auto [a, b] = selection();
-        if (a == m_tb.selStart() && b - a == m_tb.selLength())
-            return;
-        pushSelection(a, b);
-    }
-
-    QLineEdit* m_line;
-};
-
 class LabelBinding : public ControlBinding {
 public:
     LabelBinding(QtView& view, ui::Label& label, QWidget* parent)
@@ -340,8 +94,20 @@ public:
 
 protected:
     void updateOwn(const std::string& prop) override {
-        if (is(prop, "Caption"))
+        if (is(prop, "Caption")) {
             m_label->setText(withoutMnemonics(toWidgetText(m_model.caption())));
+            resized();
+        }
+    }
+    // The caption's font shrinks until its wrapped lines fit the label.
+    void resized() override {
+        const QRect box = m_label->contentsRect();
+        const QString text = m_label->text();
+        m_label->setFont(captionFont(QApplication::font(), [&](const QFontMetrics& metrics) {
+            const QRect used =
+                metrics.boundingRect(QRect(0, 0, box.width(), 1 << 20), Qt::TextWordWrap, text);
+            return used.width() <= box.width() && used.height() <= box.height();
+        }));
     }
     bool filterOwn(QObject* watched, QEvent* e) override {
         return watched == m_label && takeLeftClick(e, m_model, m_view);
@@ -362,6 +128,13 @@ public:
         connect(m_button, &QPushButton::clicked, this, [this] {
             if (m_view.blocked())
                 return;
+            // Pressed from the keyboard (Space): the program hears a left
+            // click, which is where many buttons act.
+            if (!m_mousePressed) {
+                m_model.mouseDown(ui::MouseButton::Left);
+                m_model.mouseUp(ui::MouseButton::Left);
+            }
+            m_mousePressed = false;
             m_model.click();
             m_view.afterEvent();
         });
@@ -375,22 +148,38 @@ protected:
             // painted at once, not when the event loop runs again.
             if (prop == "Caption" && m_button->isVisible())
                 m_button->repaint();
+            resized();
         }
-        if (is(prop, "Picture") || is(prop, "Width") || is(prop, "Height") ||
-            is(prop, "Geometry")) {
-            if (!m_model.Picture.empty()) {
+        if (is(prop, "Picture")) {
+            if (!m_model.Picture.empty())
                 m_button->setIcon(standardIcon(m_button->style(), m_model.Picture));
-                int side = std::max(8, std::min(m_model.Width, m_model.Height) - 8);
-                m_button->setIconSize(QSize(side, side));
-            } else {
+            else
                 m_button->setIcon(QIcon());
-            }
+            resized();
         }
         if (is(prop, "BackColor")) {
             QPalette pal = m_button->palette();
             pal.setColor(QPalette::Button, toQColor(m_model.backColor()));
             m_button->setPalette(pal);
         }
+    }
+    // The icon fills the button but for a margin; the caption's font shrinks
+    // until the caption fits between the button's margins.
+    void resized() override {
+        const int side =
+            std::max(8, std::min(m_button->width(), m_button->height()) - m_view.scale().pixels(8));
+        m_button->setIconSize(QSize(side, side));
+        if (m_model.caption().empty())
+            return;
+        // The caption is drawn inside the frame; a little air on each side.
+        const int margins =
+            2 * (m_button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_button) +
+                 m_view.scale().pixels(2));
+        const QString caption = withoutMnemonics(decode(m_model.caption()));
+        const int width = m_button->width() - margins;
+        m_button->setFont(captionFont(QApplication::font(), [&](const QFontMetrics& metrics) {
+            return metrics.horizontalAdvance(caption) <= width;
+        }));
     }
     bool filterOwn(QObject* watched, QEvent* e) override {
         if (watched != m_button || !m_button->isEnabled() || m_view.blocked())
@@ -400,6 +189,8 @@ protected:
         const auto button = modelButton(static_cast<QMouseEvent*>(e)->button());
         if (!button)
             return false;
+        if (e->type() == QEvent::MouseButtonPress)
+            m_mousePressed = *button == ui::MouseButton::Left;
         if (e->type() == QEvent::MouseButtonPress)
             m_model.mouseDown(*button);
         else
@@ -412,6 +203,7 @@ protected:
 private:
     QPushButton* m_button;
     ui::Button& m_model;
+    bool m_mousePressed = false;
 };
 
 class CheckBinding : public ControlBinding {
@@ -432,12 +224,26 @@ public:
 
 protected:
     void updateOwn(const std::string& prop) override {
-        if (is(prop, "Caption"))
+        if (is(prop, "Caption")) {
             m_box->setText(decode(m_model.caption()));
+            resized();
+        }
         if (is(prop, "Value") && !m_pushing) {
             QSignalBlocker block(m_box);
             m_box->setChecked(m_model.value() != 0);
         }
+    }
+
+    // The caption's font shrinks until it fits beside the mark.
+    void resized() override {
+        const QStyle* style = m_box->style();
+        const int mark = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_box) +
+                         style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, m_box);
+        const QString caption = withoutMnemonics(m_box->text());
+        const int width = m_box->width() - mark;
+        m_box->setFont(captionFont(QApplication::font(), [&](const QFontMetrics& metrics) {
+            return metrics.horizontalAdvance(caption) <= width;
+        }));
     }
 
 private:
@@ -477,16 +283,31 @@ ControlBinding::ControlBinding(QtView& view, ui::Control& control, QWidget* widg
     m_widget->installEventFilter(this);
 }
 
+bool isProp(const std::string& prop, const char* name) {
+    return prop.empty() || prop == name;
+}
+
+QColor toQColor(std::uint32_t rgb) {
+    return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>(rgb & 0xFF));
+}
+
+int scrollBarRoom(const QWidget& widget) {
+    return 3 * widget.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &widget);
+}
+
 void ControlBinding::update(const std::string& prop) {
-    if (is(prop, "Left") || is(prop, "Top") || is(prop, "Width") || is(prop, "Height") ||
-        is(prop, "Geometry"))
-        m_widget->setGeometry(m_control.Left, m_control.Top, std::max(0, m_control.Width),
-                              std::max(0, m_control.Height));
+    const bool geometry = is(prop, "Left") || is(prop, "Top") || is(prop, "Width") ||
+                          is(prop, "Height") || is(prop, "Geometry");
+    if (geometry)
+        m_widget->setGeometry(m_view.controlRect(m_control));
     if (is(prop, "Enabled"))
         m_widget->setEnabled(m_control.Enabled);
     if (is(prop, "ToolTipText"))
         m_widget->setToolTip(decode(m_control.ToolTipText));
     updateOwn(prop);
+    if (geometry)
+        resized();
     if (is(prop, "Visible"))
         m_widget->setVisible(m_control.Visible);
 }
@@ -498,7 +319,10 @@ bool ControlBinding::filterOwn(QObject*, QEvent*) {
 bool ControlBinding::eventFilter(QObject* watched, QEvent* e) {
     if (watched == m_widget && !m_view.blocked()) {
         if (e->type() == QEvent::KeyPress) {
-            m_view.keyPressed(m_control.window(), *static_cast<QKeyEvent*>(e));
+            // A key the program took is not the widget's as well (a page key
+            // that turned the page must not also scroll the new page).
+            if (m_view.keyPressed(m_control.window(), *static_cast<QKeyEvent*>(e)))
+                return true;
         } else if (e->type() == QEvent::FocusIn) {
             auto reason = static_cast<QFocusEvent*>(e)->reason();
             if (!m_view.applying() &&
@@ -519,16 +343,11 @@ ControlBinding* createBinding(QtView& view, ui::Control& control, QWidget* paren
     ControlBinding* b = nullptr;
     switch (control.kind()) {
     case ui::ControlKind::ListBox:
-        b = new ListBinding(view, static_cast<ui::ListBox&>(control), parent);
+        b = makeListBinding(view, static_cast<ui::ListBox&>(control), parent);
         break;
-    case ui::ControlKind::TextBox: {
-        auto& tb = static_cast<ui::TextBox&>(control);
-        if (tb.MultiLine)
-            b = new TextBinding(view, tb, parent);
-        else
-            b = new LineBinding(view, tb, parent);
+    case ui::ControlKind::TextBox:
+        b = makeTextBinding(view, static_cast<ui::TextBox&>(control), parent, neverActive);
         break;
-    }
     case ui::ControlKind::Label:
         b = new LabelBinding(view, static_cast<ui::Label&>(control), parent);
         break;

@@ -29,6 +29,8 @@ public:
 protected:
     // The properties of this kind of control; empty prop means all of them.
     virtual void updateOwn(const std::string& prop) = 0;
+    // The widget has been given a new size (its font or icon may follow).
+    virtual void resized() {}
     // Events of the widget (or of its viewport) for this kind of control;
     // true swallows the event.
     virtual bool filterOwn(QObject* watched, QEvent* e);

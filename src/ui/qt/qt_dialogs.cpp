@@ -1,13 +1,16 @@
 #include "ui/qt/qt_dialogs.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "ui/qt/cp1252.h"
 
 namespace ui::qt {
 
-ui::Answer QtDialogs::message(const std::string& text, ui::Buttons buttons, ui::Icon icon) {
-    QMessageBox box(m_parent);
+void setUpMessageBox(QMessageBox& box, const std::string& text, ui::Buttons buttons,
+                     ui::Icon icon) {
     box.setWindowTitle(QStringLiteral("Tessary"));
     box.setTextFormat(Qt::PlainText);
     box.setText(toWidgetText(text));
@@ -28,7 +31,6 @@ ui::Answer QtDialogs::message(const std::string& text, ui::Buttons buttons, ui::
         box.setIcon(QMessageBox::Critical);
         break;
     }
-    ui::Answer fallback = ui::Answer::OK;
     switch (buttons) {
     case ui::Buttons::OK:
         box.setStandardButtons(QMessageBox::Ok);
@@ -36,14 +38,35 @@ ui::Answer QtDialogs::message(const std::string& text, ui::Buttons buttons, ui::
     case ui::Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
-        fallback = ui::Answer::No;
         break;
     case ui::Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
-        fallback = ui::Answer::Cancel;
         break;
     }
+    // A short text makes a narrow box whose title bar cuts the title; an
+    // empty row across the box's grid keeps it wide enough.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(messageBoxMinimumWidth(box), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+int messageBoxMinimumWidth(const QWidget& box) {
+    // The title and, beside it, the window manager's buttons: room for six
+    // lines' worth of square buttons and margins.
+    const QFontMetrics metrics(box.font());
+    return metrics.horizontalAdvance(box.windowTitle()) * 2 + 10 * metrics.height();
+}
+
+ui::Answer QtDialogs::message(const std::string& text, ui::Buttons buttons, ui::Icon icon) {
+    QMessageBox box(m_parent);
+    setUpMessageBox(box, text, buttons, icon);
+    ui::Answer fallback = ui::Answer::OK;
+    if (buttons == ui::Buttons::YesNo)
+        fallback = ui::Answer::No;
+    else if (buttons == ui::Buttons::YesNoCancel)
+        fallback = ui::Answer::Cancel;
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     switch (clicked ? box.standardButton(clicked) : QMessageBox::NoButton) {

@@ -4,9 +4,17 @@
 
 #include "ui/dialogs.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace ui::qt {
+
+// Gives box the title, text, icon and buttons of a message, and a width at
+// which the title shows whole.
+void setUpMessageBox(QMessageBox& box, const std::string& text, ui::Buttons buttons, ui::Icon icon);
+// The least width of a message box whose title shows whole beside the
+// window manager's buttons, in box's font.
+int messageBoxMinimumWidth(const QWidget& box);
 
 class QtDialogs : public ui::Dialogs {
 public:

@@ -14,6 +14,8 @@
 #include "ui/qt/frames.h"
 #include "ui/qt/keys.h"
 #include "ui/qt/qt_controls.h"
+#include "ui/qt/zoom.h"
+#include "ui/qt/zoom_style.h"
 #include "ui/screen.h"
 #include "ui/units.h"
 #include "ui/window.h"
@@ -25,6 +27,11 @@ namespace {
 // The hidden window of work lists never appears on screen.
 bool neverShown(const ui::Window& w) {
     return w.name() == "frmArrays";
+}
+
+// The help box is laid out by its caller in twips, its text box included.
+bool controlsInTwips(const ui::Window& w) {
+    return w.neverActive();
 }
 
 } // namespace
@@ -39,8 +46,10 @@ struct QtView::Applying {
     QtView& view;
 };
 
-QtView::QtView(ui::Screen& screen, std::function<bool()> ended)
-    : m_screen(screen), m_ended(std::move(ended)) {
+QtView::QtView(ui::Screen& screen, std::function<bool()> ended, QSettings* settings)
+    : m_screen(screen), m_ended(std::move(ended)), m_settings(settings) {
+    QApplication::setFont(designFont(QApplication::font(), m_scale.zoom()));
+    useZoomStyle();
     m_main = new MainFrame;
     m_mdi = new QMdiArea(m_main);
     m_mdi->setBackground(QBrush(QColor(128, 128, 128)));
@@ -88,6 +97,24 @@ QAction* QtView::action(const ui::Control& menu) const {
     return it == m_actions.end() ? nullptr : it->second;
 }
 
+QWidget* QtView::surface(const ui::Window& window) const {
+    auto it = m_windows.find(&window);
+    return it == m_windows.end() ? nullptr : it->second.surface;
+}
+
+QRect QtView::controlRect(const ui::Control& control) const {
+    QRect r = m_scale.control(control, controlsInTwips(control.window()));
+    auto it = m_windows.find(&control.window());
+    if (it == m_windows.end())
+        return r;
+    const QSize client = it->second.surface->size();
+    if (r.right() >= client.width() && r.left() < client.width())
+        r.setRight(client.width() - 1);
+    if (r.bottom() >= client.height() && r.top() < client.height())
+        r.setBottom(client.height() - 1);
+    return r;
+}
+
 void QtView::changed(ui::Window& window, ui::Control* control, const std::string& property) {
     if (window.isMain()) {
         mainChanged(window, control, property);
@@ -120,8 +147,11 @@ QtView::WindowBinding* QtView::ensureWindow(ui::Window& w) {
         return nullptr;
     Applying guard(*this);
     WindowBinding& b = m_windows[&w];
-    b.frame = new ChildFrame(w.neverActive());
+    b.frame = new ChildFrame(w.neverActive(), w.caption().empty());
     b.surface = new WindowSurface(w.neverActive());
+    b.surface->setOutline(b.frame->frameless());
+    if (w.neverActive())
+        b.surface->setBackgroundRole(QPalette::ToolTipBase);
     b.frame->setWidget(b.surface);
     m_mdi->addSubWindow(b.frame, b.frame->windowFlags());
     b.frame->hide();
@@ -134,6 +164,7 @@ QtView::WindowBinding* QtView::ensureWindow(ui::Window& w) {
     };
     b.surface->keyPressed = [this, model](const QKeyEvent& e) { keyPressed(*model, e); };
     b.frame->moved = [this, model] { onFrameMoved(*model); };
+    b.surface->resized = [this, model] { layoutControls(*model); };
     bindMissingControls(w, b);
     applyWindow(w, b, {});
     return &b;
@@ -160,12 +191,16 @@ ControlBinding* QtView::bindControl(WindowBinding& b, ui::Control& c) {
 
 void QtView::applyWindow(ui::Window& w, WindowBinding& b, const std::string& prop) {
     auto is = [&prop](const char* name) { return prop.empty() || prop == name; };
-    if (is("Caption"))
+    if (is("Caption")) {
+        b.frame->setFrameless(w.caption().empty());
+        b.surface->setOutline(b.frame->frameless());
         b.frame->setWindowTitle(decode(w.caption()));
+    }
+    const QRect r = m_scale.window(w);
     if (is("Width") || is("Height") || is("Geometry"))
-        b.frame->setFixedSize(ui::pixels(w.Width), ui::pixels(w.Height));
+        b.frame->setFixedSize(r.size());
     if (is("Left") || is("Top") || is("Geometry"))
-        b.frame->move(ui::pixels(w.Left), ui::pixels(w.Top));
+        b.frame->move(r.topLeft());
     if (is("Loaded"))
         bindMissingControls(w, b);
     if (is("Visible")) {
@@ -188,6 +223,24 @@ void QtView::restackControls(ui::Window& w) {
     });
     for (ui::Control* c : order)
         m_controls[c]->widget()->raise();
+}
+
+void QtView::layoutControls(ui::Window& w) {
+    Applying guard(*this);
+    for (ui::Control* c : w.controls()) {
+        auto it = m_controls.find(c);
+        if (it != m_controls.end())
+            it->second->update("Geometry");
+    }
+}
+
+void QtView::layoutAll() {
+    Applying guard(*this);
+    for (auto& [w, b] : m_windows) {
+        auto* model = const_cast<ui::Window*>(w);
+        applyWindow(*model, b, "Geometry");
+        layoutControls(*model);
+    }
 }
 
 void QtView::restackWindows() {
@@ -218,6 +271,10 @@ void QtView::sync() {
     auto it = active ? m_windows.find(active) : m_windows.end();
     if (it != m_windows.end() && active->visible() && m_mdi->activeSubWindow() != it->second.frame)
         m_mdi->setActiveSubWindow(it->second.frame);
+    // No active window in the model: none in the area either, so that the
+    // next click on a window activates it again.
+    if (!active && m_mdi->activeSubWindow())
+        m_mdi->setActiveSubWindow(nullptr);
     restackWindows();
     if (it != m_windows.end() && it->second.pendingFocus) {
         QWidget* target = widget(*it->second.pendingFocus);
@@ -225,6 +282,14 @@ void QtView::sync() {
         if (target && target->isVisible())
             target->setFocus(Qt::OtherFocusReason);
     }
+    // A window the user switched to, whose focus rests on its background,
+    // gives it to its first control, so that Tab and the keys start there.
+    if (m_focusFirst && it != m_windows.end() && m_focusFirst == &it->second) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || focus == m_focusFirst->surface)
+            m_focusFirst->surface->focusFirstControl();
+    }
+    m_focusFirst = nullptr;
 }
 
 void QtView::afterEvent() {
@@ -238,12 +303,12 @@ void QtView::afterEvent() {
     sync();
 }
 
-void QtView::keyPressed(ui::Window& window, const QKeyEvent& event) {
+bool QtView::keyPressed(ui::Window& window, const QKeyEvent& event) {
     if (blocked())
-        return;
+        return false;
     int code = windowsKeyCode(event.key());
     if (code == 0)
-        return;
+        return false;
     int shift = 0;
     if (event.modifiers() & Qt::ShiftModifier)
         shift |= ui::Window::kShiftKey;
@@ -251,8 +316,9 @@ void QtView::keyPressed(ui::Window& window, const QKeyEvent& event) {
         shift |= ui::Window::kCtrlKey;
     if (event.modifiers() & Qt::AltModifier)
         shift |= ui::Window::kAltKey;
-    window.raiseKeyDown(code, shift);
+    const bool taken = window.raiseKeyDown(code, shift) == 0;
     afterEvent();
+    return taken;
 }
 
 void QtView::requestFocus(ui::Control& control) {
@@ -275,6 +341,7 @@ void QtView::onSubWindowActivated(QMdiSubWindow* s) {
         if (m_screen.active() != model || m_screen.stacking().empty() ||
             m_screen.stacking().back() != model)
             model->bringToFront();
+        m_focusFirst = &b;
         afterEvent();
         scheduleSync();
         return;
@@ -287,10 +354,11 @@ void QtView::onFrameMoved(ui::Window& w) {
     auto it = m_windows.find(&w);
     if (it == m_windows.end())
         return;
-    QPoint pos = it->second.frame->pos();
-    if (ui::pixels(w.Left) == pos.x() && ui::pixels(w.Top) == pos.y())
+    const QPoint pos = it->second.frame->pos();
+    if (m_scale.window(w).topLeft() == pos)
         return;
-    w.setGeometry(pos.x() * ui::kTwipsPerPixel, pos.y() * ui::kTwipsPerPixel, w.Width, w.Height);
+    w.setGeometry(m_scale.pixelsToTwipsAcross(pos.x()), m_scale.pixelsToTwips(pos.y()), w.Width,
+                  w.Height);
 }
 
 } // namespace ui::qt

@@ -1,21 +1,38 @@
 // The main window part of QtView: caption, size, window state, menu bar,
 // and the user's resize and close.
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "ui/controls.h"
 #include "ui/qt/cp1252.h"
 #include "ui/qt/frames.h"
 #include "ui/qt/qt_view.h"
+#include "ui/qt/zoom.h"
 #include "ui/units.h"
 #include "ui/window.h"
 
 namespace ui::qt {
 
 namespace {
+
+// Pixels (at 100 %) by which the main window may be wider than designed
+// before the panes are stretched.
+constexpr int kFrameSlack = 8;
+
+// The program's child windows need an area below the menu bar this many
+// twips shorter than the main window: at its designed height of 6000 twips
+// the tallest, the verse window, is 5439 twips high. A window manager's
+// frame and the menu bar may take more at a zoom; the window then grows so
+// that the area keeps that height.
+constexpr int kWindowChrome = 560;
 
 ui::WindowState modelState(const QWidget& w) {
     if (w.isMinimized())
@@ -34,6 +51,8 @@ void QtView::mainChanged(ui::Window& w, ui::Control* c, const std::string& chang
     const std::string prop = changedProp == "Loaded" ? std::string() : changedProp;
     m_mainModel = &w;
     ++m_applying;
+    if (!m_zoomChosen)
+        chooseZoom(w);
     if (!m_menusBuilt)
         buildMenus(w);
     if (c) {
@@ -111,6 +130,92 @@ void QtView::buildMenus(ui::Window& w) {
         a->setVisible(c->Visible);
         a->setEnabled(c->Enabled);
     }
+    addZoomItems();
+}
+
+void QtView::addZoomItems() {
+    // The zoom belongs to the binding alone: its items have no model menu.
+    // They go into the Options menu; without one, their keys still work.
+    m_zoomIn = new QAction(QStringLiteral("Zoom &In"), m_main);
+    m_zoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    m_zoomOut = new QAction(QStringLiteral("Zoom &Out"), m_main);
+    m_zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    m_zoomReset = new QAction(QStringLiteral("&Reset Zoom"), m_main);
+    m_zoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    auto it = m_menus.find("mnuOptions");
+    if (it != m_menus.end())
+        it->second->addSeparator();
+    for (QAction* a : {m_zoomIn, m_zoomOut, m_zoomReset}) {
+        if (it != m_menus.end())
+            it->second->addAction(a);
+        else
+            m_main->addAction(a);
+    }
+    QObject::connect(m_zoomIn, &QAction::triggered, m_main, [this] { zoomIn(); });
+    QObject::connect(m_zoomOut, &QAction::triggered, m_main, [this] { zoomOut(); });
+    QObject::connect(m_zoomReset, &QAction::triggered, m_main, [this] { resetZoom(); });
+}
+
+void QtView::chooseZoom(const ui::Window& main) {
+    m_zoomChosen = true;
+    if (!m_settings)
+        return;
+    const QSize designed(ui::pixels(main.Width), ui::pixels(main.Height));
+    QScreen* screen = m_main->screen() ? m_main->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        m_autoZoom = ui::qt::automaticZoom(designed, screen->availableGeometry().size());
+    setZoom(storedZoom(*m_settings).value_or(m_autoZoom));
+}
+
+void QtView::setZoom(int zoom) {
+    zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    if (zoom == m_scale.zoom())
+        return;
+    m_scale = Scale(zoom, m_scale.stretch());
+    QApplication::setFont(designFont(QApplication::font(), zoom));
+    if (m_mainModel) {
+        ++m_applying;
+        applyMainGeometry(*m_mainModel, {});
+        --m_applying;
+    }
+    updateStretch();
+    layoutAll();
+}
+
+void QtView::storeChoice(std::optional<int> zoom) {
+    if (m_settings)
+        storeZoom(*m_settings, zoom);
+}
+
+void QtView::zoomIn() {
+    setZoom(nextZoom(zoom(), +1));
+    storeChoice(zoom());
+}
+
+void QtView::zoomOut() {
+    setZoom(nextZoom(zoom(), -1));
+    storeChoice(zoom());
+}
+
+void QtView::resetZoom() {
+    setZoom(m_autoZoom);
+    storeChoice(std::nullopt);
+}
+
+void QtView::updateStretch() {
+    double stretch = 1.0;
+    if (m_designWidth > 0) {
+        const int designed = m_scale.twipsToPixels(m_designWidth);
+        const int width = m_main->frameGeometry().width();
+        // The few pixels of a window manager's frame stretch nothing.
+        if (designed > 0 && width > designed + m_scale.pixels(kFrameSlack))
+            stretch = static_cast<double>(width) / designed;
+    }
+    if (stretch == m_scale.stretch())
+        return;
+    m_scale = Scale(m_scale.zoom(), stretch);
+    layoutAll();
 }
 
 void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
@@ -122,14 +227,34 @@ void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
     // The model's size is the outer size; the frame's decorations come off.
     QSize extra = m_main->frameGeometry().size() - m_main->size();
     QSize size = m_main->size();
-    if (is("Width"))
-        size.setWidth(ui::pixels(w.Width) - extra.width());
+    if (is("Width")) {
+        // The user's width reaches the model silently; only the program's
+        // own width is the designed one.
+        if (prop != "" || m_designWidth == 0)
+            m_designWidth = w.Width;
+        size.setWidth(m_scale.twipsToPixels(w.Width) - extra.width());
+    }
     if (is("Height"))
-        size.setHeight(ui::pixels(w.Height) - extra.height());
+        size.setHeight(std::max(m_scale.twipsToPixels(w.Height) - extra.height(),
+                                menuHeight() + m_scale.twipsToPixels(w.Height) -
+                                    m_scale.twipsToPixels(kWindowChrome)));
+    size = size.expandedTo(QSize(100, 100));
     if (size != m_main->size())
-        m_main->resize(size.expandedTo(QSize(100, 100)));
+        m_main->resize(size);
+    m_appliedSize = size;
     if (is("Left") || is("Top"))
-        m_main->move(ui::pixels(w.Left), ui::pixels(w.Top));
+        m_main->move(m_scale.twipsToPixels(w.Left), m_scale.twipsToPixels(w.Top));
+}
+
+int QtView::menuHeight() const {
+    if (m_main->isVisible())
+        return m_main->height() - m_mdi->height();
+    return m_main->menuBar()->sizeHint().height();
+}
+
+int QtView::modelHeight() const {
+    return std::min(m_main->frameGeometry().height(),
+                    m_mdi->height() + m_scale.twipsToPixels(kWindowChrome));
 }
 
 void QtView::applyMainState(ui::Window& w) {
@@ -150,19 +275,41 @@ void QtView::showMain() {
 }
 
 void QtView::onMainResized() {
-    if (applying() || blocked() || !m_mainModel)
+    if (blocked())
+        return;
+    updateStretch();
+    if (applying() || !m_mainModel)
         return;
     ui::Window& w = *m_mainModel;
-    int height = m_main->frameGeometry().height() * ui::kTwipsPerPixel;
     const ui::WindowState state = modelState(*m_main);
-    if (height == w.Height && state == w.windowState())
+    const bool normal = state == ui::WindowState::Normal;
+    const QSize frame = m_main->frameGeometry().size();
+    if (state == w.windowState() && normal && m_main->size() == m_appliedSize) {
+        // Only the window manager's frame came or went: the model's size
+        // stays the outer size.
+        if (m_scale.twipsToPixels(w.Height) != modelHeight()) {
+            ++m_applying;
+            applyMainGeometry(w, {});
+            --m_applying;
+        }
         return;
+    }
+    // Compared in pixels: a model height that maps to the frame's height is
+    // unchanged, whatever the rounding at this zoom.
+    if (m_scale.twipsToPixels(w.Height) == modelHeight() && state == w.windowState())
+        return;
+    // Restoring a maximised window can report the new state before the new
+    // size: the maximised size is no restored size, the real one follows.
+    if (normal && w.windowState() == ui::WindowState::Maximized && frame == m_maximisedSize)
+        return;
+    if (state == ui::WindowState::Maximized)
+        m_maximisedSize = frame;
     m_forwardingMain = true;
     // The width follows silently; the program lays out by the height.
-    if (state == ui::WindowState::Normal)
-        w.Width = m_main->frameGeometry().width() * ui::kTwipsPerPixel;
+    if (normal)
+        w.Width = m_scale.pixelsToTwips(frame.width());
     if (state != ui::WindowState::Minimized)
-        w.setHeight(height);
+        w.setHeight(m_scale.pixelsToTwips(modelHeight()));
     w.setWindowState(state);
     m_forwardingMain = false;
     w.onResize();

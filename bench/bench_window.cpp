@@ -1,0 +1,131 @@
+// Real-window benchmark: the time from the start of main to the first paint
+// of the start list, and the time from the click on Psalm 119 in the page
+// chooser to the paint of its text; with --minimal, the first paint of a
+// minimal Qt window (an MDI area holding one list) for comparison. Run it
+// on a display (or under xvfb-run) from a library folder; peak memory comes
+// from /usr/bin/time -v.
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+#include <QApplication>
+#include <QEvent>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include "app/program.h"
+#include "catalogue/frm_list0.h"
+#include "catalogue/frm_list1.h"
+#include "catalogue/frm_list2.h"
+#include "reader/frm_page.h"
+#include "reader/frm_text1.h"
+#include "ui/qt/qt_view.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point t) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
+}
+
+struct QuietDialogs : ui::Dialogs {
+    ui::Answer message(const std::string& text, ui::Buttons, ui::Icon) override {
+        std::fprintf(stderr, "message: %s\n", text.c_str());
+        return ui::Answer::OK;
+    }
+};
+
+// Runs then once, after the first paint of widget.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(QWidget* widget, std::function<void()> then) : m_then(std::move(then)) {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && m_then) {
+            // After the paint itself: the event has not been handled yet.
+            QTimer::singleShot(0, m_then);
+            m_then = nullptr;
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+void clickRow(ui::ListBox& list, int row, ui::qt::QtView& view) {
+    list.setListIndex(row);
+    list.click();
+    view.afterEvent();
+}
+
+int minimal(Clock::time_point start, int argc, char** argv) {
+    QApplication app(argc, argv);
+    QMainWindow main;
+    auto* area = new QMdiArea;
+    main.setCentralWidget(area);
+    auto* list = new QListWidget;
+    for (const char* item : {"one", "two", "three", "four", "five", "six"})
+        list->addItem(QString::fromLatin1(item));
+    area->addSubWindow(list)->show();
+    main.resize(650, 400);
+    PaintWatch watch(list->viewport(), [start] {
+        std::printf("minimal window: first paint %.1f ms\n", msSince(start));
+        QApplication::quit();
+    });
+    main.show();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const auto start = Clock::now();
+    if (argc > 1 && std::strcmp(argv[1], "--minimal") == 0)
+        return minimal(start, argc, argv);
+    QApplication app(argc, argv);
+    QuietDialogs dialogs;
+    app::Program program(dialogs, ".");
+    ui::qt::QtView view(program.screen(), [&program] { return program.ended(); });
+    app::entry(program);
+    if (program.ended()) {
+        std::fprintf(stderr, "the program ended at its start: no library here?\n");
+        return 1;
+    }
+    auto* startList = qobject_cast<QListWidget*>(view.widget(program.frmList0().lstMain0));
+    Clock::time_point clicked;
+    // Psalm 119 from the chooser of the Psalms, once the start list shows.
+    auto psalm = [&] {
+        std::printf("program: first paint %.1f ms\n", msSince(start));
+        clickRow(program.frmList0().lstMain0, 0, view);
+        clickRow(program.frmList1().lstMain1, 1, view);
+        clickRow(program.frmList2().lstMain2, 1, view);
+        ui::Button& chooser = program.frmText1().btnNewPage;
+        chooser.mouseDown(ui::MouseButton::Left);
+        chooser.mouseUp(ui::MouseButton::Left);
+        chooser.click();
+        view.afterEvent();
+        QApplication::processEvents();
+        auto* edit = qobject_cast<QPlainTextEdit*>(view.widget(program.frmText1().Text1));
+        new PaintWatch(edit->viewport(), [&clicked, &program] {
+            std::printf("program: Psalm %ld painted %.1f ms after its click\n", program.s.CurPage,
+                        msSince(clicked));
+            QApplication::quit();
+        });
+        clicked = Clock::now();
+        // The fifth column holds chapters 101 to 125.
+        clickRow(*program.frmPage().lists[4], 18, view);
+    };
+    PaintWatch watch(startList->viewport(), psalm);
+    view.mainWindow()->show();
+    view.sync();
+    return QApplication::exec();
+}

@@ -1,0 +1,117 @@
+#include "ui/qt/zoom.h"
+
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QSettings>
+#include <QStringList>
+
+namespace ui::qt {
+
+namespace {
+
+const QString kZoomKey = QStringLiteral("view/zoom");
+constexpr int kDesignLineHeight = 13;
+
+bool isStep(int zoom) {
+    return zoom >= kMinZoom && zoom <= kMaxZoom && (zoom - kMinZoom) % kZoomStep == 0;
+}
+
+} // namespace
+
+int automaticZoom(QSize designed, QSize available) {
+    for (int zoom = kMaxZoom; zoom > kMinZoom; zoom -= kZoomStep) {
+        // Whole pixels: 90 % of the screen, the designed size at zoom.
+        const bool fitsWidth = designed.width() * zoom * 10 <= available.width() * 9 * 100;
+        const bool fitsHeight = designed.height() * zoom * 10 <= available.height() * 9 * 100;
+        if (fitsWidth && fitsHeight)
+            return zoom;
+    }
+    return kMinZoom;
+}
+
+int nextZoom(int zoom, int direction) {
+    const int below =
+        kMinZoom + (std::clamp(zoom, kMinZoom, kMaxZoom) - kMinZoom) / kZoomStep * kZoomStep;
+    int next = zoom;
+    if (direction > 0)
+        next = below + kZoomStep;
+    else if (direction < 0)
+        next = below == zoom ? below - kZoomStep : below;
+    return std::clamp(next, kMinZoom, kMaxZoom);
+}
+
+std::optional<int> storedZoom(const QSettings& settings) {
+    bool ok = false;
+    const int zoom = settings.value(kZoomKey).toInt(&ok);
+    if (!ok || !isStep(zoom))
+        return std::nullopt;
+    return zoom;
+}
+
+void storeZoom(QSettings& settings, std::optional<int> zoom) {
+    if (zoom)
+        settings.setValue(kZoomKey, *zoom);
+    else
+        settings.remove(kZoomKey);
+    settings.sync();
+}
+
+QFont designFont(const QFont& base, int zoom) {
+    const int line = kDesignLineHeight * zoom / 100;
+    QFont font = base;
+    int size = std::max(6, line);
+    for (; size > 6; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).height() <= line)
+            break;
+    }
+    font.setPixelSize(size);
+    return font;
+}
+
+namespace {
+
+int ownPixelSize(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+}
+
+// The first size from font's own down to 75 % of it that fits; none when none.
+std::optional<QFont> smallerFitting(const QFont& font,
+                                    const std::function<bool(const QFontMetrics&)>& fits) {
+    const int own = ownPixelSize(font);
+    const int smallest = std::max(6, own * 3 / 4);
+    QFont candidate = font;
+    for (int size = own; size >= smallest; --size) {
+        candidate.setPixelSize(size);
+        if (fits(QFontMetrics(candidate)))
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QFont fittingFont(const QFont& font, const QStringList& lines, int width) {
+    const auto fitting = smallerFitting(font, [&lines, width](const QFontMetrics& metrics) {
+        return std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
+            return metrics.horizontalAdvance(line) <= width;
+        });
+    });
+    return fitting ? *fitting : font;
+}
+
+QFont captionFont(const QFont& font, const std::function<bool(const QFontMetrics&)>& fits) {
+    if (auto fitting = smallerFitting(font, fits))
+        return *fitting;
+    QFont narrow = font;
+    narrow.setPixelSize(std::max(6, ownPixelSize(font) * 3 / 4));
+    for (int stretch = 90; stretch >= 60; stretch -= 10) {
+        narrow.setStretch(stretch);
+        if (fits(QFontMetrics(narrow)))
+            break;
+    }
+    return narrow;
+}
+
+} // namespace ui::qt

@@ -1,0 +1,51 @@
+// The zoom of the binding: every window, control and font is drawn at one
+// of the steps 100 % to 300 % of its designed size. The screen model keeps
+// its own units; only the binding multiplies. The chosen step lives in the
+// user's settings, never in the library.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QFont>
+#include <QSize>
+
+class QSettings;
+
+namespace ui::qt {
+
+constexpr int kMinZoom = 100;
+constexpr int kMaxZoom = 300;
+constexpr int kZoomStep = 25;
+
+// The largest step at which a window designed at `designed` pixels (at
+// 100 %) fits within 90 % of `available` in both directions; 100 when even
+// that does not fit.
+int automaticZoom(QSize designed, QSize available);
+
+// The step after zoom in direction (positive: larger), held within 100..300;
+// a zoom between steps moves to the next step in that direction.
+int nextZoom(int zoom, int direction);
+
+// The step stored in settings; nothing when none is stored or the stored
+// value is not a step.
+std::optional<int> storedZoom(const QSettings& settings);
+// Stores zoom, or removes the stored step when zoom is empty (the automatic
+// step applies again).
+void storeZoom(QSettings& settings, std::optional<int> zoom);
+
+// The designed line of text is 13 pixels high at 100 %. The font of base's
+// family at the largest pixel size whose line height fits 13 × zoom / 100
+// pixels.
+QFont designFont(const QFont& base, int zoom);
+
+// The largest pixel size, from font's own down to 75 % of it, at which every
+// line of text is at most width pixels wide; font's own size when none is.
+QFont fittingFont(const QFont& font, const QStringList& lines, int width);
+
+// The font for a caption that must show whole: font's own size or smaller
+// down to 75 % of it, then at that size ever narrower letters down to 60 %
+// of their width, until fits accepts its metrics; the narrowest when none.
+QFont captionFont(const QFont& font, const std::function<bool(const QFontMetrics&)>& fits);
+
+} // namespace ui::qt
