@@ -78,6 +78,9 @@ public:
             else
                 secondLevel(*start, at, sp.left);
         }
+        if (n < 0)
+            m_report.file(start->name(), "the start list has no item (no line with \"@\" before "
+                                         "ABOUT.SBD): nothing in the library can be reached");
         return std::move(m_reached);
     }
 
