@@ -232,3 +232,31 @@ TEST(CheckReports, APageNumberGapThatSignalsABrokenKey) {
     lib.t.write("JOH.TXV", bookOfPages({1, 1002}));
     EXPECT_NE(lib.check(faults).find("page 1002 follows page 1 in the index"), std::string::npos);
 }
+
+// Lists and texts that open empty, and passages that ask for more than is
+// ever read, were passed as sound.
+TEST(CheckReports, ListsAndTextsThatOpenEmpty) {
+    struct Row {
+        std::string file, content, fault;
+    };
+    for (const Row& row : {
+             Row{"STUDY.SEL", "", "STUDY.SEL: the list has no items: it opens empty"},
+             Row{"TOPICS.PNV", "no separator here\r\n", "TOPICS.PNV: the list has no items"},
+             Row{"ADVICE.SNV", "", "ADVICE.SNV: the list has no items"},
+             Row{"QCELLS.SNV", "no cell\r\n", "QCELLS.SNV: the list has no cells"},
+             Row{"ESSAY1.TXT", "", "ESSAY1.TXT: empty file: the text window stays blank"},
+             Row{"TOPICS.PNV", "Days@gen 1:1-5000\\\r\n",
+                 "reference \"GEN 1:1-5000\" asks for more lines than the 2000"},
+         }) {
+        CleanLibrary lib;
+        lib.t.write(row.file, row.content);
+        int faults = 0;
+        const std::string out = lib.check(faults);
+        EXPECT_NE(out.find(row.fault), std::string::npos) << row.file << "\n" << out;
+    }
+    // A passage of exactly the most lines is sound.
+    CleanLibrary lib;
+    lib.t.write("TOPICS.PNV", "Days@gen 1:1-2000\\\r\n");
+    int faults = 0;
+    EXPECT_EQ(lib.check(faults).find("asks for more lines"), std::string::npos);
+}
