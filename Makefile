@@ -59,5 +59,7 @@ format-check:
 	    clang-format --dry-run --Werror $(FORMAT_FILES); \
 	fi
 
+fuzz: ; scripts/ci-reliability.sh fuzz 60
+
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -17,6 +17,7 @@ import concurrent.futures
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -58,12 +59,17 @@ def write_variant(out, variant):
 
 
 def run(command, timeout):
-    """Runs a command; returns (status, stdout, stderr) with status None on a time-out."""
+    """Runs a command; returns (status, stdout, stderr) with status None on a time-out,
+    after which the command and everything it started are killed."""
+    p = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                         start_new_session=True)
     try:
-        p = subprocess.run(command, capture_output=True, timeout=timeout)
-        return p.returncode, p.stdout, p.stderr
-    except subprocess.TimeoutExpired as e:
-        return None, e.stdout or b"", e.stderr or b""
+        out, err = p.communicate(timeout=timeout)
+        return p.returncode, out, err
+    except subprocess.TimeoutExpired:
+        os.killpg(p.pid, signal.SIGKILL)
+        out, err = p.communicate()
+        return None, out, err
 
 
 def faults_of(output):
