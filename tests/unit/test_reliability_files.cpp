@@ -38,6 +38,11 @@ struct Folders {
         s << in.rdbuf();
         return s.str();
     }
+    // A file outside the data folder that nothing may change.
+    fs::path victim() const {
+        outside.write("victim", "keep me");
+        return outside.dir / "victim";
+    }
     // The names in the data folder, sorted.
     std::vector<std::string> names() const {
         std::vector<std::string> all;
@@ -54,8 +59,7 @@ struct Folders {
 // history into the file it pointed to, outside the data folder.
 TEST(AtomicWrite, APlantedLinkIsNeverWrittenThrough) {
     Folders f;
-    const fs::path victim = f.outside.dir / "victim";
-    f.outside.write("victim", "keep me");
+    const fs::path victim = f.victim();
     f.data.write("!Tessary.ini", "GEN=1\r\n");
     fs::create_symlink(victim, f.data.dir / "!Tessary.ini.tmp");
     fs::create_hard_link(victim, f.data.dir / "!Tessary.ini.tmp-x");
@@ -72,8 +76,7 @@ TEST(AtomicWrite, APlantedLinkIsNeverWrittenThrough) {
 
 TEST(AtomicWrite, TheBookIndexerNeverWritesThroughALink) {
     Folders f;
-    const fs::path victim = f.outside.dir / "victim";
-    f.outside.write("victim", "keep me");
+    const fs::path victim = f.victim();
     f.data.write("GEN.TXV", "<9:9>1*\r\n1:1>In the beginning\r\n \r\n");
     fs::create_symlink(victim, f.data.dir / "GEN.TXV.tmp");
     std::ostringstream out;
@@ -95,20 +98,20 @@ TEST(AtomicWrite, TemporaryNamesAreRecognisablyOurs) {
 // removes those of our naming, and only those.
 TEST(AtomicWrite, StaleTemporaryFilesGoAtStart) {
     Folders f;
-    f.outside.write("victim", "keep me");
+    const fs::path victim = f.victim();
     f.data.write("BIBLIO.TXV", "gen@Genesis\r\n");
     f.data.write("START.SEL", "");
     f.data.write("!Tessary.ini", "GEN=1\r\n");
     f.data.write("!Tessary.ini.tmp-Ab12cd", "GEN=");
     f.data.write("!Tessary.ini.tmp", "not ours");
     f.data.write("GEN.TXV.tmp-Ab12cd", "another file's");
-    fs::create_symlink(f.outside.dir / "victim", f.data.dir / "!Tessary.ini.tmp-zzzzzz");
+    fs::create_symlink(victim, f.data.dir / "!Tessary.ini.tmp-zzzzzz");
     fs::create_directory(f.data.dir / "!Tessary.ini.tmp-folder");
     app::entry(*f.data.p);
     EXPECT_EQ(f.names(), (std::vector<std::string>{"!Tessary.ini", "!Tessary.ini.tmp",
                                                    "!Tessary.ini.tmp-folder", "BIBLIO.TXV",
                                                    "GEN.TXV.tmp-Ab12cd", "START.SEL"}));
-    EXPECT_EQ(f.read(f.outside.dir / "victim"), "keep me");
+    EXPECT_EQ(f.read(victim), "keep me");
     EXPECT_EQ(f.data.p->frmArrays().lstSavePages.items(), (std::vector<std::string>{"GEN=1"}));
 }
 
