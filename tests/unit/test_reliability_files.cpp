@@ -145,38 +145,56 @@ TEST(AtomicWrite, AFailedRenameLeavesNoTemporaryFile) {
 }
 
 // A child saves a large history and is killed at a random moment; whatever
-// the moment, the file is the old history or the new one, whole.
+// the moment, the file is the old history or the new one, whole. Every other
+// save is the program's own (the history list made into text, then written);
+// the rest write the text made beforehand, so that more kills fall inside
+// the writing of the file itself.
 TEST(HistoryCrashSafety, KilledDuringTheSave) {
     Folders f;
     std::string before, after;
-    std::vector<std::string> items;
-    for (int i = 0; i < 40000; ++i) {
-        before += "OLD" + std::to_string(i) + "=1\r\n";
-        items.push_back("NEW" + std::to_string(i) + "=" + std::to_string(i % 150 + 1));
-        after += items.back() + "\r\n";
-    }
     auto& list = f.data.p->frmArrays().lstSavePages;
-    for (const std::string& item : items)
-        list.addItem(item);
+    for (int i = 0; i < 120000; ++i) {
+        before += "OLD" + std::to_string(i) + "=1\r\n";
+        list.addItem("NEW" + std::to_string(i) + "=" + std::to_string(i % 150 + 1));
+        after += list.items().back() + "\r\n";
+    }
+    auto save = [&](bool programSave) {
+        return programSave ? catalogue::writeHistory(*f.data.p)
+                           : f.folder.writeAtomic("!Tessary.ini", after);
+    };
 
-    // How long one save takes here, to spread the kills over it.
-    ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", before));
-    const auto t0 = std::chrono::steady_clock::now();
-    ASSERT_TRUE(catalogue::writeHistory(*f.data.p));
-    const auto save = std::chrono::steady_clock::now() - t0;
-    const long saveMicros =
-        std::max<long>(50, std::chrono::duration_cast<std::chrono::microseconds>(save).count());
+    // How long each kind of save takes here (the longest of three), to spread the kills over it.
+    long micros[2] = {50, 50};
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", before));
+        const auto t0 = std::chrono::steady_clock::now();
+        ASSERT_TRUE(save(i % 2 == 1));
+        const auto took = std::chrono::steady_clock::now() - t0;
+        micros[i % 2] = std::max<long>(
+            micros[i % 2], std::chrono::duration_cast<std::chrono::microseconds>(took).count());
+    }
 
     std::mt19937 random(2024);
-    int kills = 0, rounds = 0, old = 0, fresh = 0;
+    int kills = 0, rounds = 0, old = 0, fresh = 0, midSave = 0;
     for (; kills < 60 && rounds < 300; ++rounds) {
+        const bool programSave = rounds % 2 == 1;
         ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", before));
+        // The child says when its save begins, so that the kill falls inside it.
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
-        if (child == 0)
-            _exit(catalogue::writeHistory(*f.data.p) ? 0 : 3);
-        std::this_thread::sleep_for(
-            std::chrono::microseconds(random() % static_cast<unsigned long>(saveMicros)));
+        if (child == 0) {
+            close(ready[0]);
+            const bool saving = write(ready[1], "s", 1) == 1;
+            _exit(saving && save(programSave) ? 0 : 3);
+        }
+        close(ready[1]);
+        char signal = 0;
+        ASSERT_EQ(read(ready[0], &signal, 1), 1);
+        close(ready[0]);
+        std::this_thread::sleep_for(std::chrono::microseconds(
+            random() % static_cast<unsigned long>(micros[programSave ? 1 : 0])));
         kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -185,13 +203,16 @@ TEST(HistoryCrashSafety, KilledDuringTheSave) {
         ASSERT_TRUE(now == before || now == after)
             << "round " << rounds << ": " << now.size() << " bytes";
         (now == before ? old : fresh)++;
+        // A temporary file left behind: the kill came while the file was being written.
+        midSave += f.names().size() > 1 ? 1 : 0;
     }
     // The next start clears what the killed saves left.
     list.clear();
     catalogue::readHistory(*f.data.p);
     EXPECT_EQ(f.names(), (std::vector<std::string>{"!Tessary.ini"}));
     std::cout << "history crash safety: " << kills << " kills in " << rounds << " saves of "
-              << after.size() << " bytes (one save: " << saveMicros << " us); " << old
-              << " left the old history, " << fresh << " the new one, none torn\n";
+              << after.size() << " bytes (a save takes up to " << micros[1] << " us, its writing "
+              << micros[0] << " us); " << old << " left the old history, " << fresh
+              << " the new one, none torn; " << midSave << " came while the file was written\n";
     EXPECT_GE(kills, 50);
 }
