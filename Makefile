@@ -1,5 +1,7 @@
 # Developer entry points. Everything builds with CMake and Ninja; `make run`
-# and `make test` install missing Debian packages first (scripts/install-deps.sh).
+# and `make test` install missing Debian packages first (scripts/install-deps.sh):
+# the build and test packages for every target, the virtual display and the
+# screenshot tool only for `make run`.
 
 BUILD_DIR      := build
 ASAN_DIR       := build-asan
@@ -21,13 +23,14 @@ FORMAT_FILES = $(shell find src tools tests bench -type f \( -name '*.cpp' -o -n
 all: build
 
 deps:
-	scripts/install-deps.sh
+	scripts/install-deps.sh build
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
+	scripts/install-deps.sh run
 	scripts/run.sh
 
 # Rebuilds library/ from the Debian modules (installed first); the result is

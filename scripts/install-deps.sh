@@ -1,28 +1,40 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, test and screenshot Tessary;
-# with the argument "library" also the public-domain modules and their
-# exporter that `make library` builds the bundled library from.
+# Installs the Debian 12 packages one task needs:
+#   build (the default; also "test")  compiler, CMake, Qt, GoogleTest: enough
+#                                     for `make build` and `make test`
+#   run                               build, plus the virtual display and the
+#                                     screenshot tool that `make run` uses
+#                                     when there is no display
+#   library                           build, plus the public-domain modules and
+#                                     their exporter that `make library` reads
+# Packages are required (the task cannot go on without them) or optional (the
+# task goes on without them, e.g. clang-format, which only `make format` and
+# the format check use). As root every missing package is installed. As
+# another user the script prints the one `sudo apt-get …` line to run; it
+# fails only when a required package is missing.
 # Does nothing (and touches no network) when everything is already installed.
 set -euo pipefail
 
-packages=(
-    cmake
-    ninja-build
-    make
-    g++
-    qt6-base-dev
-    libgtest-dev
-    googletest
-    libgmock-dev
-    clang-format
-    xvfb
-    xauth
-    imagemagick
-    openbox
-    fonts-dejavu-core
-)
-if [[ "${1:-}" == library ]]; then
-    packages+=(
+mode=${1:-build}
+
+required=(cmake ninja-build make g++ qt6-base-dev libgtest-dev googletest libgmock-dev)
+optional=(clang-format)
+
+case "$mode" in
+build | test) ;;
+run)
+    # With a display of its own the program needs nothing more; without one
+    # it runs under Xvfb and the screenshot is taken with ImageMagick.
+    if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+        required+=(xvfb imagemagick)
+    else
+        optional+=(xvfb imagemagick)
+    fi
+    # A window manager for the title bar, and a font for readable text.
+    optional+=(openbox fonts-dejavu-core xauth)
+    ;;
+library)
+    required+=(
         libsword-utils
         sword-text-kjv
         sword-dict-strongs-greek
@@ -30,16 +42,28 @@ if [[ "${1:-}" == library ]]; then
         sword-comm-mhcc
         sword-dict-naves
     )
-fi
+    ;;
+*)
+    echo "usage: $0 [build|test|run|library]" >&2
+    exit 2
+    ;;
+esac
 
-missing=()
-for pkg in "${packages[@]}"; do
+installed() {
     # A package removed with its configuration kept still answers dpkg -s,
     # so look at its status line, not only at the exit code.
-    if ! dpkg -s "$pkg" 2>/dev/null | grep -q '^Status: install ok installed'; then
-        missing+=("$pkg")
-    fi
+    dpkg -s "$1" 2>/dev/null | grep -q '^Status: install ok installed'
+}
+
+missing_required=()
+missing_optional=()
+for pkg in "${required[@]}"; do
+    installed "$pkg" || missing_required+=("$pkg")
 done
+for pkg in "${optional[@]}"; do
+    installed "$pkg" || missing_optional+=("$pkg")
+done
+missing=("${missing_required[@]}" "${missing_optional[@]}")
 
 if [[ ${#missing[@]} -eq 0 ]]; then
     exit 0
@@ -52,6 +76,10 @@ if [[ $(id -u) -eq 0 ]]; then
     exit 0
 fi
 
-echo "install-deps: these packages are missing and installing them needs root; run:" >&2
+if [[ ${#missing_required[@]} -gt 0 ]]; then
+    echo "install-deps: ${missing_required[*]} must be installed for '$mode'; that needs root; run:" >&2
+else
+    echo "install-deps: going on without ${missing_optional[*]} (optional for '$mode'); to install, run:" >&2
+fi
 echo "sudo apt-get update && sudo apt-get install -y ${missing[*]}"
-exit 1
+[[ ${#missing_required[@]} -eq 0 ]]

@@ -7,6 +7,7 @@
 #include "catalogue/frm_list2.h"
 #include "catalogue/frm_select.h"
 #include "formats/letter_case.h"
+#include "reader/frm_bkmrk.h"
 #include "reader/frm_page.h"
 #include "reader/frm_text1.h"
 #include "search/frm_find6.h"
@@ -41,9 +42,12 @@ Program::Program(ui::Dialogs& dialogs, const std::string& dataFolder)
       m_frmArrays(std::make_unique<FrmArrays>(m_screen)),
       m_frmText1(std::make_unique<reader::FrmText1>(*this)),
       m_frmPage(std::make_unique<reader::FrmPage>(*this)),
+      m_frmBkMrk(std::make_unique<reader::FrmBkMrk>(*this)),
       m_frmText3(std::make_unique<study::FrmText3>(*this)),
       m_frmFind6(std::make_unique<search::FrmFind6>(*this)) {
     wireMainWindow(*this, *m_frmMain);
+    wireReadingWindow(*this, *m_frmText1);
+    wireSearchWindow(*m_frmText1, *m_frmFind6);
 }
 
 Program::~Program() = default;
@@ -91,6 +95,9 @@ reader::FrmText1& Program::frmText1() {
 }
 reader::FrmPage& Program::frmPage() {
     return loaded(m_frmPage);
+}
+reader::FrmBkMrk& Program::frmBkMrk() {
+    return loaded(m_frmBkMrk);
 }
 study::FrmText3& Program::frmText3() {
     return loaded(m_frmText3);

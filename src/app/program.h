@@ -28,6 +28,7 @@ class FrmSelect;
 namespace reader {
 class FrmText1;
 class FrmPage;
+class FrmBkMrk;
 } // namespace reader
 namespace study {
 class FrmText3;
@@ -71,6 +72,7 @@ public:
     FrmArrays& frmArrays();
     reader::FrmText1& frmText1();
     reader::FrmPage& frmPage();
+    reader::FrmBkMrk& frmBkMrk();
     study::FrmText3& frmText3();
     search::FrmFind6& frmFind6();
 
@@ -94,6 +96,7 @@ private:
     std::unique_ptr<FrmArrays> m_frmArrays;
     std::unique_ptr<reader::FrmText1> m_frmText1;
     std::unique_ptr<reader::FrmPage> m_frmPage;
+    std::unique_ptr<reader::FrmBkMrk> m_frmBkMrk;
     std::unique_ptr<study::FrmText3> m_frmText3;
     std::unique_ptr<search::FrmFind6> m_frmFind6;
 };

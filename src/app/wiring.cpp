@@ -3,7 +3,10 @@
 #include "app/layout.h"
 #include "app/program.h"
 #include "catalogue/page_history.h"
+#include "reader/frm_text1.h"
+#include "search/frm_find6.h"
 #include "shell/frm_main.h"
+#include "study/show_verse.h"
 
 namespace app {
 
@@ -13,6 +16,14 @@ void wireMainWindow(Program& p, shell::FrmMain& main) {
     main.mnuOptionDelete.onClick = [&p] { catalogue::deleteHistory(p); };
     main.onResized = [&p] { fitChildren(p); };
     main.mayClose = [&p] { return catalogue::closingMainWindow(p); };
+}
+
+void wireReadingWindow(Program& p, reader::FrmText1& reading) {
+    reading.onVerse = [&p] { study::openVerse(p); };
+}
+
+void wireSearchWindow(reader::FrmText1& reading, search::FrmFind6& find) {
+    reading.onFind = [&find] { find.openFromReadingWindow(); };
 }
 
 } // namespace app

@@ -199,8 +199,9 @@ void list1Dispatch(app::Program& p, const std::string& text, int index) {
         auto item = formats::thirdLevelItem(s.BookKind, line);
         if (!item)
             continue;
-        // Keep two slots free for the Find All entries of the book catalogues.
-        if (n + 1 > last - 2)
+        // A book catalogue keeps two slots free for its Find All entries;
+        // other lists may fill every slot.
+        if (n + 1 > last - (s.BookLists ? 2 : 0))
             break;
         ++n;
         list.addItem(item->shown);

@@ -2,7 +2,9 @@
 
 #include "app/program.h"
 #include "catalogue/frm_list0.h"
+#include "catalogue/open_item.h"
 #include "shell/control_help.h"
+#include "ui/value.h"
 
 namespace catalogue {
 
@@ -14,6 +16,7 @@ FrmSelect::FrmSelect(app::Program& p, const std::string& name)
         auto cell = std::make_unique<ui::TextBox>(*this, "Cell(" + std::to_string(i) + ")", false);
         ui::place(*cell, 1560 * (i % 3), 120 + 360 * (i / 3), 1575, 372);
         cell->setText(std::to_string(i));
+        cell->onClick = [this, i] { openCell(i); };
         Cell[static_cast<size_t>(i)] = std::move(cell);
     }
     btnBack.bringToFront();
@@ -27,6 +30,25 @@ FrmSelect::FrmSelect(app::Program& p, const std::string& name)
 void FrmSelect::onLoad() {
     setGeometry(2, 0, 4785, 5300);
     btnBack.bringToFront();
+}
+
+void FrmSelect::onActivate() {
+    // Every show activates the window: the button stays over cell 0.
+    btnBack.bringToFront();
+}
+
+void FrmSelect::openCell(int i) {
+    app::State& s = m_p.s;
+    // Cells past the grid's topics hold no target of this grid.
+    if (i < 1 || i > s.FindAllLast || i >= static_cast<int>(s.FindAllFiles.size()))
+        return;
+    const std::string target = s.FindAllFiles[static_cast<size_t>(i)];
+    s.BibleMode = false;
+    s.FindAllFiles[0] = target;
+    s.SelectForm = name();
+    openItem(m_p, target, 0);
+    for (int c = 1; c < kCells; ++c)
+        Cell[static_cast<size_t>(c)]->setBackColor(c == i ? ui::kLightGrey : ui::kWhite);
 }
 
 } // namespace catalogue

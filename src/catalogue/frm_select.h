@@ -22,6 +22,12 @@ public:
     std::array<std::unique_ptr<ui::TextBox>, kCells> Cell;
 
     void onLoad() override;
+    void onActivate() override;
+
+    // Opens the topic of cell i through openItem (its target handed over in
+    // FindAllFiles slot 0) and marks the cell grey, every other cell white;
+    // a cell without a topic does nothing.
+    void openCell(int i);
 
 private:
     app::Program& m_p;

@@ -3,6 +3,7 @@
 #include "app/frm_arrays.h"
 #include "app/program.h"
 #include "catalogue/passages.h"
+#include "formats/book_file.h"
 #include "formats/letter_case.h"
 #include "formats/passage_refs.h"
 #include "reader/frm_text1.h"
@@ -72,10 +73,7 @@ void openTextFile(app::Program& p, const std::string& key) {
     s.PageText.clear();
     for (const std::string& line : *lines)
         s.PageText += line + "\r\n\r\n";
-    std::string text;
-    for (char c : s.PageText)
-        text += c == '%' ? std::string("\r\n\r\n") : std::string(1, c);
-    s.PageText = text;
+    s.PageText = formats::withParagraphBreaks(s.PageText, "\r\n\r\n");
     s.BackTo.clear();
     p.frmtext0().Text1.setText(s.PageText + s.PadText);
     p.frmtext0().show();

@@ -74,10 +74,7 @@ bool gatherPassages(app::Program& p, const std::vector<std::string>& entries) {
             s.PageText += "\r\n\r\n";
         }
     }
-    std::string text;
-    for (char c : s.PageText)
-        text += c == '%' ? std::string("\r\n\r\n") : std::string(1, c);
-    s.PageText = text;
+    s.PageText = formats::withParagraphBreaks(s.PageText, "\r\n\r\n");
     return true;
 }
 

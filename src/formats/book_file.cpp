@@ -15,6 +15,20 @@ std::string trimmed(std::string_view s) {
 
 } // namespace
 
+std::string withParagraphBreaks(std::string_view text, std::string_view lineBreak) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t from = 0;;) {
+        const size_t at = text.find('%', from);
+        out.append(
+            text.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from));
+        if (at == std::string_view::npos)
+            return out;
+        out.append(lineBreak);
+        from = at + 1;
+    }
+}
+
 std::optional<long> pageOfKey(std::string_view key) {
     const size_t colon = key.find(':');
     if (colon == npos)
@@ -39,14 +53,21 @@ BodyLine splitBodyLine(std::string_view line) {
     return {line.substr(0, gt), line.substr(gt + 1), true};
 }
 
+VerseText splitVerseText(std::string_view text) {
+    const size_t caret = text.find('^');
+    if (caret == npos)
+        return {text, {}, false};
+    return {text.substr(0, caret), text.substr(caret + 1), true};
+}
+
 PageLine pageLineOf(std::string_view line, bool bible) {
     const BodyLine body = splitBodyLine(line);
     PageLine page{body.key, body.text, body.text, {}};
     if (bible) {
-        const size_t caret = body.text.find('^');
-        page.shown = body.text.substr(0, caret);
-        if (caret != npos && caret + 2 <= body.text.size())
-            page.rest = body.text.substr(caret + 2);
+        const VerseText verse = splitVerseText(body.text);
+        page.shown = verse.shown;
+        if (!verse.original.empty())
+            page.rest = verse.original.substr(1);
     } else if (const size_t ref = body.text.find(">References:"); ref != npos) {
         page.text = page.shown = body.text.substr(ref + 1);
     }

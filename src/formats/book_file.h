@@ -24,6 +24,10 @@ inline bool isFiller(std::string_view line) {
     return line.size() < 2;
 }
 
+// "%" inside a paragraph's text breaks it: the text with every "%" replaced
+// by lineBreak (CR LF CR LF in page texts, which shows an empty line).
+std::string withParagraphBreaks(std::string_view text, std::string_view lineBreak);
+
 // The page number of a key page:para as the page loader reads it: the number
 // before the first ":", blanks around it allowed; nothing without ":".
 std::optional<long> pageOfKey(std::string_view key);
@@ -40,6 +44,16 @@ struct BodyLine {
     bool keyClosed = false; // the line holds ">"
 };
 BodyLine splitBodyLine(std::string_view line);
+
+// The text of a Bible verse split at its first "^": before it the verse as
+// the reading window shows it, after it the character the reader skips and
+// the original-language part. Without "^" all of the text is shown.
+struct VerseText {
+    std::string_view shown;
+    std::string_view original;
+    bool split = false; // the text holds "^"
+};
+VerseText splitVerseText(std::string_view text);
 
 // A body line as a page shows it. In Bible books shown is the text before
 // the first "^" and rest what follows "^" and the character after it; in

@@ -4,12 +4,15 @@
 
 #include "app/frm_arrays.h"
 #include "app/program.h"
+#include "reader/bookmarks.h"
+#include "reader/frm_bkmrk.h"
 #include "reader/frm_page.h"
 #include "reader/hilite.h"
 #include "reader/page_history_lookup.h"
 #include "reader/page_loader.h"
 #include "reader/reference.h"
 #include "shell/control_help.h"
+#include "ui/value.h"
 
 namespace reader {
 
@@ -41,8 +44,15 @@ FrmText1::FrmText1(app::Program& p)
     shell::attachControlHelp(p, btnNewPage,
                              "Allows Selection of a New Page or Chapter for this Book",
                              [this] { openPageChooser(); });
-    shell::attachControlHelp(p, btnFind, "Present a Form to Search for Words or Phrases");
-    shell::attachControlHelp(p, btnGetBkMrk, "Allows Selection of Previously recorded Bookmarks");
+    shell::attachControlHelp(p, btnFind, "Present a Form to Search for Words or Phrases", [this] {
+        if (onFind)
+            onFind();
+    });
+    shell::attachControlHelp(p, btnGetBkMrk, "Allows Selection of Previously recorded Bookmarks",
+                             [this] {
+                                 m_p.frmBkMrk().show();
+                                 m_p.frmBkMrk().bringToFront();
+                             });
     Text1.onClick = [this] { getText1(); };
     btnFirst.onClick = [this] { page("First"); };
     btnLast.onClick = [this] { page("Last"); };
@@ -77,8 +87,7 @@ void FrmText1::getText1() {
     if (key.empty())
         return;
     if (!s.BibleMode) {
-        if (onParagraphKey)
-            onParagraphKey(key);
+        setBookmark(m_p, key);
         return;
     }
     s.CurPara = std::atol(key.substr(key.find(':') + 1).c_str());
@@ -99,6 +108,17 @@ void FrmText1::page(const std::string& command) {
 
 void FrmText1::showText() {
     Text1.setText(m_p.s.PageText + m_p.s.PadText);
+}
+
+void FrmText1::presentPage() {
+    showText();
+    show();
+    for (const char* name : {"frmtext0", "frmtext2"})
+        if (ui::Window* w = m_p.window(name); w && w->loaded())
+            w->hide();
+    btnPrev.setBackColor(ui::kLightGrey);
+    btnNext.setBackColor(ui::kLightGrey);
+    bringToFront();
 }
 
 void FrmText1::onClick() {
@@ -126,7 +146,13 @@ void FrmText1::onActivate() {
 }
 
 void FrmText1::onKeyDown(int& code, int shift) {
-    constexpr int kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36;
+    constexpr int kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36, kF = 70;
+    if (code == kF && shift == kCtrlKey) {
+        code = 0;
+        if (btnFind.Enabled && onFind)
+            onFind();
+        return;
+    }
     ui::Button* target = nullptr;
     if (code == kPageUp)
         target = &btnPrev;

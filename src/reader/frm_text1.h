@@ -32,20 +32,25 @@ public:
     void onActivate() override;
     void onDeactivate() override;
     // Page Up and Page Down act as the Prev and Next buttons, Ctrl+Home and
-    // Ctrl+End as First and Last.
+    // Ctrl+End as First and Last, Ctrl+F as the search button.
     void onKeyDown(int& code, int shift) override;
 
     // Records the current book's page in the page history.
     void DeactivateForm1();
     // Shows PageText followed by the filler.
     void showText();
-    // The click in Text1: finds the reference of the paragraph clicked.
+    // Shows the page just loaded: the text, the window in front of the text
+    // windows, the paging buttons light grey.
+    void presentPage();
+    // The click in Text1: a paragraph of another book is bookmarked, a
+    // verse of a Bible book opens the study window (onVerse).
     void getText1();
 
-    // What a paragraph click hands on: the key of a paragraph in other books
-    // (bookmarks) and, in Bible books, the verse CurPara (the study window).
-    std::function<void(const std::string&)> onParagraphKey;
+    // A click on a verse of a Bible book hands the verse CurPara on to the
+    // study window, which the program connects here.
     std::function<void()> onVerse;
+    // What the search button (and Ctrl+F) opens: the search window.
+    std::function<void()> onFind;
 
 private:
     void page(const std::string& command);

@@ -13,11 +13,6 @@ namespace reader {
 
 namespace {
 
-void replaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
 // What a load is about to read: everything is decided before any shared
 // variable changes, so that a failed load leaves them all as they were. The
 // held index is used where it is, never copied; a fresh one replaces it only
@@ -181,7 +176,7 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
         if (s.BibleMode)
             s.VerseList[static_cast<size_t>(s.ParaCount)] = std::string(at.rest);
     }
-    replaceAll(s.PageText, "%", "\r\n\r\n");
+    s.PageText = formats::withParagraphBreaks(s.PageText, "\r\n\r\n");
     s.PageText += std::string(600, ' ');
     return true;
 }

@@ -1,6 +1,12 @@
 #include "study/frm_text3.h"
 
 #include "app/program.h"
+#include "reader/bookmarks.h"
+#include "reader/frm_text1.h"
+#include "search/frm_find6.h"
+#include "shell/control_help.h"
+#include "study/show_verse.h"
+#include "study/word_def.h"
 
 namespace study {
 
@@ -36,10 +42,69 @@ FrmText3::FrmText3(app::Program& p)
     btnPrev.setToolTipText("Page Up");
     btnNext.setToolTipText("Page Down");
     btnLast.setToolTipText("Go to Last Page");
+
+    shell::attachControlHelp(p, btnBack, "Exits to the Previous Directory", [this] { back(); });
+    shell::attachControlHelp(p, btnBkMrk, "Sets Bookmark at the current verse",
+                             [this] { setVerseBookmark(); });
+    shell::attachControlHelp(p, btnClear,
+                             "Resets Screen to Original Contents (with Notes at Bottom)",
+                             [this] { reset(); });
+    shell::attachControlHelp(p, btnFind,
+                             "Present a Form to Search for Hebrew/Greek Words or Phrases",
+                             [this] { openSearch(); });
+    btnFirst.onClick = [this] { moveVerse(m_p, "first"); };
+    btnPrev.onClick = [this] { moveVerse(m_p, "prev"); };
+    btnNext.onClick = [this] { moveVerse(m_p, "next"); };
+    btnLast.onClick = [this] { moveVerse(m_p, "last"); };
+    Text32.onClick = [this] { getWordDef(m_p, WordBox::Verse); };
+    Text33.onClick = [this] { getWordDef(m_p, WordBox::Notes); };
 }
 
 void FrmText3::onLoad() {
     setGeometry(4790, 0, 4834, 5439);
+    // The right-hand buttons touch: Next under Prev, Last under Next.
+    btnNext.setTop(btnPrev.Top + btnPrev.Height);
+    btnLast.setTop(btnNext.Top + btnNext.Height);
+}
+
+void FrmText3::onActivate() {
+    btnClear.setVisible(false);
+    btnFind.setVisible(true);
+    m_p.s.FindFromText3 = false;
+}
+
+void FrmText3::back() {
+    reader::FrmText1& reading = m_p.frmText1();
+    reading.Text1.setText(m_p.s.PageText);
+    reading.show();
+    hide();
+    if (ui::Window* withNote = m_p.window("frmtext2"); withNote && withNote->loaded())
+        withNote->hide();
+    reading.bringToFront();
+    m_p.s.DefShown = false;
+}
+
+void FrmText3::setVerseBookmark() {
+    const std::string& heading = Text31.text();
+    const size_t gt = heading.find('>');
+    if (gt == std::string::npos)
+        return;
+    reader::setBookmark(m_p, heading.substr(0, gt));
+}
+
+void FrmText3::reset() {
+    if (btnClear.Visible) {
+        Text32.setForeColor(0);
+        m_p.s.DefShown = false;
+        Text32.setText(m_p.s.SavedText32);
+        Text33.setText(m_p.s.SavedText33);
+    }
+    btnClear.setVisible(false);
+    btnFind.setVisible(true);
+}
+
+void FrmText3::openSearch() {
+    m_p.frmFind6().openFromVerseWindow([this] { return Text32.text(); });
 }
 
 } // namespace study

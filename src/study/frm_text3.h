@@ -1,4 +1,5 @@
-// The parallel verse window: a verse, its Greek or Hebrew words and its notes.
+// The parallel verse window: a verse, its Greek or Hebrew words and its
+// notes; word clicks show definitions, the buttons step through the verses.
 #pragma once
 
 #include "ui/window.h"
@@ -28,8 +29,18 @@ public:
     ui::TextBox Text33;
 
     void onLoad() override;
+    // Back to the verse-shown buttons: Find in place of Reset.
+    void onActivate() override;
 
 private:
+    // Back to the reading window with the page text.
+    void back();
+    // Bookmarks the verse whose key starts Text31.
+    void setVerseBookmark();
+    // Puts the verse and its notes back after definitions were shown.
+    void reset();
+    // Opens the search window on the Greek or Hebrew words of the verse.
+    void openSearch();
     app::Program& m_p;
 };
 

@@ -408,6 +408,32 @@ TEST(LibraryCheck, LinesMustBeWindows1252Text) {
     EXPECT_EQ(lib.check(), lib.at("ESSAY1.TXT", "no end", 5) + ": the last line has no CR LF\n");
 }
 
+TEST(LibraryCheck, SourceMarkupLeftInTheText) {
+    Lib lib;
+    // What conversions once left: entities, divine-name markers, and the
+    // Hebrew dictionary's omega for the letter sin still in UTF-8; each kind
+    // once per file, with its count.
+    lib.write("ESSAY1.TXT", lines({"To Joshua, &#8220;the captain&#x201D; &gt;here",
+                                   "the word of the \\nd LORD, the \\nd LORD\\+nd*",
+                                   "yi\xCF\x8Er\xE2'\xEAl and \xD7\xA9"}));
+    int count = 0;
+    const std::string out = lib.check(&count);
+    EXPECT_FAULT(out, lib.at("ESSAY1.TXT", "&#8220;"),
+                 "character entity \"&#8220;\" left in the text (3 times in this file)");
+    EXPECT_FAULT(out, lib.at("ESSAY1.TXT", "\\nd"),
+                 "source marker \"\\nd LO\" left in the text (3 times in this file)");
+    EXPECT_FAULT(out, lib.at("ESSAY1.TXT", "\xCF"),
+                 "a Greek or Hebrew letter in UTF-8 left in the text (2 times in this file)");
+    EXPECT_EQ(count, 3) << out;
+    // Look-alikes that are text: "&c." and a lone "&", the "\" ending a
+    // passage before the stem nah, Windows-1252 letters before ASCII.
+    lib.write("ESSAY1.TXT",
+              lines({"balm, &c.; salt & light; &#; &#x; &bogus;", "gen 1:1\\nah 1:1\\",
+                     "na\xCFve 2\xD7"
+                     "3"}));
+    EXPECT_EQ(lib.check(), "");
+}
+
 // Whatever the files hold, the check ends and reports: truncated files,
 // empty files, binary garbage, offsets far past the end.
 TEST(LibraryCheck, NeverCrashesOnBrokenFiles) {

@@ -7,6 +7,7 @@
 #include "formats/letter_case.h"
 #include "library/check_catalogue.h"
 #include "library/check_context.h"
+#include "library/check_markup.h"
 #include "library/check_words.h"
 
 namespace library {
@@ -125,6 +126,7 @@ int checkLibrary(const std::string& dir, std::ostream& out) {
             continue;
         }
         checkText(*file, ctx.report);
+        check::checkLeftoverMarkup(*file, ctx.report);
         const std::string upperName = formats::upperText(name);
         auto modes = reached.books.find(name);
         if (modes != reached.books.end() || reached.passageBooks.count(name)) {

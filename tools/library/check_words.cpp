@@ -2,11 +2,11 @@
 
 #include <unordered_map>
 
+#include "formats/clicked_word.h"
 #include "formats/dictionary_file.h"
 #include "formats/file_names.h"
 #include "formats/letter_case.h"
 #include "formats/notes_file.h"
-#include "formats/trim.h"
 
 namespace library::check {
 
@@ -14,10 +14,6 @@ namespace {
 
 std::string quoted(std::string_view text) {
     return "\"" + excerpt(text, 40) + "\"";
-}
-
-bool below(char c, int code) {
-    return static_cast<unsigned char>(c) < code;
 }
 
 // Lets a map keyed by strings be searched with a string_view.
@@ -103,68 +99,8 @@ void checkNoteKeys(Context& ctx, const SourceFile& book, const std::string& note
 } // namespace
 
 Lookup lookupWord(std::string_view text, size_t pos, bool bracketRule, const std::string& lang) {
-    Lookup r;
-    // The clicked word with the blank before it, the blank after it and two
-    // more characters, as the click handler cuts it out of the box's text
-    // followed by one blank.
-    size_t e = text.find(' ', pos);
-    if (e == std::string_view::npos)
-        e = text.size();
-    size_t b = e == 0 ? std::string_view::npos : text.rfind(' ', e - 1);
-    if (b == std::string_view::npos)
-        b = 0;
-    std::string chunk(text.substr(b, e + 3 - b));
-    if (chunk.size() < e + 3 - b)
-        chunk += ' '; // the blank after the text
-    if (bracketRule && chunk.substr(0, 3).find('[') == std::string::npos) {
-        r.outcome = Lookup::NoResponse;
-        r.why = "a \"[\" must stand among its first two characters";
-        return r;
-    }
-    const size_t p = chunk.find(' ', 1);
-    if (p == std::string::npos) {
-        r.why = "it holds no word";
-        return r;
-    }
-    bool apostrophe = chunk[p - 1] == '\'';
-    std::string w(formats::trimBlanks(std::string_view(chunk).substr(0, p)));
-    if (w.empty())
-        return r;
-    if (w[0] == '>' || w[0] == '"' || w[0] == '(')
-        w.erase(0, 1);
-    std::string language = lang;
-    if (w.rfind("G[", 0) == 0 || w.rfind("H[", 0) == 0) {
-        r.prefixed = true;
-        language = w[0] == 'G' ? "Grk" : "Heb";
-        const size_t q = w.find(']');
-        if (q == std::string::npos) {
-            r.outcome = Lookup::NoResponse;
-            r.why = "it has no \"]\"";
-            return r;
-        }
-        if (w[q - 1] == '\'')
-            apostrophe = true;
-        w = w.substr(2, q - 2);
-    }
-    for (int i = 0; i < 2 && !w.empty(); ++i)
-        if (below(w.back(), 48))
-            w.pop_back();
-    if (w.empty()) {
-        r.why = "it holds no word";
-        return r;
-    }
-    r.key = formats::lowerText(w);
-    const formats::DictionaryChoice choice = formats::dictionaryFor(r.key, language);
-    if (!choice.file) {
-        r.why = choice.why;
-        r.outcome = Lookup::NoDictionary;
-        return r;
-    }
-    if (apostrophe)
-        r.key += "'";
-    r.outcome = Lookup::Found;
-    r.file = *choice.file;
-    return r;
+    // A click on the word's first character leaves the caret just after it.
+    return formats::clickedWord(text, pos + 1, bracketRule, lang);
 }
 
 void checkBibleBook(Context& ctx, const SourceFile& book, const std::string& bookFile,

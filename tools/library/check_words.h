@@ -7,18 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "formats/clicked_word.h"
 #include "library/check_context.h"
 
 namespace library::check {
 
-struct Lookup {
-    enum Outcome { NotAWord, NoDictionary, NoResponse, Found };
-    Outcome outcome = NotAWord;
-    std::string file;      // the dictionary file name ("bhebdict.txd"), when found
-    std::string key;       // the key looked up, when found
-    bool prefixed = false; // the word was written G[...] or H[...]
-    std::string why;       // what stopped the lookup
-};
+using Lookup = formats::WordLookup;
 
 // A click on the word that starts at byte pos of text (the box's whole
 // text). bracketRule: only words with a "[" within their first characters

@@ -213,7 +213,10 @@ bool importLibrary(const ImportOptions& options, std::ostream& err) {
         if (!exportModule(options, modules, *s, err))
             return false;
 
-    Library lib{{}, err, 0};
+    Library lib{{}, err, 0, {}};
+    for (Source* s : {&kjv, &greek, &hebrew, &mhcc, &nave})
+        for (const ImpEntry& e : s->entries)
+            decodeEntities(e.body, &lib.counts.entities);
     const Lexicon greekLex = readLexicon(greek.entries, 'G', lib);
     const Lexicon hebrewLex = readLexicon(hebrew.entries, 'H', lib);
     writeBible(kjv.entries, mhcc.entries, greekLex, hebrewLex, lib);
@@ -257,8 +260,14 @@ bool importLibrary(const ImportOptions& options, std::ostream& err) {
 
     if (!writeFiles(lib, options.out, err))
         return false;
+    const ImportCounts& c = lib.counts;
     err << lib.files.size() << " files written to " << options.out << "; " << lib.problems
-        << " source entries reported\n";
+        << " source entries reported\n"
+        << "words " << c.words << " of " << c.taggedWords << " tagged; commentary sections "
+        << c.sections << ", " << c.attached << " linked to verses, " << c.headingSlots
+        << " heading slots; titles and headings " << c.headings << ", subscriptions "
+        << c.subscriptions << "; entities " << c.entities << ", divine-name markers "
+        << c.divineMarkers << "\n";
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <tuple>
 
 #include "formats/book_file.h"
 #include "formats/letter_case.h"
@@ -103,123 +104,16 @@ VerseRef parseVerseKey(const std::string& key) {
     return r;
 }
 
-// Characters that mean something to the reader inside a verse or note text.
-std::string safeText(std::string s) {
-    std::string out;
-    out.reserve(s.size());
-    for (char c : s) {
-        switch (c) {
-        case '^':
-        case '%':
-            break;
-        case '{':
-        case '<':
-            out += '(';
-            break;
-        case '}':
-        case '>':
-            out += ')';
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-struct Verse {
-    int number = 0;
-    std::string english;
-    std::vector<std::pair<char, int>> words; // Strong's numbers in order
-    std::vector<std::string> footnotes;      // "1:4 text"
-    std::vector<std::string> noteKeys;
-};
-
 struct Section {
     int chapter = 0, first = 0, last = 0;
+    bool heading = false;  // from the book's or chapter's heading slot
+    bool attached = false; // a verse links it
     std::string text;
     std::string key;
 };
 
-// One verse of the exported text: the English with its markup removed,
-// the Strong's numbers of its words and its margin notes.
-Verse readVerse(const std::string& body, int number) {
-    Verse v;
-    v.number = number;
-    std::string english, note;
-    int noteDepth = 0, skipDepth = 0, divineDepth = 0;
-    std::string divine;
-    scanMarkup(
-        body,
-        [&](std::string_view text) {
-            if (noteDepth > 0)
-                note += text;
-            else if (skipDepth > 0)
-                return;
-            else if (divineDepth > 0)
-                divine += text;
-            else
-                english += text;
-        },
-        [&](const Tag& t) {
-            if (t.name == "note") {
-                if (t.closing && noteDepth > 0 && --noteDepth == 0) {
-                    v.footnotes.push_back(note);
-                    note.clear();
-                } else if (!t.closing && !t.selfClosing) {
-                    ++noteDepth;
-                }
-            } else if (noteDepth > 0) {
-                if (t.name == "reference" && t.closing)
-                    note += ' ';
-            } else if (t.name == "title") {
-                // Psalm titles are part of the text; section headings are not.
-                if (!t.closing && !t.selfClosing && t.attr("canonical") != "true")
-                    ++skipDepth;
-                else if (t.closing && skipDepth > 0)
-                    --skipDepth;
-                else if (t.closing)
-                    english += ' ';
-            } else if (t.name == "divineName") {
-                // Printed in small capitals: LORD.
-                if (!t.closing) {
-                    ++divineDepth;
-                } else if (divineDepth > 0 && --divineDepth == 0) {
-                    // ASCII only: the text is still UTF-8 here.
-                    std::string upper = formats::asciiUpperText(decodeEntities(divine));
-                    english += upper;
-                    divine.clear();
-                }
-            } else if (t.name == "w" && !t.closing && skipDepth == 0) {
-                std::string_view lemma = t.attr("lemma");
-                size_t at = 0;
-                while ((at = lemma.find("strong:", at)) != std::string_view::npos) {
-                    at += 7;
-                    if (at >= lemma.size())
-                        break;
-                    const char lang = lemma[at];
-                    const int n = std::atoi(std::string(lemma.substr(at + 1, 6)).c_str());
-                    if ((lang == 'G' || lang == 'H') && n > 0 &&
-                        (v.words.empty() || v.words.back() != std::make_pair(lang, n)))
-                        v.words.emplace_back(lang, n);
-                }
-            } else if (t.name == "l" || t.name == "lb" || t.name == "lg") {
-                english += ' ';
-            }
-        });
-    v.english = safeText(squeezeBlanks(toWindows1252(decodeEntities(english))));
-    for (std::string& f : v.footnotes) {
-        f = safeText(squeezeBlanks(toWindows1252(decodeEntities(f))));
-        // "1.4 the light…" → "1:4 the light…"
-        const size_t blank = f.find(' ');
-        const size_t dot = f.find('.');
-        if (dot != std::string::npos && blank != std::string::npos && dot < blank)
-            f[dot] = ':';
-    }
-    return v;
-}
-
-// "Verses 3-5" or "Verse 7" at the start of a commentary section: its last verse.
+// "Verses 3-5", "Verse 7 ,8" or "Verse 7" at the start of a commentary
+// section: its last verse.
 int sectionEnd(const std::string& text, int first) {
     const size_t at = text.find("Verse");
     if (at == std::string::npos || at > 40)
@@ -232,6 +126,8 @@ int sectionEnd(const std::string& text, int first) {
         return 0;
     while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
         ++i;
+    if (i + 2 < text.size() && text[i] == ' ' && text[i + 1] == ',')
+        ++i;
     if (i + 1 < text.size() && (text[i] == '-' || text[i] == ',') &&
         std::isdigit(static_cast<unsigned char>(text[i + 1])))
         return std::atoi(text.c_str() + i + 1);
@@ -243,10 +139,12 @@ std::string markupAsText(const std::string& body) {
     scanMarkup(
         body, [&](std::string_view text) { out += text; },
         [&](const Tag& t) {
-            if (t.name != "hi" && t.name != "w" && t.name != "transChange")
+            // Inline elements stand where their text stands: "1Jo 5:20." and
+            // "(Ezek 12:1-16)" keep their punctuation close.
+            if (t.name != "hi" && t.name != "w" && t.name != "transChange" && t.name != "reference")
                 out += ' ';
         });
-    return safeText(squeezeBlanks(toWindows1252(decodeEntities(out))));
+    return verseText(out);
 }
 
 // The reading window's page text for a chapter: what the page-text cap
@@ -272,30 +170,63 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
                 const Lexicon& greek, const Lexicon& hebrew, Library& lib) {
     // book → chapter → verses
     std::vector<std::map<int, std::vector<Verse>>> books(kBibleBooks.size());
+    // A chapter's heading slot (c:0) that holds text: the heading of Psalm
+    // 119's first part.
+    std::map<std::pair<int, int>, Verse> chapterHeadings;
     for (const ImpEntry& e : kjv) {
         const VerseRef r = parseVerseKey(e.key);
-        if (r.book < 0 || r.chapter <= 0 || r.verse <= 0)
-            continue; // module, testament, book and chapter headings
-        Verse v = readVerse(e.body, r.verse);
+        if (r.book < 0 || r.chapter <= 0 || r.verse < 0)
+            continue; // module, testament and book headings
+        Verse v = readVerse(withDivineNameTags(e.body, lib.counts.divineMarkers), r.verse);
+        if (r.verse == 0) {
+            v.heading = squeezeBlanks(v.heading + " " + v.english + " " + v.subscription);
+            if (!v.heading.empty() || !v.words.empty())
+                chapterHeadings[{r.book, r.chapter}] = std::move(v);
+            continue;
+        }
         if (v.english.empty()) {
             lib.report(e.key, "a verse without text; left out");
             continue;
         }
         books[static_cast<size_t>(r.book)][r.chapter].push_back(std::move(v));
     }
+    for (auto& [where, h] : chapterHeadings) {
+        auto& chapters = books[static_cast<size_t>(where.first)];
+        const auto chapter = chapters.find(where.second);
+        if (chapter == chapters.end()) {
+            lib.report(kBibleBooks[static_cast<size_t>(where.first)].exportName + std::string(" ") +
+                           std::to_string(where.second) + ":0",
+                       "a chapter heading without verses; left out");
+            continue;
+        }
+        Verse& first = chapter->second.front();
+        first.heading = squeezeBlanks(h.heading + " " + first.heading);
+        first.words.insert(first.words.begin(), h.words.begin(), h.words.end());
+        first.tagged += h.tagged;
+    }
     std::vector<std::vector<Section>> sections(kBibleBooks.size());
     for (const ImpEntry& e : commentary) {
         const VerseRef r = parseVerseKey(e.key);
-        if (r.book < 0 || r.chapter <= 0 || r.verse <= 0)
+        if (r.book < 0 || r.chapter < 0 || r.verse < 0 || (r.chapter == 0 && r.verse > 0))
             continue;
         Section s;
-        s.chapter = r.chapter;
-        s.first = r.verse;
+        s.heading = r.verse == 0;
+        lib.counts.headingSlots += s.heading;
+        // Heading slots (the book's 0:0, a chapter's c:0) open their chapter,
+        // the book's chapter 1; the book's and chapter 1's join into one.
+        s.chapter = std::max(r.chapter, 1);
+        s.first = s.heading ? 1 : r.verse;
         s.text = markupAsText(e.body);
         if (s.text.empty())
             continue;
-        s.last = sectionEnd(s.text, s.first);
-        sections[static_cast<size_t>(r.book)].push_back(std::move(s));
+        auto& secs = sections[static_cast<size_t>(r.book)];
+        if (s.heading && !secs.empty() && secs.back().heading && secs.back().chapter == s.chapter) {
+            secs.back().text += " " + s.text;
+            continue;
+        }
+        if (!s.heading)
+            s.last = sectionEnd(s.text, s.first);
+        secs.push_back(std::move(s));
     }
 
     for (size_t b = 0; b < kBibleBooks.size(); ++b) {
@@ -306,17 +237,25 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
             continue;
         }
         auto& secs = sections[b];
-        std::sort(secs.begin(), secs.end(), [](const Section& x, const Section& y) {
-            return std::tie(x.chapter, x.first) < std::tie(y.chapter, y.first);
+        // A chapter's heading section comes before the section of its verse 1.
+        std::stable_sort(secs.begin(), secs.end(), [](const Section& x, const Section& y) {
+            return std::make_tuple(x.chapter, x.first, !x.heading) <
+                   std::make_tuple(y.chapter, y.first, !y.heading);
         });
         for (size_t i = 0; i < secs.size(); ++i) {
             Section& s = secs[i];
             const int lastInChapter =
                 chapters.count(s.chapter) ? chapters[s.chapter].back().number : s.first;
-            int end = lastInChapter;
-            if (i + 1 < secs.size() && secs[i + 1].chapter == s.chapter)
-                end = secs[i + 1].first - 1;
-            if (s.last < s.first || s.last > lastInChapter)
+            size_t next = i + 1;
+            while (next < secs.size() && secs[next].chapter == s.chapter &&
+                   secs[next].first == s.first)
+                ++next;
+            const bool lastOfChapter = next == secs.size() || secs[next].chapter != s.chapter;
+            const int end = lastOfChapter ? lastInChapter : secs[next].first - 1;
+            // A section covers the verses its heading names, else those up to
+            // the next section; the chapter's last section also covers the
+            // verses after it, which no other section does.
+            if (s.last < s.first || s.last > lastInChapter || lastOfChapter)
                 s.last = std::max(s.first, end);
         }
 
@@ -324,7 +263,7 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
         OutFile& notes = lib.add(fileStem + "COM.TXV", OutFile::Notes);
         int nextKey = 1;
         size_t secAt = 0;
-        std::vector<const Section*> open;
+        std::vector<Section*> open;
         OutFile& book = lib.add(fileStem + ".TXV", OutFile::Book);
         const char lang = b < static_cast<size_t>(kOldTestamentBooks) ? 'H' : 'G';
         const Lexicon& lex = lang == 'H' ? hebrew : greek;
@@ -356,8 +295,10 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
                                                      s->last < v.number;
                                           }),
                            open.end());
-                for (const Section* s : open)
+                for (Section* s : open) {
                     keys.push_back(s->key);
+                    s->attached = true;
+                }
                 std::string words;
                 int missing = 0;
                 for (auto [wl, n] : v.words) {
@@ -370,13 +311,30 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
                         words += ' ';
                     words += *key;
                 }
+                const std::string where = kBibleBooks[b].exportName + std::string(" ") +
+                                          std::to_string(chapter) + ":" + std::to_string(v.number);
                 if (missing > 0)
-                    lib.report(kBibleBooks[b].exportName + std::string(" ") +
-                                   std::to_string(chapter) + ":" + std::to_string(v.number),
-                               std::to_string(missing) +
-                                   " word number(s) without a dictionary word");
+                    lib.report(where, std::to_string(missing) +
+                                          " word number(s) without a dictionary word");
+                // Every number the source tags is a word or was reported.
+                if (static_cast<int>(v.words.size()) != v.tagged)
+                    lib.report(where, std::to_string(v.tagged) + " numbers tagged, " +
+                                          std::to_string(v.words.size()) + " read");
+                lib.counts.taggedWords += v.tagged;
+                lib.counts.words += static_cast<long>(v.words.size()) - missing;
+                // A title or heading stands on its own line above the verse, a
+                // subscription below it: "%" breaks the paragraph there.
+                std::string shown = v.english;
+                if (!v.heading.empty()) {
+                    shown = v.heading + "%" + shown;
+                    ++lib.counts.headings;
+                }
+                if (!v.subscription.empty()) {
+                    shown += "%" + v.subscription;
+                    ++lib.counts.subscriptions;
+                }
                 std::string line = std::to_string(chapter) + ":" + std::to_string(v.number) + ">" +
-                                   v.english + "^ " + words;
+                                   shown + "^ " + words;
                 if (!keys.empty()) {
                     line += "<";
                     for (size_t k = 0; k < keys.size(); ++k)
@@ -390,6 +348,14 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
             book.lines.insert(book.lines.end(), lines.begin(), lines.end());
         }
         book.lines.push_back(" ");
+        for (const Section& s : secs) {
+            ++lib.counts.sections;
+            lib.counts.attached += s.attached;
+            if (!s.attached)
+                lib.report(kBibleBooks[b].exportName + std::string(" ") +
+                               std::to_string(s.chapter) + ":" + std::to_string(s.first),
+                           "commentary section linked to no verse");
+        }
     }
 }
 

@@ -50,6 +50,37 @@ bool parseStrongs(std::string_view text, char& lang, int& number) {
     return number > 0;
 }
 
+// The Hebrew dictionary writes the letter sin as the Greek "ώ"; it is the
+// Latin "ś", which reads "s" in keys and in Windows-1252.
+std::string withHebrewSin(std::string s) {
+    static constexpr std::string_view kOmegaTonos = "\xCF\x8E", kSAcute = "\xC5\x9B";
+    for (size_t at = 0; (at = s.find(kOmegaTonos, at)) != std::string::npos; at += kSAcute.size())
+        s.replace(at, kOmegaTonos.size(), kSAcute);
+    return s;
+}
+
+// Letters of the Hebrew script block (U+0590..U+05FF) in UTF-8.
+bool hasHebrewScript(std::string_view s) {
+    for (size_t i = 0; i + 1 < s.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(s[i]);
+        const auto next = static_cast<unsigned char>(s[i + 1]);
+        if ((lead == 0xD6 && next >= 0x90) || lead == 0xD7)
+            return true;
+    }
+    return false;
+}
+
+// The first spelling of a word ("tehôm  tehôm", "shâmayim, shâmeh"), folded
+// into a key; "" when it cannot be one (in Hebrew script, no letters).
+std::string keyOfSpelling(const std::string& spelling) {
+    if (hasHebrewScript(spelling))
+        return {};
+    std::string first = spelling;
+    for (const char* sep : {"  ", ",", "\t"})
+        first = first.substr(0, first.find(sep));
+    return foldKey(first);
+}
+
 } // namespace
 
 Lexicon readLexicon(const std::vector<ImpEntry>& entries, char lang, Library& lib) {
@@ -63,23 +94,31 @@ Lexicon readLexicon(const std::vector<ImpEntry>& entries, char lang, Library& li
         LexEntry le;
         le.number = std::stoi(e.key);
         size_t after = 0;
-        const std::string trans(elementText(e.body, "type=\"trans\"", "</orth>", after));
+        std::string trans(elementText(e.body, "type=\"trans\"", "</orth>", after));
         size_t pronEnd = after;
-        const std::string pron(elementText(e.body, "<pron", "</pron>", pronEnd));
+        std::string pron(elementText(e.body, "<pron", "</pron>", pronEnd));
+        if (lang == 'H') {
+            trans = withHebrewSin(trans);
+            pron = withHebrewSin(pron);
+        }
+        trans = stripMarkup(trans);
+        pron = stripMarkup(pron);
         const std::string where = std::string(1, lang) + std::to_string(le.number);
-        // Some words give two spellings ("tehôm  tehôm", "shâmayim, shâmeh");
-        // the first is the key.
-        std::string first = stripMarkup(trans);
-        for (const char* sep : {"  ", ",", "\t"})
-            first = first.substr(0, first.find(sep));
-        le.key = foldKey(first);
-        if (le.key.empty()) {
+        le.key = keyOfSpelling(trans);
+        if (!le.key.empty()) {
+            le.heading = squeezeBlanks(toWindows1252(trans));
+            if (!pron.empty())
+                le.heading += " (" + toWindows1252(pron) + ")";
+        } else if (!(le.key = keyOfSpelling(pron)).empty()) {
+            // A transliteration in Hebrew script (or without letters): the
+            // pronunciation spells the word in Latin letters.
+            le.heading = squeezeBlanks(toWindows1252(pron));
+            lib.report(where, "transliteration unusable; key \"" + le.key +
+                                  "\" taken from the pronunciation");
+        } else {
             lib.report(where, "no transliteration; the word is left out");
             continue;
         }
-        le.heading = squeezeBlanks(toWindows1252(stripMarkup(trans)));
-        if (!pron.empty())
-            le.heading += " (" + toWindows1252(stripMarkup(pron)) + ")";
         le.heading.erase(std::remove_if(le.heading.begin(), le.heading.end(),
                                         [](char c) { return c == '{' || c == '}'; }),
                          le.heading.end());

@@ -42,10 +42,24 @@ struct OutFile {
     enum Kind { Plain, Book, Notes, Dictionary } kind = Plain;
 };
 
+// What an import converted, for its summary.
+struct ImportCounts {
+    long taggedWords = 0;   // Strong's numbers the verses of the source tag
+    long words = 0;         // words written into the verse lines
+    long sections = 0;      // commentary sections of the notes files
+    long attached = 0;      // of them linked from a verse
+    long headingSlots = 0;  // commentary of chapter and book heading slots
+    long headings = 0;      // verses headed by a title or heading
+    long subscriptions = 0; // verses followed by a subscription
+    int entities = 0;       // character entities in the sources
+    int divineMarkers = 0;  // divine-name markers of another format
+};
+
 struct Library {
     std::deque<OutFile> files; // a deque: references stay valid as files are added
     std::ostream& err;
     int problems = 0;
+    ImportCounts counts;
     void report(const std::string& where, const std::string& what);
     OutFile& add(std::string name, OutFile::Kind kind);
 };
@@ -56,6 +70,28 @@ void writeDictionaries(const Lexicon& greek, const Lexicon& hebrew, Library& lib
 // The file a dictionary key belongs in ("agrkdict.txd"), or "" when the word
 // lookup can never reach it.
 std::string dictionaryFileFor(const std::string& key, char lang);
+
+// One verse of the exported text as the book shows it.
+struct Verse {
+    int number = 0;
+    std::string english;
+    std::string heading;                     // a title or heading printed before the verse
+    std::string subscription;                // a title printed after it (an epistle's subscription)
+    std::vector<std::pair<char, int>> words; // Strong's numbers in order
+    std::vector<std::string> footnotes;      // "1:4 text"
+    int tagged = 0;                          // Strong's numbers in the source's text of the verse
+};
+
+// The verse's English, titles, words and margin notes from its markup.
+Verse readVerse(const std::string& body, int number);
+
+// The body with the divine name's markers of another format ("\nd LORD\+nd*",
+// "\nd " before a closing tag) made tags; adds their number to markers.
+std::string withDivineNameTags(std::string body, int& markers);
+
+// UTF-8 source text as verse or note text: entities decoded, Windows-1252,
+// blanks squeezed, the characters the reader gives a meaning replaced.
+std::string verseText(const std::string& utf8);
 
 struct BibleText {
     // Chapter texts per book: verse lines "c:v>English^ words<keys".

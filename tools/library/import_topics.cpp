@@ -78,7 +78,9 @@ std::string passageRef(const std::string& osis, const VerseMap& verses) {
 }
 
 std::string clean(const std::string& utf8) {
-    std::string s = squeezeBlanks(toWindows1252(decodeEntities(utf8)));
+    // The index escapes some characters twice ("&amp;gt;"); the ">" and
+    // "<" that come out are stray marks and are dropped below.
+    std::string s = squeezeBlanks(toWindows1252(decodeEntities(decodeEntities(utf8))));
     std::string out;
     for (char c : s)
         if (c != '@' && c != '<' && c != '>' && c != '\\' && c != '%' && c != '{' && c != '}' &&

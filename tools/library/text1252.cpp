@@ -63,6 +63,27 @@ std::string mapCodePoint(char32_t cp) {
     }
 }
 
+// The UTF-8 bytes of a code point (not a surrogate, at most U+10FFFF).
+std::string utf8Of(char32_t cp) {
+    std::string out;
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return out;
+}
+
 } // namespace
 
 std::string toWindows1252(std::string_view s, int* dropped) {
@@ -128,7 +149,7 @@ char withoutAccent(char c) {
     }
 }
 
-std::string decodeEntities(std::string_view s) {
+std::string decodeEntities(std::string_view s, int* decoded) {
     std::string out;
     out.reserve(s.size());
     for (size_t i = 0; i < s.size(); ++i) {
@@ -137,44 +158,46 @@ std::string decodeEntities(std::string_view s) {
             continue;
         }
         const size_t semi = s.find(';', i);
-        if (semi == std::string_view::npos || semi - i > 8) {
+        if (semi == std::string_view::npos || semi - i > 9) {
             out += s[i];
             continue;
         }
         const std::string_view name = s.substr(i + 1, semi - i - 1);
-        char c = 0;
+        std::string c;
         if (name == "amp")
-            c = '&';
+            c = "&";
         else if (name == "lt")
-            c = '<';
+            c = "<";
         else if (name == "gt")
-            c = '>';
+            c = ">";
         else if (name == "quot")
-            c = '"';
+            c = "\"";
         else if (name == "apos")
-            c = '\'';
+            c = "'";
         else if (name.size() > 1 && name[0] == '#') {
-            const bool hex = name[1] == 'x';
-            long v = 0;
+            const bool hex = name[1] == 'x' || name[1] == 'X';
+            long v = hex && name.size() == 2 ? -1 : 0;
             for (char d : name.substr(hex ? 2 : 1)) {
                 const int digit = d >= '0' && d <= '9'          ? d - '0'
                                   : hex && d >= 'a' && d <= 'f' ? d - 'a' + 10
                                   : hex && d >= 'A' && d <= 'F' ? d - 'A' + 10
                                                                 : -1;
-                if (digit < 0 || v > 0x10FFFF) {
+                if (digit < 0 || v < 0 || v > 0x10FFFF) {
                     v = -1;
                     break;
                 }
                 v = v * (hex ? 16 : 10) + digit;
             }
-            if (v > 0 && v < 128)
-                c = static_cast<char>(v);
+            if (v > 0 && v <= 0x10FFFF && (v < 0xD800 || v > 0xDFFF))
+                c = utf8Of(static_cast<char32_t>(v));
         }
-        if (c == 0) {
+        if (c.empty()) {
             out += s[i];
             continue;
         }
         out += c;
+        if (decoded)
+            ++*decoded;
         i = semi;
     }
     return out;

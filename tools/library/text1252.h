@@ -19,8 +19,9 @@ std::string toWindows1252(std::string_view utf8, int* dropped = nullptr);
 char withoutAccent(char c);
 
 // Decodes the XML character entities &amp; &lt; &gt; &quot; &apos; and
-// numeric ones (&#NNN; &#xHH; kept only when below 128).
-std::string decodeEntities(std::string_view s);
+// numeric ones (&#8220; &#x201C;) into UTF-8, adding their number to
+// *decoded when given; anything else that starts with "&" stays as it is.
+std::string decodeEntities(std::string_view s, int* decoded = nullptr);
 
 // Collapses runs of blanks, tabs and line ends into one blank and trims.
 std::string squeezeBlanks(std::string_view s);

@@ -105,7 +105,7 @@ std::vector<Command> parseScenario(const std::string& text, std::string& error, 
 }
 
 std::string escapeValue(const std::string& value) {
-    std::string out = "\"";
+    std::string out;
     for (size_t i = 0; i < value.size(); ++i) {
         char c = value[i];
         if (c == ' ') {
@@ -115,9 +115,9 @@ std::string escapeValue(const std::string& value) {
             if (j - i >= 3) {
                 out += "\\s{" + std::to_string(j - i) + "}";
                 i = j - 1;
-                continue;
+            } else {
+                out += ' ';
             }
-            out += ' ';
         } else if (c == '\r')
             out += "\\r";
         else if (c == '\n')
@@ -130,12 +130,13 @@ std::string escapeValue(const std::string& value) {
             out += "\\\\";
         else
             out += c;
+        // The limit counts the escaped text between the quotes.
         if (out.size() > 200) {
             out = out.substr(0, 200) + "...";
             break;
         }
     }
-    return out + "\"";
+    return "\"" + out + "\"";
 }
 
 } // namespace script

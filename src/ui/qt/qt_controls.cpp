@@ -369,8 +369,13 @@ public:
 
 protected:
     void updateOwn(const std::string& prop) override {
-        if (is(prop, "Caption"))
+        if (is(prop, "Caption")) {
             m_button->setText(decode(m_model.caption()));
+            // A caption set inside a long handler (a search's progress) is
+            // painted at once, not when the event loop runs again.
+            if (prop == "Caption" && m_button->isVisible())
+                m_button->repaint();
+        }
         if (is(prop, "Picture") || is(prop, "Width") || is(prop, "Height") ||
             is(prop, "Geometry")) {
             if (!m_model.Picture.empty()) {

@@ -1,0 +1,125 @@
+#include "reader/bookmarks.h"
+
+#include "app/program.h"
+#include "formats/file_names.h"
+#include "formats/trim.h"
+#include "reader/frm_bkmrk.h"
+#include "reader/frm_text1.h"
+#include "reader/page_loader.h"
+#include "ui/value.h"
+
+namespace reader {
+
+std::string bookmarkTitlePart(const std::string& title) {
+    size_t cut = title.find(',');
+    if (cut == std::string::npos)
+        cut = title.find(" by");
+    return title.substr(0, cut);
+}
+
+std::string bookmarkItem(const std::string& title, bool bible, const std::string& key) {
+    return bookmarkTitlePart(title) + (bible ? "--" : "-") + key;
+}
+
+std::optional<BookmarkPlace> parseBookmark(const std::string& item) {
+    const size_t colon = item.find(':');
+    if (colon == std::string::npos)
+        return std::nullopt;
+    const std::string before = item.substr(0, colon);
+    BookmarkPlace place;
+    size_t sep = before.rfind("--");
+    size_t sepLength = 2;
+    place.bible = sep != std::string::npos;
+    if (!place.bible) {
+        sep = before.rfind('-');
+        sepLength = 1;
+        if (sep == std::string::npos)
+            return std::nullopt;
+    }
+    place.title = std::string(formats::trimBlanks(item.substr(0, sep)));
+    place.key = item.substr(sep + sepLength);
+    return place;
+}
+
+std::string bookFileOfTitle(const app::State& s, const std::string& title) {
+    for (int i = 0; i <= s.AbbrevLast - 1; ++i) {
+        const std::string& entry = s.Abbrev[static_cast<size_t>(i)];
+        if (entry.find(title) == std::string::npos)
+            continue;
+        const std::string stem = entry.substr(0, entry.find('='));
+        return formats::bookFileOfStem(formats::trimBlanks(stem));
+    }
+    return {};
+}
+
+void setBookmark(app::Program& p, const std::string& key) {
+    const std::string item = bookmarkItem(p.s.BookTitle, p.s.BibleMode, key);
+    ui::ListBox& list = p.frmBkMrk().lstBkMrk;
+    for (const std::string& held : list.items())
+        if (held == item) {
+            p.message("Book Mark already exists");
+            return;
+        }
+    list.addItem(item);
+}
+
+namespace {
+
+// Selects the paragraph of key in the page text shown: its text from just
+// after its ">" through the "}" of its reference.
+void selectParagraph(ui::TextBox& box, const std::string& stem, const std::string& key) {
+    const std::string& text = box.text();
+    const size_t ref = text.find(" {" + stem + " " + key + "}");
+    if (ref == std::string::npos)
+        return;
+    const size_t gt = text.rfind('>', ref);
+    const size_t from = gt == std::string::npos ? 0 : gt + 1;
+    const size_t end = ref + stem.size() + key.size() + 4;
+    box.setSelStart(static_cast<int>(from));
+    box.setSelLength(static_cast<int>(end - from));
+}
+
+} // namespace
+
+void gotoBookmark(app::Program& p, const std::string& item, int index) {
+    (void)index;
+    const auto place = parseBookmark(item);
+    if (!place)
+        return;
+    app::State& s = p.s;
+    const bool wasBible = s.BibleMode, wasFound = s.KeyFound;
+    s.BibleMode = place->bible; // the loader reads it to split the book's lines
+    const std::string file = bookFileOfTitle(s, place->title);
+    // Only this load may tell whether the key was met.
+    s.KeyFound = false;
+    if (!showPage(p, file, place->key)) {
+        // The current book is still the one shown.
+        s.BibleMode = wasBible;
+        s.KeyFound = wasFound;
+        return;
+    }
+    if (!s.KeyFound)
+        return;
+    s.DefShown = false;
+    FrmText1& reading = p.frmText1();
+    for (ui::Button* b : {&reading.btnFind, &reading.btnFirst, &reading.btnLast, &reading.btnNext,
+                          &reading.btnPrev, &reading.btnNewPage})
+        b->setEnabled(true);
+    // The verse window reads CurPara as the index of its line in ParaList.
+    s.CurPara = 1;
+    for (long i = 1; i <= s.ParaCount && i < static_cast<long>(s.ParaList.size()); ++i)
+        if (s.ParaList[static_cast<size_t>(i)].rfind(place->key + ">", 0) == 0) {
+            s.CurPara = i;
+            break;
+        }
+    s.MarkPending = true;
+    reading.showText();
+    selectParagraph(reading.Text1, formats::bookStem(s.BookFile), place->key);
+    reading.show();
+    reading.btnPrev.setBackColor(ui::kLightGrey);
+    reading.btnNext.setBackColor(ui::kLightGrey);
+    reading.Text1.refresh();
+    reading.bringToFront();
+}
+
+} // namespace reader

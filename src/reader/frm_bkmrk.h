@@ -1,0 +1,29 @@
+// The bookmark list: every bookmark set since the program started, in the
+// order set; a click on one opens its page.
+#pragma once
+
+#include "ui/window.h"
+
+namespace app {
+class Program;
+}
+
+namespace reader {
+
+class FrmBkMrk : public ui::Window {
+public:
+    explicit FrmBkMrk(app::Program& p);
+
+    ui::Button btnClear;
+    ui::Button btnExit;
+    ui::ListBox lstBkMrk;
+
+    void onLoad() override;
+    // Escape closes the list.
+    void onKeyDown(int& code, int shift) override;
+
+private:
+    app::Program& m_p;
+};
+
+} // namespace reader

@@ -1,0 +1,221 @@
+// The search procedure as the search window runs it: its questions and
+// messages, both modes, the Find All list, and the display cap.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "book_builder.h"
+#include "search/findit.h"
+#include "search/frm_find6.h"
+#include "test_support.h"
+
+namespace {
+
+struct Search : testing_support::TestProgram {
+    search::FrmFind6& w;
+    Search() : w(p->frmFind6()) {
+        write("A.TXV", testing_books::makeBook({{"1:1>the lord said"}, {"1:2>The lord spoke"}}));
+        write("B.TXV", testing_books::makeBook({{"2:1>and the Lord heard"}, {"2:2>the LORD"}}));
+        s().BookFile = "A.TXV";
+    }
+    void find(const std::string& text, bool all = false) {
+        w.txtInput.setText(text);
+        s().SearchAllBooks = all;
+        search::Findit(*p);
+    }
+    void list(const std::vector<std::string>& entries) {
+        for (size_t i = 0; i < entries.size(); ++i)
+            s().FindAllFiles[i] = entries[i];
+        s().FindAllLast = static_cast<int>(entries.size()) - 1;
+    }
+};
+
+TEST(Findit, CurrentBookHitsFillTheResultsPane) {
+    Search t;
+    t.find("lord");
+    EXPECT_EQ(t.w.TextF.text(), "1:1>the ^lord^ said\r\n\r\n1:2>The ^lord^ spoke\r\n\r\n");
+    EXPECT_EQ(t.w.caption(), "Click to View Context");
+    EXPECT_EQ(t.w.btnReFind.caption(), "ReFind");
+    EXPECT_EQ(t.w.txtInput.text(), "lord");
+    EXPECT_EQ(t.s().HiliteText, "lord");
+    EXPECT_EQ(t.s().HiliteLen, 4);
+    EXPECT_FALSE(t.s().CaseSearch);
+    EXPECT_TRUE(t.dialogs.shown.empty());
+}
+
+TEST(Findit, NoHitKeepsThePaneAndSaysSo) {
+    Search t;
+    t.w.TextF.setText("the page text");
+    t.w.btnReFind.setCaption("");
+    t.find("xyzzy");
+    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"xyzzy\"");
+    EXPECT_EQ(t.w.TextF.text(), "the page text");
+    EXPECT_EQ(t.w.btnReFind.caption(), "");
+    // Case on: "the Lord" of B is not found as "the lord".
+    t.s().BookFile = "B.TXV";
+    t.w.btnRadioCase.setValue(1);
+    t.find("lord");
+    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"lord\"");
+    EXPECT_TRUE(t.s().CaseSearch);
+}
+
+TEST(Findit, EmptyTextDoesNothing) {
+    Search t;
+    t.w.TextF.setText("before");
+    t.find("");
+    EXPECT_EQ(t.w.TextF.text(), "before");
+    EXPECT_EQ(t.w.txtInput.text(), "");
+    EXPECT_TRUE(t.dialogs.shown.empty());
+}
+
+TEST(Findit, PhraseWithoutCaseAsksFirst) {
+    Search t;
+    t.w.TextF.setText("before");
+    t.dialogs.next = ui::Answer::No;
+    t.find("the lord");
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0],
+              "All Phrase Searches are Case Sensitive. Do you wish to Continue?");
+    EXPECT_EQ(t.w.TextF.text(), "before");
+    EXPECT_EQ(t.w.txtInput.text(), "the lord");
+
+    t.dialogs.next = ui::Answer::Yes;
+    t.find("the lord");
+    EXPECT_EQ(t.w.TextF.text(), "1:1>^the lord^ said\r\n\r\n1:2>^The lord^ spoke\r\n\r\n");
+    // With case on no question is asked.
+    t.dialogs.shown.clear();
+    t.w.btnRadioCase.setValue(1);
+    t.find("The lord");
+    EXPECT_TRUE(t.dialogs.shown.empty());
+    EXPECT_EQ(t.w.TextF.text(), "1:2>^The lord^ spoke\r\n\r\n");
+}
+
+TEST(Findit, WholeWordPhraseIsRefusedAfterTheQuestion) {
+    Search t;
+    t.w.TextF.setText("before");
+    t.w.btnRadioWhole.setValue(1);
+    t.dialogs.next = ui::Answer::Yes;
+    t.find("the lord");
+    ASSERT_EQ(t.dialogs.shown.size(), 2u);
+    EXPECT_EQ(t.dialogs.shown[0],
+              "All Phrase Searches are Case Sensitive. Do you wish to Continue?");
+    EXPECT_EQ(t.dialogs.shown[1], "'Whole-Word' Searches function with Single Words Only");
+    EXPECT_EQ(t.w.TextF.text(), "before");
+    EXPECT_EQ(t.w.txtInput.text(), "the lord");
+}
+
+// "lord" found in A, then in B, each entry with its book's stem.
+constexpr const char* kLordInAThenB = "a 1:1>the ^lord^ said\r\n\r\n"
+                                      "a 1:2>The ^lord^ spoke\r\n\r\n"
+                                      "b 2:1>and the ^Lord^ heard\r\n\r\n";
+
+TEST(Findit, FindAllPrefixesTheStemAndStopsAtABlankEntry) {
+    Search t;
+    t.list({" a ", "b", "", "a"});
+    t.find("lord", true);
+    EXPECT_EQ(t.w.TextF.text(), kLordInAThenB);
+    EXPECT_EQ(t.w.btnReFind.caption(), "ReFind");
+    // Without hits the caption keeps the last progress text: the blank third
+    // entry ended the search after the second book.
+    t.find("xyzzy", true);
+    EXPECT_EQ(t.w.btnReFind.caption(), "2 of 4");
+}
+
+TEST(Findit, ProgressNamesEveryBookInTurn) {
+    Search t;
+    std::vector<std::string> entries(12, "b");
+    entries[4] = " ";
+    std::vector<size_t> seen;
+    const search::SearchText text("heard", false);
+    const auto out = search::searchBookList(t.p->data(), "", entries, text, {},
+                                            [&](size_t i) { seen.push_back(i); });
+    EXPECT_EQ(seen, (std::vector<size_t>{0, 1, 2, 3}));
+    std::string expected;
+    for (int i = 0; i < 4; ++i)
+        expected += "b 2:1>and the Lord ^heard^\r\n\r\n";
+    EXPECT_EQ(out.results, expected);
+    t.list(std::vector<std::string>(12, "a"));
+    t.find("xyzzy", true);
+    EXPECT_EQ(t.w.btnReFind.caption(), "12 of 12");
+}
+
+TEST(Findit, MissingBooksAreSkippedAndTheFirstIsNamed) {
+    Search t;
+    t.list({"gone", "a", "lost", "b"});
+    t.find("lord", true);
+    EXPECT_EQ(t.w.TextF.text(), kLordInAThenB);
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0], "Missing or corrupt file GONE.TXV");
+    // The current book missing: no hit, and the same message.
+    t.dialogs.shown.clear();
+    t.s().BookFile = "NONE.TXV";
+    t.find("lord");
+    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"lord\"");
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0], "Missing or corrupt file NONE.TXV");
+}
+
+TEST(Findit, TheListEndsAtItsLastIndexAndAt900) {
+    Search t;
+    t.list({"a", "b"});
+    t.s().FindAllLast = 0;
+    t.find("lord", true);
+    EXPECT_EQ(t.w.TextF.text(), "a 1:1>the ^lord^ said\r\n\r\n"
+                                "a 1:2>The ^lord^ spoke\r\n\r\n");
+    t.s().FindAllFiles.fill("a");
+    t.s().FindAllFiles[900] = "b";
+    t.s().FindAllLast = 2000; // beyond the list: it ends at entry 900
+    t.find("heard", true);
+    EXPECT_EQ(t.w.TextF.text(), "b 2:1>and the Lord ^heard^\r\n\r\n");
+    EXPECT_EQ(t.w.btnReFind.caption(), "ReFind");
+    t.s().FindAllLast = -1;
+    t.find("heard", true);
+    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"heard\"");
+}
+
+TEST(Findit, TooManyResultsAreCutButEveryBookIsRead) {
+    Search t;
+    std::vector<testing_books::BodyLine> lines;
+    for (int i = 1; i <= 800; ++i)
+        lines.push_back({"1:" + std::to_string(i) + ">grace upon grace, and more grace"});
+    t.write("BIG.TXV", testing_books::makeBook(lines));
+    t.list({"big", "a", "missing"});
+    t.find("grace", true);
+    EXPECT_EQ(t.w.TextF.text().size(), search::kMaxShown);
+    EXPECT_EQ(t.w.TextF.text().substr(0, 28), "big 1:1>^grace^ upon grace, ");
+    EXPECT_EQ(t.w.txtInput.text(), "Too Many Found - Refine Search");
+    EXPECT_EQ(t.w.btnReFind.caption(), "ReFind");
+    // The book after the cap was still opened: its absence is reported.
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0], "Missing or corrupt file MISSING.TXV");
+    // Exactly at the cap the input box keeps the text.
+    const std::string entry = "1:1>^x^\r\n\r\n"; // 11 characters
+    std::vector<testing_books::BodyLine> exact;
+    for (size_t n = 0; n < search::kMaxShown / entry.size(); ++n)
+        exact.push_back({"1:1>x"});
+    t.write("EXACT.TXV", testing_books::makeBook(exact));
+    t.s().BookFile = "EXACT.TXV";
+    t.find("x");
+    EXPECT_EQ(t.w.TextF.text().size(), search::kMaxShown);
+    EXPECT_EQ(t.w.txtInput.text(), "x");
+}
+
+TEST(Findit, BibleBooksFromEachWindow) {
+    Search t;
+    t.write("GEN.TXV", testing_books::makeBook({{"1:1>In the beginning God^ bara elohim<1,2"},
+                                                {"1:2>And the earth^ ha'arets elohim"}}));
+    t.s().BookFile = "GEN.TXV";
+    t.s().BibleMode = true;
+    t.find("elohim");
+    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"elohim\"");
+    t.s().FindFromText3 = true;
+    t.find("elohim");
+    EXPECT_EQ(t.w.TextF.text(), "1:1> bara ^elohim^\r\n\r\n1:2> ha'arets ^elohim^\r\n\r\n");
+    t.find("God");
+    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"God\"");
+    t.find("1,2"); // note keys are not searched
+    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"1,2\"");
+}
+
+} // namespace

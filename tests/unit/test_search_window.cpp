@@ -1,0 +1,241 @@
+// The search window: what a click in its panes picks, the verse window's
+// road, the re-fitted pane, the keys that open and leave it, and the reading
+// window's page kept while a hit's context is looked at.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "book_builder.h"
+#include "catalogue/dispatch.h"
+#include "reader/frm_text1.h"
+#include "reader/page_loader.h"
+#include "search/frm_find6.h"
+#include "search/result_pick.h"
+#include "test_support.h"
+
+namespace {
+
+using search::hitReference;
+using search::pickWord;
+
+TEST(PickWord, TheBlankSeparatedWordAroundTheCaret) {
+    const std::string page = ">By faith, and (grace) alone. {let 12:3}\r\n\r\n>Hope grows";
+    EXPECT_EQ(pickWord(page, 5), "faith");   // inside "faith,"
+    EXPECT_EQ(pickWord(page, 4), "faith");   // just after the blank before it
+    EXPECT_EQ(pickWord(page, 3), "By");      // just before that blank
+    EXPECT_EQ(pickWord(page, 17), "(grace"); // only trailing characters go
+    EXPECT_EQ(pickWord(page, 1), "By");      // just after the paragraph's ">"
+    // Line breaks do not separate words: the stretch "12:3}\r\n\r\n>Hope"
+    // holds the reference's end and the next paragraph's first word, which
+    // the ">" gives.
+    EXPECT_EQ(pickWord(page, static_cast<int>(page.find("Hope")) + 1), "Hope");
+    EXPECT_EQ(pickWord(page, static_cast<int>(page.find("12:3")) + 1), "Hope");
+    EXPECT_EQ(pickWord(page, 0), std::nullopt);
+    // A pick of punctuation alone leaves an empty word.
+    EXPECT_EQ(pickWord("a ... b", 3), "");
+    EXPECT_EQ(pickWord("end.", 4), "end");
+    EXPECT_EQ(pickWord("end.", 99), "end");
+}
+
+TEST(HitReference, TheKeyBeforeTheLastAngleBeforeTheCaret) {
+    const std::string results = "12:3>in the ^beginning^ God\r\n\r\n"
+                                "1:10>the earth ^was^ a > mark\r\n\r\n"
+                                "123456789:12>too long";
+    EXPECT_EQ(hitReference(results, 8), "12:3");  // the first hit
+    EXPECT_EQ(hitReference(results, 5), "12:3");  // right after its ">"
+    EXPECT_EQ(hitReference(results, 40), "1:10"); // a later hit
+    EXPECT_EQ(hitReference(results, 4), "12:3");  // no ">" before: the window starts the text
+    EXPECT_EQ(hitReference(results, 0), std::nullopt);
+    // The last ">" before the caret may be one of the excerpt's own: the 12
+    // characters before it hold no reference.
+    EXPECT_EQ(hitReference(results, static_cast<int>(results.find("mark"))), std::nullopt);
+    // A reference of more than 10 characters cannot be followed.
+    EXPECT_EQ(hitReference(results, static_cast<int>(results.size())), std::nullopt);
+    // Find All: stem, blank and key, at most 10 characters, 11 for the first.
+    EXPECT_EQ(hitReference("kjv 3:16>x\r\n\r\nlet 12:13>y", 25), "let 12:13");
+    EXPECT_EQ(hitReference("genesis 1:1>x", 13), "genesis 1:1");
+    EXPECT_EQ(hitReference("x\r\n\r\ngenesis 1:1>x", 18), std::nullopt);
+}
+
+TEST(HitReference, FindAllPlaces) {
+    const auto place = search::findAllPlace("kjv 3:16");
+    ASSERT_TRUE(place);
+    EXPECT_EQ(place->file, "KJV.TXV");
+    EXPECT_EQ(place->key, "3:16");
+    EXPECT_EQ(search::findAllPlace("3:16"), std::nullopt);
+}
+
+struct Window : testing_support::TestProgram {
+    search::FrmFind6& w;
+    reader::FrmText1& reading;
+    Window() : w(p->frmFind6()), reading(p->frmText1()) {
+        write("A.TXV",
+              testing_books::makeBook(
+                  {{"1:1>Grace first"}, {"2:1>More grace and grace"}, {"3:1>Third page"}}));
+        write("B.TXV", testing_books::makeBook({{"1:1>Far grace%in two parts"}}));
+        write("GEN.TXV", testing_books::makeBook({{"1:1>In the beginning God^ bara elohim<1,2"}}));
+        s().BookFile = "A.TXV";
+        EXPECT_TRUE(reader::showPage(*p, "", "3"));
+        reading.showText();
+        reading.show();
+    }
+    void find(const std::string& text, bool all) {
+        w.txtInput.setText(text);
+        (all ? w.btnSrchAll : w.btnSearch).mouseUp(ui::MouseButton::Left);
+    }
+    void clickAt(ui::TextBox& box, size_t caret) {
+        box.setSelStart(static_cast<int>(caret));
+        box.click();
+    }
+};
+
+TEST(SearchWindow, CtrlFAndTheButtonOpenIt) {
+    Window t;
+    int plain = 'F';
+    t.reading.raiseKeyDown(plain);
+    EXPECT_FALSE(t.w.visible());
+    t.reading.raiseKeyDown('F', ui::Window::kCtrlKey);
+    EXPECT_TRUE(t.w.visible());
+    EXPECT_EQ(t.w.TextF.text(), t.reading.Text1.text());
+    EXPECT_EQ(t.s().FindCaller, "Text1");
+    t.w.hide();
+    t.w.btnRadioWhole.setValue(1);
+    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
+    EXPECT_TRUE(t.w.visible());
+    EXPECT_EQ(t.w.btnRadioWhole.value(), 0);
+    EXPECT_EQ(t.p->screen().active(), &t.w);
+}
+
+TEST(SearchWindow, EnterFindsOnlyFromTheInputBox) {
+    Window t;
+    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
+    t.w.txtInput.setText("grace");
+    t.w.TextF.gotFocus();
+    t.w.raiseKeyDown(13);
+    EXPECT_EQ(t.w.btnReFind.caption(), "");
+    t.w.txtInput.gotFocus();
+    t.w.txtInput.setText("grace");
+    t.w.raiseKeyDown(13);
+    EXPECT_EQ(t.w.TextF.text(), "1:1>^Grace^ first\r\n\r\n2:1>More ^grace^ and grace\r\n\r\n");
+}
+
+TEST(SearchWindow, ARefittedPaneIsRestoredByTheNextClick) {
+    Window t;
+    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
+    t.find("grace", false);
+    t.w.TextF.setHeight(140);
+    t.clickAt(t.w.TextF, 8);
+    EXPECT_EQ(t.w.TextF.Height, 270);
+    EXPECT_EQ(t.w.TextF.Top, 58);
+    EXPECT_EQ(t.w.TextF2.Top, 566);
+    EXPECT_EQ(t.w.btnReFind.caption(), "ReFind");
+    EXPECT_EQ(t.w.caption(), "Click to View Context");
+    EXPECT_EQ(t.w.TextF2.text(), ""); // nothing else happened on that click
+    t.clickAt(t.w.TextF, 8);
+    EXPECT_EQ(t.w.TextF2.text(), "1:1>Grace first");
+}
+
+TEST(SearchWindow, AHitNotInItsBookLeavesTheViews) {
+    Window t;
+    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
+    t.find("grace", false);
+    t.w.TextF.setText("9:1>^grace^\r\n\r\n");
+    t.clickAt(t.w.TextF, 6);
+    ASSERT_EQ(t.dialogs.shown, std::vector<std::string>{"Page Not Found"});
+    EXPECT_EQ(t.w.TextF.Top, 58);
+    EXPECT_EQ(t.w.btnReFind.caption(), "ReFind");
+    EXPECT_EQ(t.s().CurPage, 3);
+}
+
+TEST(SearchWindow, TheReadingWindowKeepsItsPageWhileAContextIsShown) {
+    Window t;
+    t.s().FindAllFiles[0] = "B";
+    t.s().FindAllFiles[1] = "A";
+    t.s().FindAllLast = 1;
+    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
+    t.find("grace", true);
+    ASSERT_EQ(t.w.TextF.text().substr(0, 8), "B 1:1>Fa");
+    t.clickAt(t.w.TextF, 8);
+    EXPECT_EQ(t.w.TextF2.text(), "1:1>Far grace\r\nin two parts");
+    EXPECT_EQ(t.w.TextF2.selStart(), 8);
+    EXPECT_EQ(t.s().BookFile, "B.TXV"); // loaded for the context
+    // Find now searches the book the reading window shows, A.
+    t.w.txtInput.setText("Third");
+    t.w.btnSearch.mouseUp(ui::MouseButton::Left);
+    EXPECT_EQ(t.w.TextF.text(), "3:1>^Third^ page\r\n\r\n");
+    EXPECT_EQ(t.s().BookFile, "A.TXV");
+    EXPECT_EQ(t.w.TextF.Top, 58); // the hits in view, not the old context
+    EXPECT_EQ(t.w.TextF2.Top, 566);
+    // Back after another look: the reading window's book and page again.
+    t.find("grace", true);
+    t.clickAt(t.w.TextF, 8);
+    EXPECT_EQ(t.s().BookFile, "B.TXV");
+    t.w.btnBack.mouseUp(ui::MouseButton::Left);
+    EXPECT_EQ(t.s().BookFile, "A.TXV");
+    EXPECT_EQ(t.s().CurPage, 3);
+    EXPECT_EQ(t.s().HiliteLen, 0);
+    t.reading.btnPrev.click();
+    EXPECT_EQ(t.s().CurPage, 2);
+    // Going to a location keeps the page loaded.
+    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
+    t.find("grace", true);
+    t.clickAt(t.w.TextF, 8);
+    t.w.TextF2.click();
+    EXPECT_EQ(t.s().BookFile, "B.TXV");
+    EXPECT_EQ(t.reading.Text1.text().substr(0, 14), ">Far grace\r\n\r\n");
+    EXPECT_EQ(t.reading.Text1.selStart(), 5);
+    EXPECT_EQ(t.reading.Text1.selLength(), 5);
+    EXPECT_FALSE(t.w.visible());
+}
+
+TEST(SearchWindow, FromTheVerseWindow) {
+    Window t;
+    t.s().BookFile = "GEN.TXV";
+    t.s().BibleMode = true;
+    ASSERT_TRUE(reader::showPage(*t.p, "", ""));
+    std::string verse = " bara elohim";
+    t.w.openFromVerseWindow([&verse] { return verse; });
+    EXPECT_EQ(t.w.TextF.text(), " bara elohim");
+    EXPECT_EQ(t.w.btnRadioWhole.value(), 1);
+    EXPECT_EQ(t.s().FindCaller, "Text3");
+    EXPECT_TRUE(t.s().FindFromText3);
+    t.clickAt(t.w.TextF, 3);
+    EXPECT_EQ(t.w.txtInput.text(), "bara");
+    t.w.btnSearch.mouseUp(ui::MouseButton::Left);
+    EXPECT_EQ(t.w.TextF.text(), "1:1> ^bara^ elohim\r\n\r\n");
+    // The context: the verse without its note keys, then the shown line;
+    // nothing is selected there.
+    t.clickAt(t.w.TextF, 6);
+    EXPECT_EQ(t.w.TextF2.text(), "bara elohim\r\n\r\n1:1>In the beginning God");
+    EXPECT_EQ(t.w.TextF2.selLength(), 0);
+    // ReFind offers the verse window's text as it is now.
+    t.w.btnReFind.setCaption("ReFind");
+    verse = " elohim";
+    t.w.btnReFind.mouseUp(ui::MouseButton::Left);
+    EXPECT_EQ(t.w.TextF.text(), " elohim");
+    EXPECT_EQ(t.w.btnReFind.caption(), "");
+}
+
+// Lists that are not book catalogues fill all 901 Find All slots; book
+// catalogues keep the last two for their closing entries.
+TEST(ThirdLevelList, HoldsUpTo901Items) {
+    testing_support::TestProgram t;
+    std::string list;
+    for (int i = 0; i < 950; ++i)
+        list += "B" + std::to_string(i) + "@Book " + std::to_string(i) + "\r\n";
+    t.write("MANY.STX", list);
+    t.s().List1Keys[0] = "MANY.STX";
+    t.s().BookLists = false;
+    catalogue::list1Dispatch(*t.p, "Many books", 0);
+    EXPECT_EQ(t.s().FindAllLast, 900);
+    EXPECT_EQ(t.s().FindAllFiles[900], "B900");
+    t.s().BookLists = true;
+    catalogue::list1Dispatch(*t.p, "Many books", 0);
+    EXPECT_EQ(t.s().FindAllLast, 900);
+    EXPECT_EQ(t.s().FindAllFiles[898], "B898");
+    EXPECT_EQ(t.s().FindAllFiles[899], "");
+    EXPECT_EQ(t.s().FindAllFiles[900], "( Searched by Find All )");
+}
+
+} // namespace
