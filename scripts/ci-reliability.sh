@@ -20,7 +20,7 @@ JOBS=${JOBS:-2}
 MODE=${1:-ci}
 FUZZ_DIR=${FUZZ_DIR:-build-fuzz}
 ASAN_DIR=${ASAN_DIR:-build-asan}
-TARGETS="index_line catalogue_lines page_loader passages notes_dictionary book_check"
+TARGETS="index_line catalogue_lines page_loader passages notes_dictionary book_check search_line clicked_word"
 
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1

@@ -15,6 +15,8 @@
 #include "library/check.h"
 #include "library/index_file.h"
 #include "reader/page_loader.h"
+#include "search/form_scanner.h"
+#include "search/line_search.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -259,4 +261,37 @@ TEST(CheckReports, ListsAndTextsThatOpenEmpty) {
     lib.t.write("TOPICS.PNV", "Days@gen 1:1-2000\\\r\n");
     int faults = 0;
     EXPECT_EQ(lib.check(faults).find("asks for more lines"), std::string::npos);
+}
+
+// The block scan of the search tested starts whose anchors fit in the text
+// searched but whose whole occurrence did not, and compared past its end: a
+// hit made of the bytes behind a line's tested part (or behind a book's last
+// byte, a heap over-read). Here the text searched is the front of a buffer
+// that goes on with the rest of the search text.
+TEST(SearchScanner, NeverMatchesPastTheEndOfTheText) {
+    const search::SearchText qzabcd("qzabcd", true);
+    const std::string buffer = std::string(63, 'x') + "qzabcd";
+    EXPECT_EQ(search::FormScanner(qzabcd).next(std::string_view(buffer).substr(0, 67), 0),
+              std::string_view::npos);
+    EXPECT_EQ(search::FormScanner(qzabcd).next(buffer, 0), 63u);
+
+    // Random texts and views over a small alphabet against a plain find.
+    std::mt19937 random(12);
+    const std::string letters = "qzab x";
+    auto word = [&](size_t n) {
+        std::string w;
+        while (w.size() < n)
+            w += letters[random() % letters.size()];
+        return w;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const search::SearchText text(word(2 + random() % 8), random() % 2 == 0);
+        const std::string hay = word(random() % 140);
+        const std::string_view view = std::string_view(hay).substr(0, random() % (hay.size() + 1));
+        const size_t from = random() % (view.size() + 1);
+        const size_t expected =
+            std::min(view.find(text.first(), from), view.find(text.second(), from));
+        ASSERT_EQ(search::FormScanner(text).next(view, from), expected)
+            << "\"" << text.first() << "\" in \"" << view << "\" from " << from;
+    }
 }
