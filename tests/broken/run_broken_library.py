@@ -28,8 +28,12 @@ import walks  # noqa: E402
 
 FIXTURE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "fixtures",
                        "sample-library")
+# A click on a paragraph of a book that is not read as a Bible sets a book
+# mark, and the walks click twice on the same paragraph when a broken list
+# opens the same book on two roads.
 CLEAR_MESSAGES = ("Missing or corrupt file ", "Missing or corrupted ", "Page Not Found",
-                  "Beginning of Book", "End of Book", "Could not open ")
+                  "Beginning of Book", "End of Book", "Could not open ",
+                  "Book Mark already exists")
 SANITIZER = re.compile(rb"ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:|"
                        rb"SUMMARY: UndefinedBehaviorSanitizer")
 
@@ -39,13 +43,14 @@ def read_fixture():
     for name in sorted(os.listdir(FIXTURE)):
         with open(os.path.join(FIXTURE, name), "rb") as f:
             files[name] = f.read()
+    files.update(variants.EXTRA_FILES)
     return files
 
 
 def write_variant(out, variant):
     folder = os.path.join(out, variant.name)
     shutil.copytree(FIXTURE, folder)
-    for name, data in variant.changes.items():
+    for name, data in list(variants.EXTRA_FILES.items()) + list(variant.changes.items()):
         path = os.path.join(folder, name)
         if data is None:
             os.remove(path)
@@ -78,7 +83,7 @@ def faults_of(output):
 
 
 def shows_something(stdout, dumps):
-    """Whether a dumped value is a text with more than blanks or a positive count."""
+    """Whether a dumped value is a text with more than blanks, a positive count or True."""
     values = {}
     for line in stdout.decode("latin-1").splitlines():
         name, sep, value = line.partition(" = ")
@@ -86,7 +91,7 @@ def shows_something(stdout, dumps):
             values[name] = value
     for value in values.values():
         text = re.sub(r"\\s\{\d+\}|\\r|\\n|[\" ]", "", value)
-        if text and not re.fullmatch(r"0|\d+", text):
+        if text and not re.fullmatch(r"0|\d+|False", text):
             return True
         if re.fullmatch(r"[1-9]\d*", text):
             return True
@@ -149,9 +154,11 @@ def main():
     os.makedirs(out)
     started = time.time()
 
-    # The intact fixture walks every road without a message.
-    intact = variants.Variant("intact", None, {})
-    status, stdout, _ = run([args.library, "check", FIXTURE], args.timeout)
+    # The intact fixture (with its extra files) walks every road without a message.
+    intact = variants.Variant("intact", "GEN.TXV", {})
+    intact.name = "intact"
+    write_variant(out, intact)
+    status, stdout, _ = run([args.library, "check", os.path.join(out, "intact")], args.timeout)
     baseline = faults_of(stdout)
     targets = sorted({v.target for v in variants.make_variants(read_fixture())})
     problems = []

@@ -6,6 +6,8 @@ Every rule is deterministic, so a run can be repeated byte for byte."""
 
 import random
 
+from walks import DICTIONARY
+
 BOOKS = ["GEN.TXV", "WIS.TXV", "PSA.TXV", "JOH.TXV"]
 LISTS = ["START.SEL", "BOOKS.SEL", "OLDHIST.STX", "STUDY.SEL", "TOPICS.PNV", "REFS.PRE",
          "QUOTES.PTQ", "VERSES.PBD", "ESSAYS.SXX", "LIST.STQ", "ADVICE.SNV", "QCELLS.SNV",
@@ -236,12 +238,50 @@ def found_faults(files, out):
         out.append(Variant("history %r" % line.decode(), HISTORY, {HISTORY: line + b"\r\n"}))
 
 
+def dictionary(lines):
+    """A dictionary of "key: definition" lines with a correct index line."""
+    index, body, offset = b"", b"", 1
+    for line in lines:
+        index += b"<" + line[:line.find(b":")] + b">" + str(offset).encode()
+        body += line + b"\r\n"
+        offset += len(line) + 2
+    return index + b"<\r\n" + body
+
+
+# Files the fixture lacks that every copy gets: the dictionary of the words
+# the verse window looks up on the first verse of Genesis.
+EXTRA_FILES = {
+    DICTIONARY: dictionary([b"bara: to create; to choose", b"bereshit: in the beginning",
+                            b"beth: a house"]),
+}
+
+
+def dictionary_damage(files, out):
+    data = files[DICTIONARY]
+    index, body = index_line(data)
+    for at in (1, len(index) // 2, len(index) - 1, body, len(data) - 12):
+        out.append(Variant("truncated at byte %d" % at, DICTIONARY, {DICTIONARY: data[:at]}))
+    for value in (b"0", b"-5", HUGE, str(len(data) + 10).encode(), b""):
+        out.append(Variant("offset of the second entry %r" % value.decode(), DICTIONARY,
+                           {DICTIONARY: with_offset(data, 1, value)}))
+    out.append(Variant("no closing \"<\"", DICTIONARY,
+                       {DICTIONARY: index[:-1] + data[len(index):]}))
+    out.append(Variant("index byte 9 flipped", DICTIONARY,
+                       {DICTIONARY: data[:9] + bytes([data[9] ^ 0x20]) + data[10:]}))
+    out.append(Variant("100 KB definition", DICTIONARY,
+                       {DICTIONARY: data.replace(b"in the beginning", b"d " * 51200)}))
+    out.append(Variant("4 KB of binary garbage", DICTIONARY, {DICTIONARY: garbage(4096, 99)}))
+    out.append(Variant("LF-only line ends", DICTIONARY,
+                       {DICTIONARY: data.replace(b"\r\n", b"\n")}))
+
+
 RULES = [truncations, index_damage, offsets, markers, long_lines, binary, empty_files, line_ends,
-         many_lines, no_separators, hostile_names, found_faults]
+         many_lines, no_separators, hostile_names, found_faults, dictionary_damage]
 
 
 def make_variants(files):
-    """Every variant of the fixture whose files (name -> bytes) are given."""
+    """Every variant of the fixture whose files (name -> bytes, EXTRA_FILES
+    among them) are given."""
     out = []
     for rule in RULES:
         rule(files, out)

@@ -17,11 +17,12 @@ BOOK_ROADS = {
     "ROM.TXV": (BIBLE, 4, 0),
     "WIS.TXV": (STUDY, 0, 0),
     "ADV.TXV": (STUDY, 0, 1),
+    "LET.TXV": (STUDY, 0, 2),
 }
 
 # Study lists: the STUDY.SEL item and the items worth opening in it.
 STUDY_LISTS = {
-    "WISDOM.STX": (0, [0, 1]),
+    "WISDOM.STX": (0, [0, 1, 2]),
     "TOPICS.PNV": (1, [1, 2, 3, 5, 6, 7]),
     "REFS.PRE": (2, [1, 2, 4, 5]),
     "QUOTES.PTQ": (3, [1, 2, 4, 5]),
@@ -29,6 +30,10 @@ STUDY_LISTS = {
     "ESSAYS.SXX": (5, [0, 1, 2]),
     "LIST.STQ": (6, [0, 1, 2, 3]),
 }
+
+# The dictionary of the Hebrew words of Genesis that begin with "b"; the
+# broken-library test adds it to the fixture (see variants.py).
+DICTIONARY = "bhebdict.txd"
 
 # Books that passages are read from, and the list that reads them.
 PASSAGE_BOOKS = {"GENCOM.TXV": "GEN.TXV", "JOHCOM.TXV": "JOH.TXV"}
@@ -41,12 +46,37 @@ def open_list(start_item):
     return ["click frmList0.lstMain0 %d" % start_item]
 
 
+def search_book(all_books):
+    """Searches the open book, then every book of its list, and goes back. (The
+    Wisdom list names a book with its extension, so Find All over it shows a
+    message on the intact library too.)"""
+    steps = [
+        "release frmText1.btnFind left",
+        "set frmFind6.txtInput.Text light",
+        "release frmFind6.btnSearch left",
+    ]
+    if all_books:
+        steps += ["set frmFind6.txtInput.Text light", "release frmFind6.btnSrchAll left"]
+    return steps + ["release frmFind6.btnBack left"]
+
+
+def study_verse():
+    """Opens the first verse of the page in the verse window (its words and
+    notes) and looks up two of its words in the dictionary."""
+    return ["caret frmText1.Text1 5", "caret frmText3.Text32 3", "caret frmText3.Text32 12"]
+
+
 def read_book(road):
-    """Opens a book and pages through it: every paging button, the chooser."""
+    """Opens a book, searches it and its list, studies a verse of a Bible
+    book, and pages through it: every paging button, the chooser."""
     start, item, book = road
-    return open_list(start) + [
+    steps = open_list(start) + [
         "click frmList1.lstMain1 %d" % item,
         "click frmList2.lstMain2 %d" % book,
+    ] + search_book(start == BIBLE)
+    if start == BIBLE:
+        steps += study_verse()
+    return steps + [
         "click frmText1.btnNext",
         "click frmText1.btnPrev",
         "click frmText1.btnLast",
@@ -72,6 +102,12 @@ def walk_for(name):
         return read_book(BOOK_ROADS[upper]), PAGE
     if upper in PASSAGE_BOOKS:
         return read_book(BOOK_ROADS[PASSAGE_BOOKS[upper]]), PAGE
+    if upper == DICTIONARY.upper():
+        # Whether the definition of the first verse's first word is shown.
+        road = BOOK_ROADS["GEN.TXV"]
+        steps = open_list(road[0]) + ["click frmList1.lstMain1 %d" % road[1],
+                                      "click frmList2.lstMain2 %d" % road[2]]
+        return steps + study_verse()[:2], ["frmText3.btnClear.Visible"]
     if upper in STUDY_LISTS:
         return study_list(upper), TEXTS + PAGE + ["frmList2.lstMain2.ListCount"]
     if upper.startswith("ESSAY") and upper.endswith(".TXT"):
