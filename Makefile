@@ -12,9 +12,9 @@ CMAKE_EXTRA    ?=
 
 CMAKE_FLAGS := -G Ninja -DTESSARY_WERROR=$(TESSARY_WERROR) $(CMAKE_EXTRA)
 
-ASAN_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0 \
+ASAN_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
             LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
-            UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+            UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1
 
 FORMAT_FILES = $(shell find src tools tests bench -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null)
 
@@ -65,6 +65,8 @@ format-check:
 	elif [ -n "$(strip $(FORMAT_FILES))" ]; then \
 	    clang-format --dry-run --Werror $(FORMAT_FILES); \
 	fi
+
+fuzz: ; scripts/ci-reliability.sh fuzz 60
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

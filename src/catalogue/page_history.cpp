@@ -17,6 +17,7 @@ void recordCurrentPage(app::Program& p) {
 
 void readHistory(app::Program& p) {
     auto& list = p.frmArrays().lstSavePages;
+    p.data().removeStaleTemps(p.s.DataPath + kHistoryFile); // left by a save that was cut short
     auto lines = p.data().readLines(p.s.DataPath + kHistoryFile);
     if (!lines) {
         p.message("Missing or corrupted !Tessary.ini File Found in sub Main2, recreating file");

@@ -60,7 +60,10 @@ bool gatherPassages(app::Program& p, const std::vector<std::string>& entries) {
         if (!offset || !formats::seekToOffset(book, s.IndexLen, *offset))
             continue;
         std::string line;
-        for (int i = 0; i < s.RefLines && book.readLine(line); ++i) {
+        // The text stops growing once it has passed the limit, also inside an entry.
+        for (int i = 0;
+             i < s.RefLines && s.PageText.size() <= formats::kMaxPageChars && book.readLine(line);
+             ++i) {
             const formats::BodyLine body = formats::splitBodyLine(line);
             if (!body.keyClosed)
                 continue;

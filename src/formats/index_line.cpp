@@ -56,6 +56,26 @@ std::optional<size_t> findLastPageEntry(std::string_view index, std::string_view
     return std::nullopt;
 }
 
+std::optional<PageEntry> findHighestPageBelow(std::string_view index, long low, long below) {
+    std::optional<PageEntry> best;
+    for (size_t at = index.find('<'); at != npos; at = index.find('<', at + 1)) {
+        size_t end = at + 1;
+        long page = 0;
+        // One digit more than a page number may have is enough to tell it is too big.
+        while (end < index.size() && end - at <= kMaxDigits + 1 && index[end] >= '0' &&
+               index[end] <= '9')
+            page = page * 10 + (index[end++] - '0');
+        const size_t digits = end - at - 1;
+        if (digits == 0 || digits > kMaxDigits || end == index.size() || index[end] != ':')
+            continue;
+        if (digits > 1 && index[at + 1] == '0')
+            continue; // "<07:" is not how page 7 is written
+        if (page >= low && page < below && (!best || page > best->page))
+            best = PageEntry{at, page};
+    }
+    return best;
+}
+
 std::optional<size_t> entryAfter(std::string_view index, size_t at) {
     return found(index.find('<', at + 1));
 }

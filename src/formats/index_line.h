@@ -35,6 +35,15 @@ std::optional<size_t> findPageEntry(std::string_view index, std::string_view pag
 // The last entry of a page (the last "<" + page + ":").
 std::optional<size_t> findLastPageEntry(std::string_view index, std::string_view page);
 
+// The first entry of the highest page from low to below - 1 that has one
+// (its "<" + page + ":" written in decimal without leading zeros), found in
+// one walk along the line; nothing when no page in that range has an entry.
+struct PageEntry {
+    size_t at = 0; // the position of its "<"
+    long page = 0;
+};
+std::optional<PageEntry> findHighestPageBelow(std::string_view index, long low, long below);
+
 // The entry after the one whose "<" stands at at: the next "<", if any.
 std::optional<size_t> entryAfter(std::string_view index, size_t at);
 

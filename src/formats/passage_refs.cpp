@@ -1,5 +1,7 @@
 #include "formats/passage_refs.h"
 
+#include <algorithm>
+
 #include "formats/number.h"
 #include "formats/trim.h"
 
@@ -67,7 +69,7 @@ std::optional<PassageEntry> parsePassageEntry(std::string_view entry) {
         return std::nullopt;
     return PassageEntry{std::string(entry.substr(0, blank)),
                         trim(entry.substr(blank + 1, slash - blank - 1)),
-                        leadingNumber(entry.substr(slash + 1))};
+                        std::min(kMaxPassageLines, leadingNumber(entry.substr(slash + 1)))};
 }
 
 } // namespace formats

@@ -23,8 +23,12 @@ std::vector<std::string> passageEntries(const std::string& key);
 // a key without "\" is taken from next (the item after the chosen one).
 std::string singlePassageEntry(std::string key, const std::string& text, const std::string& next);
 
+// An entry reads at most this many lines, whatever count it gives.
+constexpr long kMaxPassageLines = 2000;
+
 // One entry taken apart: the book stem, the key of its first line (blanks
-// trimmed) and the number of lines to read from there.
+// trimmed) and the number of lines to read from there (at most
+// kMaxPassageLines; 0 or less reads none).
 struct PassageEntry {
     std::string stem;
     std::string ref;

@@ -1,7 +1,14 @@
 #include "platform/data_folder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 #include "platform/text_file.h"
@@ -9,6 +16,60 @@
 namespace fs = std::filesystem;
 
 namespace platform {
+
+namespace {
+
+constexpr const char* kTempMark = ".tmp-";
+constexpr size_t kTempLetters = 6;
+constexpr const char* kTempAlphabet =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+
+std::string tempLetters() {
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    std::uniform_int_distribution<size_t> pick(0, std::strlen(kTempAlphabet) - 1);
+    std::string letters;
+    for (size_t i = 0; i < kTempLetters; ++i)
+        letters += kTempAlphabet[pick(random)];
+    return letters;
+}
+
+// Creates a new file beside path for writing, under a name nobody has used:
+// a name that exists already, as a file or a link, is never opened. Returns
+// the descriptor, or -1 when no file could be created (temp is then not ours).
+int createTemp(const std::string& path, std::string& temp) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = path + kTempMark + tempLetters();
+        const int fd =
+            ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+bool writeAll(int fd, const std::string& content) {
+    size_t done = 0;
+    while (done < content.size()) {
+        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Makes a rename in dir durable.
+void syncFolder(const std::string& dir) {
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
 
 DataFolder::DataFolder(std::string root, NameFold fold) : m_root(std::move(root)), m_fold(fold) {}
 
@@ -67,23 +128,52 @@ bool DataFolder::writeAtomic(const std::string& name, const std::string& content
     auto path = pathForWriting(name);
     if (!path)
         return false;
-    const std::string temp = *path + ".tmp";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f)
+    std::string temp;
+    const int fd = createTemp(*path, temp);
+    if (fd < 0)
         return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok) {
-        std::error_code ec;
-        fs::rename(temp, *path, ec);
-        ok = !ec;
-    }
+    bool ok = writeAll(fd, content);
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && std::rename(temp.c_str(), path->c_str()) == 0;
     if (!ok) {
-        std::error_code ec;
-        fs::remove(temp, ec);
+        ::unlink(temp.c_str());
+        return false;
     }
-    return ok;
+    // The file is in place; a folder that cannot be synced does not undo that.
+    syncFolder(fs::path(*path).parent_path().string());
+    removeStaleTemps(name);
+    return true;
+}
+
+bool DataFolder::isTempName(const std::string& file, const std::string& name) {
+    const std::string prefix = name + kTempMark;
+    if (file.size() != prefix.size() + kTempLetters || file.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    return std::all_of(file.begin() + static_cast<long>(prefix.size()), file.end(),
+                       [](char c) { return c != '\0' && std::strchr(kTempAlphabet, c); });
+}
+
+int DataFolder::removeStaleTemps(const std::string& name) const {
+    auto path = pathForWriting(name);
+    if (!path)
+        return 0;
+    const std::string target = fs::path(*path).filename().string();
+    std::vector<fs::path> stale;
+    std::error_code ec;
+    for (fs::directory_iterator it(m_root, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!isTempName(it->path().filename().string(), target))
+            continue;
+        // A link of that name is removed itself, never what it points at; a folder stays.
+        std::error_code statusError;
+        const fs::file_type type = it->symlink_status(statusError).type();
+        if (type == fs::file_type::regular || type == fs::file_type::symlink)
+            stale.push_back(it->path());
+    }
+    int removed = 0;
+    for (const fs::path& file : stale)
+        removed += fs::remove(file, ec) ? 1 : 0;
+    return removed;
 }
 
 bool DataFolder::remove(const std::string& name) const {

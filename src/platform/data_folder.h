@@ -34,10 +34,20 @@ public:
     // Every line of the file (without line ends); nothing when it is missing.
     std::optional<std::vector<std::string>> readLines(const std::string& name) const;
 
-    // Replaces the file with content: a temporary file in the same folder is
-    // written and flushed, then renamed over the old one. On any failure the
-    // old file is left as it was and false is returned.
+    // Replaces the file with content: a temporary file of a new, unique name
+    // in the same folder (see isTempName) is created exclusively, never
+    // through a link, written and synced to disk, then renamed over the old
+    // one, and the folder is synced so that the rename survives a power loss.
+    // On any failure the old file is left as it was and false is returned.
     bool writeAtomic(const std::string& name, const std::string& content) const;
+
+    // Whether file is a temporary file that writeAtomic makes for name:
+    // name, ".tmp-" and six letters or digits.
+    static bool isTempName(const std::string& file, const std::string& name);
+
+    // Deletes the temporary files of name that an interrupted writeAtomic
+    // left behind; returns how many were deleted. Other files are untouched.
+    int removeStaleTemps(const std::string& name) const;
 
     // Deletes the file; false when it did not exist or could not be removed.
     bool remove(const std::string& name) const;

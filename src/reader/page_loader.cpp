@@ -74,17 +74,14 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
         plan.entry = formats::keyAt(*index, *at);
         plan.navPage = plan.curPage = *n;
     } else if (page == "Prev") {
-        long n = s.CurPage - 1;
-        std::optional<size_t> at;
-        for (; n >= s.FirstPage; --n)
-            if ((at = formats::findPageEntry(*index, std::to_string(n))))
-                break;
-        if (!at) {
+        // The highest page below the current one that has an entry.
+        const auto below = formats::findHighestPageBelow(*index, s.FirstPage, s.CurPage);
+        if (!below) {
             p.message("Beginning of Book");
             return false;
         }
-        plan.entry = formats::keyAt(*index, *at);
-        plan.navPage = plan.curPage = n;
+        plan.entry = formats::keyAt(*index, below->at);
+        plan.navPage = plan.curPage = below->page;
     } else if (page == "Last") {
         plan.navPage = plan.curPage = s.LastPage;
         auto at = formats::findPageEntry(*index, std::to_string(s.LastPage));

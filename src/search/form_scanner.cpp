@@ -31,11 +31,12 @@ int commonness(char c) {
 #if defined(__x86_64__)
 struct Anchors {
     size_t offset1, offset2;
+    size_t length;                 // of the text: every start tested has room for it
     char value1a, value1b, value2; // the first anchor takes one of two values
 };
 
 // The block scans: they test the candidate starts from i on, W at a time,
-// while a whole block has room for the text, and stop at the first block
+// while the last start of a block has room for the whole text, and stop at the first block
 // where some start passes both anchors. They return that block's start and
 // set mask to the starts that passed (bit k for start + k); at the end of the
 // blocks they return where the blocks ran out, with mask 0. Nothing is called
@@ -47,7 +48,7 @@ size_t scanSse2(const char* h, size_t size, size_t i, const Anchors& an, unsigne
     const __m128i z = _mm_set1_epi8(an.value2);
     const char* p1 = h + an.offset1;
     const char* p2 = h + an.offset2;
-    const size_t end = size - an.offset2;
+    const size_t end = size - an.length + 1; // one past the last start
     for (; i + 16 <= end; i += 16) {
         const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p1 + i));
         __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(x, a), _mm_cmpeq_epi8(x, b));
@@ -70,7 +71,7 @@ __attribute__((target("avx2"))) size_t scanAvx2(const char* h, size_t size, size
     const __m256i z = _mm256_set1_epi8(an.value2);
     const char* p1 = h + an.offset1;
     const char* p2 = h + an.offset2;
-    const size_t end = size - an.offset2;
+    const size_t end = size - an.length + 1; // one past the last start
     for (; i + 32 <= end; i += 32) {
         const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p1 + i));
         __m256i hits = _mm256_or_si256(_mm256_cmpeq_epi8(x, a), _mm256_cmpeq_epi8(x, b));
@@ -137,8 +138,12 @@ size_t FormScanner::next(std::string_view hay, size_t from) const {
     size_t i = from;
 #if defined(__x86_64__)
     const bool initial = m_anchor1 == 0; // the two-valued first character
-    const Anchors an{m_anchor1, m_anchor2, m_first[m_anchor1],
-                     initial ? m_otherInitial : m_first[m_anchor1], m_first[m_anchor2]};
+    const Anchors an{m_anchor1,
+                     m_anchor2,
+                     n,
+                     m_first[m_anchor1],
+                     initial ? m_otherInitial : m_first[m_anchor1],
+                     m_first[m_anchor2]};
     const size_t size = hay.size();
     unsigned mask = 0;
     if (kHasAvx2)

@@ -6,6 +6,7 @@
 #include "formats/index_line.h"
 #include "formats/letter_case.h"
 #include "formats/list_syntax.h"
+#include "formats/number.h"
 #include "formats/passage_refs.h"
 #include "formats/trim.h"
 
@@ -78,6 +79,9 @@ public:
             else
                 secondLevel(*start, at, sp.left);
         }
+        if (n < 0)
+            m_report.file(start->name(), "the start list has no item (no line with \"@\" before "
+                                         "ABOUT.SBD): nothing in the library can be reached");
         return std::move(m_reached);
     }
 
@@ -94,6 +98,18 @@ private:
         }
         m_reached.files.insert(f->name());
         return f;
+    }
+
+    // A list that opens with nothing in it leads nowhere.
+    void reportEmpty(const SourceFile& list, const char* what) {
+        m_report.file(list.name(), std::string("the list has no ") + what + ": it opens empty");
+    }
+
+    // A text shown whole; one without a byte shows a blank window.
+    void shownText(const SourceFile& text) {
+        m_reached.texts.insert(text.name());
+        if (text.size() == 0)
+            m_report.file(text.name(), "empty file: the text window stays blank");
     }
 
     bool firstVisit(const SourceFile& list, const std::string& context) {
@@ -164,6 +180,8 @@ private:
             }
             items.push_back({sp.right, sp.left, f->start(i)});
         }
+        if (items.empty())
+            reportEmpty(*f, "items");
         for (size_t j = 0; j < items.size(); ++j)
             openItem(*f, items, j, "PNV", "");
     }
@@ -208,6 +226,8 @@ private:
             }
             passageList(*f, targetAt, formats::upperText(target));
         }
+        if (n == 0)
+            reportEmpty(*f, "cells");
     }
 
     void secondLevel(const SourceFile& from, long at, const std::string& name) {
@@ -236,7 +256,7 @@ private:
                 continue;
             if (key == "COPYRGT" || key == "HELP") {
                 if (const SourceFile* t = open(*f, lineAt, key + ".TXV", "text file"))
-                    m_reached.texts.insert(t->name());
+                    shownText(*t);
                 continue;
             }
             const SourceFile* list = open(*f, lineAt, key, "list");
@@ -251,6 +271,8 @@ private:
             }
             thirdLevel(*list, kind, formats::languageOf(text));
         }
+        if (n < 0)
+            reportEmpty(*f, "items");
     }
 
     void thirdLevel(const SourceFile& f, const std::string& kind, const std::string& lang) {
@@ -286,6 +308,8 @@ private:
             items.push_back({item->shown, item->key,
                              lineAt + (keyIsLeft ? 0 : static_cast<long>(sp.left.size()) + 1)});
         }
+        if (items.empty())
+            reportEmpty(f, "items");
         for (size_t j = 0; j < items.size(); ++j)
             openItem(f, items, j, kind, lang);
         if (kind == "STX")
@@ -326,7 +350,7 @@ private:
             }
         } else if (kind == "SXX") {
             if (const SourceFile* text = open(f, item.keyAt, key, "text file"))
-                m_reached.texts.insert(text->name());
+                shownText(*text);
         } else if (kind == "PNV" || kind == "PRE" || kind == "PTQ") {
             passageList(f, item.keyAt, key);
         } else if (kind == "PBD") {
@@ -388,6 +412,11 @@ private:
                             " is not in the index of " + book->name());
         if (parsed->lines < 1)
             m_report.at(f, at, "reference " + quoted(ref) + " reads no lines");
+        else if (formats::leadingNumber(std::string_view(entry).substr(entry.find('\\') + 1)) >
+                 formats::kMaxPassageLines)
+            m_report.at(f, at,
+                        "reference " + quoted(ref) + " asks for more lines than the " +
+                            std::to_string(formats::kMaxPassageLines) + " a passage may read");
     }
 
     Context& m_ctx;

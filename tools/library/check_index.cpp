@@ -13,6 +13,10 @@ namespace {
 using formats::kMaxPageChars;
 using formats::kMaxPageLines;
 
+// No book skips this many page numbers between two pages; a bigger gap is a
+// mistyped or damaged page number.
+constexpr long kMaxPageGap = 1000;
+
 std::string quoted(std::string_view text) {
     return "\"" + excerpt(text) + "\"";
 }
@@ -122,6 +126,11 @@ void checkBook(const SourceFile& file, const Index& index, const std::set<bool>&
             continue;
         }
         pageEntry.emplace(*page, i);
+        if (prevPage >= 0 && *page - prevPage > kMaxPageGap)
+            report.at(file, e.pos,
+                      "page " + std::to_string(*page) + " follows page " +
+                          std::to_string(prevPage) + " in the index: a gap of more than " +
+                          std::to_string(kMaxPageGap) + " page numbers means a broken key");
         if (*page < prevPage)
             report.at(file, e.pos,
                       "page " + std::to_string(*page) + " comes after page " +

@@ -287,9 +287,12 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
                                           s.text);
                     open.push_back(&s);
                 }
+                // clang 14 cannot capture a structured binding in a lambda: capture a copy.
+                const auto thisChapter = chapter;
                 open.erase(std::remove_if(open.begin(), open.end(),
                                           [&](const Section* s) {
-                                              return s->chapter != chapter || s->last < v.number;
+                                              return s->chapter != thisChapter ||
+                                                     s->last < v.number;
                                           }),
                            open.end());
                 for (Section* s : open) {

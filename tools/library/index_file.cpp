@@ -122,6 +122,11 @@ bool reindexOne(const std::string& path, std::string& result) {
     size_t entries = 0;
     for (const std::string& line : body)
         entries += plan.dictionary ? !dictionaryLineKey(line).empty() : plan.wanted(line);
+    // An index without entries is one no reader can open: the file stays as it was.
+    if (entries == 0) {
+        result = "no line after the index line gets an entry: nothing to index; left unchanged";
+        return false;
+    }
     const std::string summary = std::to_string(entries) + (entries == 1 ? " entry" : " entries");
     const std::string index = plan.dictionary
                                   ? buildIndexLineWith(body, plan.end, dictionaryLineKey)

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# Reliability checks: fuzzing of the file parsers and the broken-library test.
+#
+#   scripts/ci-reliability.sh               both, as CI runs them: each fuzz target
+#                                           for 20 s, then the broken-library test
+#   scripts/ci-reliability.sh fuzz [SECS]   the fuzz targets only (default 60 s each)
+#   scripts/ci-reliability.sh broken        the broken-library test only
+#
+# The fuzz targets are built with clang 14, AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-fuzz (the whole tree but the Qt front end,
+# so that a g++-only construct fails here too). The broken-library test uses
+# the sanitizer build of `make asan` in build-asan, configured here if missing.
+# Any finding fails the run; a crash input is copied into the target's seed
+# corpus (tests/fuzz/corpus/TARGET) so that it stays a regression seed.
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+JOBS=${JOBS:-2}
+MODE=${1:-ci}
+FUZZ_DIR=${FUZZ_DIR:-build-fuzz}
+ASAN_DIR=${ASAN_DIR:-build-asan}
+TARGETS="index_line catalogue_lines page_loader passages notes_dictionary book_check search_line clicked_word"
+
+export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0
+
+build_fuzz() {
+    local missing=()
+    for pkg in clang-14 libclang-rt-14-dev python3; do
+        dpkg -s "$pkg" 2>/dev/null | grep -q '^Status: install ok installed' || missing+=("$pkg")
+    done
+    if [ "${#missing[@]}" -gt 0 ]; then
+        if [ "$(id -u)" -ne 0 ]; then
+            echo "missing: ${missing[*]}; run: sudo apt-get install -y ${missing[*]}" >&2
+            exit 1
+        fi
+        apt-get update
+        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    fi
+    CC=clang-14 CXX=clang++-14 cmake -S . -B "$FUZZ_DIR" -G Ninja \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARY_FUZZ=ON -DTESSARY_SANITIZE=ON \
+        -DTESSARY_GUI=OFF -DTESSARY_WERROR=ON >/dev/null
+    cmake --build "$FUZZ_DIR" -j "$JOBS"
+}
+
+# Runs one target for $2 seconds on a working copy of its corpus; prints one line.
+fuzz_one() {
+    local target=$1 seconds=$2
+    local work=$FUZZ_DIR/corpus/$target findings=$FUZZ_DIR/findings/$target
+    mkdir -p "$work" "$findings"
+    local log=$FUZZ_DIR/fuzz-$target.log
+    if "$FUZZ_DIR/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -max_len=65536 -print_final_stats=1 -artifact_prefix="$findings/" \
+        "$work" "tests/fuzz/corpus/$target" >"$log" 2>&1; then
+        local runs
+        runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+        echo "fuzz $target: ${runs:-?} runs in ${seconds} s, no finding"
+    else
+        echo "fuzz $target: FINDING (log: $log)"
+        tail -40 "$log"
+        for input in "$findings"/*; do
+            [ -f "$input" ] && cp "$input" "tests/fuzz/corpus/$target/"
+        done
+        return 1
+    fi
+}
+
+run_fuzz() {
+    local seconds=$1 failed=0 pids=() names=()
+    build_fuzz
+    # As many targets at a time as there are jobs.
+    for target in $TARGETS; do
+        fuzz_one "$target" "$seconds" &
+        pids+=($!)
+        names+=("$target")
+        if [ "${#pids[@]}" -ge "$JOBS" ]; then
+            wait "${pids[0]}" || failed=1
+            pids=("${pids[@]:1}")
+        fi
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" || failed=1
+    done
+    return "$failed"
+}
+
+run_broken() {
+    if [ ! -x "$ASAN_DIR/tessary-script" ] || [ ! -x "$ASAN_DIR/tessary-library" ]; then
+        cmake -S . -B "$ASAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARY_SANITIZE=ON \
+            -DTESSARY_GUI=OFF -DTESSARY_WERROR=ON >/dev/null
+    fi
+    cmake --build "$ASAN_DIR" -j "$JOBS" --target tessary-script tessary-library
+    python3 tests/broken/run_broken_library.py --build "$ASAN_DIR" --jobs "$JOBS"
+}
+
+case "$MODE" in
+ci)
+    status=0
+    run_fuzz 20 || status=1
+    run_broken || status=1
+    exit "$status"
+    ;;
+fuzz) run_fuzz "${2:-60}" ;;
+broken) run_broken ;;
+*)
+    echo "usage: $0 [ci | fuzz [SECONDS] | broken]" >&2
+    exit 2
+    ;;
+esac
