@@ -67,9 +67,10 @@ std::optional<PassageEntry> parsePassageEntry(std::string_view entry) {
     const size_t blank = entry.find(' '), slash = entry.find('\\');
     if (blank == npos || slash == npos || blank >= slash || entry.find(':') == npos)
         return std::nullopt;
+    const long asked = leadingNumber(entry.substr(slash + 1));
     return PassageEntry{std::string(entry.substr(0, blank)),
                         trim(entry.substr(blank + 1, slash - blank - 1)),
-                        std::min(kMaxPassageLines, leadingNumber(entry.substr(slash + 1)))};
+                        std::min(kMaxPassageLines, asked), asked};
 }
 
 } // namespace formats

@@ -33,6 +33,7 @@ struct PassageEntry {
     std::string stem;
     std::string ref;
     long lines = 0;
+    long asked = 0; // the count as the entry gives it, before the cap
 };
 
 // Nothing when the entry has no blank, no "\" or no ":", or its first blank

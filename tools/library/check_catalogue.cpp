@@ -6,7 +6,6 @@
 #include "formats/index_line.h"
 #include "formats/letter_case.h"
 #include "formats/list_syntax.h"
-#include "formats/number.h"
 #include "formats/passage_refs.h"
 #include "formats/trim.h"
 
@@ -412,8 +411,7 @@ private:
                             " is not in the index of " + book->name());
         if (parsed->lines < 1)
             m_report.at(f, at, "reference " + quoted(ref) + " reads no lines");
-        else if (formats::leadingNumber(std::string_view(entry).substr(entry.find('\\') + 1)) >
-                 formats::kMaxPassageLines)
+        else if (parsed->asked > formats::kMaxPassageLines)
             m_report.at(f, at,
                         "reference " + quoted(ref) + " asks for more lines than the " +
                             std::to_string(formats::kMaxPassageLines) + " a passage may read");
