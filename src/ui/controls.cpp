@@ -162,6 +162,8 @@ void ListBox::addItem(const std::string& item) {
         m_items.push_back(item);
     }
     notify("List");
+    if (hasFocus())
+        highlightFirst();
 }
 
 void ListBox::removeItem(int index) {
@@ -184,6 +186,11 @@ std::string ListBox::list(int index) const {
     if (index < 0 || index >= listCount())
         return {};
     return m_items[static_cast<size_t>(index)];
+}
+
+void ListBox::highlightFirst() {
+    if (m_listIndex < 0 && !m_items.empty())
+        setListIndex(0);
 }
 
 void ListBox::setListIndex(int index) {

@@ -89,6 +89,9 @@ public:
     const std::vector<std::string>& items() const { return m_items; }
     int listIndex() const { return m_listIndex; }
     void setListIndex(int index);
+    // Highlights the first item when the list holds items and none is
+    // highlighted (the list has taken the keys).
+    void highlightFirst();
 
     bool get(const std::string& prop, std::string& out) const override;
     bool set(const std::string& prop, const std::string& value) override;
