@@ -23,7 +23,7 @@ public:
 
     ui::Menu mnuQuit, mnuQuitWith, mnuQuitWithout, mnuDeleteHistory;
     ui::Menu mnuOptions, mnuOptionDelete;
-    ui::Menu mnuHelp, mnuGeneral, mnuNavigation, mnuSearches, mnuAbbreviations, mnuPrint;
+    ui::Menu mnuHelp, mnuGeneral, mnuNavigation, mnuKeys, mnuSearches, mnuAbbreviations, mnuPrint;
     ui::Menu mnuAbout, mnuTessary, mnuProfCopyrights, mnuPocketPC;
 
     void onLoad() override;

@@ -65,6 +65,14 @@ void Control::setToolTipText(const std::string& v) {
     ToolTipText = v;
     notify("ToolTipText");
 }
+void Control::setAccessibleName(const std::string& v) {
+    AccessibleName = v;
+    notify("AccessibleName");
+}
+void Control::setAccessibleDescription(const std::string& v) {
+    AccessibleDescription = v;
+    notify("AccessibleDescription");
+}
 void Control::bringToFront() {
     m_z = m_owner.nextZ();
     notify("ZOrder");
@@ -110,6 +118,10 @@ bool Control::get(const std::string& prop, std::string& out) const {
         out = boolText(Enabled);
     else if (prop == "ToolTipText")
         out = ToolTipText;
+    else if (prop == "AccessibleName")
+        out = AccessibleName;
+    else if (prop == "AccessibleDescription")
+        out = AccessibleDescription;
     else if (prop == "Name")
         out = m_name;
     else if (prop == "Focused")
