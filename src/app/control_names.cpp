@@ -24,11 +24,7 @@ constexpr ControlName kNames[] = {
     {"frmList2", "lstMain2", "Entries"},
     {"frmText1", "Text1", "Page"},
     {"frmPage", "LstPg0", "Pages 1 to 25"},
-    {"frmPage", "lstPg25", "Pages 26 to 50"},
-    {"frmPage", "lstPg50", "Pages 51 to 75"},
-    {"frmPage", "lstPg75", "Pages 76 to 100"},
-    {"frmPage", "lstPg100", "Pages 101 to 125"},
-    {"frmPage", "lstPgLast", "Pages 126 to 150"},
+    {"frmPage", "lstPgLast", "Pages 251 and after"},
     {"frmBkMrk", "lstBkMrk", "Bookmarks"},
     {"frmFind6", "txtInput", "Search text"},
     {"frmFind6", "TextF", "Search results"},
@@ -49,6 +45,12 @@ void nameControls(Program& p) {
         if (ui::Window* w = p.window(n.window))
             if (ui::Control* c = w->control(n.control))
                 c->AccessibleName = n.name;
+    // The page chooser's lists of 25 between its first and its last.
+    if (ui::Window* chooser = p.window("frmPage"))
+        for (int first = 25; first < 250; first += 25)
+            if (ui::Control* c = chooser->control("lstPg" + std::to_string(first)))
+                c->AccessibleName =
+                    "Pages " + std::to_string(first + 1) + " to " + std::to_string(first + 25);
     for (const char* grid : {"frmSelectA", "frmSelectP"}) {
         ui::Window* w = p.window(grid);
         for (int i = 0; w; ++i) {

@@ -344,7 +344,7 @@ void QtView::showWindows() {
 }
 
 void QtView::updateAreaMinimum() {
-    QSize least;
+    QSize least(0, 0);
     if (m_mainModel && m_main->isVisible()) {
         QRect used;
         for (auto& [w, b] : m_windows)

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include <QMargins>
 #include <QPointer>
 #include <QSize>
 
@@ -176,8 +177,9 @@ private:
     void updateZoomActions();
     // A window the zoom made larger than its screen is fitted to it.
     void fitOnScreen();
-    // The place stored in the settings, put on a screen that shows it.
-    void restorePlace();
+    // The place stored in the settings, put on a screen that shows it;
+    // false when none is stored.
+    bool restorePlace();
     // Stores the main window's place in the settings.
     void rememberPlace();
     // Tells the program the main window's height and state as they are now.
@@ -220,10 +222,9 @@ private:
     // The program's own size of the main window in pixels at 100 %.
     QSize m_designSize;
     bool m_placeRestored = false;
-    // The main window's frame and client size when last seen as a normal
-    // window.
-    QRect m_normalFrame;
-    QSize m_normalClient;
+    // What the window manager's frame adds around the main window, as last
+    // seen on a normal window.
+    QMargins m_frameMargins;
     // The main window's width as the program last set it, in twips: the
     // width at which the panes are not stretched.
     int m_designWidth = 0;

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QTimer>
 
 #include "ui/controls.h"
 #include "ui/qt/cp1252.h"
@@ -330,47 +331,60 @@ void QtView::applyMainState(ui::Window& w) {
 }
 
 void QtView::showMain() {
-    const bool first = !m_placeRestored;
+    const bool restored = !m_placeRestored && restorePlace();
     m_placeRestored = true;
-    if (first)
-        restorePlace();
     ++m_applying;
     m_main->show();
     --m_applying;
-    if (first && m_settings && !applying())
-        reportMainSize();
+    // The program hears the size the window came back with once the window
+    // system has shown it.
+    if (restored)
+        QTimer::singleShot(0, m_main, [this] {
+            if (!blocked() && !applying() && m_mainModel)
+                reportMainSize();
+        });
 }
 
-void QtView::restorePlace() {
+bool QtView::restorePlace() {
     if (!m_settings)
-        return;
+        return false;
     auto place = storedPlace(*m_settings);
     if (!place)
-        return;
+        return false;
     std::vector<QRect> screens;
     if (QScreen* primary = QGuiApplication::primaryScreen())
         screens.push_back(primary->availableGeometry());
     for (QScreen* screen : QGuiApplication::screens())
         if (screen != QGuiApplication::primaryScreen())
             screens.push_back(screen->availableGeometry());
+    // The frame as it was: borders alike left, right and below, the title
+    // bar above.
+    const int side = (place->frame.width() - place->client.width()) / 2;
+    m_frameMargins = QMargins(
+        side, std::max(0, place->frame.height() - place->client.height() - side), side, side);
     const QRect frame = placeOnScreens(place->frame, screens);
     m_main->resize(place->client - (place->frame.size() - frame.size()));
     m_main->move(frame.topLeft());
     if (place->maximised)
         m_main->setWindowState(m_main->windowState() | Qt::WindowMaximized);
+    return true;
 }
 
 void QtView::rememberPlace() {
     if (!m_settings || !m_main->isVisible() || m_main->isMinimized() || applying())
         return;
     const bool maximised = m_main->isMaximized();
+    // The frame of a normal window; a maximised one keeps its normal place.
     if (!maximised) {
-        m_normalFrame = m_main->frameGeometry();
-        m_normalClient = m_main->size();
+        const QRect frame = m_main->frameGeometry(), client = m_main->geometry();
+        m_frameMargins = QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                                  frame.right() - client.right(), frame.bottom() - client.bottom());
     }
-    if (m_normalFrame.isEmpty())
+    const QRect client = maximised ? m_main->normalGeometry() : m_main->geometry();
+    if (client.isEmpty())
         return;
-    storePlace(*m_settings, WindowPlace{m_normalFrame, m_normalClient, maximised});
+    storePlace(*m_settings,
+               WindowPlace{client.marginsAdded(m_frameMargins), client.size(), maximised});
 }
 
 void QtView::onMainMoved() {

@@ -39,6 +39,15 @@ public:
         }
     }
 
+    // A menu bar item's room around its caption grows with the font.
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type == CT_MenuBarItem)
+            result.rwidth() += QFontMetrics(QApplication::font()).height() / 2;
+        return result;
+    }
+
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override {
         const auto* bar = qstyleoption_cast<const QStyleOptionTitleBar*>(option);
