@@ -31,6 +31,56 @@ struct Topic {
     std::vector<Subtopic> subtopics;
 };
 
+} // namespace
+
+// "Exod.6.16-Exod.6.20" → "exo 6:16-20\"; a whole chapter "Num.17" gives its
+// verses; a range over several chapters ends with the first chapter.
+std::string passageRef(const std::string& osis, const VerseMap& verses) {
+    const std::string first = osis.substr(0, osis.find('-'));
+    const size_t dot = first.find('.');
+    if (dot == std::string::npos)
+        return {};
+    const std::string book = first.substr(0, dot);
+    int b = -1;
+    for (size_t i = 0; i < std::size(kOsisNames); ++i)
+        if (book == kOsisNames[i])
+            b = static_cast<int>(i);
+    if (b < 0)
+        return {};
+    const std::string stem = kBibleBooks[static_cast<size_t>(b)].stem;
+    auto bookIt = verses.find(stem);
+    if (bookIt == verses.end())
+        return {};
+    const int chapter = std::atoi(first.c_str() + dot + 1);
+    auto chapterIt = bookIt->second.find(chapter);
+    if (chapterIt == bookIt->second.end())
+        return {};
+    const int lastVerse = chapterIt->second;
+    const size_t dot2 = first.find('.', dot + 1);
+    int from = 1, to = lastVerse;
+    if (dot2 != std::string::npos) {
+        from = to = std::atoi(first.c_str() + dot2 + 1);
+        const size_t dash = osis.find('-');
+        if (dash != std::string::npos) {
+            const std::string second = osis.substr(dash + 1);
+            const size_t d1 = second.find('.');
+            const size_t d2 = d1 == std::string::npos ? d1 : second.find('.', d1 + 1);
+            const int c2 = d1 == std::string::npos ? 0 : std::atoi(second.c_str() + d1 + 1);
+            to = c2 == chapter && d2 != std::string::npos ? std::atoi(second.c_str() + d2 + 1)
+                                                          : lastVerse;
+        }
+    }
+    if (from < 1 || from > lastVerse)
+        return {};
+    to = std::clamp(to, from, lastVerse);
+    std::string ref = stem + " " + std::to_string(chapter) + ":" + std::to_string(from);
+    if (to > from)
+        ref += "-" + std::to_string(to);
+    return ref + "\\";
+}
+
+namespace {
+
 std::string clean(const std::string& utf8) {
     // The index escapes some characters twice ("&amp;gt;"); the ">" and
     // "<" that come out are stray marks and are dropped below.
@@ -98,51 +148,6 @@ bool hasPassages(const Topic& t, size_t n) {
 }
 
 } // namespace
-
-// A range over several chapters ends with the first chapter.
-std::string passageRef(const std::string& osis, const VerseMap& verses) {
-    const std::string first = osis.substr(0, osis.find('-'));
-    const size_t dot = first.find('.');
-    if (dot == std::string::npos)
-        return {};
-    const std::string book = first.substr(0, dot);
-    int b = -1;
-    for (size_t i = 0; i < std::size(kOsisNames); ++i)
-        if (book == kOsisNames[i])
-            b = static_cast<int>(i);
-    if (b < 0)
-        return {};
-    const std::string stem = kBibleBooks[static_cast<size_t>(b)].stem;
-    auto bookIt = verses.find(stem);
-    if (bookIt == verses.end())
-        return {};
-    const int chapter = std::atoi(first.c_str() + dot + 1);
-    auto chapterIt = bookIt->second.find(chapter);
-    if (chapterIt == bookIt->second.end())
-        return {};
-    const int lastVerse = chapterIt->second;
-    const size_t dot2 = first.find('.', dot + 1);
-    int from = 1, to = lastVerse;
-    if (dot2 != std::string::npos) {
-        from = to = std::atoi(first.c_str() + dot2 + 1);
-        const size_t dash = osis.find('-');
-        if (dash != std::string::npos) {
-            const std::string second = osis.substr(dash + 1);
-            const size_t d1 = second.find('.');
-            const size_t d2 = d1 == std::string::npos ? d1 : second.find('.', d1 + 1);
-            const int c2 = d1 == std::string::npos ? 0 : std::atoi(second.c_str() + d1 + 1);
-            to = c2 == chapter && d2 != std::string::npos ? std::atoi(second.c_str() + d2 + 1)
-                                                          : lastVerse;
-        }
-    }
-    if (from < 1 || from > lastVerse)
-        return {};
-    to = std::clamp(to, from, lastVerse);
-    std::string ref = stem + " " + std::to_string(chapter) + ":" + std::to_string(from);
-    if (to > from)
-        ref += "-" + std::to_string(to);
-    return ref + "\\";
-}
 
 void writeTopics(const std::vector<ImpEntry>& nave, const VerseMap& verses, Library& lib) {
     std::vector<Topic> topics;
@@ -256,8 +261,9 @@ void writeTopics(const std::vector<ImpEntry>& nave, const VerseMap& verses, Libr
             // The note of a reference is the commentary on its first verse;
             // a reference without one has no place among the noted ones.
             const size_t blank = first.find(' ');
-            const std::string note = commentaryOn(
-                lib, first.substr(0, blank), first.substr(blank + 1, first.find('-') - blank - 1));
+            const std::string verse = first.substr(blank + 1);
+            const std::string note =
+                commentaryOn(lib, first.substr(0, blank), verse.substr(0, verse.find('-')));
             if (!note.empty())
                 noted.push_back(s.refs[0] + "@" + s.label + ">" + note);
         }
