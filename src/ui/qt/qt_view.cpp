@@ -37,14 +37,6 @@ bool controlsInTwips(const ui::Window& w) {
     return w.neverActive();
 }
 
-// A window at least this much covered by the windows in front of it is not
-// drawn: only the slivers that its own size adds to theirs would show.
-constexpr double kCoveredShare = 0.8;
-
-// The program fits its windows to the main window's height down to this
-// many twips; a lower main window leaves them as they are.
-constexpr int kLeastFittedHeight = 2160;
-
 // Lists and text boxes show content that may start a little lower or end a
 // little sooner; captions and icons must show whole.
 bool yields(ui::ControlKind kind) {
@@ -65,16 +57,6 @@ bool givesWay(const ui::Control& c, const ui::Control& o) {
 }
 
 } // namespace
-
-// Marks the view as changing widgets itself: Qt signals caused meanwhile
-// (activation, moves, resizes) are not user events.
-struct QtView::Applying {
-    explicit Applying(QtView& v) : view(v) { ++view.m_applying; }
-    ~Applying() { --view.m_applying; }
-    Applying(const Applying&) = delete;
-    Applying& operator=(const Applying&) = delete;
-    QtView& view;
-};
 
 QtView::QtView(ui::Screen& screen, std::function<bool()> ended, QSettings* settings)
     : m_screen(screen), m_ended(std::move(ended)), m_settings(settings) {
@@ -157,20 +139,6 @@ QRect QtView::controlRect(const ui::Control& control) const {
         if (o != &control && o->Visible && givesWay(control, *o))
             over.push_back(m_scale.control(*o, twips));
     return clearOf(r, over);
-}
-
-bool QtView::covered(const ui::Window& window) const {
-    if (!window.visible() || window.neverActive())
-        return false;
-    const auto& stack = m_screen.stacking();
-    auto self = std::find(stack.begin(), stack.end(), &window);
-    if (self == stack.end())
-        return false;
-    std::vector<QRect> above;
-    for (auto o = self + 1; o != stack.end(); ++o)
-        if ((*o)->visible() && !(*o)->neverActive() && m_windows.count(*o))
-            above.push_back(m_scale.window(**o));
-    return coveredShare(m_scale.window(window), above) >= kCoveredShare;
 }
 
 void QtView::changed(ui::Window& window, ui::Control* control, const std::string& property) {
@@ -326,41 +294,6 @@ void QtView::layoutAll() {
     }
 }
 
-void QtView::restackWindows() {
-    for (ui::Window* w : m_screen.stacking()) {
-        auto it = m_windows.find(w);
-        if (it != m_windows.end() && w->visible())
-            it->second.frame->raise();
-    }
-}
-
-void QtView::showWindows() {
-    Applying guard(*this);
-    for (auto& [w, b] : m_windows) {
-        const bool shown = w->visible() && !covered(*w);
-        if (b.frame->isHidden() == shown)
-            b.frame->setVisible(shown);
-    }
-}
-
-void QtView::updateAreaMinimum() {
-    QSize least(0, 0);
-    if (m_mainModel && m_main->isVisible()) {
-        QRect used;
-        for (auto& [w, b] : m_windows)
-            if (!w->neverActive() && !b.frame->isHidden())
-                used |= b.frame->geometry();
-        // Below the height down to which the program fits its windows, and
-        // below the narrowest panes, the area keeps the windows' size.
-        if (m_mainModel->Height < kLeastFittedHeight)
-            least.setHeight(std::max(0, used.bottom() + 1));
-        if (narrowest())
-            least.setWidth(std::max(0, used.right() + 1));
-    }
-    if (m_mdi->minimumSize() != least)
-        m_mdi->setMinimumSize(least);
-}
-
 void QtView::scheduleSync() {
     if (m_syncPending || m_finished)
         return;
@@ -399,43 +332,6 @@ void QtView::sync() {
         focusActiveWindow(it->second);
     m_lastActive = active;
     ringFocus(QApplication::focusWidget());
-}
-
-void QtView::ringFocus(QWidget* focus) {
-    if (!m_ring)
-        return;
-    m_ring->follow(controlOf(focus) ? focus : nullptr);
-}
-
-QWidget* QtView::focusRingTarget() const {
-    return m_ring && m_ring->isVisible() ? m_ring->target() : nullptr;
-}
-
-void QtView::focusActiveWindow(WindowBinding& b) {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && focus != b.surface && b.surface->isAncestorOf(focus))
-        return;
-    if (ui::Control* c = b.window->focusedControl()) {
-        QWidget* target = widget(*c);
-        if (target && target->isVisible() && target->isEnabled()) {
-            target->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    // The program learns where the keys now go (a list highlights its first
-    // item), without a GotFocus event of its own.
-    if (b.surface->focusFirstControl())
-        if (ui::Control* c = controlOf(QApplication::focusWidget()); c && &c->window() == b.window)
-            b.window->setFocus(c);
-}
-
-ui::Control* QtView::controlOf(const QWidget* widget) const {
-    if (!widget)
-        return nullptr;
-    for (const auto& [c, b] : m_controls)
-        if (b->widget() == widget)
-            return const_cast<ui::Control*>(c);
-    return nullptr;
 }
 
 void QtView::afterEvent() {

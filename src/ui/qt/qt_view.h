@@ -137,7 +137,15 @@ private:
         WindowSurface* surface = nullptr;
         ui::Control* pendingFocus = nullptr;
     };
-    struct Applying;
+    // Marks the view as changing widgets itself: Qt signals caused meanwhile
+    // (activation, moves, resizes) are not user events.
+    struct Applying {
+        explicit Applying(QtView& v) : view(v) { ++view.m_applying; }
+        ~Applying() { --view.m_applying; }
+        Applying(const Applying&) = delete;
+        Applying& operator=(const Applying&) = delete;
+        QtView& view;
+    };
 
     WindowBinding* ensureWindow(ui::Window& w);
     void bindMissingControls(ui::Window& w, WindowBinding& b);
