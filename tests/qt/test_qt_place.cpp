@@ -59,12 +59,16 @@ void TestQtPlace::storedPlaceTakesOnlyUsableValues() {
     QCOMPARE(place->frame, QRect(10, 20, 904, 624));
     QCOMPARE(place->client, QSize(900, 600));
     QVERIFY(place->maximised);
+    // A window without a frame: its client is its frame.
+    ui::qt::storePlace(settings, {QRect(0, 0, 900, 600), QSize(900, 600), false});
+    QVERIFY(ui::qt::storedPlace(settings));
     // A client larger than its frame, an empty frame, or no rectangle at all.
     const struct {
         const char* name;
         QVariant frame, client;
     } bad[] = {
         {"client wider", QRect(0, 0, 100, 100), QSize(120, 90)},
+        {"client higher", QRect(0, 0, 100, 100), QSize(90, 120)},
         {"empty frame", QRect(0, 0, 0, 0), QSize(0, 0)},
         {"text", QStringLiteral("big"), QSize(10, 10)},
     };
