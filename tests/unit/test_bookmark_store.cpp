@@ -149,6 +149,8 @@ TEST(BookmarkStore, EveryChangeIsSavedAndClearIsForGood) {
     t.clear();
     EXPECT_EQ(t.names(), std::vector<std::string>{kFile});
     EXPECT_EQ(t.read(), "");
+    EXPECT_TRUE(reader::saveBookmarks(*t.p));
+    EXPECT_EQ(t.dialogs.shown.size(), 1u);
     // The next start finds the list as it was left.
     t.mark("1:1");
     Store next;
@@ -224,6 +226,7 @@ TEST(BookmarkStore, WhatIsNoFileIsToldAndNeverWaitedOn) {
     EXPECT_EQ(folder.dialogs.shown,
               (std::vector<std::string>{kReadFailure + "Is a directory" + kReadEnd,
                                         kSaveFailure + "Is a directory" + kSaveEnd}));
+    EXPECT_FALSE(reader::saveBookmarks(*folder.p));
     // The bookmark is set for this run all the same.
     EXPECT_EQ(folder.items(), std::vector<std::string>{"Letters-2:1"});
     EXPECT_TRUE(fs::is_directory(folder.dir / kFile / "inside"));
