@@ -3,7 +3,10 @@
 // file left as it was.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -260,5 +263,28 @@ TEST(BookmarkStore, AFailedSaveIsToldAndTheFileKeepsTheLastSavedList) {
         EXPECT_TRUE(t.dialogs.shown.empty());
         EXPECT_EQ(t.read(), "");
     }
+    EXPECT_EQ(t.names(), std::vector<std::string>{kFile});
+}
+
+// A write that fails half-way (here: the file size limit, which binds root
+// too) is told with its own reason and leaves the old file.
+TEST(BookmarkStore, AWriteCutShortIsToldWithItsReason) {
+    Store t;
+    t.write(kFile, "Letters-2:1\r\n");
+    reader::readBookmarks(*t.p);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{16, 16};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        t.mark("3:1");
+        _exit(t.dialogs.shown == std::vector{kSaveFailure + "File too large" + kSaveEnd} ? 0 : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(t.read(), "Letters-2:1\r\n");
     EXPECT_EQ(t.names(), std::vector<std::string>{kFile});
 }
