@@ -172,8 +172,8 @@ TEST(SearchWindow, TheReadingWindowKeepsItsPageWhileAContextIsShown) {
     t.clickAt(t.w.TextF, 8);
     EXPECT_EQ(t.s().BookFile, "B.TXV");
     t.w.btnBack.mouseUp(ui::MouseButton::Left);
-    EXPECT_EQ(t.s().BookFile, "A.TXV");
-    EXPECT_EQ(t.s().CurPage, 3);
+    EXPECT_EQ(t.reading.page().BookFile, "A.TXV");
+    EXPECT_EQ(t.reading.page().CurPage, 3);
     EXPECT_EQ(t.s().HiliteLen, 0);
     t.reading.btnPrev.click();
     EXPECT_EQ(t.s().CurPage, 2);
@@ -195,7 +195,8 @@ TEST(SearchWindow, FromTheVerseWindow) {
     t.s().BibleMode = true;
     ASSERT_TRUE(reader::showPage(*t.p, "", ""));
     std::string verse = " bara elohim";
-    t.w.openFromVerseWindow([&verse] { return verse; });
+    const reader::BookPage genesis = reader::BookPage::of(t.s());
+    t.w.openFromVerseWindow([&verse] { return verse; }, genesis);
     EXPECT_EQ(t.w.TextF.text(), " bara elohim");
     EXPECT_EQ(t.w.btnRadioWhole.value(), 1);
     EXPECT_EQ(t.s().FindCaller, "Text3");
