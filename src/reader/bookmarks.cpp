@@ -108,8 +108,8 @@ void gotoBookmark(app::Program& p, const std::string& item, int index) {
     // The language of the bookmark's book, not of the list last chosen.
     if (!place->bible)
         s.LangStem.clear();
-    else if (const std::string language = reading.bookLanguage ? reading.bookLanguage(s.BookFile)
-                                                               : std::string();
+    else if (const std::string language =
+                 reading.bookLanguage ? reading.bookLanguage(s.BookFile) : std::string();
              !language.empty())
         s.LangStem = language;
     s.DefShown = false;

@@ -7,8 +7,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QStyle>
+#include <QTextBlock>
 
 #include "program_fixture.h"
 #include "reader/frm_bkmrk.h"
