@@ -148,7 +148,13 @@ void FrmFind6::search(bool allBooks) {
     if (allBooks)
         use.useListMode();
     m_p.s.SearchAllBooks = allBooks;
-    Findit(m_p);
+    reader::BookPage searched = reader::BookPage::of(m_p.s);
+    if (Findit(m_p)) {
+        m_searched = std::move(searched);
+        m_searchedAll = allBooks;
+        m_searchedText = m_p.s.HiliteText;
+        m_searchedCase = m_p.s.CaseSearch;
+    }
 }
 
 void FrmFind6::back() {
@@ -189,13 +195,14 @@ void FrmFind6::openContext() {
     if (!reference)
         return;
     std::optional<HitPlace> place;
-    if (s.SearchAllBooks && !(place = findAllPlace(*reference)))
+    if (m_searchedAll && !(place = findAllPlace(*reference)))
         return;
-    // The hit is loaded for a look: the page and mode the search ran on,
-    // and the windows keep theirs.
-    reader::PageInUse use = useOpenerPage();
-    if (s.SearchAllBooks)
-        use.useListMode();
+    // The hit is loaded for a look in the book and mode the search ran on;
+    // the windows keep their pages.
+    const reader::PageInUse use(s, m_searched);
+    s.HiliteText = m_searchedText;
+    s.HiliteLen = static_cast<int>(m_searchedText.size());
+    s.CaseSearch = m_searchedCase;
     const std::string file = place ? place->file : s.BookFile;
     const std::string key = place ? place->key : *reference;
     if (!reader::showPage(m_p, place ? file : std::string(), key))

@@ -69,6 +69,13 @@ private:
     std::function<std::string()> m_openerText; // Text1 or Text32 of the window that opened it
     const reader::BookPage* m_openerPage = nullptr;
     std::string m_offered; // the opening window's text, offered for picking a word
+    // The book, mode and kind of the last search that found hits: the hits
+    // shown are looked at in them, whatever the opening window, the lists or
+    // a later search without hits changed since.
+    reader::BookPage m_searched;
+    bool m_searchedAll = false;
+    std::string m_searchedText; // and its text and case, which a hit selects
+    bool m_searchedCase = false;
     // The page of the hit whose context is shown, to be opened in the reading window.
     reader::BookPage m_look;
 };
