@@ -138,13 +138,10 @@ void FrmFind6::offer(const std::string& text) {
     TextF.setText(text);
 }
 
-reader::PageInUse FrmFind6::useOpenerPage() {
-    const reader::BookPage& page = m_openerPage ? *m_openerPage : m_p.frmText1().page();
-    return reader::PageInUse(m_p.s, page);
-}
-
 void FrmFind6::search(bool allBooks) {
-    reader::PageInUse use = useOpenerPage();
+    // Find searches the book of the opening window's page in its mode, Find
+    // All the current list's books in the list's mode.
+    reader::PageInUse use(m_p.s, m_openerPage ? *m_openerPage : m_p.frmText1().page());
     if (allBooks)
         use.useListMode();
     m_p.s.SearchAllBooks = allBooks;

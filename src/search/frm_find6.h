@@ -61,9 +61,6 @@ private:
     // Opens the window on the text of the window that opens it.
     void open(std::function<std::string()> text, const reader::BookPage& page, bool fromVerse);
     void offer(const std::string& text);
-    // The page of the window that opened the search: Find searches its book
-    // in its mode, Find All the current list's books in the list's mode.
-    reader::PageInUse useOpenerPage();
 
     app::Program& m_p;
     std::function<std::string()> m_openerText; // Text1 or Text32 of the window that opened it
