@@ -52,6 +52,14 @@ public:
     ui::Screen& screen() { return m_screen; }
     const platform::DataFolder& data() const { return m_data; }
 
+    // A file of the reader's own that the program keeps between runs: the
+    // page history, the bookmarks. Every one is named through here, so that
+    // where they live is decided in this one place: in the data folder,
+    // beside the library.
+    platform::FolderFile readerFile(const std::string& name) const {
+        return {m_data, s.DataPath + name};
+    }
+
     // Shows a message box titled "Tessary".
     ui::Answer message(const std::string& text, ui::Buttons buttons = ui::Buttons::OK,
                        ui::Icon icon = ui::Icon::None);

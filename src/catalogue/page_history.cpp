@@ -17,11 +17,12 @@ void recordCurrentPage(app::Program& p) {
 
 void readHistory(app::Program& p) {
     auto& list = p.frmArrays().lstSavePages;
-    p.data().removeStaleTemps(p.s.DataPath + kHistoryFile); // left by a save that was cut short
-    auto lines = p.data().readLines(p.s.DataPath + kHistoryFile);
+    const platform::FolderFile file = p.readerFile(kHistoryFile);
+    file.removeStaleTemps(); // left by a save that was cut short
+    auto lines = file.readLines();
     if (!lines) {
         p.message("Missing or corrupted !Tessary.ini File Found in sub Main2, recreating file");
-        p.data().writeAtomic(p.s.DataPath + kHistoryFile, "");
+        file.writeAtomic("");
         list.clear();
         return;
     }
@@ -36,7 +37,7 @@ bool writeHistory(app::Program& p) {
     std::string content;
     for (const std::string& item : p.frmArrays().lstSavePages.items())
         content += item + "\r\n";
-    return p.data().writeAtomic(p.s.DataPath + kHistoryFile, content);
+    return p.readerFile(kHistoryFile).writeAtomic(content);
 }
 
 void quitWithSaving(app::Program& p) {
@@ -46,14 +47,14 @@ void quitWithSaving(app::Program& p) {
 }
 
 void quitDeletingHistory(app::Program& p) {
-    p.data().writeAtomic(p.s.DataPath + kHistoryFile, "");
+    p.readerFile(kHistoryFile).writeAtomic("");
     p.end();
 }
 
 void deleteHistory(app::Program& p) {
     p.frmArrays().lstSavePages.clear();
     p.s.NoHistory = true;
-    p.data().writeAtomic(p.s.DataPath + kHistoryFile, "");
+    p.readerFile(kHistoryFile).writeAtomic("");
 }
 
 bool closingMainWindow(app::Program& p) {

@@ -1,45 +1,18 @@
 #include "reader/bookmarks.h"
 
+#include <algorithm>
+
 #include "app/program.h"
 #include "formats/file_names.h"
 #include "formats/trim.h"
+#include "reader/bookmark_store.h"
 #include "reader/frm_bkmrk.h"
 #include "reader/frm_text1.h"
 #include "reader/page_loader.h"
+#include "reader/reference.h"
 #include "ui/value.h"
 
 namespace reader {
-
-std::string bookmarkTitlePart(const std::string& title) {
-    size_t cut = title.find(',');
-    if (cut == std::string::npos)
-        cut = title.find(" by");
-    return title.substr(0, cut);
-}
-
-std::string bookmarkItem(const std::string& title, bool bible, const std::string& key) {
-    return bookmarkTitlePart(title) + (bible ? "--" : "-") + key;
-}
-
-std::optional<BookmarkPlace> parseBookmark(const std::string& item) {
-    const size_t colon = item.find(':');
-    if (colon == std::string::npos)
-        return std::nullopt;
-    const std::string before = item.substr(0, colon);
-    BookmarkPlace place;
-    size_t sep = before.rfind("--");
-    size_t sepLength = 2;
-    place.bible = sep != std::string::npos;
-    if (!place.bible) {
-        sep = before.rfind('-');
-        sepLength = 1;
-        if (sep == std::string::npos)
-            return std::nullopt;
-    }
-    place.title = std::string(formats::trimBlanks(item.substr(0, sep)));
-    place.key = item.substr(sep + sepLength);
-    return place;
-}
 
 std::string bookFileOfTitle(const app::State& s, const std::string& title) {
     for (int i = 0; i <= s.AbbrevLast - 1; ++i) {
@@ -60,7 +33,18 @@ void setBookmark(app::Program& p, const std::string& key) {
             p.message("Book Mark already exists");
             return;
         }
+    // Only what the bookmark file can hold and give back goes into the list.
+    if (formats::bookmarkFault(item) != formats::BookmarkFault::None) {
+        p.message("Book Mark cannot be set here");
+        return;
+    }
+    if (list.items().size() >= formats::kMaxBookmarks) {
+        p.message("Book Mark list is full (" + std::to_string(formats::kMaxBookmarks) +
+                  " book marks)");
+        return;
+    }
     list.addItem(item);
+    saveBookmarks(p);
 }
 
 namespace {
@@ -87,31 +71,34 @@ void gotoBookmark(app::Program& p, const std::string& item, int index) {
     if (!place)
         return;
     app::State& s = p.s;
-    const bool wasBible = s.BibleMode, wasFound = s.KeyFound;
+    FrmText1& reading = p.frmText1();
+    // The page opens in the reading window: a title that names no book
+    // means the book that window shows.
+    const PageInUse use = reading.usePage();
+    const bool wasFound = s.KeyFound;
     s.BibleMode = place->bible; // the loader reads it to split the book's lines
     const std::string file = bookFileOfTitle(s, place->title);
     // Only this load may tell whether the key was met.
     s.KeyFound = false;
     if (!showPage(p, file, place->key)) {
-        // The current book is still the one shown.
-        s.BibleMode = wasBible;
         s.KeyFound = wasFound;
         return;
     }
     if (!s.KeyFound)
         return;
+    // The language of the bookmark's book, not of the list last chosen.
+    if (!place->bible)
+        s.LangStem.clear();
+    else if (const std::string language =
+                 reading.bookLanguage ? reading.bookLanguage(s.BookFile) : std::string();
+             !language.empty())
+        s.LangStem = language;
     s.DefShown = false;
-    FrmText1& reading = p.frmText1();
     for (ui::Button* b : {&reading.btnFind, &reading.btnFirst, &reading.btnLast, &reading.btnNext,
                           &reading.btnPrev, &reading.btnNewPage})
         b->setEnabled(true);
-    // The verse window reads CurPara as the index of its line in ParaList.
-    s.CurPara = 1;
-    for (long i = 1; i <= s.ParaCount && i < static_cast<long>(s.ParaList.size()); ++i)
-        if (s.ParaList[static_cast<size_t>(i)].rfind(place->key + ">", 0) == 0) {
-            s.CurPara = i;
-            break;
-        }
+    // CurPara names the bookmark's line on the page.
+    s.CurPara = std::max(lineOfKey(s, place->key), 1L);
     s.MarkPending = true;
     reading.showText();
     selectParagraph(reading.Text1, formats::bookStem(s.BookFile), place->key);
