@@ -7,9 +7,10 @@
 #   scripts/ci-reliability.sh broken        the broken-library test only
 #
 # The fuzz targets are built with clang 14, AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-fuzz (the whole tree but the Qt front end,
-# so that a g++-only construct fails here too). The broken-library test uses
-# the sanitizer build of `make asan` in build-asan, configured here if missing.
+# UndefinedBehaviorSanitizer in build-fuzz (the preset "fuzz": the whole tree
+# but the Qt front end, so that a g++-only construct fails here too). The
+# broken-library test uses the sanitizer build of `make asan` in build-asan
+# (the preset "asan"), configured here if missing.
 # Any finding fails the run; a crash input is copied into the target's seed
 # corpus (tests/fuzz/corpus/TARGET) so that it stays a regression seed.
 set -euo pipefail
@@ -39,9 +40,7 @@ build_fuzz() {
         apt-get update
         DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
     fi
-    CC=clang-14 CXX=clang++-14 cmake -S . -B "$FUZZ_DIR" -G Ninja \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARY_FUZZ=ON -DTESSARY_SANITIZE=ON \
-        -DTESSARY_GUI=OFF -DTESSARY_WERROR=ON >/dev/null
+    cmake --preset fuzz -B "$FUZZ_DIR" -DTESSARY_WERROR=ON ${CMAKE_EXTRA:-} >/dev/null
     cmake --build "$FUZZ_DIR" -j "$JOBS"
 }
 
@@ -88,8 +87,7 @@ run_fuzz() {
 
 run_broken() {
     if [ ! -x "$ASAN_DIR/tessary-script" ] || [ ! -x "$ASAN_DIR/tessary-library" ]; then
-        cmake -S . -B "$ASAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARY_SANITIZE=ON \
-            -DTESSARY_GUI=OFF -DTESSARY_WERROR=ON >/dev/null
+        cmake --preset asan -B "$ASAN_DIR" -DTESSARY_WERROR=ON ${CMAKE_EXTRA:-} >/dev/null
     fi
     cmake --build "$ASAN_DIR" -j "$JOBS" --target tessary-script tessary-library
     python3 tests/broken/run_broken_library.py --build "$ASAN_DIR" --jobs "$JOBS"

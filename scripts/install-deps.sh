@@ -7,6 +7,7 @@
 #                                     when there is no display
 #   library                           build, plus the public-domain modules and
 #                                     their exporter that `make library` reads
+#   coverage                          build, plus gcovr for `make coverage`
 # Packages are required (the task cannot go on without them) or optional (the
 # task goes on without them, e.g. clang-format, which only `make format` and
 # the format check use). As root every missing package is installed. As
@@ -43,8 +44,9 @@ library)
         sword-dict-naves
     )
     ;;
+coverage) required+=(gcovr) ;;
 *)
-    echo "usage: $0 [build|test|run|library]" >&2
+    echo "usage: $0 [build|test|run|library|coverage]" >&2
     exit 2
     ;;
 esac

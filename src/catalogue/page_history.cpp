@@ -22,7 +22,7 @@ void readHistory(app::Program& p) {
     auto lines = file.readLines();
     if (!lines) {
         p.message("Missing or corrupted !Tessary.ini File Found in sub Main2, recreating file");
-        file.writeAtomic("");
+        (void)file.writeAtomic(""); // not told: the next save tries again
         list.clear();
         return;
     }
@@ -42,19 +42,19 @@ bool writeHistory(app::Program& p) {
 
 void quitWithSaving(app::Program& p) {
     recordCurrentPage(p);
-    writeHistory(p);
+    (void)writeHistory(p); // not told: the program ends
     p.end();
 }
 
 void quitDeletingHistory(app::Program& p) {
-    p.readerFile(kHistoryFile).writeAtomic("");
+    (void)p.readerFile(kHistoryFile).writeAtomic(""); // not told: the program ends
     p.end();
 }
 
 void deleteHistory(app::Program& p) {
     p.frmArrays().lstSavePages.clear();
     p.s.NoHistory = true;
-    p.readerFile(kHistoryFile).writeAtomic("");
+    (void)p.readerFile(kHistoryFile).writeAtomic(""); // not told: the list is empty all the same
 }
 
 bool closingMainWindow(app::Program& p) {

@@ -17,7 +17,7 @@ void readHistory(app::Program& p);
 
 // Writes lstSavePages to the history file, replacing it atomically; false
 // when it could not be written (the old file is then kept).
-bool writeHistory(app::Program& p);
+[[nodiscard]] bool writeHistory(app::Program& p);
 
 // The quit menu items and the history option.
 void quitWithSaving(app::Program& p);

@@ -38,6 +38,6 @@ struct PassageEntry {
 
 // Nothing when the entry has no blank, no "\" or no ":", or its first blank
 // does not come before its "\".
-std::optional<PassageEntry> parsePassageEntry(std::string_view entry);
+[[nodiscard]] std::optional<PassageEntry> parsePassageEntry(std::string_view entry);
 
 } // namespace formats

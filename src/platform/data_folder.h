@@ -35,19 +35,19 @@ public:
     // The path of an existing file called name inside the folder. When the
     // exact name is missing, the first file whose folded name equals name's
     // is used. Unsafe names and missing files give nothing.
-    std::optional<std::string> resolve(const std::string& name) const;
+    [[nodiscard]] std::optional<std::string> resolve(const std::string& name) const;
 
     // The path at which a new file called name would be written (the path
     // resolve gives when the file exists).
-    std::optional<std::string> pathForWriting(const std::string& name) const;
+    [[nodiscard]] std::optional<std::string> pathForWriting(const std::string& name) const;
 
     // Every line of the file (without line ends); nothing when it is missing.
-    std::optional<std::vector<std::string>> readLines(const std::string& name) const;
+    [[nodiscard]] std::optional<std::vector<std::string>> readLines(const std::string& name) const;
 
     // The file read whole, at most limit bytes of it: Missing when there is
     // nothing of that name, Failed when something of that name cannot be
     // read (no permission, a folder, a read error), with the reason.
-    FileContent readWhole(const std::string& name, size_t limit) const;
+    [[nodiscard]] FileContent readWhole(const std::string& name, size_t limit) const;
 
     // Replaces the file with content: a temporary file of a new, unique name
     // in the same folder (see isTempName) is created exclusively, never
@@ -55,8 +55,8 @@ public:
     // one, and the folder is synced so that the rename survives a power loss.
     // On any failure the old file is left as it was and false is returned,
     // with the reason in why when given ("Permission denied").
-    bool writeAtomic(const std::string& name, const std::string& content,
-                     std::string* why = nullptr) const;
+    [[nodiscard]] bool writeAtomic(const std::string& name, const std::string& content,
+                                   std::string* why = nullptr) const;
 
     // Whether file is a temporary file that writeAtomic makes for name:
     // name, ".tmp-" and six letters or digits.
@@ -82,11 +82,13 @@ public:
         : m_folder(&folder), m_name(std::move(name)) {}
 
     const std::string& name() const { return m_name; }
-    std::optional<std::vector<std::string>> readLines() const {
+    [[nodiscard]] std::optional<std::vector<std::string>> readLines() const {
         return m_folder->readLines(m_name);
     }
-    FileContent readWhole(size_t limit) const { return m_folder->readWhole(m_name, limit); }
-    bool writeAtomic(const std::string& content, std::string* why = nullptr) const {
+    [[nodiscard]] FileContent readWhole(size_t limit) const {
+        return m_folder->readWhole(m_name, limit);
+    }
+    [[nodiscard]] bool writeAtomic(const std::string& content, std::string* why = nullptr) const {
         return m_folder->writeAtomic(m_name, content, why);
     }
     int removeStaleTemps() const { return m_folder->removeStaleTemps(m_name); }
