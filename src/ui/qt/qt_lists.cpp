@@ -94,14 +94,15 @@ public:
     }
 
 protected:
-    void updateOwn(const std::string& prop) override {
+    void updateOwn(ui::Prop prop) override {
         QSignalBlocker block(m_list);
-        if (isProp(prop, "List")) {
+        if (ui::touches(prop, ui::Prop::List)) {
             m_list->clear();
             for (const std::string& item : m_lb.items())
                 m_list->addItem(decode(item));
         }
-        if ((isProp(prop, "List") || isProp(prop, "ListIndex")) && !m_pushing) {
+        if ((ui::touches(prop, ui::Prop::List) || ui::touches(prop, ui::Prop::ListIndex)) &&
+            !m_pushing) {
             int index = m_lb.listIndex();
             if (index >= 0 && index < m_list->count()) {
                 m_list->setCurrentRow(index);
@@ -111,9 +112,9 @@ protected:
                 m_list->clearSelection();
             }
         }
-        if (isProp(prop, "List"))
+        if (ui::touches(prop, ui::Prop::List))
             fit();
-        if (prop == "Focus")
+        if (prop == ui::Prop::Focus)
             m_view.requestFocus(m_lb);
     }
 
