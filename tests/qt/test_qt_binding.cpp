@@ -1,245 +1,112 @@
-// The Qt binding against real widgets on the offscreen platform: user events
-// must reach the screen model with the model's own positions and codes, and
-// model changes must show in the widgets. The windows here are small test
-// windows, independent of the program's own.
-#include <memory>
-#include <string>
-#include <vector>
-
+// The Qt binding against real widgets on the offscreen platform, on small
+// test windows independent of the program's own: user events reach the
+// model with its own positions and codes, model changes show in the widgets
+// without echoing back, the keys, the zoom and the window's place.
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "test_windows.h"
-#include "ui/controls.h"
-#include "ui/qt/cp1252.h"
-#include "ui/qt/keys.h"
-#include "ui/qt/qt_view.h"
-#include "ui/screen.h"
-#include "ui/window.h"
+#include "ui/qt/window_place.h"
+#include "ui/qt/zoom.h"
 
 using test_windows::Fixture;
 using test_windows::TestWindow;
+
+namespace {
+
+// Clicks the text box's widget at the caret position pos of its text.
+void clickAt(QPlainTextEdit* edit, int pos) {
+    QTextCursor c(edit->document());
+    c.setPosition(pos);
+    const QRect r = edit->cursorRect(c);
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(r.left(), r.center().y()));
+}
+
+} // namespace
 
 class TestQtBinding : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cp1252RoundTrip();
-    void caretMapping();
-    void keyCodes();
-    void listClickReachesModel();
-    void textClickCountsCrLfAsTwo();
-    void clickBelowTrailingBlanks();
-    void modelSelectionShowsInWidget();
-    void rightPressOnButtonShowsHelp();
-    void leftClickOnButton();
-    void controlClicksAreNotBackgroundClicks();
-    void typingGoesIntoModel();
-    void enterInLineEditIsOneKeyDown();
-    void userActivationReachesModel();
-    void menuItemClicks();
-    void closeCanBeCancelled();
-    void noEventsAfterEnd();
+    void clicksReachTheModelAtItsPositions();
+    void modelChangesShowWithoutEchoingBack();
+    void buttonsAndTheHelpBox();
+    void keysAndTheFocus();
+    void windowsFramesAndActivation();
+    void zoomScalesWindowsControlsAndFonts();
+    void zoomAndPlaceAreKeptInTheSettings();
 };
 
-void TestQtBinding::cp1252RoundTrip() {
-    std::string all;
-    for (int b = 0; b < 256; ++b)
-        all.push_back(static_cast<char>(b));
-    QString decoded = ui::qt::decode(all);
-    QCOMPARE(decoded.size(), 256);
-    QCOMPARE(ui::qt::encode(decoded), all);
-    // The 0x80..0x9F block is not Latin-1.
-    QCOMPARE(decoded.at(0x80), QChar(0x20AC));
-    QCOMPARE(decoded.at(0x92), QChar(0x2019));
-    QCOMPARE(decoded.at(0x9F), QChar(0x0178));
-    QCOMPARE(decoded.at(0xE9), QChar(0x00E9));
-    QCOMPARE(ui::qt::encode(QString(QChar(0x2014))), std::string("\x97"));
-    // Outside the code page.
-    QCOMPARE(ui::qt::encode(QString(QChar(0x4E2D))), std::string("?"));
-}
-
-void TestQtBinding::caretMapping() {
-    const std::string model = "ab\r\ncd\r\n\r\ne\nf";
-    QCOMPARE(ui::qt::toWidgetText(model), QStringLiteral("ab\ncd\n\ne\nf"));
-    QCOMPARE(ui::qt::fromWidgetText(QStringLiteral("x\ny")), std::string("x\r\ny"));
-    QCOMPARE(ui::qt::toWidgetText("a\rb"), QStringLiteral("a\nb"));
-    // 'd' is model position 5, widget position 4.
-    QCOMPARE(ui::qt::modelToWidgetPos(model, 5), 4);
-    QCOMPARE(ui::qt::widgetToModelPos(model, 4), 5);
-    // After the blank line: 'e' at model 10, widget 7; the lone LF counts one.
-    QCOMPARE(ui::qt::modelToWidgetPos(model, 10), 7);
-    QCOMPARE(ui::qt::widgetToModelPos(model, 7), 10);
-    QCOMPARE(ui::qt::widgetToModelPos(model, 9), 12);
-    // Between CR and LF: after the line break.
-    QCOMPARE(ui::qt::modelToWidgetPos(model, 3), 3);
-    // Clamped at both ends.
-    QCOMPARE(ui::qt::modelToWidgetPos(model, -4), 0);
-    QCOMPARE(ui::qt::modelToWidgetPos(model, 99), 10);
-    QCOMPARE(ui::qt::widgetToModelPos(model, 99), static_cast<int>(model.size()));
-    // Every widget position survives the round trip.
-    for (int w = 0; w <= 10; ++w)
-        QCOMPARE(ui::qt::modelToWidgetPos(model, ui::qt::widgetToModelPos(model, w)), w);
-    QCOMPARE(ui::qt::withoutMnemonics(QStringLiteral("&Find && replace")),
-             QStringLiteral("Find & replace"));
-}
-
-void TestQtBinding::keyCodes() {
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Return), 13);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Enter), 13);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Escape), 27);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_PageUp), 33);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_PageDown), 34);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_End), 35);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Home), 36);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Left), 37);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Down), 40);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_A), 65);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Z), 90);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_7), 55);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Shift), 0);
-}
-
-void TestQtBinding::listClickReachesModel() {
+// Clicks reach the model with its ListIndex set and with the caret as the
+// model counts (CR LF two); a text that ends in blanks (a page and its
+// filler) is laid out as one hanging line, and a click on or below it lies
+// at the first blank. No event reaches a program that has ended.
+void TestQtBinding::clicksReachTheModelAtItsPositions() {
     Fixture f;
     auto* list = f.widget<QListWidget>(f.frmA.lstItems);
-    QVERIFY(list);
-    QCOMPARE(list->count(), 4);
-    QPoint at = list->visualItemRect(list->item(2)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QCOMPARE(f.frmA.lstItems.listIndex(), 2);
-    // Click saw ListIndex already set.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(2)).center());
     QCOMPARE(f.frmA.listClicks, std::vector<int>{2});
-    // A model change comes back into the widget.
-    f.frmA.lstItems.setListIndex(0);
-    QCOMPARE(list->currentRow(), 0);
-    QCOMPARE(f.frmA.listClicks.size(), size_t(1));
-}
-
-void TestQtBinding::textClickCountsCrLfAsTwo() {
-    Fixture f;
     auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
-    QVERIFY(edit);
     QCOMPARE(edit->toPlainText(), QStringLiteral("one\ntwo\nthree"));
-    // Widget position 10 is between "th" and "ree" on the third line.
-    QTextCursor c(edit->document());
-    c.setPosition(10);
-    QRect r = edit->cursorRect(c);
-    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(r.left(), r.center().y()));
-    QCOMPARE(edit->textCursor().position(), 10);
+    clickAt(edit, 10); // between "th" and "ree"
     QCOMPARE(f.frmA.textClicks, std::vector<int>{12});
-    QCOMPARE(f.frmA.txtText.text().substr(12), std::string("ree"));
-}
-
-// A text that ends in blanks (a page and its filler): the widget lays the
-// blanks out as one hanging line and puts a click on it, or below it, after
-// the last of them. The model sees that click at the first blank.
-void TestQtBinding::clickBelowTrailingBlanks() {
-    Fixture f;
-    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
-    QVERIFY(edit);
-    const std::string text = "one\r\ntwo\r\n\r\n" + std::string(400, ' ');
-    f.frmA.txtText.setText(text);
+    f.frmA.txtText.setText("one\r\ntwo\r\n\r\n" + std::string(400, ' '));
     f.view->sync();
     const QPoint below(edit->viewport()->width() / 2, edit->viewport()->height() - 4);
     QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, below);
     QCOMPARE(edit->textCursor().position(), edit->document()->characterCount() - 1);
-    // On a character the click stays where it lands: 'w' of "two".
-    QTextCursor c(edit->document());
-    c.setPosition(5);
-    const QRect r = edit->cursorRect(c);
-    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(r.left(), r.center().y()));
-    QCOMPARE(f.frmA.textClicks, (std::vector<int>{12, 6}));
-    // A text without trailing blanks: the end is the end.
+    clickAt(edit, 5); // on a character the click stays where it lands
     f.frmA.txtText.setText("one\r\ntwo");
     f.view->sync();
     QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, below);
-    QCOMPARE(f.frmA.textClicks.back(), 8);
+    QCOMPARE(f.frmA.textClicks, (std::vector<int>{12, 12, 6, 8}));
+    // A click on a label is the label's, the background's the window's.
+    auto* label = f.widget<QLabel>(f.frmA.lblNote);
+    QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    QCOMPARE(f.frmA.labelClicks, 1);
+    QCOMPARE(f.frmA.backgroundClicks, 0);
+    QWidget* surface = f.view->subWindow(f.frmA)->widget();
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(5, surface->height() - 5));
+    QCOMPARE(f.frmA.backgroundClicks, 1);
+    f.frmA.lstItems.onClick = [&f] { f.ended = true; };
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    QVERIFY(f.view->blocked());
+    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QCOMPARE(f.frmA.buttonClicks, 0);
 }
 
-void TestQtBinding::modelSelectionShowsInWidget() {
+// The model's list index, selection and text show in the widgets and are
+// no user events; typed text reaches the model in Windows-1252.
+void TestQtBinding::modelChangesShowWithoutEchoingBack() {
     Fixture f;
+    f.frmA.lstItems.setListIndex(3);
+    QCOMPARE(f.widget<QListWidget>(f.frmA.lstItems)->currentRow(), 3);
     auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
     f.frmA.txtText.setSelStart(10);
     f.frmA.txtText.setSelLength(5);
     QCOMPARE(edit->textCursor().selectionStart(), 8);
     QCOMPARE(edit->textCursor().selectedText(), QStringLiteral("three"));
-    // Setting the selection from the model is no user event.
-    QVERIFY(f.frmA.textClicks.empty());
+    QVERIFY(f.frmA.textClicks.empty() && f.frmA.listClicks.empty());
     QCOMPARE(f.frmA.txtText.selStart(), 10);
-    QCOMPARE(f.frmA.txtText.selLength(), 5);
-}
-
-void TestQtBinding::rightPressOnButtonShowsHelp() {
-    Fixture f;
-    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
-    QVERIFY(button);
-    QVERIFY(!f.view->subWindow(f.frmMsg));
-    QTest::mousePress(button, Qt::RightButton, {}, button->rect().center());
-    QCOMPARE(f.frmA.downs, std::vector<int>{2});
-    QMdiSubWindow* help = f.view->subWindow(f.frmMsg);
-    QVERIFY(help);
-    QVERIFY(help->isVisible());
-    QTest::mouseRelease(button, Qt::RightButton, {}, button->rect().center());
-    QCOMPARE(f.frmA.ups, std::vector<int>{2});
-    QCOMPARE(f.frmA.buttonClicks, 0);
-    QApplication::processEvents();
-    // The help box takes no activation, in the model or in the MDI area.
-    QCOMPARE(f.screen.active(), &f.frmA);
-    QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmA));
-}
-
-void TestQtBinding::leftClickOnButton() {
-    Fixture f;
-    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
-    QCOMPARE(button->text(), QStringLiteral("&Help"));
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    QCOMPARE(f.frmA.downs, std::vector<int>{1});
-    QCOMPARE(f.frmA.ups, std::vector<int>{1});
-    QCOMPARE(f.frmA.buttonClicks, 1);
-    // Space on the focused button is the same left click.
-    QVERIFY(f.activeMain());
-    button->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(button, Qt::Key_Space);
-    QCOMPARE(f.frmA.downs, (std::vector<int>{1, 1}));
-    QCOMPARE(f.frmA.ups, (std::vector<int>{1, 1}));
-    QCOMPARE(f.frmA.buttonClicks, 2);
-}
-
-void TestQtBinding::controlClicksAreNotBackgroundClicks() {
-    Fixture f;
-    // A button whose release opens another window loses its pressed state;
-    // the release it then ignores must not reach the window as a click.
-    f.frmA.btnHelp.onMouseUp = [&f](ui::MouseButton) { f.frmB.show(); };
-    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    QVERIFY(f.frmB.visible());
-    auto* label = f.widget<QLabel>(f.frmA.lblNote);
-    QVERIFY(label);
-    QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-    QCOMPARE(f.frmA.labelClicks, 1);
-    QCOMPARE(f.frmA.backgroundClicks, 0);
-    // The background itself still clicks.
-    QWidget* surface = f.view->subWindow(f.frmA)->widget();
-    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(5, surface->height() - 5));
-    QCOMPARE(f.frmA.backgroundClicks, 1);
-}
-
-void TestQtBinding::typingGoesIntoModel() {
-    Fixture f;
     auto* line = f.widget<QLineEdit>(f.frmA.txtInput);
-    QVERIFY(line);
     QVERIFY(!line->isReadOnly());
     line->setFocus();
     QTest::keyClicks(line, QStringLiteral("ab"));
@@ -248,79 +115,233 @@ void TestQtBinding::typingGoesIntoModel() {
     QApplication::sendEvent(line, &euro);
     QCOMPARE(f.frmA.txtInput.text(), std::string("ab\x80"));
     QCOMPARE(f.frmA.txtInput.selStart(), 3);
-    // The model replacing the text shows, decoded, without echoing back.
     f.frmA.txtInput.setText("caf\xE9");
     QCOMPARE(line->text(), QStringLiteral("caf\u00E9"));
     QCOMPARE(f.frmA.txtInput.text(), std::string("caf\xE9"));
 }
 
-void TestQtBinding::enterInLineEditIsOneKeyDown() {
+// A right-button press reaches MouseDown(2) and shows the help box, which
+// takes no activation, in the model or in the MDI area; Space on a focused
+// button is a left click; a release that opens another window (the button
+// loses its pressed state) is no background click.
+void TestQtBinding::buttonsAndTheHelpBox() {
     Fixture f;
+    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
+    QCOMPARE(button->text(), QStringLiteral("&Help"));
+    QTest::mousePress(button, Qt::RightButton, {}, button->rect().center());
+    QVERIFY(f.view->subWindow(f.frmMsg) && f.view->subWindow(f.frmMsg)->isVisible());
+    QTest::mouseRelease(button, Qt::RightButton, {}, button->rect().center());
+    QApplication::processEvents();
+    QCOMPARE(f.screen.active(), &f.frmA);
+    QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmA));
+    QVERIFY(f.activeMain());
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_Space);
+    QCOMPARE(f.frmA.downs, (std::vector<int>{2, 1}));
+    QCOMPARE(f.frmA.ups, (std::vector<int>{2, 1}));
+    QCOMPARE(f.frmA.buttonClicks, 1);
+    f.frmA.btnHelp.onMouseUp = [&f](ui::MouseButton) { f.frmB.show(); };
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QVERIFY(f.frmB.visible());
+    QCOMPARE(f.frmA.backgroundClicks, 0);
+}
+
+// Return in a one-line box arrives once (QLineEdit leaves it to its
+// parent), with the modifiers; a key the program takes is not the widget's
+// as well (a new page shows from its top, not one screen down); the arrows
+// move a list's highlight without opening, Enter opens; Tab stays in the
+// window, Ctrl+Tab changes it and the model follows.
+void TestQtBinding::keysAndTheFocus() {
+    Fixture f;
+    f.frmB.show();
+    f.frmA.bringToFront();
+    f.view->sync();
+    QVERIFY(f.activeMain());
     auto* line = f.widget<QLineEdit>(f.frmA.txtInput);
     line->setFocus();
     QTest::keyClick(line, Qt::Key_Return);
-    QTest::keyClick(line, Qt::Key_X);
-    QTest::keyClick(line, Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClick(line, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
-    // QLineEdit leaves Return to its parent; it must not arrive twice.
-    QCOMPARE(f.frmA.keys, (std::vector<int>{13, 88, 36, 35}));
-    QCOMPARE(f.frmA.shifts, (std::vector<int>{0, 0, ui::Window::kCtrlKey,
-                                              ui::Window::kCtrlKey | ui::Window::kShiftKey}));
+    QCOMPARE(f.frmA.keys, (std::vector<int>{13, 35}));
+    QCOMPARE(f.frmA.shifts.back(), ui::Window::kCtrlKey | ui::Window::kShiftKey);
+    f.frmA.txtText.setText(TestWindow::longText("old page"));
+    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_PageDown);
+    QVERIFY(edit->verticalScrollBar()->value() > 0);
+    f.frmA.takePageDown = true;
+    QTest::keyClick(edit, Qt::Key_PageDown);
+    QVERIFY(edit->toPlainText().startsWith(QStringLiteral("new page 0")));
+    QCOMPARE(edit->verticalScrollBar()->value(), 0);
+    QCOMPARE(f.frmA.txtText.selStart(), 0);
+    auto* list = f.widget<QListWidget>(f.frmA.lstItems);
+    list->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f.frmA.lstItems.listIndex(), 0); // taking the focus highlights the first item
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up})
+        QTest::keyClick(list, k);
+    QCOMPARE(f.frmA.lstItems.listIndex(), 1);
+    QVERIFY(f.frmA.listClicks.empty());
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(f.frmA.listClicks, std::vector<int>{1});
+    for (QWidget* expected : {static_cast<QWidget*>(edit), static_cast<QWidget*>(line),
+                              f.view->widget(f.frmA.btnHelp), static_cast<QWidget*>(list)}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QApplication::processEvents();
+    QCOMPARE(f.screen.active(), &f.frmB);
+    QCOMPARE(QApplication::focusWidget(), f.view->widget(f.frmB.lstItems));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QApplication::processEvents();
+    QCOMPARE(f.screen.active(), &f.frmA);
 }
 
-void TestQtBinding::userActivationReachesModel() {
+// A window without a caption has no title bar until a caption comes;
+// controls larger than their window end inside it (a narrow list without a
+// scroll bar shrinks its font); activation goes both ways between the model
+// and the MDI area; a menu item clicked reaches the model.
+void TestQtBinding::windowsFramesAndActivation() {
     Fixture f;
+    f.frmC.show();
+    f.view->sync();
+    QApplication::processEvents();
+    QMdiSubWindow* bare = f.view->subWindow(f.frmC);
+    QCOMPARE(f.view->surface(f.frmC)->size(), bare->size());
+    QCOMPARE(f.view->subWindow(f.frmA)->windowTitle(), QStringLiteral("frmA"));
+    f.frmC.setCaption("Titled");
+    QApplication::processEvents();
+    QVERIFY(f.view->surface(f.frmC)->height() < bare->height() - 10);
+    f.frmA.lstItems.setGeometry(8, 100, 5000, 5000);
+    QWidget* surface = f.view->surface(f.frmA);
+    auto* list = f.widget<QListWidget>(f.frmA.lstItems);
+    QCOMPARE(list->geometry().topLeft(), QPoint(8, 100));
+    QCOMPARE(list->geometry().bottomRight(), QPoint(surface->width() - 1, surface->height() - 1));
+    f.frmA.lstItems.setGeometry(8, 8, 26, 30);
+    for (int i = 0; i < 20; ++i)
+        f.frmA.lstItems.addItem("225");
+    QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QVERIFY(QFontMetrics(list->font()).horizontalAdvance(QStringLiteral("225")) <=
+            list->viewport()->width() - 2);
     f.frmB.show();
     f.view->sync();
-    QCOMPARE(f.screen.active(), &f.frmB);
     QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmB));
-    int before = f.frmA.activations;
-    // What a click on frmA's title bar does.
-    f.view->mdiArea()->setActiveSubWindow(f.view->subWindow(f.frmA));
+    const int before = f.frmA.activations;
+    f.view->mdiArea()->setActiveSubWindow(f.view->subWindow(f.frmA)); // a title bar click
     QCOMPARE(f.screen.active(), &f.frmA);
     QCOMPARE(f.frmA.activations, before + 1);
     QCOMPARE(f.screen.stacking().back(), &f.frmA);
-    // The model raising a window brings Qt along.
     f.frmB.bringToFront();
     f.view->sync();
     QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmB));
-    QCOMPARE(f.frmA.activations, before + 1);
-}
-
-void TestQtBinding::menuItemClicks() {
-    Fixture f;
     QAction* quit = f.view->action(f.frmMain.mnuQuit);
-    QVERIFY(quit);
     QCOMPARE(quit->text(), QStringLiteral("&Quit"));
-    QCOMPARE(f.view->mainWindow()->menuBar()->actions().size(), 1);
-    QCOMPARE(f.view->mainWindow()->menuBar()->actions().front()->text(), QStringLiteral("&File"));
     quit->trigger();
     QCOMPARE(f.frmMain.quitClicks, 1);
-    QCOMPARE(f.view->mainWindow()->windowTitle(), QStringLiteral("Tessary"));
 }
 
-void TestQtBinding::closeCanBeCancelled() {
+void TestQtBinding::zoomScalesWindowsControlsAndFonts() {
     Fixture f;
-    f.view->mainWindow()->show();
-    QVERIFY(!f.view->mainWindow()->close());
-    QCOMPARE(f.frmMain.queries, 1);
-    QVERIFY(f.view->mainWindow()->isVisible());
-    f.frmMain.keepOpen = false;
-    QVERIFY(f.view->mainWindow()->close());
-    QCOMPARE(f.frmMain.queries, 2);
-}
-
-void TestQtBinding::noEventsAfterEnd() {
-    Fixture f;
+    f.frmB.show();
+    QMdiSubWindow* frame = f.view->subWindow(f.frmA);
     auto* list = f.widget<QListWidget>(f.frmA.lstItems);
-    f.frmA.lstItems.onClick = [&f] { f.ended = true; };
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(1)).center());
-    QVERIFY(f.view->blocked());
-    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    QCOMPARE(f.frmA.buttonClicks, 0);
-    QVERIFY(f.frmA.downs.empty());
+    QCOMPARE(frame->size(), QSize(400, 333));
+    QCOMPARE(list->geometry(), QRect(8, 8, 150, 120));
+    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int title = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    f.view->setZoom(200);
+    // Scroll bars and title bars grow with the font; the model keeps its units.
+    QVERIFY(list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) >= scrollBar * 3 / 2);
+    QVERIFY(frame->style()->pixelMetric(QStyle::PM_TitleBarHeight) >= title * 3 / 2);
+    QCOMPARE(frame->size(), QSize(800, 667));
+    QCOMPARE(f.view->subWindow(f.frmB)->pos(), QPoint(400, 0));
+    QCOMPARE(list->geometry(), QRect(16, 16, 300, 240));
+    const int font = QFontMetrics(QApplication::font()).height();
+    QVERIFY(font > 20 && font <= 26);
+    QCOMPARE(f.frmA.Width, 6000);
+    QCOMPARE(f.frmA.lstItems.Width, 150);
+    f.view->setZoom(600); // beyond the steps: held at 500 %
+    QCOMPARE(f.view->zoom(), 500);
+    f.view->setZoom(100);
+    QCOMPARE(list->geometry(), QRect(8, 8, 150, 120));
+    // Zooming a maximised window fits the program to the area at the new
+    // step (it kept its height in the twips of the old one).
+    QVERIFY(f.activeMain());
+    f.view->mainWindow()->showMaximized();
+    QTest::qWait(50);
+    const int height100 = f.frmMain.Height;
+    f.view->setZoom(200);
+    QCoreApplication::processEvents();
+    QCOMPARE(f.frmMain.windowState(), ui::WindowState::Maximized);
+    QCOMPARE(f.frmMain.Height,
+             f.view->scale().pixelsToTwips(f.view->mainArea()->viewport()->height() +
+                                           f.view->scale().twipsToPixels(560)));
+    QVERIFY(f.frmMain.Height < height100 * 6 / 10);
+}
+
+// The test main window is 900 x 600 pixels: 150 % on the 1920x1080 screen,
+// 175 % the largest step that fits it. The reader's step, the window's size,
+// place and maximised state come back at the next start, on a screen that
+// shows them (they were forgotten at every start).
+void TestQtBinding::zoomAndPlaceAreKeptInTheSettings() {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("tessary.ini")), QSettings::IniFormat);
+    QRect frame;
+    {
+        Fixture f(&settings);
+        QCOMPARE(f.view->zoom(), 150);
+        QCOMPARE(f.view->largestZoom(), 175);
+        QVERIFY(f.activeMain());
+        QTest::keyClick(f.view->mainWindow(), Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(f.view->zoom(), 175);
+        QVERIFY(!f.view->zoomInAction()->isEnabled()); // a step that would not fit
+        QVERIFY(f.view->mainWindow()->frameGeometry().height() <= 1080);
+        QCOMPARE(ui::qt::storedZoom(settings), std::optional<int>(175));
+        QMainWindow* main = f.view->mainWindow();
+        main->move(2400, 200);
+        main->resize(1200, 700);
+        QTest::qWait(50);
+        frame = main->frameGeometry();
+    }
+    {
+        Fixture f(&settings);
+        QVERIFY(f.activeMain());
+        QCOMPARE(f.view->zoom(), 175);
+        QMainWindow* main = f.view->mainWindow();
+        QCOMPARE(main->frameGeometry(), frame);
+        QCOMPARE(main->screen()->name(), QStringLiteral("uhd"));
+        // The program hears the height it came back with.
+        QCOMPARE(f.frmMain.Height,
+                 f.view->scale().pixelsToTwips(f.view->mainArea()->viewport()->height() +
+                                               f.view->scale().twipsToPixels(560)));
+        QTest::keyClick(main, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(f.view->zoom(), f.view->automaticZoom());
+        QCOMPARE(ui::qt::storedZoom(settings), std::nullopt);
+        main->showMaximized();
+        QTest::qWait(50);
+    }
+    {
+        // Maximised it comes back maximised, on the screen it was on.
+        Fixture f(&settings);
+        QVERIFY(f.activeMain());
+        QTest::qWait(50);
+        QVERIFY(f.view->mainWindow()->isMaximized());
+        QCOMPARE(f.view->mainWindow()->screen()->name(), QStringLiteral("uhd"));
+    }
+    // A place on a screen that is gone: onto the primary, whole.
+    ui::qt::storePlace(settings, {QRect(9000, 4000, 904, 624), QSize(900, 600), false});
+    {
+        Fixture f(&settings);
+        QVERIFY(f.activeMain());
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(
+            f.view->mainWindow()->frameGeometry()));
+        QCOMPARE(f.view->mainWindow()->size(), QSize(900, 600));
+        QCOMPARE(f.view->zoom(), 150);
+    }
+    // A step stored on a larger screen: the largest this one shows.
+    settings.setValue(QStringLiteral("view/zoom"), 400);
+    Fixture f(&settings);
+    QCOMPARE(f.view->zoom(), 175);
 }
 
 QTEST_MAIN(TestQtBinding)

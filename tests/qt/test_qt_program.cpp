@@ -15,6 +15,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 
 #include "catalogue/frm_select.h"
 #include "program_fixture.h"
@@ -23,6 +24,7 @@
 #include "shell/frm_main.h"
 #include "shell/frm_msg.h"
 #include "shell/frm_text0.h"
+#include "study/frm_text3.h"
 #include "ui/qt/cp1252.h"
 
 using namespace program_fixture;
@@ -34,13 +36,10 @@ private Q_SLOTS:
     void cleanupTestCase();
     void chooserNumbersShowWhole();
     void helpTextLiesInsideItsBox();
-    void newPageShowsFromItsTop();
-    void lastButtonStaysInViewWhenEnlarged();
-    void widerWindowWidensThePanes();
-    void arrowsBrowseTheStartListAndEnterOpens();
+    void newPagesAndTextsShowFromTheirTop();
+    void clickBelowTheLastVerseStudiesIt();
+    void panesFollowTheMainWindow();
     void optionsMenuCarriesTheZoom();
-    void gatheredPassagesShowFromTheirTop();
-    void keysStartInTheStartListAndFollowEachList();
     void topicCellsCannotBeTypedInto();
 };
 
@@ -56,10 +55,8 @@ void TestQtProgram::chooserNumbersShowWhole() {
     for (int zoom : {100, 175, 225}) {
         Fixture f(zoom);
         f.openBook(1, 1); // Psalms: 150 chapters, every column filled
-        QCOMPARE(f.program.s.LastPage, 150L);
         f.clickButton(f.program.frmText1().btnNewPage);
         reader::FrmPage& chooser = f.program.frmPage();
-        QVERIFY(chooser.visible());
         int filled = 0;
         for (const auto& list : chooser.lists) {
             auto* w = f.widget<QListWidget>(*list);
@@ -68,7 +65,6 @@ void TestQtProgram::chooserNumbersShowWhole() {
             const QFontMetrics metrics(w->font());
             for (int row = 0; row < w->count(); ++row) {
                 const QRect rect = w->visualItemRect(w->item(row));
-                // Inside the visible part of the list, text and all.
                 QVERIFY2(w->viewport()->rect().contains(rect), qPrintable(w->item(row)->text()));
                 QVERIFY(metrics.horizontalAdvance(w->item(row)->text()) + 2 <= rect.width());
                 QVERIFY(metrics.height() <= rect.height());
@@ -91,7 +87,6 @@ void TestQtProgram::helpTextLiesInsideItsBox() {
         f.view->sync();
         settle();
         shell::FrmMsg& box = f.program.frmMsg();
-        QVERIFY(box.visible());
         auto* text = f.widget<QLabel>(box.Message);
         QVERIFY(text && text->isVisible());
         QCOMPARE(text->text(),
@@ -99,7 +94,6 @@ void TestQtProgram::helpTextLiesInsideItsBox() {
         QWidget* surface = f.view->surface(box);
         QVERIFY(surface->rect().contains(text->geometry()));
         QVERIFY(text->heightForWidth(text->width()) <= text->height());
-        // The box lies in the visible area, below the reading window's top.
         QVERIFY(f.view->mdiArea()->viewport()->rect().contains(f.inArea(*surface)));
         QTest::mouseRelease(button, Qt::RightButton, {}, button->rect().center());
         QVERIFY(!box.visible());
@@ -108,18 +102,16 @@ void TestQtProgram::helpTextLiesInsideItsBox() {
 
 // Genesis 10, the caret at 10:8, Page Down showed Genesis 11 from verse 16:
 // the text box also took the key and scrolled the new page by one screen.
-// (A click on a verse now opens the verse window; the caret is moved by the
-// arrow keys here.)
-void TestQtProgram::newPageShowsFromItsTop() {
+// A text put into a hidden window showed scrolled down once the window came
+// up: the text windows open at their top like the reading window.
+void TestQtProgram::newPagesAndTextsShowFromTheirTop() {
     Fixture f;
     f.openBook(0, 0);
     f.clickButton(f.program.frmText1().btnNewPage);
     f.clickRow(*f.program.frmPage().lists[0], 9);
-    QCOMPARE(f.program.s.CurPage, 10L);
     auto* edit = f.widget<QPlainTextEdit>(f.program.frmText1().Text1);
     edit->setFocus(Qt::TabFocusReason);
-    const std::string& text = f.program.frmText1().Text1.text();
-    const auto at = static_cast<int>(text.find("{gen 10:8}"));
+    const auto at = static_cast<int>(f.program.frmText1().Text1.text().find("{gen 10:8}"));
     while (f.program.frmText1().Text1.selStart() < at)
         QTest::keyClick(edit, Qt::Key_Down);
     QVERIFY(edit->verticalScrollBar()->value() > 0);
@@ -129,81 +121,78 @@ void TestQtProgram::newPageShowsFromItsTop() {
         QCOMPARE(edit->verticalScrollBar()->value(), 0);
         QCOMPARE(edit->textCursor().position(), 0);
     }
-    QCOMPARE(f.program.s.CurPage, 11L);
     QVERIFY(
         edit->toPlainText().startsWith(QStringLiteral(">And the whole earth was of one language")));
+    // Up to the start list; a topic of gathered passages.
+    f.clickButton(f.program.frmList2().btnBack);
+    f.clickButton(f.program.frmList1().btnBack);
+    f.clickRow(f.program.frmList0().lstMain0, 1);
+    f.clickRow(f.program.frmList1().lstMain1, 1);
+    f.clickRow(f.program.frmList2().lstMain2, 1);
+    auto* passages = f.widget<QPlainTextEdit>(f.program.frmtext0().Text1);
+    QVERIFY(passages->isVisible() && passages->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(passages->verticalScrollBar()->value(), 0);
+    QCOMPARE(passages->textCursor().position(), 0);
+}
+
+// The reader scrolls to the end of Genesis 50 and clicks in the empty area
+// below its last verse: that counts as a click on the last verse.
+void TestQtProgram::clickBelowTheLastVerseStudiesIt() {
+    Fixture f(100);
+    f.openBook(0, 0);
+    f.clickButton(f.program.frmText1().btnLast);
+    auto* edit = f.widget<QPlainTextEdit>(f.program.frmText1().Text1);
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+    settle();
+    const QPoint below(edit->viewport()->width() / 3, edit->viewport()->height() - 3);
+    QVERIFY(edit->cursorForPosition(below).block() == edit->document()->lastBlock());
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, below);
+    f.view->sync();
+    settle();
+    QVERIFY(f.program.frmText3().visible());
+    QVERIFY(f.program.frmText3().Text31.text().rfind("50:26>So Joseph died", 0) == 0);
 }
 
 // Enlarging the main window to 1000 x 700 or 1400 x 1000 pushed the reading
-// window's Last button out of view.
-void TestQtProgram::lastButtonStaysInViewWhenEnlarged() {
+// window's Last button out of view; widening left grey space at the right.
+void TestQtProgram::panesFollowTheMainWindow() {
     Fixture f;
     f.openBook(0, 0);
     QMainWindow* main = f.view->mainWindow();
+    reader::FrmText1& reading = f.program.frmText1();
     for (QSize size : {QSize(1000, 700), QSize(1400, 1000), QSize(800, 500)}) {
         main->resize(size - (main->frameGeometry().size() - main->size()));
         settle();
         // The program takes the area below the menu bar and the chrome it
         // designed for (560 twips, 37 pixels).
         QCOMPARE(f.program.frmMain().Height, (f.view->mainArea()->viewport()->height() + 37) * 15);
-        for (ui::Button* b : {&f.program.frmText1().btnFirst, &f.program.frmText1().btnPrev,
-                              &f.program.frmText1().btnNext, &f.program.frmText1().btnLast}) {
+        for (ui::Button* b :
+             {&reading.btnFirst, &reading.btnPrev, &reading.btnNext, &reading.btnLast}) {
             QWidget* w = f.view->widget(*b);
             QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), b->name().c_str());
-            // Whole, not cut to what is left of the window (but for the
-            // pixel a button gives the one overlapping it from below).
+            // Whole, not cut (but for the pixel a button gives the one below it).
             QVERIFY2(w->height() >= b->Height - 1, b->name().c_str());
             QVERIFY2(f.view->mdiArea()->viewport()->rect().contains(f.inArea(*w)),
                      b->name().c_str());
         }
-        // The last button sits below the next one, not over it.
-        const QRect next = f.view->widget(f.program.frmText1().btnNext)->geometry();
-        const QRect last = f.view->widget(f.program.frmText1().btnLast)->geometry();
-        QVERIFY(last.top() >= next.bottom());
+        QVERIFY(f.view->widget(reading.btnLast)->geometry().top() >=
+                f.view->widget(reading.btnNext)->geometry().bottom());
     }
-}
-
-// Widening left grey space at the right: the two panes follow the width.
-void TestQtProgram::widerWindowWidensThePanes() {
-    Fixture f;
-    f.openBook(0, 0);
-    QMainWindow* main = f.view->mainWindow();
     QWidget* area = f.view->mdiArea()->viewport();
-    QMdiSubWindow* reading = f.view->subWindow(f.program.frmText1());
-    QMdiSubWindow* list = f.view->subWindow(f.program.frmList2());
-    const int designedWidth = reading->width();
+    QMdiSubWindow* right = f.view->subWindow(reading);
+    QMdiSubWindow* left = f.view->subWindow(f.program.frmList2());
+    const int designedWidth = right->width();
     for (int width : {900, 1600}) {
         main->resize(width, main->height());
         settle();
-        QVERIFY(area->width() - (reading->geometry().right() + 1) <= 12);
+        QVERIFY(area->width() - (right->geometry().right() + 1) <= 12);
         // The left pane keeps its share: it ends where the right one starts.
-        QVERIFY(std::abs(list->geometry().right() + 1 - reading->geometry().left()) <= 2);
-        QVERIFY(reading->width() > designedWidth);
-        QWidget* text = f.view->widget(f.program.frmText1().Text1);
+        QVERIFY(std::abs(left->geometry().right() + 1 - right->geometry().left()) <= 2);
+        QVERIFY(right->width() > designedWidth);
+        QWidget* text = f.view->widget(reading.Text1);
         QVERIFY(text->parentWidget()->rect().contains(text->geometry()));
     }
-    // The model keeps its own units.
-    QCOMPARE(f.program.frmText1().Width, 4920);
-}
-
-// Down in a list opened the item at once, and Enter never reached the start
-// list's window: the arrows move the highlight, Enter opens.
-void TestQtProgram::arrowsBrowseTheStartListAndEnterOpens() {
-    Fixture f;
-    catalogue::FrmList0& start = f.program.frmList0();
-    auto* list = f.widget<QListWidget>(start.lstMain0);
-    list->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Up);
-    settle();
-    QCOMPARE(start.lstMain0.listIndex(), 1);
-    QCOMPARE(list->currentRow(), 1);
-    QVERIFY(!f.program.frmList1().visible());
-    QTest::keyClick(list, Qt::Key_Return);
-    settle();
-    QVERIFY(f.program.frmList1().visible());
-    QCOMPARE(f.program.frmMain().caption(), std::string("Study Texts"));
+    QCOMPARE(reading.Width, 4920); // the model keeps its own units
 }
 
 void TestQtProgram::optionsMenuCarriesTheZoom() {
@@ -225,68 +214,12 @@ void TestQtProgram::optionsMenuCarriesTheZoom() {
     QCOMPARE(f.program.frmMain().Height, 6000);
 }
 
-// A text put into a hidden window showed scrolled down once the window came
-// up: the text windows open at their top like the reading window.
-void TestQtProgram::gatheredPassagesShowFromTheirTop() {
-    Fixture f;
-    f.clickRow(f.program.frmList0().lstMain0, 1);
-    f.clickRow(f.program.frmList1().lstMain1, 1);
-    f.clickRow(f.program.frmList2().lstMain2, 1);
-    shell::FrmText0& text = f.program.frmtext0();
-    QVERIFY(text.visible());
-    auto* edit = f.widget<QPlainTextEdit>(text.Text1);
-    QVERIFY(edit->isVisible());
-    QVERIFY(edit->verticalScrollBar()->maximum() > 0);
-    QCOMPARE(edit->verticalScrollBar()->value(), 0);
-    QCOMPARE(edit->textCursor().position(), 0);
-}
-
-// Nothing had the focus at start, and the focus was lost after a list
-// opened: the keyboard alone walks from the start list to a chapter.
-void TestQtProgram::keysStartInTheStartListAndFollowEachList() {
-    Fixture f;
-    auto focused = [&f](const ui::Control& c) {
-        return QApplication::focusWidget() == f.view->widget(c);
-    };
-    QVERIFY(focused(f.program.frmList0().lstMain0));
-    auto key = [&f](Qt::Key k) {
-        QTest::keyClick(QApplication::focusWidget(), k);
-        f.view->sync();
-        settle();
-    };
-    // Each list that takes the keys has its first item highlighted: Enter
-    // opens the Bible, its historic books, Genesis.
-    QCOMPARE(f.widget<QListWidget>(f.program.frmList0().lstMain0)->currentRow(), 0);
-    key(Qt::Key_Return);
-    QVERIFY(f.program.frmList1().visible());
-    QVERIFY(focused(f.program.frmList1().lstMain1));
-    QCOMPARE(f.widget<QListWidget>(f.program.frmList1().lstMain1)->currentRow(), 0);
-    key(Qt::Key_Return);
-    QVERIFY(focused(f.program.frmList2().lstMain2));
-    key(Qt::Key_Return);
-    QCOMPARE(f.program.s.BookFile, std::string("GEN.TXV"));
-    f.clickButton(f.program.frmText1().btnNewPage);
-    reader::FrmPage& chooser = f.program.frmPage();
-    QVERIFY(focused(*chooser.lists[0]));
-    // Escape leaves the chooser; the reading window has the keys again.
-    key(Qt::Key_Escape);
-    QVERIFY(!chooser.visible());
-    QCOMPARE(f.program.screen().active(), f.program.window("frmText1"));
-    f.clickButton(f.program.frmText1().btnNewPage);
-    key(Qt::Key_Down);
-    key(Qt::Key_Down);
-    key(Qt::Key_Return);
-    QVERIFY(!chooser.visible());
-    QCOMPARE(f.program.s.CurPage, 3L);
-}
-
 // The cells of a topic grid could be typed into ("27" became "27xyz"), and
 // the cells beyond the topics showed their numbers.
 void TestQtProgram::topicCellsCannotBeTypedInto() {
     Fixture f;
     f.clickRow(f.program.frmList0().lstMain0, 3);
     catalogue::FrmSelect& grid = f.program.frmSelectA();
-    QVERIFY(grid.visible());
     const int topics = f.program.s.FindAllLast;
     QVERIFY(topics > 0 && topics < catalogue::FrmSelect::kCells - 1);
     auto* used = f.widget<QLineEdit>(*grid.Cell[1]);
@@ -297,8 +230,7 @@ void TestQtProgram::topicCellsCannotBeTypedInto() {
     QCOMPARE(used->text(), before);
     QCOMPARE(grid.Cell[1]->text(), ui::qt::encode(before));
     auto* spare = f.widget<QLineEdit>(*grid.Cell[static_cast<size_t>(topics + 1)]);
-    QVERIFY(spare->text().isEmpty());
-    QVERIFY(!spare->isEnabled());
+    QVERIFY(spare->text().isEmpty() && !spare->isEnabled());
 }
 
 QTEST_MAIN(TestQtProgram)

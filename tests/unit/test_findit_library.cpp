@@ -13,8 +13,6 @@
 #include "formats/letter_case.h"
 #include "platform/data_folder.h"
 #include "search/findit.h"
-#include "search/frm_find6.h"
-#include "test_support.h"
 
 namespace {
 
@@ -184,38 +182,5 @@ TEST_P(FinditLibrary, EqualsTheReferenceInBothModes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, FinditLibrary, ::testing::ValuesIn(kTexts));
-
-// The search window's procedure over the whole library as one Find All list:
-// the pane shows the reference cut at 32670 characters, and the input box
-// says so when the results were longer.
-TEST(FinditLibraryWindow, ShowsTheReferenceUpToTheCap) {
-    testing_support::RecordingDialogs dialogs;
-    app::Program p(dialogs, TESSARY_LIBRARY);
-    const auto& books = libraryBooks();
-    for (size_t i = 0; i < books.size(); ++i)
-        p.s.FindAllFiles[i] = books[i].entry;
-    p.s.FindAllLast = static_cast<int>(books.size()) - 1;
-    p.s.SearchAllBooks = true;
-    p.s.BibleMode = true;
-    search::FrmFind6& w = p.frmFind6();
-    for (const std::string typed : {"chalcedony", "lord", "Godhead"}) {
-        w.txtInput.setText(typed);
-        w.btnRadioWhole.setValue(1);
-        search::Findit(p);
-        std::string expected;
-        for (const Book& b : books) {
-            std::string stem = b.entry;
-            stem.erase(0, stem.find_first_not_of(' '));
-            stem.erase(stem.find_last_not_of(' ') + 1);
-            expected += reference(b, typed, {false, true, false, true}, stem + " ");
-        }
-        ASSERT_FALSE(expected.empty()) << typed;
-        EXPECT_EQ(w.TextF.text(), expected.substr(0, search::kMaxShown)) << typed;
-        EXPECT_EQ(w.txtInput.text(),
-                  expected.size() > search::kMaxShown ? "Too Many Found - Refine Search" : typed);
-        EXPECT_EQ(w.btnReFind.caption(), "ReFind");
-    }
-    EXPECT_TRUE(dialogs.shown.empty());
-}
 
 } // namespace
