@@ -155,8 +155,7 @@ class TestQtWindow : public QObject {
 private Q_SLOTS:
     void cleanupTestCase();
     void maximisedFillsTheMainArea();
-    void shrunkWindowShowsTheWholeReadingWindow();
-    void belowTheFittedSizesTheMainAreaScrolls();
+    void shrunkWindowRefitsThenScrolls();
     void aWindowBehindOthersDrawsNothing();
     void titlesStartAtTheLeft();
     void focusRingShowsAtEveryZoom();
@@ -210,53 +209,41 @@ void TestQtWindow::maximisedFillsTheMainArea() {
 }
 
 // Shrunk below the size of its zoom step, the reading window lost its
-// paging buttons and scroll bar at the right instead of re-fitting.
-void TestQtWindow::shrunkWindowShowsTheWholeReadingWindow() {
-    for (QSize size : {QSize(1000, 650), QSize(1280, 800)}) {
-        Fixture f(225);
-        f.openBook(0, 0);
-        QMainWindow* main = f.view->mainWindow();
-        main->resize(size - (main->frameGeometry().size() - main->size()));
-        waitForMain(f);
-        reader::FrmText1& reading = f.program.frmText1();
-        QVERIFY2(cutOff(f, reading).isEmpty(), qPrintable(cutOff(f, reading)));
-        QVERIFY2(cutOff(f, f.program.frmList2()).isEmpty(),
-                 qPrintable(cutOff(f, f.program.frmList2())));
-        QWidget* surface = f.view->surface(reading);
-        for (const ui::Control* c : reading.controls()) {
-            if (!c->Visible || c->kind() == ui::ControlKind::Picture)
-                continue;
-            QWidget* w = f.view->widget(*c);
-            QVERIFY2(w->isVisible(), c->name().c_str());
-            QVERIFY2(surface->rect().contains(w->geometry()), c->name().c_str());
-        }
-        // The page scrolls within its box, its scroll bar in view.
-        auto* page = f.widget<QPlainTextEdit>(reading.Text1);
-        QVERIFY(page->verticalScrollBar()->isVisible());
-        QVERIFY(!f.view->mainArea()->horizontalScrollBar()->isVisible());
-        QVERIFY(!f.view->mainArea()->verticalScrollBar()->isVisible());
-    }
-}
-
-// Lower than the program fits its windows, or narrower than the panes can
-// narrow: the main area scrolls to the windows rather than cutting them.
-void TestQtWindow::belowTheFittedSizesTheMainAreaScrolls() {
+// paging buttons and scroll bar at the right instead of re-fitting; lower
+// than the program fits its windows, or narrower than the panes can narrow,
+// the main area scrolls to the windows rather than cutting them.
+void TestQtWindow::shrunkWindowRefitsThenScrolls() {
     Fixture f(225);
     f.openBook(0, 0);
     QMainWindow* main = f.view->mainWindow();
+    reader::FrmText1& reading = f.program.frmText1();
+    QScrollArea* area = f.view->mainArea();
+    for (QSize size : {QSize(1000, 650), QSize(1280, 800)}) {
+        main->resize(size - (main->frameGeometry().size() - main->size()));
+        waitForMain(f);
+        for (const ui::Window* w : {static_cast<const ui::Window*>(&reading),
+                                    static_cast<const ui::Window*>(&f.program.frmList2())})
+            QVERIFY2(cutOff(f, *w).isEmpty(), qPrintable(cutOff(f, *w)));
+        for (const ui::Control* c : reading.controls())
+            if (c->Visible && c->kind() != ui::ControlKind::Picture)
+                QVERIFY2(
+                    f.view->widget(*c)->isVisible() &&
+                        f.view->surface(reading)->rect().contains(f.view->widget(*c)->geometry()),
+                    c->name().c_str());
+        // The page scrolls within its box, its scroll bar in view.
+        QVERIFY(f.widget<QPlainTextEdit>(reading.Text1)->verticalScrollBar()->isVisible());
+        QVERIFY(!area->horizontalScrollBar()->isVisible() &&
+                !area->verticalScrollBar()->isVisible());
+    }
     main->resize(600, 220);
     waitForMain(f);
-    QScrollArea* area = f.view->mainArea();
-    QVERIFY(area->horizontalScrollBar()->isVisible());
-    QVERIFY(area->verticalScrollBar()->isVisible());
-    const QRect reading = f.view->subWindow(f.program.frmText1())->geometry();
-    QVERIFY(f.view->mdiArea()->width() >= reading.right() + 1);
-    QVERIFY(f.view->mdiArea()->height() >= reading.bottom() + 1);
-    // Large again: no scroll bars.
+    QVERIFY(area->horizontalScrollBar()->isVisible() && area->verticalScrollBar()->isVisible());
+    const QRect frame = f.view->subWindow(reading)->geometry();
+    QVERIFY(f.view->mdiArea()->width() > frame.right() &&
+            f.view->mdiArea()->height() > frame.bottom());
     main->resize(1400, 880);
     waitForMain(f);
-    QVERIFY(!area->horizontalScrollBar()->isVisible());
-    QVERIFY(!area->verticalScrollBar()->isVisible());
+    QVERIFY(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible());
 }
 
 // The edges of windows behind the front one showed beside and below it.

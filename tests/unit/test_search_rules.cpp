@@ -18,10 +18,6 @@ std::string entry(const std::string& line, const std::string& typed, FindOptions
     return out;
 }
 
-bool hits(const std::string& text, const std::string& typed, FindOptions o = {}) {
-    return !entry("1:1>" + text, typed, o).empty();
-}
-
 FindOptions whole() {
     FindOptions o;
     o.wholeWord = true;
