@@ -138,21 +138,4 @@ TEST(Findit, TooManyResultsAreCutButEveryBookIsRead) {
     EXPECT_EQ(t.w.txtInput.text(), "x");
 }
 
-TEST(Findit, BibleBooksFromEachWindow) {
-    Search t;
-    t.write("GEN.TXV", testing_books::makeBook({{"1:1>In the beginning God^ bara elohim<1,2"},
-                                                {"1:2>And the earth^ ha'arets elohim"}}));
-    t.s().BookFile = "GEN.TXV";
-    t.s().BibleMode = true;
-    t.find("elohim");
-    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"elohim\"");
-    t.s().FindFromText3 = true;
-    t.find("elohim");
-    EXPECT_EQ(t.w.TextF.text(), "1:1> bara ^elohim^\r\n\r\n1:2> ha'arets ^elohim^\r\n\r\n");
-    t.find("God");
-    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"God\"");
-    t.find("1,2"); // note keys are not searched
-    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"1,2\"");
-}
-
 } // namespace

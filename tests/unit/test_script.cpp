@@ -184,6 +184,8 @@ TEST(ScriptRun, FailuresGiveTheirLineAndReason) {
          "Version)\""},
         {"a variable", kStarted + "expect var CurPage != 0\n", 3,
          "expected CurPage != \"0\", got \"0\""},
+        {"a variable the program does not have", kStarted + "expect var NoSuch == 0\n", 3,
+         "expected a variable, got \"NoSuch\""},
         // Message boxes are checked oldest first, exactly, each once.
         {"a box not checked", kStartWithMessage + "expect nomessage\n", 3,
          "expected no message, got \"" + kBibliography + "\""},

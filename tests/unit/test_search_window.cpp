@@ -160,6 +160,18 @@ TEST(SearchWindow, AHitNotInItsBookLeavesTheViews) {
     EXPECT_EQ(t.s().CurPage, 3);
 }
 
+// An empty Find changes nothing: a hit shown before still opens its context
+// with the text searched for selected.
+TEST(SearchWindow, AnEmptyFindKeepsTheLastSearch) {
+    Window t;
+    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
+    t.find("grace", false);
+    t.find("", false);
+    t.clickAt(t.w.TextF, 8);
+    EXPECT_EQ(t.w.TextF2.text(), "1:1>Grace first");
+    EXPECT_EQ(t.w.TextF2.selLength(), 5);
+}
+
 TEST(SearchWindow, FromTheVerseWindow) {
     Window t;
     t.s().BookFile = "GEN.TXV";

@@ -164,18 +164,6 @@ TEST(Properties, ReadAndWrittenByNameAsText) {
     EXPECT_EQ(m.w.windowState(), ui::WindowState::Minimized);
 }
 
-// Cell 7 of a topic grid: each twips value is divided on its own,
-// truncating toward zero; less than a pixel is nothing.
-TEST(Units, PlaceConvertsEachTwipsValueToWholePixels) {
-    Model m;
-    ui::place(m.w.text, 1560 * (7 % 3), 120 + 360 * (7 / 3), 1575, 372);
-    EXPECT_EQ(std::vector({m.w.text.Left, m.w.text.Top, m.w.text.Width, m.w.text.Height}),
-              std::vector({104, 56, 105, 24}));
-    ui::place(m.w.text, 14, -15, -29, 0);
-    EXPECT_EQ(std::vector({m.w.text.Left, m.w.text.Top, m.w.text.Width, m.w.text.Height}),
-              std::vector({0, -1, -1, 0}));
-}
-
 // A list that takes the keys highlights its first item, so that the first
 // Enter opens it (at start the start list had the keys but nothing
 // highlighted, and Enter did nothing).
