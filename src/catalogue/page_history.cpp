@@ -13,15 +13,24 @@ void recordCurrentPage(app::Program& p) {
     p.frmText1().DeactivateForm1();
 }
 
+// Empties the history file; a file that cannot be emptied would bring the
+// old history back at the next start, so the reader is told.
+void wipeHistoryFile(app::Program& p) {
+    std::string why;
+    if (!p.readerFiles().writeAtomic(p.s.DataPath + kHistoryFile, "", &why))
+        p.message("Could not delete the page history: " + why);
+}
+
 } // namespace
 
 void readHistory(app::Program& p) {
     auto& list = p.frmArrays().lstSavePages;
-    p.data().removeStaleTemps(p.s.DataPath + kHistoryFile); // left by a save that was cut short
-    auto lines = p.data().readLines(p.s.DataPath + kHistoryFile);
+    p.readerFiles().removeStaleTemps(p.s.DataPath +
+                                     kHistoryFile); // left by a save that was cut short
+    auto lines = p.readerFiles().readLines(p.s.DataPath + kHistoryFile);
     if (!lines) {
         p.message("Missing or corrupted !Tessary.ini File Found in sub Main2, recreating file");
-        p.data().writeAtomic(p.s.DataPath + kHistoryFile, "");
+        p.readerFiles().writeAtomic(p.s.DataPath + kHistoryFile, "");
         list.clear();
         return;
     }
@@ -32,28 +41,30 @@ void readHistory(app::Program& p) {
     }
 }
 
-bool writeHistory(app::Program& p) {
+bool writeHistory(app::Program& p, std::string* why) {
     std::string content;
     for (const std::string& item : p.frmArrays().lstSavePages.items())
         content += item + "\r\n";
-    return p.data().writeAtomic(p.s.DataPath + kHistoryFile, content);
+    return p.readerFiles().writeAtomic(p.s.DataPath + kHistoryFile, content, why);
 }
 
 void quitWithSaving(app::Program& p) {
     recordCurrentPage(p);
-    writeHistory(p);
+    std::string why;
+    if (!writeHistory(p, &why))
+        p.message("Could not save the page history: " + why);
     p.end();
 }
 
 void quitDeletingHistory(app::Program& p) {
-    p.data().writeAtomic(p.s.DataPath + kHistoryFile, "");
+    wipeHistoryFile(p);
     p.end();
 }
 
 void deleteHistory(app::Program& p) {
     p.frmArrays().lstSavePages.clear();
     p.s.NoHistory = true;
-    p.data().writeAtomic(p.s.DataPath + kHistoryFile, "");
+    wipeHistoryFile(p);
 }
 
 bool closingMainWindow(app::Program& p) {

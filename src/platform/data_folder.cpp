@@ -53,6 +53,8 @@ bool writeAll(int fd, const std::string& content) {
         const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            errno = EIO; // write gave up without saying why
         if (n <= 0)
             return false;
         done += static_cast<size_t>(n);
@@ -124,21 +126,32 @@ std::optional<std::vector<std::string>> DataFolder::readLines(const std::string&
     return lines;
 }
 
-bool DataFolder::writeAtomic(const std::string& name, const std::string& content) const {
+bool DataFolder::writeAtomic(const std::string& name, const std::string& content,
+                             std::string* why) const {
     auto path = pathForWriting(name);
-    if (!path)
+    if (!path) {
+        if (why)
+            *why = name + ": not a plain file name";
         return false;
+    }
+    const auto fail = [&](const std::string& file) {
+        if (why)
+            *why = file + ": " + std::strerror(errno);
+        return false;
+    };
     std::string temp;
     const int fd = createTemp(*path, temp);
     if (fd < 0)
-        return false;
+        return fail(*path);
     bool ok = writeAll(fd, content);
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && std::rename(temp.c_str(), path->c_str()) == 0;
     if (!ok) {
+        const int error = errno;
         ::unlink(temp.c_str());
-        return false;
+        errno = error;
+        return fail(*path);
     }
     // The file is in place; a folder that cannot be synced does not undo that.
     syncFolder(fs::path(*path).parent_path().string());

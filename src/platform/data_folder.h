@@ -38,8 +38,10 @@ public:
     // in the same folder (see isTempName) is created exclusively, never
     // through a link, written and synced to disk, then renamed over the old
     // one, and the folder is synced so that the rename survives a power loss.
-    // On any failure the old file is left as it was and false is returned.
-    bool writeAtomic(const std::string& name, const std::string& content) const;
+    // On any failure the old file is left as it was, false is returned and
+    // why (when given) gets the path and the reason.
+    bool writeAtomic(const std::string& name, const std::string& content,
+                     std::string* why = nullptr) const;
 
     // Whether file is a temporary file that writeAtomic makes for name:
     // name, ".tmp-" and six letters or digits.
