@@ -1,6 +1,7 @@
 #include "platform/places.h"
 
 #include <pwd.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,13 +16,6 @@ namespace fs = std::filesystem;
 namespace platform {
 
 namespace {
-
-std::string asciiLower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
 
 bool isAbsolute(const std::string& path) {
     return !path.empty() && path.front() == '/';
@@ -64,10 +58,10 @@ bool holdsStartList(const std::string& folder) {
     std::error_code ec;
     if (fs::is_regular_file(fs::path(folder) / kStartList, ec))
         return true;
-    const std::string wanted = asciiLower(kStartList);
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
-        if (asciiLower(it->path().filename().string()) == wanted && it->is_regular_file(typeError))
+        if (::strcasecmp(it->path().filename().c_str(), kStartList) == 0 &&
+            it->is_regular_file(typeError))
             return true;
     }
     return false;
