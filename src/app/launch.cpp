@@ -23,10 +23,11 @@ void launch(Program& p, const Launch& l) {
         return;
     }
     if (l.readerFolder == platform::FolderState::Created)
-        p.readerFiles().writeAtomic(catalogue::kHistoryFile, "");
+        p.readerFile(catalogue::kHistoryFile).writeAtomic("");
     if (l.readerFolder == platform::FolderState::Failed)
-        p.message("Could not make the folder for the reader's files: " + l.why +
-                  ". The page history and the bookmarks cannot be saved.");
+        p.message("The folder for the page history and the book marks could not be made: " + l.why +
+                      ". They cannot be saved.",
+                  ui::Buttons::OK, ui::Icon::Exclamation);
     entry(p);
 }
 

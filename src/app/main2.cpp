@@ -2,6 +2,7 @@
 #include "catalogue/frm_list0.h"
 #include "catalogue/page_history.h"
 #include "formats/list_syntax.h"
+#include "reader/bookmark_store.h"
 #include "shell/frm_main.h"
 
 namespace app {
@@ -32,6 +33,7 @@ void Main2(Program& p) {
     }
     s.AbbrevLast = n;
     catalogue::readHistory(p);
+    reader::readBookmarks(p);
     p.frmMain().show();
     p.frmList0().show();
 }

@@ -56,8 +56,14 @@ public:
     ui::Screen& screen() { return m_screen; }
     // The library: every file the program reads but never writes.
     const platform::DataFolder& data() const { return m_data; }
-    // The reader's own files: the page history and the bookmarks.
-    const platform::DataFolder& readerFiles() const { return m_readerFiles; }
+
+    // A file of the reader's own that the program keeps between runs: the
+    // page history, the bookmarks. Every one is named through here, so that
+    // where they live is decided in this one place: the folder of the
+    // reader's files given when the program was made.
+    platform::FolderFile readerFile(const std::string& name) const {
+        return {m_readerFiles, s.DataPath + name};
+    }
 
     // Shows a message box titled "Tessary".
     ui::Answer message(const std::string& text, ui::Buttons buttons = ui::Buttons::OK,

@@ -5,6 +5,7 @@
 #include "catalogue/passages.h"
 #include "formats/book_file.h"
 #include "formats/letter_case.h"
+#include "formats/list_syntax.h"
 #include "formats/passage_refs.h"
 #include "reader/frm_text1.h"
 #include "reader/page_history_lookup.h"
@@ -82,7 +83,7 @@ void openTextFile(app::Program& p, const std::string& key) {
 void openPassages(app::Program& p, const std::string& text, int index, const std::string& key) {
     app::State& s = p.s;
     std::vector<std::string> entries;
-    if (s.BookKind == "PBD") {
+    if (formats::itemsOpen(s.BookKind) == formats::ItemsOpen::OnePassage) {
         const std::string next =
             index + 1 < static_cast<int>(s.FindAllFiles.size())
                 ? formats::upperText(s.FindAllFiles[static_cast<size_t>(index + 1)])
@@ -130,13 +131,20 @@ void openItem(app::Program& p, const std::string& text, int index) {
     s.PageText.clear();
     if (key.empty())
         return;
-    if (s.BookKind == "STX" || s.BookKind == "SEL")
+    switch (formats::itemsOpen(s.BookKind)) {
+    case formats::ItemsOpen::Book:
         openBook(p, text, key);
-    else if (s.BookKind == "SXX")
+        break;
+    case formats::ItemsOpen::TextFile:
         openTextFile(p, key);
-    else if (s.BookKind == "PNV" || s.BookKind == "PRE" || s.BookKind == "PTQ" ||
-             s.BookKind == "PBD")
+        break;
+    case formats::ItemsOpen::Passages:
+    case formats::ItemsOpen::OnePassage:
         openPassages(p, text, index, key);
+        break;
+    case formats::ItemsOpen::Nothing:
+        break;
+    }
 }
 
 } // namespace catalogue

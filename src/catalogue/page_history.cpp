@@ -13,24 +13,32 @@ void recordCurrentPage(app::Program& p) {
     p.frmText1().DeactivateForm1();
 }
 
+// Tells the reader that the history file could not be written, where and why.
+void reportUnwritten(app::Program& p, const char* what, const std::string& why) {
+    p.message(std::string("The page history could not be ") + what + " in " +
+                  p.readerFile(kHistoryFile).path() + ": " + why +
+                  ". The next start shows the history last saved.",
+              ui::Buttons::OK, ui::Icon::Exclamation);
+}
+
 // Empties the history file; a file that cannot be emptied would bring the
 // old history back at the next start, so the reader is told.
 void wipeHistoryFile(app::Program& p) {
     std::string why;
-    if (!p.readerFiles().writeAtomic(p.s.DataPath + kHistoryFile, "", &why))
-        p.message("Could not delete the page history: " + why);
+    if (!p.readerFile(kHistoryFile).writeAtomic("", &why))
+        reportUnwritten(p, "deleted", why);
 }
 
 } // namespace
 
 void readHistory(app::Program& p) {
     auto& list = p.frmArrays().lstSavePages;
-    p.readerFiles().removeStaleTemps(p.s.DataPath +
-                                     kHistoryFile); // left by a save that was cut short
-    auto lines = p.readerFiles().readLines(p.s.DataPath + kHistoryFile);
+    const platform::FolderFile file = p.readerFile(kHistoryFile);
+    file.removeStaleTemps(); // left by a save that was cut short
+    auto lines = file.readLines();
     if (!lines) {
         p.message("Missing or corrupted !Tessary.ini File Found in sub Main2, recreating file");
-        p.readerFiles().writeAtomic(p.s.DataPath + kHistoryFile, "");
+        file.writeAtomic("");
         list.clear();
         return;
     }
@@ -45,14 +53,14 @@ bool writeHistory(app::Program& p, std::string* why) {
     std::string content;
     for (const std::string& item : p.frmArrays().lstSavePages.items())
         content += item + "\r\n";
-    return p.readerFiles().writeAtomic(p.s.DataPath + kHistoryFile, content, why);
+    return p.readerFile(kHistoryFile).writeAtomic(content, why);
 }
 
 void quitWithSaving(app::Program& p) {
     recordCurrentPage(p);
     std::string why;
     if (!writeHistory(p, &why))
-        p.message("Could not save the page history: " + why);
+        reportUnwritten(p, "saved", why);
     p.end();
 }
 

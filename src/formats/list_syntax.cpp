@@ -22,6 +22,18 @@ bool isListKind(const std::string& kind) {
     return false;
 }
 
+ItemsOpen itemsOpen(const std::string& kind) {
+    if (kind == "STX" || kind == "SEL")
+        return ItemsOpen::Book;
+    if (kind == "SXX")
+        return ItemsOpen::TextFile;
+    if (kind == "PNV" || kind == "PRE" || kind == "PTQ")
+        return ItemsOpen::Passages;
+    if (kind == "PBD")
+        return ItemsOpen::OnePassage;
+    return ItemsOpen::Nothing;
+}
+
 std::string listKind(const std::string& key) {
     auto dot = key.find('.');
     return upperText(dot == std::string::npos ? key : key.substr(dot + 1));

@@ -19,6 +19,13 @@ Split splitAt(const std::string& line, char separator);
 // The kinds of third-level lists: PBD, STQ, PTQ, STX, SXX, PNV and PRE.
 bool isListKind(const std::string& kind);
 
+// What a chosen item of a list of the kind opens, by its key: a book in the
+// reading window (STX, and SEL), a text file shown whole (SXX), the passages
+// of a passage list (PNV, PRE, PTQ), one passage (PBD), or nothing (STQ, and
+// every other kind).
+enum class ItemsOpen { Nothing, Book, TextFile, Passages, OnePassage };
+ItemsOpen itemsOpen(const std::string& kind);
+
 // The kind of a third-level list file: the upper-cased text after the key's
 // first ".", or the whole upper-cased key when it has none.
 std::string listKind(const std::string& key);

@@ -1,6 +1,7 @@
 #include "platform/data_folder.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -47,20 +48,29 @@ int createTemp(const std::string& path, std::string& temp) {
     return -1;
 }
 
+// Writes all of content; false with errno set when it could not.
 bool writeAll(int fd, const std::string& content) {
     size_t done = 0;
     while (done < content.size()) {
         const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n == 0)
-            errno = EIO; // write gave up without saying why
-        if (n <= 0)
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
             return false;
+        }
         done += static_cast<size_t>(n);
     }
     return true;
 }
+
+// The reason of a failed call in the system's words.
+std::string reason(int error) {
+    return std::generic_category().message(error != 0 ? error : EIO);
+}
+
+constexpr const char* kNotAFile = "Not a regular file";
 
 // Makes a rename in dir durable.
 void syncFolder(const std::string& dir) {
@@ -126,32 +136,80 @@ std::optional<std::vector<std::string>> DataFolder::readLines(const std::string&
     return lines;
 }
 
+FileContent DataFolder::readWhole(const std::string& name, size_t limit) const {
+    FileContent result;
+    auto failed = [&result](std::string why) {
+        result.status = FileContent::Status::Failed;
+        result.content.clear();
+        result.error = std::move(why);
+        return result;
+    };
+    const auto path = resolve(name);
+    if (!path) {
+        // Something that is not a plain file stands under the name.
+        std::error_code ec;
+        const fs::file_status there = fs::status(fs::path(m_root) / name, ec);
+        if (!isSafeName(name) || ec || !fs::exists(there))
+            return result;
+        return failed(fs::is_directory(there) ? reason(EISDIR) : kNotAFile);
+    }
+    // Not blocking: a pipe put in the file's place must not hang the program.
+    const int fd = ::open(path->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return failed(reason(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return failed(kNotAFile);
+    }
+    std::string content(std::min<size_t>(limit, 1 << 16), '\0');
+    size_t done = 0;
+    while (done < limit) {
+        if (done == content.size())
+            content.resize(std::min(limit, content.size() * 2));
+        const ssize_t n = ::read(fd, content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return failed(reason(error));
+        }
+        if (n == 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    content.resize(done);
+    result.status = FileContent::Status::Read;
+    result.content = std::move(content);
+    return result;
+}
+
 bool DataFolder::writeAtomic(const std::string& name, const std::string& content,
                              std::string* why) const {
-    auto path = pathForWriting(name);
-    if (!path) {
+    auto fail = [why](int error) {
         if (why)
-            *why = name + ": not a plain file name";
-        return false;
-    }
-    const auto fail = [&](const std::string& file) {
-        if (why)
-            *why = file + ": " + std::strerror(errno);
+            *why = reason(error);
         return false;
     };
+    auto path = pathForWriting(name);
+    if (!path)
+        return fail(EINVAL);
     std::string temp;
     const int fd = createTemp(*path, temp);
     if (fd < 0)
-        return fail(*path);
-    bool ok = writeAll(fd, content);
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(temp.c_str(), path->c_str()) == 0;
-    if (!ok) {
-        const int error = errno;
+        return fail(errno);
+    int error = 0;
+    if (!writeAll(fd, content) || ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && std::rename(temp.c_str(), path->c_str()) != 0)
+        error = errno;
+    if (error != 0) {
         ::unlink(temp.c_str());
-        errno = error;
-        return fail(*path);
+        return fail(error);
     }
     // The file is in place; a folder that cannot be synced does not undo that.
     syncFolder(fs::path(*path).parent_path().string());

@@ -2,11 +2,21 @@
 // reading, and atomic replacement of the files the program writes.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
+
+// What reading a whole file gave.
+struct FileContent {
+    enum class Status { Missing, Failed, Read };
+    Status status = Status::Missing;
+    std::string content; // Read: the bytes read
+    std::string error;   // Failed: why, in the system's words ("Permission denied")
+};
 
 class DataFolder {
 public:
@@ -34,12 +44,17 @@ public:
     // Every line of the file (without line ends); nothing when it is missing.
     std::optional<std::vector<std::string>> readLines(const std::string& name) const;
 
+    // The file read whole, at most limit bytes of it: Missing when there is
+    // nothing of that name, Failed when something of that name cannot be
+    // read (no permission, a folder, a read error), with the reason.
+    FileContent readWhole(const std::string& name, size_t limit) const;
+
     // Replaces the file with content: a temporary file of a new, unique name
     // in the same folder (see isTempName) is created exclusively, never
     // through a link, written and synced to disk, then renamed over the old
     // one, and the folder is synced so that the rename survives a power loss.
-    // On any failure the old file is left as it was, false is returned and
-    // why (when given) gets the path and the reason.
+    // On any failure the old file is left as it was and false is returned,
+    // with the reason in why when given ("Permission denied").
     bool writeAtomic(const std::string& name, const std::string& content,
                      std::string* why = nullptr) const;
 
@@ -57,6 +72,30 @@ public:
 private:
     std::string m_root;
     NameFold m_fold;
+};
+
+// One file of a data folder, named once: everything read from it and
+// written to it reaches the same file.
+class FolderFile {
+public:
+    FolderFile(const DataFolder& folder, std::string name)
+        : m_folder(&folder), m_name(std::move(name)) {}
+
+    const std::string& name() const { return m_name; }
+    // Where the file is or would be written, for telling the reader.
+    std::string path() const { return m_folder->pathForWriting(m_name).value_or(m_name); }
+    std::optional<std::vector<std::string>> readLines() const {
+        return m_folder->readLines(m_name);
+    }
+    FileContent readWhole(size_t limit) const { return m_folder->readWhole(m_name, limit); }
+    bool writeAtomic(const std::string& content, std::string* why = nullptr) const {
+        return m_folder->writeAtomic(m_name, content, why);
+    }
+    int removeStaleTemps() const { return m_folder->removeStaleTemps(m_name); }
+
+private:
+    const DataFolder* m_folder;
+    std::string m_name;
 };
 
 } // namespace platform

@@ -3,43 +3,13 @@
 #include "app/program.h"
 #include "formats/file_names.h"
 #include "formats/trim.h"
+#include "reader/bookmark_store.h"
 #include "reader/frm_bkmrk.h"
 #include "reader/frm_text1.h"
 #include "reader/page_loader.h"
 #include "ui/value.h"
 
 namespace reader {
-
-std::string bookmarkTitlePart(const std::string& title) {
-    size_t cut = title.find(',');
-    if (cut == std::string::npos)
-        cut = title.find(" by");
-    return title.substr(0, cut);
-}
-
-std::string bookmarkItem(const std::string& title, bool bible, const std::string& key) {
-    return bookmarkTitlePart(title) + (bible ? "--" : "-") + key;
-}
-
-std::optional<BookmarkPlace> parseBookmark(const std::string& item) {
-    const size_t colon = item.find(':');
-    if (colon == std::string::npos)
-        return std::nullopt;
-    const std::string before = item.substr(0, colon);
-    BookmarkPlace place;
-    size_t sep = before.rfind("--");
-    size_t sepLength = 2;
-    place.bible = sep != std::string::npos;
-    if (!place.bible) {
-        sep = before.rfind('-');
-        sepLength = 1;
-        if (sep == std::string::npos)
-            return std::nullopt;
-    }
-    place.title = std::string(formats::trimBlanks(item.substr(0, sep)));
-    place.key = item.substr(sep + sepLength);
-    return place;
-}
 
 std::string bookFileOfTitle(const app::State& s, const std::string& title) {
     for (int i = 0; i <= s.AbbrevLast - 1; ++i) {
@@ -60,7 +30,18 @@ void setBookmark(app::Program& p, const std::string& key) {
             p.message("Book Mark already exists");
             return;
         }
+    // Only what the bookmark file can hold and give back goes into the list.
+    if (formats::bookmarkFault(item) != formats::BookmarkFault::None) {
+        p.message("Book Mark cannot be set here");
+        return;
+    }
+    if (list.items().size() >= formats::kMaxBookmarks) {
+        p.message("Book Mark list is full (" + std::to_string(formats::kMaxBookmarks) +
+                  " book marks)");
+        return;
+    }
     list.addItem(item);
+    saveBookmarks(p);
 }
 
 namespace {

@@ -1,10 +1,11 @@
 // Bookmarks: items "title part" + separator + key in frmBkMrk's list, set
-// from a paragraph or verse and followed back to their page. They live only
-// as long as the program runs.
+// from a paragraph or verse and followed back to their page. The list is
+// kept in the bookmark file between runs (bookmark_store.h).
 #pragma once
 
-#include <optional>
 #include <string>
+
+#include "formats/bookmark_file.h"
 
 namespace app {
 class Program;
@@ -13,23 +14,11 @@ struct State;
 
 namespace reader {
 
-// The title part of a book title: the text before its first ","; without
-// ",", before its first " by"; without either, the whole title.
-std::string bookmarkTitlePart(const std::string& title);
-
-// The list item of a bookmark: title part, "--" in a Bible book or "-"
-// otherwise, and the key, joined without blanks.
-std::string bookmarkItem(const std::string& title, bool bible, const std::string& key);
-
-// A list item read back: the separator is the last "--" before the item's
-// first ":", else the last "-" before it; the title is trimmed of blanks.
-// Nothing when the item has no ":" or no "-" before it.
-struct BookmarkPlace {
-    bool bible = false;
-    std::string title;
-    std::string key;
-};
-std::optional<BookmarkPlace> parseBookmark(const std::string& item);
+// The item syntax is the bookmark file's (formats/bookmark_file.h).
+using formats::bookmarkItem;
+using formats::BookmarkPlace;
+using formats::bookmarkTitlePart;
+using formats::parseBookmark;
 
 // The book file of a title: the first entry of the abbreviation table, up to
 // the one before the last filled slot, that contains it (case-sensitive),
@@ -38,8 +27,12 @@ std::optional<BookmarkPlace> parseBookmark(const std::string& item);
 std::string bookFileOfTitle(const app::State& s, const std::string& title);
 
 // Adds the bookmark of key in the current book (BookTitle, BibleMode) at the
-// end of lstBkMrk, loading frmBkMrk without showing it; an item the list
-// already holds is not added again and "Book Mark already exists" is shown.
+// end of lstBkMrk, loading frmBkMrk without showing it, and saves the list;
+// an item the list already holds is not added again and "Book Mark already
+// exists" is shown. Neither is an item that the bookmark file cannot hold
+// (a control character, too long, no ":" after a separator: "Book Mark
+// cannot be set here"), nor one more than the list may hold ("Book Mark
+// list is full (4096 book marks)").
 void setBookmark(app::Program& p, const std::string& key);
 
 // Opens the page of a bookmark item in the reading window with its

@@ -1,6 +1,7 @@
 #include "reader/frm_bkmrk.h"
 
 #include "app/program.h"
+#include "reader/bookmark_store.h"
 #include "reader/bookmarks.h"
 
 namespace reader {
@@ -14,7 +15,11 @@ FrmBkMrk::FrmBkMrk(app::Program& p)
     place(lstBkMrk, 0, 510, 2415, 2955);
     btnClear.setToolTipText("Clear Selections");
     btnExit.setToolTipText("Clear Selections");
-    btnClear.onClick = [this] { lstBkMrk.clear(); };
+    // Clearing removes the bookmarks for good: the file is emptied too.
+    btnClear.onClick = [this] {
+        lstBkMrk.clear();
+        saveBookmarks(m_p);
+    };
     btnExit.onClick = [this] { hide(); };
     lstBkMrk.onClick = [this] {
         const int index = lstBkMrk.listIndex();

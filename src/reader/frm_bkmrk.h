@@ -1,5 +1,5 @@
-// The bookmark list: every bookmark set since the program started, in the
-// order set; a click on one opens its page.
+// The bookmark list: every bookmark set, in the order set, kept between
+// runs; a click on one opens its page.
 #pragma once
 
 #include "ui/window.h"

@@ -13,6 +13,9 @@
 #include "catalogue/frm_list1.h"
 #include "catalogue/frm_list2.h"
 #include "catalogue/page_history.h"
+#include "formats/bookmark_file.h"
+#include "reader/bookmarks.h"
+#include "reader/frm_bkmrk.h"
 #include "reader/frm_text1.h"
 #include "script/driver.h"
 #include "shell/frm_main.h"
@@ -112,14 +115,17 @@ TEST(Launch, TheHistoryLivesInTheHomeAndTheLibraryStaysUntouched) {
     {
         Session run(app::prepareLaunch(inst.env(inst.home), inst.where));
         run.readGenesisPage2();
+        reader::setBookmark(run.p, "2:4");
         run.driver.menu(run.p.frmMain().mnuQuitWith);
         EXPECT_TRUE(run.p.ended());
         EXPECT_EQ(run.dialogs.shown, std::vector<std::string>{});
     }
     EXPECT_EQ(contentOf(inst.dataFolder() / catalogue::kHistoryFile), "GEN=2\r\n");
+    EXPECT_EQ(contentOf(inst.dataFolder() / formats::kBookmarkFile), "Genesis--2:4\r\n");
     EXPECT_EQ(inst.libraryFiles(), before);
 
-    // The next start finds the folder and opens the book where it was left.
+    // The next start finds the folder, opens the book where it was left and
+    // lists the bookmark.
     const app::Launch again = app::prepareLaunch(inst.env(inst.home), inst.where);
     EXPECT_EQ(again.readerFolder, platform::FolderState::Existed);
     Session run(again);
@@ -127,6 +133,7 @@ TEST(Launch, TheHistoryLivesInTheHomeAndTheLibraryStaysUntouched) {
     run.driver.clickListItem(run.p.frmList1().lstMain1, 0);
     run.driver.clickListItem(run.p.frmList2().lstMain2, 0);
     EXPECT_EQ(run.p.s.CurPage, 2);
+    EXPECT_EQ(run.p.frmBkMrk().lstBkMrk.items(), std::vector<std::string>{"Genesis--2:4"});
     EXPECT_EQ(run.dialogs.shown, std::vector<std::string>{});
 }
 
@@ -150,12 +157,18 @@ TEST(Launch, WhereTheReadersFilesGo) {
         {
             Session run(app::prepareLaunch(r.env, inst.where));
             run.readGenesisPage2();
+            reader::setBookmark(run.p, "2:4");
             run.driver.menu(run.p.frmMain().mnuQuitWith);
         }
+        // The two files go together.
         EXPECT_EQ(contentOf(r.historyFolder / catalogue::kHistoryFile), "GEN=2\r\n") << r.name;
+        EXPECT_EQ(contentOf(r.historyFolder / formats::kBookmarkFile), "Genesis--2:4\r\n")
+            << r.name;
         fs::remove(r.historyFolder / catalogue::kHistoryFile);
+        fs::remove(r.historyFolder / formats::kBookmarkFile);
     }
     EXPECT_FALSE(fs::exists(inst.library / catalogue::kHistoryFile));
+    EXPECT_FALSE(fs::exists(inst.library / formats::kBookmarkFile));
 }
 
 TEST(Launch, NoFolderForTheReadersFilesIsReported) {
@@ -170,8 +183,8 @@ TEST(Launch, NoFolderForTheReadersFilesIsReported) {
     const Row rows[] = {
         // Nothing would be saved: the reader is told at once, the program runs.
         {"a file in the way", inst.env(inst.home, (inst.root / "plain").string()),
-         "Could not make the folder for the reader's files: " + (inst.root / "plain").string() +
-             "/tessary: Not a directory. The page history and the bookmarks cannot be saved.",
+         "The folder for the page history and the book marks could not be made: " +
+             (inst.root / "plain").string() + "/tessary: Not a directory. They cannot be saved.",
          false},
         {"no home at all",
          {inst.home.string(), inst.bin.string(), "", ""},
@@ -188,8 +201,11 @@ TEST(Launch, NoFolderForTheReadersFilesIsReported) {
 }
 
 // The reader's folder disappears while the program runs (a removed or
-// unmounted home): each way of keeping or wiping the history says so.
-TEST(Launch, AHistoryThatCannotBeWrittenIsNeverLostSilently) {
+// unmounted home): each way of keeping the history or the bookmarks says so,
+// naming the file by its whole path. FOLDER stands for the reader's folder.
+TEST(Launch, ReadersFilesThatCannotBeWrittenAreNeverLostSilently) {
+    const std::string history = "FOLDER/!Tessary.ini: No such file or directory. The next start "
+                                "shows the history last saved.";
     struct Row {
         const char* name;
         void (*act)(Session&);
@@ -198,19 +214,23 @@ TEST(Launch, AHistoryThatCannotBeWrittenIsNeverLostSilently) {
     };
     const Row rows[] = {
         {"quit with saving", [](Session& r) { r.driver.menu(r.p.frmMain().mnuQuitWith); },
-         "Could not save the page history: ", true},
+         "The page history could not be saved in " + history, true},
         {"quit deleting the history",
          [](Session& r) { r.driver.menu(r.p.frmMain().mnuDeleteHistory); },
-         "Could not delete the page history: ", true},
+         "The page history could not be deleted in " + history, true},
         {"delete the history and go on",
          [](Session& r) { r.driver.menu(r.p.frmMain().mnuOptionDelete); },
-         "Could not delete the page history: ", false},
+         "The page history could not be deleted in " + history, false},
         {"close the main window, saving",
          [](Session& r) {
              r.dialogs.next = ui::Answer::Yes;
              EXPECT_TRUE(r.driver.close()); // the window closes all the same
          },
          "Could not open !Tessary.ini in frmMain QueryUnload", true},
+        {"set a bookmark", [](Session& r) { reader::setBookmark(r.p, "2:4"); },
+         "The book marks could not be saved in FOLDER/!Bookmarks.ini: No such file or directory. "
+         "They are kept until Tessary ends; the next start shows the book marks last saved.",
+         false},
     };
     for (const Row& r : rows) {
         Installed inst;
@@ -219,14 +239,12 @@ TEST(Launch, AHistoryThatCannotBeWrittenIsNeverLostSilently) {
         fs::remove_all(inst.dataFolder());
         run.dialogs.shown.clear();
         r.act(run);
+        std::string expected = r.message;
+        if (const size_t at = expected.find("FOLDER"); at != std::string::npos)
+            expected.replace(at, 6, inst.dataFolder().string());
+        // The last box shown (closing asks its question first).
         ASSERT_FALSE(run.dialogs.shown.empty()) << r.name;
-        const std::string& shown = run.dialogs.shown.back();
-        EXPECT_EQ(shown.substr(0, r.message.size()), r.message) << r.name;
-        if (shown != r.message) { // the menus name the file and the reason
-            EXPECT_NE(shown.find(inst.dataFolder().string() + "/!Tessary.ini: No such file"),
-                      std::string::npos)
-                << r.name << ": " << shown;
-        }
+        EXPECT_EQ(run.dialogs.shown.back(), expected) << r.name;
         EXPECT_EQ(run.p.ended(), r.ends) << r.name;
     }
 }

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "formats/list_syntax.h"
 #include "library/check.h"
 #include "library/imp_reader.h"
 #include "library/import.h"
@@ -306,6 +307,106 @@ TEST_F(Imported, TopicsBecomeBooksListsAndGrids) {
                   .find("gen@Genesis, The First Book of Moses, called Genesis\r\n"),
               std::string::npos);
     EXPECT_EQ(fileText(out / "BIBLIO.TXV").substr(0, 26), "abbrev@Book Abbreviations\r");
+}
+
+TEST_F(Imported, QuestionsGatherThePassagesThatAnswerThem) {
+    ASSERT_TRUE(ok) << report;
+    // A passage list per question, the question shown and made the note; a
+    // range is cut to the verses the source has, and a question none of whose
+    // passages it has is left out.
+    EXPECT_EQ(fileText(out / "QUESTIONS.PTQ"), "gen 1:1-3\\@Where does the world come from?\r\n"
+                                               "joh 1:1-2\\@Who is the Word?\r\n");
+    EXPECT_NE(fileText(out / "STUDY.SEL").find("\r\nQUESTIONS.PTQ@Questions\r\n"),
+              std::string::npos);
+    // No list of the library is of a kind whose items open nothing.
+    for (const auto& entry : fs::directory_iterator(out)) {
+        const std::string kind = formats::listKind(entry.path().filename().string());
+        if (formats::isListKind(kind)) {
+            EXPECT_NE(formats::itemsOpen(kind), formats::ItemsOpen::Nothing) << entry.path();
+        }
+    }
+}
+
+TEST_F(Imported, EachReferenceHasTheCommentaryOnItsFirstVerseAsNote) {
+    ASSERT_TRUE(ok) << report;
+    // The note is the first section of commentary the verse links, not a
+    // margin note before it (gen 1:2 links "<2,1"); a reference without
+    // commentary (gen 4:1, and gen 3:1 with a margin note only) is left out,
+    // and so is a topic left without references (Hope).
+    EXPECT_EQ(fileText(out / "REFS.PRE"),
+              "@Faith\r\n"
+              "gen 1:1-3\\@General>Commentary, gen 1:1-2: Chapter 1 Verses 1-2 The beginning of "
+              "all things.\r\n"
+              "gen 2:1\\@Exemplified>Commentary, gen 2:1-2: Chapter 2 The rest of God.\r\n"
+              "@Love\r\n"
+              "gen 1:2\\@Of the earth>Commentary, gen 1:1-2: Chapter 1 Verses 1-2 The beginning "
+              "of all things.\r\n"
+              "@Grace Of God\r\n"
+              "joh 1:2\\@Given>Commentary, joh 1:1-2: John An introduction.\r\n"
+              "gen 1:2\\@Shown \x93"
+              "freely\x94>Commentary, gen 1:1-2: Chapter 1 Verses 1-2 The beginning of all "
+              "things.\r\n"
+              "gen 1:3\\@Promised>Commentary, gen 1:3: Light is made, 1Jo 5:20. See (Ezek "
+              "12:1-16) too.\r\n");
+    // Hope's references are listed with the topics all the same; a range
+    // over two chapters ends with the first.
+    EXPECT_NE(fileText(out / "TOPICS.PNV")
+                  .find("\r\nHope@\r\nSung@gen 4:1\\\r\n"
+                        "Blessed@gen 3:1\\gen 1:2-3\\\r\n"),
+              std::string::npos)
+        << fileText(out / "TOPICS.PNV");
+}
+
+TEST_F(Imported, EachTestamentIsOneListAfterTheDivisions) {
+    ASSERT_TRUE(ok) << report;
+    // The divisions keep their places; each testament follows, named with
+    // the marker of its language and its first and last book.
+    EXPECT_EQ(fileText(out / "BOOKS.SEL"), "OLDHIST.STX@.Historic Books\r\n"
+                                           "OLDPOET.STX@.Poetical Books\r\n"
+                                           "OLDPROP.STX@.Prophetic Books\r\n"
+                                           "-----@-----------------------\r\n"
+                                           "NEWGOSP.STX@.The Gospels and Acts\r\n"
+                                           "NEWEPIS.STX@.The Epistles and Revelation\r\n"
+                                           "-----@-----------------------\r\n"
+                                           "OLDTEST.STX@OLD Testament: Genesis to Malachi\r\n"
+                                           "NEWTEST.STX@NEW Testament: John\r\n");
+    EXPECT_EQ(fileText(out / "OLDTEST.STX"), "GEN@Genesis\r\nMAL@Malachi\r\n");
+    EXPECT_EQ(fileText(out / "NEWTEST.STX"), "JOH@John\r\n");
+    EXPECT_EQ(fileText(out / "OLDPROP.STX"), "MAL@Malachi\r\n");
+}
+
+TEST_F(Imported, NoListItemOpensNothing) {
+    ASSERT_TRUE(ok) << report;
+    std::ostringstream check;
+    library::checkLibrary(out.string(), check);
+    EXPECT_EQ(check.str().find("open nothing"), std::string::npos) << check.str();
+    EXPECT_EQ(check.str().find("opens nothing"), std::string::npos) << check.str();
+    EXPECT_EQ(check.str().find("opens anything"), std::string::npos) << check.str();
+}
+
+TEST(Import, TwoImportsAreTheSameByteForByte) {
+    std::vector<fs::path> outs;
+    for (int run = 0; run < 2; ++run) {
+        char tmpl[] = "/tmp/tessary-again-XXXXXX";
+        outs.push_back(mkdtemp(tmpl));
+        library::ImportOptions options;
+        options.out = outs.back().string();
+        options.sourceDir = TESSARY_FIXTURES "/import";
+        std::ostringstream err;
+        ASSERT_TRUE(library::importLibrary(options, err)) << err.str();
+    }
+    size_t files = 0;
+    for (const auto& entry : fs::directory_iterator(outs[0])) {
+        ++files;
+        EXPECT_EQ(fileText(entry.path()), fileText(outs[1] / entry.path().filename()))
+            << entry.path().filename();
+    }
+    EXPECT_EQ(files, static_cast<size_t>(
+                         std::distance(fs::directory_iterator(outs[1]), fs::directory_iterator())));
+    for (const fs::path& dir : outs) {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
 }
 
 TEST(Import, AMissingExportFailsCleanly) {

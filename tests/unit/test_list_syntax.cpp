@@ -72,3 +72,26 @@ TEST(LanguageOf, FirstMarkerWinsInItsFixedOrder) {
     EXPECT_EQ(formats::languageOf("Study Texts"), "");
     EXPECT_EQ(formats::languageOf("The Gospels"), ""); // the marker includes the "."
 }
+
+TEST(ItemsOpen, WhatAChosenItemOpensByTheKindOfItsList) {
+    using formats::ItemsOpen;
+    struct Row {
+        const char* name;
+        const char* kind;
+        ItemsOpen opens;
+    };
+    for (const Row& row : {
+             Row{"book list", "STX", ItemsOpen::Book},
+             Row{"book list named like a second-level list", "SEL", ItemsOpen::Book},
+             Row{"text files", "SXX", ItemsOpen::TextFile},
+             Row{"passage lists", "PNV", ItemsOpen::Passages},
+             Row{"passage lists with a note", "PRE", ItemsOpen::Passages},
+             Row{"passage lists with their text as note", "PTQ", ItemsOpen::Passages},
+             Row{"single passages", "PBD", ItemsOpen::OnePassage},
+             Row{"questions naming books", "STQ", ItemsOpen::Nothing},
+             Row{"kind in lower case", "stx", ItemsOpen::Nothing},
+             Row{"unknown kind", "TXT", ItemsOpen::Nothing},
+             Row{"no kind", "", ItemsOpen::Nothing},
+         })
+        EXPECT_EQ(formats::itemsOpen(row.kind), row.opens) << row.name;
+}

@@ -18,6 +18,8 @@ const Failing kFailing[] = {
     {"missing value", "write A x\nexpect file A ==\n", 2, "expected 4 arguments to expect, got 3"},
     {"event before start", "click frmList0.lstMain0 0\n", 1,
      "expected start before this command, got none"},
+    {"restart before start", "write A x\nrestart\n", 2,
+     "expected start before this command, got none"},
     {"answer word", "answer Maybe\n", 1, "expected OK, Yes, No or Cancel, got \"Maybe\""},
     {"file outside the data folder", "write ../A x\n", 1, "expected a file name, got \"../A\""},
     {"no message shown", "expect message \"Hello\"\n", 1, "expected message \"Hello\", got none"},

@@ -36,7 +36,8 @@ bool contains(const std::string& s, const char* part) {
 struct Item {
     std::string shown;
     std::string key;
-    long keyAt = 0; // 0-based offset of the key in the list file
+    long keyAt = 0;  // 0-based offset of the key in the list file
+    long lineAt = 0; // and of the item's line
 };
 
 class Walker {
@@ -177,12 +178,11 @@ private:
                 m_report.at(*f, f->start(i), "more than 901 items: the rest are not shown");
                 break;
             }
-            items.push_back({sp.right, sp.left, f->start(i)});
+            items.push_back({sp.right, sp.left, f->start(i), f->start(i)});
         }
         if (items.empty())
             reportEmpty(*f, "items");
-        for (size_t j = 0; j < items.size(); ++j)
-            openItem(*f, items, j, "PNV", "");
+        openItems(*f, items, "PNV", "");
     }
 
     void grid(const SourceFile& from, long at, const std::string& name) {
@@ -268,6 +268,10 @@ private:
                                 ": it shows no items");
                 continue;
             }
+            if (formats::itemsOpen(kind) == formats::ItemsOpen::Nothing)
+                m_report.at(*f, lineAt,
+                            quoted(key) + " is a list of kind " + quoted(kind) +
+                                ", whose items open nothing when chosen");
             thirdLevel(*list, kind, formats::languageOf(text));
         }
         if (n < 0)
@@ -305,12 +309,12 @@ private:
             const auto sp = formats::splitAt(line, '@');
             const bool keyIsLeft = kind == "PTQ" || kind == "STX" || kind == "SXX" || kind == "PRE";
             items.push_back({item->shown, item->key,
-                             lineAt + (keyIsLeft ? 0 : static_cast<long>(sp.left.size()) + 1)});
+                             lineAt + (keyIsLeft ? 0 : static_cast<long>(sp.left.size()) + 1),
+                             lineAt});
         }
         if (items.empty())
             reportEmpty(f, "items");
-        for (size_t j = 0; j < items.size(); ++j)
-            openItem(f, items, j, kind, lang);
+        openItems(f, items, kind, lang);
         if (kind == "STX")
             findAll(f, items);
     }
@@ -332,27 +336,57 @@ private:
         }
     }
 
-    void openItem(const SourceFile& f, const std::vector<Item>& items, size_t j,
+    // Chooses every item of a list as the reader would. A list of a kind
+    // whose items open nothing is reported where it is offered.
+    void openItems(const SourceFile& f, const std::vector<Item>& items, const std::string& kind,
+                   const std::string& lang) {
+        if (formats::itemsOpen(kind) == formats::ItemsOpen::Nothing)
+            return;
+        size_t opening = 0;
+        for (size_t j = 0; j < items.size(); ++j)
+            opening += openItem(f, items, j, kind, lang);
+        if (opening == 0 && !items.empty())
+            m_report.at(f, items.front().lineAt,
+                        "no item of the list opens anything: each is a heading, a note or has "
+                        "no key");
+    }
+
+    // Whether choosing the item opens something: an item with no text, a
+    // note ("NOTE:") and a heading (":-") open nothing, an item with its key
+    // in vain is reported, and so is an item that has no key.
+    bool openItem(const SourceFile& f, const std::vector<Item>& items, size_t j,
                   const std::string& kind, const std::string& lang) {
         const Item& item = items[j];
-        if (item.shown.empty() || contains(item.shown, "NOTE:") || contains(item.shown, ":-"))
-            return;
         const std::string key = formats::upperText(item.key);
-        if (key.empty())
-            return;
-        if (kind == "STX") {
+        const char* inert = item.shown.empty()              ? "it has no text"
+                            : contains(item.shown, "NOTE:") ? "its text holds \"NOTE:\""
+                            : contains(item.shown, ":-")    ? "its text holds \":-\""
+                                                            : nullptr;
+        if (inert) {
+            if (!key.empty())
+                m_report.at(f, item.keyAt,
+                            "the item with key " + quoted(item.key) + " opens nothing: " + inert);
+            return false;
+        }
+        if (key.empty()) {
+            m_report.at(f, item.lineAt,
+                        "item " + quoted(item.shown) + " has no key: it opens nothing");
+            return false;
+        }
+        const formats::ItemsOpen opens = formats::itemsOpen(kind);
+        if (opens == formats::ItemsOpen::Book) {
             const std::string bookFile = formats::bookFileOfKey(key);
             if (const SourceFile* book = open(f, item.keyAt, bookFile, "book")) {
                 m_reached.books[book->name()].insert(lang);
                 m_reached.bookFiles.emplace(book->name(), bookFile);
                 checkTitle(f, item.keyAt, bookFile);
             }
-        } else if (kind == "SXX") {
+        } else if (opens == formats::ItemsOpen::TextFile) {
             if (const SourceFile* text = open(f, item.keyAt, key, "text file"))
                 shownText(*text);
-        } else if (kind == "PNV" || kind == "PRE" || kind == "PTQ") {
+        } else if (opens == formats::ItemsOpen::Passages) {
             passageList(f, item.keyAt, key);
-        } else if (kind == "PBD") {
+        } else if (opens == formats::ItemsOpen::OnePassage) {
             const std::string next =
                 j + 1 < items.size() ? formats::upperText(items[j + 1].key) : std::string();
             if (key.find('\\') == std::string::npos)
@@ -367,6 +401,7 @@ private:
             else
                 passage(f, item.keyAt, entry, key);
         }
+        return true;
     }
 
     void passageList(const SourceFile& f, long at, const std::string& key) {

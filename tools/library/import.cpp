@@ -221,8 +221,9 @@ bool importLibrary(const ImportOptions& options, std::ostream& err) {
     const Lexicon hebrewLex = readLexicon(hebrew.entries, 'H', lib);
     writeBible(kjv.entries, mhcc.entries, greekLex, hebrewLex, lib);
     writeDictionaries(greekLex, hebrewLex, lib);
-    writeTopics(nave.entries, versesOf(lib), lib);
-    writeCatalogue(kjv.entries, lib);
+    const VerseMap verses = versesOf(lib);
+    writeTopics(nave.entries, verses, lib);
+    writeCatalogue(kjv.entries, verses, lib);
 
     OutFile& copyright = lib.add("COPYRGT.TXV", OutFile::Plain);
     copyright.lines.push_back("Copyrights");

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <string_view>
 #include <tuple>
 
 #include "formats/book_file.h"
@@ -283,8 +284,8 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
                     std::string range = std::to_string(s.chapter) + ":" + std::to_string(s.first);
                     if (s.last > s.first)
                         range += "-" + std::to_string(s.last);
-                    notes.lines.push_back(s.key + ">Commentary, " + stem + " " + range + ": " +
-                                          s.text);
+                    notes.lines.push_back(s.key + ">" + kCommentaryLabel + stem + " " + range +
+                                          ": " + s.text);
                     open.push_back(&s);
                 }
                 // clang 14 cannot capture a structured binding in a lambda: capture a copy.
@@ -377,6 +378,44 @@ VerseMap versesOf(const Library& lib) {
         }
     }
     return map;
+}
+
+std::string commentaryOn(const Library& lib, const std::string& stem, const std::string& key) {
+    const std::string fileStem = formats::upperText(stem);
+    const OutFile* book = nullptr;
+    const OutFile* notes = nullptr;
+    for (const OutFile& f : lib.files) {
+        if (f.kind == OutFile::Book && f.name == fileStem + ".TXV")
+            book = &f;
+        else if (f.kind == OutFile::Notes && f.name == fileStem + "COM.TXV")
+            notes = &f;
+    }
+    if (!book || !notes)
+        return {};
+    // The verse line "c:v>English^ words<keys" links its notes by number.
+    std::string keys;
+    for (const std::string& line : book->lines)
+        if (line.rfind(key + ">", 0) == 0) {
+            const size_t caret = line.find('^');
+            const size_t lt = line.rfind('<');
+            if (caret != std::string::npos && lt != std::string::npos && lt > caret)
+                keys = line.substr(lt + 1);
+            break;
+        }
+    for (size_t start = 0; start < keys.size();) {
+        size_t comma = keys.find(',', start);
+        if (comma == std::string::npos)
+            comma = keys.size();
+        const std::string noteKey = keys.substr(start, comma - start) + ">";
+        for (const std::string& line : notes->lines)
+            if (line.rfind(noteKey, 0) == 0) {
+                if (std::string_view(line).substr(noteKey.size()).starts_with(kCommentaryLabel))
+                    return line.substr(noteKey.size());
+                break;
+            }
+        start = comma + 1;
+    }
+    return {};
 }
 
 } // namespace library

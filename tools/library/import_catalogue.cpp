@@ -48,13 +48,50 @@ const Division kDivisions[] = {
     {"NEWEPIS.STX", ".The Epistles and Revelation", 44, 65},
 };
 
+// Each testament whole, after the divisions, so that one list opens every
+// book of it and Find All from any of them searches them all.
+const Division kTestaments[] = {
+    {"OLDTEST.STX", "OLD Testament", 0, kOldTestamentBooks - 1},
+    {"NEWTEST.STX", "NEW Testament", kOldTestamentBooks, 65},
+};
+
+// Questions and the passages that answer them, as the sources write verse
+// references.
+struct Question {
+    const char* text;
+    std::vector<const char*> answers;
+};
+
+const Question kQuestions[] = {
+    {"Where does the world come from?",
+     {"Gen.1.1-Gen.1.5", "Ps.33.6-Ps.33.9", "Isa.45.18", "Col.1.16-Col.1.17", "Heb.11.3"}},
+    {"Who is the Word?", {"John.1.1-John.1.5", "John.1.14", "1John.1.1-1John.1.3", "Rev.19.13"}},
+    {"How should one pray?",
+     {"Matt.6.5-Matt.6.13", "Luke.11.1-Luke.11.4", "Phil.4.6-Phil.4.7", "Jas.5.16", "1Thess.5.17"}},
+    {"What does wisdom teach?",
+     {"Prov.1.1-Prov.1.7", "Prov.3.13-Prov.3.18", "Prov.9.10", "Jas.1.5", "Jas.3.17"}},
+    {"What is faith?", {"Heb.11.1-Heb.11.6", "Rom.10.17", "Eph.2.8-Eph.2.9", "Jas.2.17-Jas.2.18"}},
+    {"What is love?",
+     {"1Cor.13.1-1Cor.13.13", "1John.4.7-1John.4.12", "John.15.12-John.15.13", "Rom.13.10"}},
+};
+
 } // namespace
 
-void writeCatalogue(const std::vector<ImpEntry>& kjv, Library& lib) {
+void writeCatalogue(const std::vector<ImpEntry>& kjv, const VerseMap& verses, Library& lib) {
     const std::vector<std::string> titles = fullTitles(kjv);
     std::set<std::string> written;
     for (const OutFile& f : lib.files)
         written.insert(f.name);
+    // A list of the books of d that the source had: stem and title.
+    auto bookList = [&](const Division& d) {
+        OutFile& list = lib.add(d.file, OutFile::Plain);
+        for (int b = d.first; b <= d.last; ++b) {
+            std::string stem = formats::upperText(kBibleBooks[static_cast<size_t>(b)].stem);
+            if (written.count(stem + ".TXV"))
+                list.lines.push_back(stem + "@" + kBibleBooks[static_cast<size_t>(b)].title);
+        }
+        return list.lines;
+    };
 
     OutFile& start = lib.add("START.SEL", OutFile::Plain);
     start.lines = {"BOOKS.SEL@The Bible (King James Version)",
@@ -69,13 +106,20 @@ void writeCatalogue(const std::vector<ImpEntry>& kjv, Library& lib) {
         if (d.first == kOldTestamentBooks)
             bible.lines.push_back("-----@-----------------------");
         bible.lines.push_back(std::string(d.file) + "@" + d.caption);
-        OutFile& list = lib.add(d.file, OutFile::Plain);
-        for (int b = d.first; b <= d.last; ++b) {
-            std::string stem = formats::upperText(kBibleBooks[static_cast<size_t>(b)].stem);
-            if (!written.count(stem + ".TXV"))
-                continue; // a book the source did not have
-            list.lines.push_back(stem + "@" + kBibleBooks[static_cast<size_t>(b)].title);
-        }
+        bookList(d);
+    }
+    // The caption names the first and last book ("OLD Testament: Genesis to
+    // Malachi"); a testament the source lacks is not offered.
+    bible.lines.push_back("-----@-----------------------");
+    for (const Division& d : kTestaments) {
+        const std::vector<std::string> books = bookList(d);
+        if (books.empty())
+            continue;
+        auto title = [](const std::string& line) { return line.substr(line.find('@') + 1); };
+        std::string caption = std::string(d.file) + "@" + d.caption + ": " + title(books.front());
+        if (books.size() > 1)
+            caption += " to " + title(books.back());
+        bible.lines.push_back(caption);
     }
 
     // The topical index as books, one per letter.
@@ -93,16 +137,18 @@ void writeCatalogue(const std::vector<ImpEntry>& kjv, Library& lib) {
                    "REFS.PRE@References with notes",
                    "QUOTES.PTQ@Quotations",
                    "VERSES.PBD@Single Verses",
-                   "QUESTIONS.STQ@Questions",
+                   "QUESTIONS.PTQ@Questions",
                    "-----@-----"};
 
-    OutFile& questions = lib.add("QUESTIONS.STQ", OutFile::Plain);
-    for (const char* q :
-         {"Where does the world come from?@GEN", "Who is the Word?@JOH", "How should one pray?@MAT",
-          "What does wisdom teach?@PRO", "What is faith?@HEB", "What is love?@1CO"}) {
-        const std::string line = q;
-        if (written.count(line.substr(line.find('@') + 1) + ".TXV"))
-            questions.lines.push_back(line);
+    // Each question gathers the passages that answer it, with the question
+    // as their note; one whose passages the source lacks is left out.
+    OutFile& questions = lib.add("QUESTIONS.PTQ", OutFile::Plain);
+    for (const Question& q : kQuestions) {
+        std::string refs;
+        for (const char* answer : q.answers)
+            refs += passageRef(answer, verses);
+        if (!refs.empty())
+            questions.lines.push_back(refs + "@" + q.text);
     }
 
     OutFile& info = lib.add("INFO.SEL", OutFile::Plain);
@@ -134,7 +180,9 @@ void writeCatalogue(const std::vector<ImpEntry>& kjv, Library& lib) {
         "In a Bible book, click on a verse to see it beside the text with its original-language "
         "words and its notes, then click on a word to see its definition.",
         "Click on a paragraph of any other book to set a bookmark.",
-        "The search button finds a word or phrase in the book, or in every book of the list.",
+        "The search button finds a word or phrase in the book, or in every book of the list the "
+        "book was opened from: open it from \"OLD Testament\" or \"NEW Testament\" to search "
+        "a whole testament.",
         "Press the right mouse button on a button to see what it does.",
         "",
         "About this library",

@@ -105,7 +105,19 @@ void writeBible(const std::vector<ImpEntry>& kjv, const std::vector<ImpEntry>& c
 using VerseMap = std::map<std::string, std::map<int, int>>;
 VerseMap versesOf(const Library& lib);
 
+// A verse reference of the sources ("Exod.6.16", "Exod.6.16-Exod.6.20",
+// a whole chapter "Num.17") as a passage reference of the verses that exist
+// ("exo 6:16-20\"); "" when it names no verse of the library.
+std::string passageRef(const std::string& osis, const VerseMap& verses);
+
+// What a notes line of commentary begins with, before its verses.
+constexpr const char* kCommentaryLabel = "Commentary, ";
+
+// The first section of commentary that the verse stem page:para links, as
+// its notes file holds it ("Commentary, gen 1:1-2: …"); "" when it has none.
+std::string commentaryOn(const Library& lib, const std::string& stem, const std::string& key);
+
 void writeTopics(const std::vector<ImpEntry>& nave, const VerseMap& verses, Library& lib);
-void writeCatalogue(const std::vector<ImpEntry>& kjv, Library& lib);
+void writeCatalogue(const std::vector<ImpEntry>& kjv, const VerseMap& verses, Library& lib);
 
 } // namespace library

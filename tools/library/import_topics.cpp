@@ -31,6 +31,8 @@ struct Topic {
     std::vector<Subtopic> subtopics;
 };
 
+} // namespace
+
 // "Exod.6.16-Exod.6.20" → "exo 6:16-20\"; a whole chapter "Num.17" gives its
 // verses; a range over several chapters ends with the first chapter.
 std::string passageRef(const std::string& osis, const VerseMap& verses) {
@@ -76,6 +78,8 @@ std::string passageRef(const std::string& osis, const VerseMap& verses) {
         ref += "-" + std::to_string(to);
     return ref + "\\";
 }
+
+namespace {
 
 std::string clean(const std::string& utf8) {
     // The index escapes some characters twice ("&amp;gt;"); the ">" and
@@ -242,9 +246,9 @@ void writeTopics(const std::vector<ImpEntry>& nave, const VerseMap& verses, Libr
         const Topic& t = *picked[i];
         const std::string title = titled(t.name);
         pnv.lines.push_back(title + "@");
-        pre.lines.push_back("@" + title);
         ptq.lines.push_back("@" + title);
         pbd.lines.push_back(title + "@");
+        std::vector<std::string> noted;
         int n = 0;
         for (const Subtopic& s : t.subtopics) {
             if (s.refs.empty() || s.label.empty() || n >= 12)
@@ -252,9 +256,20 @@ void writeTopics(const std::vector<ImpEntry>& nave, const VerseMap& verses, Libr
             ++n;
             pnv.lines.push_back(s.label + "@" + joined(s.refs, 8));
             const std::string first = s.refs[0].substr(0, s.refs[0].size() - 1);
-            pre.lines.push_back(s.refs[0] + "@" + s.label + ">" + first);
             ptq.lines.push_back(joined(s.refs, 4) + "@" + s.label);
             pbd.lines.push_back("." + s.label + "@" + first.substr(0, first.find('-')) + "\\");
+            // The note of a reference is the commentary on its first verse;
+            // a reference without one has no place among the noted ones.
+            const size_t blank = first.find(' ');
+            const std::string verse = first.substr(blank + 1);
+            const std::string note =
+                commentaryOn(lib, first.substr(0, blank), verse.substr(0, verse.find('-')));
+            if (!note.empty())
+                noted.push_back(s.refs[0] + "@" + s.label + ">" + note);
+        }
+        if (!noted.empty()) {
+            pre.lines.push_back("@" + title);
+            pre.lines.insert(pre.lines.end(), noted.begin(), noted.end());
         }
     }
 

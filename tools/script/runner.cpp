@@ -89,6 +89,14 @@ public:
     }
 
 private:
+    // A fresh program on the run's data folder, after the entry procedure.
+    void start() {
+        stop();
+        m_program = std::make_unique<app::Program>(m_dialogs, m_data.string());
+        m_driver.starting(*m_program);
+        app::entry(*m_program);
+        m_driver.started();
+    }
     void stop() {
         if (m_program)
             m_driver.stopping();
@@ -193,11 +201,13 @@ void Run::execute(const Command& c) {
         std::error_code ec;
         fs::remove(filePath(w[1]), ec);
     } else if (cmd == "start") {
-        stop();
-        m_program = std::make_unique<app::Program>(m_dialogs, m_data.string());
-        m_driver.starting(*m_program);
-        app::entry(*m_program);
-        m_driver.started();
+        start();
+    } else if (cmd == "restart") {
+        // The old program is dropped as a killed process would be: no window
+        // is closed and no quit handling runs. Boxes shown and not yet
+        // checked, answers queued and the data folder stay.
+        program();
+        start();
     } else if (cmd == "answer") {
         need(1);
         const std::string& a = w[1];

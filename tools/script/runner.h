@@ -1,4 +1,5 @@
-// Runs one scenario against a fresh program and data folder.
+// Runs one scenario against a fresh program and data folder; "restart"
+// replaces the program with a fresh one on the same folder.
 #pragma once
 
 #include <functional>

@@ -1,0 +1,21 @@
+// The bookmark list kept between runs: read from the bookmark file at start,
+// and written whole, replacing the file atomically, whenever the list
+// changes (a bookmark set, the list cleared).
+#pragma once
+
+namespace app {
+class Program;
+}
+
+namespace reader {
+
+// Fills lstBkMrk from the bookmark file (start-up). A missing file is an
+// empty list. A file that cannot be read or is damaged gives a message and
+// an empty list, and is left as it is until the list next changes.
+void readBookmarks(app::Program& p);
+
+// Writes lstBkMrk to the bookmark file. When it cannot, the reader is told
+// which file and why, the file keeps what it held, and false is returned.
+bool saveBookmarks(app::Program& p);
+
+} // namespace reader

@@ -1,0 +1,126 @@
+// The bookmark file's lines: what is read back as the list, what makes a
+// file damaged, and that every list the program writes reads back whole.
+#include <gtest/gtest.h>
+
+#include "formats/bookmark_file.h"
+
+namespace {
+
+using namespace std::string_literals;
+using formats::kMaxBookmarkFileSize;
+using formats::kMaxBookmarkLength;
+using formats::kMaxBookmarks;
+using formats::readBookmarkFile;
+
+// A distinct item of exactly length bytes.
+std::string itemOfLength(size_t length, size_t n) {
+    const std::string tail = "-1:" + std::to_string(n);
+    return std::string(length - tail.size(), 'x') + tail;
+}
+
+// n distinct items of length bytes, each followed by CR LF.
+std::string lines(size_t n, size_t length) {
+    std::string text;
+    for (size_t i = 0; i < n; ++i)
+        text += itemOfLength(length, i) + "\r\n";
+    return text;
+}
+
+struct Row {
+    const char* name;
+    std::string content;
+    std::vector<std::string> items;
+    std::string fault;
+};
+
+} // namespace
+
+TEST(BookmarkFile, ReadsItsLinesOrTellsTheFirstDamage) {
+    const std::string longest = itemOfLength(kMaxBookmarkLength, 7);
+    const Row rows[] = {
+        {"empty file", "", {}, ""},
+        {"lines in CR LF", "Letters-12:3\r\nJohn--3:16\r\n", {"Letters-12:3", "John--3:16"}, ""},
+        {"bare LF, last line unended", "A-1:1\nB-2:2", {"A-1:1", "B-2:2"}, ""},
+        {"Windows-1252 letters and a tab kept as bytes",
+         "Psalmen f\xfcr \xc4ltere\t-1:1\r\n",
+         {"Psalmen f\xfcr \xc4ltere\t-1:1"},
+         ""},
+        {"separators of a title with a dash",
+         "Short-Stories-12:3\r\nHalf-Bible--3:16\r\n",
+         {"Short-Stories-12:3", "Half-Bible--3:16"},
+         ""},
+        {"longest line", longest + "\r\n", {longest}, ""},
+        // Damage: the first faulty line is named, and nothing is kept.
+        {"empty line", "A-1:1\r\n\r\nB-1:1\r\n", {}, "line 2 is empty"},
+        {"NUL byte", "A-1:1\r\nB-1\0:1\r\n"s, {}, "line 2 holds a control character"},
+        {"bare CR inside a line", "A-1:1\rB-2:2\r\n", {}, "line 1 holds a control character"},
+        {"CR doubled before LF", "A-1:1\r\r\n", {}, "line 1 holds a control character"},
+        {"DEL", "A-1:1\x7f\r\n", {}, "line 1 holds a control character"},
+        {"over-long line",
+         "A-1:1\r\n" + itemOfLength(kMaxBookmarkLength + 1, 1) + "\r\n",
+         {},
+         "line 2 is longer than 500 characters"},
+        {"no colon", "A-1:1\r\nChapter one\r\n", {}, "line 2 is not a book mark"},
+        {"no separator before the colon", "Title 1:1-2\r\n", {}, "line 1 is not a book mark"},
+        {"repeated item", "A-1:1\r\nB-1:1\r\nA-1:1\r\n", {}, "line 3 repeats line 1"},
+        {"one line too many",
+         lines(kMaxBookmarks + 1, 10),
+         {},
+         "it holds more than 4096 book marks"},
+        {"one byte too many",
+         lines(kMaxBookmarks, kMaxBookmarkLength) + "\n",
+         {},
+         "it is larger than 2056192 bytes"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const formats::BookmarkFile file = readBookmarkFile(r.content);
+        EXPECT_EQ(file.fault, r.fault);
+        EXPECT_EQ(file.damaged(), !r.fault.empty());
+        EXPECT_EQ(file.items, r.items);
+    }
+}
+
+// The fullest list the program may hold fills the file to its limit and
+// reads back whole.
+TEST(BookmarkFile, TheFullestListReadsBackWhole) {
+    std::vector<std::string> items;
+    for (size_t i = 0; i < kMaxBookmarks; ++i)
+        items.push_back(itemOfLength(kMaxBookmarkLength, i));
+    const std::string text = formats::bookmarkFileText(items);
+    EXPECT_EQ(text.size(), kMaxBookmarkFileSize);
+    const formats::BookmarkFile back = readBookmarkFile(text);
+    EXPECT_FALSE(back.damaged()) << back.fault;
+    EXPECT_EQ(back.items, items);
+}
+
+TEST(BookmarkFile, WrittenOneItemALineInCrLf) {
+    EXPECT_EQ(formats::bookmarkFileText({}), "");
+    EXPECT_EQ(formats::bookmarkFileText({"John--3:16", "Letters-1:2"}),
+              "John--3:16\r\nLetters-1:2\r\n");
+}
+
+// Whatever the program would add to the list is either a line the file
+// reads back, or refused before it reaches the list.
+TEST(BookmarkFile, AnItemIsKeptOnlyWhenTheFileCanGiveItBack) {
+    using formats::BookmarkFault;
+    const std::pair<std::string, BookmarkFault> rows[] = {
+        {formats::bookmarkItem("John", true, "3:16"), BookmarkFault::None},
+        {formats::bookmarkItem("Collected Letters by an author", false, "12:3"),
+         BookmarkFault::None},
+        {formats::bookmarkItem("Title", false, "7"), BookmarkFault::NoPlace},
+        {formats::bookmarkItem("Title", false, "1:1\r\n>1:2"), BookmarkFault::ControlCharacter},
+        {formats::bookmarkItem("Ti\0tle"s, false, "1:1"), BookmarkFault::ControlCharacter},
+        {formats::bookmarkItem(std::string(kMaxBookmarkLength, 'T'), false, "1:1"),
+         BookmarkFault::TooLong},
+    };
+    for (const auto& [item, fault] : rows) {
+        SCOPED_TRACE(item);
+        EXPECT_EQ(formats::bookmarkFault(item), fault);
+        if (fault == BookmarkFault::None)
+            EXPECT_EQ(readBookmarkFile(formats::bookmarkFileText({item})).items,
+                      std::vector<std::string>{item});
+        else
+            EXPECT_TRUE(readBookmarkFile(formats::bookmarkFileText({item})).damaged());
+    }
+}
