@@ -79,6 +79,10 @@ void FrmText3::onLoad() {
     btnLast.setTop(btnNext.Top + btnNext.Height);
 }
 
+void FrmText3::onShown() {
+    Text32.setFocus();
+}
+
 void FrmText3::onActivate() {
     btnClear.setVisible(false);
     btnFind.setVisible(true);

@@ -2,6 +2,8 @@
 // narrow list shrinks its font until its items fit and carries no scroll bar;
 // the arrow keys move the highlight (the model's ListIndex) without opening
 // the item, a click opens it.
+#include <algorithm>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -13,6 +15,7 @@
 #include "ui/controls.h"
 #include "ui/qt/control_kinds.h"
 #include "ui/qt/cp1252.h"
+#include "ui/qt/focus_ring.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/qt_view.h"
 #include "ui/qt/zoom.h"
@@ -21,8 +24,11 @@ namespace ui::qt {
 
 namespace {
 
-// Room left of a row's text, in pixels.
-constexpr int kTextInset = 2;
+// Room left of a row's text: two pixels, and as much as the focus ring
+// takes.
+int textInset() {
+    return std::max(2, FocusRing::lineWidth() + 1);
+}
 
 // A row is one line of the list's font; the text starts two pixels in and
 // is never elided.
@@ -43,7 +49,7 @@ public:
         painter->setFont(option.font);
         painter->setPen(
             option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(option.rect.adjusted(kTextInset, 0, 0, 0),
+        painter->drawText(option.rect.adjusted(textInset(), 0, 0, 0),
                           Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                           index.data(Qt::DisplayRole).toString());
         painter->restore();
@@ -61,16 +67,6 @@ protected:
         m_inKey = true;
         QListWidget::keyPressEvent(e);
         m_inKey = false;
-    }
-    // A list without a chosen item stays without one when it takes the
-    // focus, so that the first Down highlights the first item.
-    void focusInEvent(QFocusEvent* e) override {
-        const bool none = currentRow() < 0;
-        QListWidget::focusInEvent(e);
-        if (none && currentRow() >= 0) {
-            QSignalBlocker block(this);
-            setCurrentRow(-1);
-        }
     }
 
 private:
@@ -130,7 +126,7 @@ private:
         QStringList items;
         for (int i = 0; i < m_list->count(); ++i)
             items << m_list->item(i)->text();
-        const int inner = m_list->width() - 2 * m_list->frameWidth() - kTextInset;
+        const int inner = m_list->width() - 2 * m_list->frameWidth() - textInset();
         m_list->setFont(fittingFont(QApplication::font(), items, inner));
         const bool room =
             m_list->width() >= scrollBarRoom(*m_list) && m_list->height() >= scrollBarRoom(*m_list);
