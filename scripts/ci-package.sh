@@ -107,9 +107,10 @@ done
 sleep 1
 xdotool windowfocus --sync "$window"
 # The first item of each list, three times: the Bible, its first division,
-# its first book (Genesis).
+# its first book (Genesis). Home highlights the first item whether or not the
+# list has highlighted one already.
 for _ in 1 2 3; do
-    xdotool key --delay 150 Down Return
+    xdotool key --delay 150 Home Return
     sleep 0.7
 done
 # Quit, and its first item: with saving.
