@@ -75,6 +75,8 @@ snapshot() {
     find /usr/share/tessary -printf '%p %m\n' | sort
 }
 snapshot >"$work/before"
+# Anything made or changed under the prefix from here on is newer than this.
+touch "$work/started"
 
 step "the menu entry's command under Xvfb with a fresh HOME"
 command=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[A-Za-z]//g')
@@ -133,6 +135,8 @@ step "history in the data folder: $(tr -d '\r' <"$history" | tr '\n' ' ')"
 
 snapshot >"$work/after"
 diff "$work/before" "$work/after" || fail "files under the prefix changed"
+changed=$(find /usr -newer "$work/started" -print)
+[[ -z "$changed" ]] || fail "written under /usr while the program ran: $changed"
 [[ -z "$(dpkg --verify tessary)" ]] || fail "dpkg --verify: $(dpkg --verify tessary)"
 
 step "apt purge"
