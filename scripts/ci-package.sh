@@ -148,4 +148,4 @@ while read -r f; do
     if [[ -f "$f" ]]; then fail "$f is left after the purge"; fi
 done <"$work/files"
 [[ ! -e /usr/share/tessary ]] || fail "/usr/share/tessary is left after the purge"
-step "passed"
+step "passed in ${SECONDS} s"
