@@ -3,12 +3,23 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
+// The bytes a UTF-8 editor may put at the very start of a file. The library
+// is Windows-1252 text, in which they would read as three letters ("ï»¿"):
+// a reader of a whole file or of its first line leaves them out.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// text without a byte-order mark at its start.
+std::string_view withoutByteOrderMark(std::string_view text);
+
 // Reads a text file line by line. A line is returned without its line end
-// (CR LF or a bare LF). Positions count from 1: position() is the byte at
-// which the next read starts, seek(1) goes back to the first byte.
+// (CR LF or a bare LF); the line read from the file's first byte on is
+// returned without a byte-order mark. Positions count from 1 and are the
+// file's own: position() is the byte at which the next read starts, seek(1)
+// goes back to the first byte (before the mark, when there is one).
 class TextFile {
 public:
     TextFile() = default;
@@ -30,6 +41,7 @@ public:
 
 private:
     std::FILE* m_file = nullptr;
+    bool m_atStart = false; // the next read starts at the file's first byte
 };
 
 } // namespace platform
