@@ -2,6 +2,7 @@
 
 #include "app/layout.h"
 #include "app/program.h"
+#include "catalogue/book_language.h"
 #include "catalogue/page_history.h"
 #include "reader/frm_text1.h"
 #include "search/frm_find6.h"
@@ -20,6 +21,9 @@ void wireMainWindow(Program& p, shell::FrmMain& main) {
 
 void wireReadingWindow(Program& p, reader::FrmText1& reading) {
     reading.onVerse = [&p] { study::openVerse(p); };
+    reading.bookLanguage = [&p](const std::string& bookFile) {
+        return catalogue::bookLanguage(p, bookFile);
+    };
 }
 
 void wireSearchWindow(reader::FrmText1& reading, search::FrmFind6& find) {

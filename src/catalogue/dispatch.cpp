@@ -49,6 +49,7 @@ void showAdvice(app::Program& p) {
     }
     s.FindAllLast = n;
     s.BackTo = "frmList0";
+    p.frmList2().takeKeys();
     p.frmList2().txtSubject.setText("Advice About Teaching");
     p.frmList2().lblStatus.setCaption(std::to_string(n + 1));
     p.frmList2().show();
@@ -89,6 +90,7 @@ void showGrid(app::Program& p, const std::string& key) {
         grid.Cell[static_cast<size_t>(i + 1)]->setText(text);
     }
     s.BookKind = "PNV";
+    grid.takeKeys();
     grid.setCaption(key == "QCELLS.SNV" ? "Quick Christian Answers" : "Quick Baha'i Proofs");
     grid.show();
 }
@@ -218,6 +220,7 @@ void list1Dispatch(app::Program& p, const std::string& text, int index) {
     s.FindAllLast = n;
     p.frmList2().lblStatus.setCaption(std::to_string(n + 1));
     s.BackTo.clear();
+    p.frmList2().takeKeys();
     p.frmList2().show();
 }
 

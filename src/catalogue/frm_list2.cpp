@@ -14,11 +14,17 @@ FrmList2::FrmList2(app::Program& p)
     lstMain2.onClick = [this] { itemClicked(); };
 }
 
+void FrmList2::takeKeys() {
+    m_keys.takeFrom(m_p.s);
+}
+
 void FrmList2::itemClicked() {
     const int i = lstMain2.listIndex();
     const std::string text = lstMain2.list(i);
     if (i < 0 || text.empty() || text.find("NOTE:") != std::string::npos)
         return;
+    // The item's key is this list's, whatever list or grid was filled since.
+    m_keys.putInto(m_p.s);
     openItem(m_p, text, i);
     if (m_p.s.BookKind == "SXX" && !m_p.s.SxxTitle.empty()) {
         const char* title = i == 0   ? "Zivuzore Zovurivav Uvazuzo (js)"
@@ -32,7 +38,7 @@ void FrmList2::itemClicked() {
 }
 
 void FrmList2::goBack() {
-    if (m_p.s.BackTo == "frmList0") {
+    if (m_keys.BackTo == "frmList0") {
         m_p.frmList0().show();
         m_p.frmList0().bringToFront();
     } else {

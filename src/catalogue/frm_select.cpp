@@ -53,8 +53,14 @@ void FrmSelect::onActivate() {
     btnBack.bringToFront();
 }
 
+void FrmSelect::takeKeys() {
+    m_keys.takeFrom(m_p.s);
+}
+
 void FrmSelect::openCell(int i) {
     app::State& s = m_p.s;
+    // The cell's target is this grid's, whatever list or grid was filled since.
+    m_keys.putInto(s);
     // Cells past the grid's topics hold no target of this grid.
     if (i < 1 || i > s.FindAllLast || i >= static_cast<int>(s.FindAllFiles.size()))
         return;

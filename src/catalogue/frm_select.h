@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "catalogue/list_keys.h"
 #include "ui/window.h"
 
 namespace app {
@@ -25,6 +26,9 @@ public:
     void onShown() override;
     void onActivate() override;
 
+    // Keeps the topics the shared variables hold, just filled into the cells.
+    void takeKeys();
+
     // Opens the topic of cell i through openItem (its target handed over in
     // FindAllFiles slot 0) and marks the cell grey, every other cell white;
     // a cell without a topic does nothing.
@@ -32,6 +36,7 @@ public:
 
 private:
     app::Program& m_p;
+    ListKeys m_keys;
 };
 
 } // namespace catalogue

@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "catalogue/passages.h"
 #include "formats/book_file.h"
+#include "formats/file_names.h"
 #include "formats/letter_case.h"
 #include "formats/list_syntax.h"
 #include "formats/passage_refs.h"
@@ -12,7 +13,6 @@
 #include "reader/page_loader.h"
 #include "shell/frm_text0.h"
 #include "shell/messages.h"
-#include "study/frm_text3.h"
 #include "ui/value.h"
 
 namespace catalogue {
@@ -31,21 +31,9 @@ void openBook(app::Program& p, const std::string& text, const std::string& key) 
                           &reading.btnPrev, &reading.btnNewPage})
         b->setEnabled(true);
     const std::string previousBook = s.BookFile;
-    s.BookFile = key.find('.') != std::string::npos ? key : key + ".TXV";
+    s.BookFile = formats::bookFileOfKey(key);
     const std::string page = reader::savedPage(p.frmArrays().lstSavePages, s.BookFile);
     s.CurPara = 1;
-    if (s.BibleMode) {
-        const bool hebrew = s.LangStem == "Heb";
-        reading.lblSubject.setVisible(true);
-        reading.lblSubject.setCaption(hebrew ? "Click on Verse to see Hebrew"
-                                             : "Click on Verse to see Greek");
-        p.frmText3().btnClear.setToolTipText(hebrew ? "Search for Hebrew Word"
-                                                    : "Search for Greek Word");
-    } else if (s.TitleKnown) {
-        reading.lblSubject.setVisible(true);
-        reading.lblSubject.setCaption("Click on Paragraph to set BkMrk");
-        p.frmText3().btnClear.setToolTipText("Reset to Original contents");
-    }
     // A book that cannot be read leaves the reader where it was.
     if (!reader::showPage(p, "", page, reader::IfMissing::FirstPage)) {
         s.BookFile = previousBook;
@@ -53,6 +41,8 @@ void openBook(app::Program& p, const std::string& text, const std::string& key) 
     }
     s.CurPara = 1;
     s.TitleKnown = true;
+    // The window takes the book in the mode of the list it comes from; its
+    // subject line says what a click on the page does.
     reading.setCaption(text);
     reading.showText();
     reading.show();

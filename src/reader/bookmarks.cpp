@@ -1,5 +1,7 @@
 #include "reader/bookmarks.h"
 
+#include <algorithm>
+
 #include "app/program.h"
 #include "formats/file_names.h"
 #include "formats/trim.h"
@@ -7,6 +9,7 @@
 #include "reader/frm_bkmrk.h"
 #include "reader/frm_text1.h"
 #include "reader/page_loader.h"
+#include "reader/reference.h"
 #include "ui/value.h"
 
 namespace reader {
@@ -68,31 +71,34 @@ void gotoBookmark(app::Program& p, const std::string& item, int index) {
     if (!place)
         return;
     app::State& s = p.s;
-    const bool wasBible = s.BibleMode, wasFound = s.KeyFound;
+    FrmText1& reading = p.frmText1();
+    // The page opens in the reading window: a title that names no book
+    // means the book that window shows.
+    const PageInUse use = reading.usePage();
+    const bool wasFound = s.KeyFound;
     s.BibleMode = place->bible; // the loader reads it to split the book's lines
     const std::string file = bookFileOfTitle(s, place->title);
     // Only this load may tell whether the key was met.
     s.KeyFound = false;
     if (!showPage(p, file, place->key)) {
-        // The current book is still the one shown.
-        s.BibleMode = wasBible;
         s.KeyFound = wasFound;
         return;
     }
     if (!s.KeyFound)
         return;
+    // The language of the bookmark's book, not of the list last chosen.
+    if (!place->bible)
+        s.LangStem.clear();
+    else if (const std::string language =
+                 reading.bookLanguage ? reading.bookLanguage(s.BookFile) : std::string();
+             !language.empty())
+        s.LangStem = language;
     s.DefShown = false;
-    FrmText1& reading = p.frmText1();
     for (ui::Button* b : {&reading.btnFind, &reading.btnFirst, &reading.btnLast, &reading.btnNext,
                           &reading.btnPrev, &reading.btnNewPage})
         b->setEnabled(true);
-    // The verse window reads CurPara as the index of its line in ParaList.
-    s.CurPara = 1;
-    for (long i = 1; i <= s.ParaCount && i < static_cast<long>(s.ParaList.size()); ++i)
-        if (s.ParaList[static_cast<size_t>(i)].rfind(place->key + ">", 0) == 0) {
-            s.CurPara = i;
-            break;
-        }
+    // CurPara names the bookmark's line on the page.
+    s.CurPara = std::max(lineOfKey(s, place->key), 1L);
     s.MarkPending = true;
     reading.showText();
     selectParagraph(reading.Text1, formats::bookStem(s.BookFile), place->key);

@@ -36,8 +36,10 @@ std::string bookFileOfTitle(const app::State& s, const std::string& title);
 void setBookmark(app::Program& p, const std::string& key);
 
 // Opens the page of a bookmark item in the reading window with its
-// paragraph selected and CurPara at its line; nothing happens when the item
-// cannot be read or its page or key cannot be loaded. index is not used.
+// paragraph selected and CurPara at its line, the book read in the
+// bookmark's mode and, for a verse, in its book's language; nothing happens
+// when the item cannot be read or its page or key cannot be loaded. A title
+// that names no book means the reading window's book. index is not used.
 void gotoBookmark(app::Program& p, const std::string& item, int index);
 
 } // namespace reader

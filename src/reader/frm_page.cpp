@@ -51,6 +51,7 @@ void FrmPage::onShown() {
 
 void FrmPage::getNewPara() {
     const app::State& s = m_p.s;
+    m_book.takeFrom(s);
     for (int i = 0; i < kLists; ++i) {
         ui::ListBox& list = *lists[static_cast<size_t>(i)];
         list.clear();
@@ -82,10 +83,18 @@ void FrmPage::getNewPara() {
 
 void FrmPage::choose(ui::ListBox& list, bool toFront) {
     const std::string page = list.list(list.listIndex());
-    if (page.empty() || !showPage(m_p, "", page))
+    if (page.empty())
         return;
     reader::FrmText1& reading = m_p.frmText1();
-    reading.showText();
+    {
+        // Paging flags such as NavPage stay the reading window's while it
+        // shows the chooser's book.
+        const bool sameBook = reading.page().BookFile == m_book.BookFile;
+        const PageInUse use(m_p.s, sameBook ? reading.page() : m_book);
+        if (!showPage(m_p, "", page))
+            return;
+        reading.showText();
+    }
     reading.show();
     for (const char* name : {"frmtext0", "frmtext2"})
         if (ui::Window* w = m_p.window(name); w && w->loaded())

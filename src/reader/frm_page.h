@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "reader/book_page.h"
 #include "ui/window.h"
 
 namespace app {
@@ -24,7 +25,9 @@ public:
     void onLoad() override;
     void onShown() override;
 
-    // Fills the lists from the held index line and shows the window.
+    // Fills the lists from the held index line and shows the window. The
+    // chooser keeps the book it was filled for: a page chosen is a page of
+    // that book, whatever book the reading window turned to since.
     void getNewPara();
 
 private:
@@ -32,6 +35,7 @@ private:
     // Back to the reading window (Exit, or Escape).
     void exitToText();
     app::Program& m_p;
+    BookPage m_book;
 };
 
 } // namespace reader

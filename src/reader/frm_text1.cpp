@@ -57,7 +57,7 @@ FrmText1::FrmText1(app::Program& p)
     btnFirst.onClick = [this] { page("First"); };
     btnLast.onClick = [this] { page("Last"); };
     btnNext.onClick = [this] {
-        if (m_p.s.NavPage == m_p.s.LastPage) {
+        if (m_page.NavPage == m_page.LastPage) {
             m_p.message("End of Book");
             return;
         }
@@ -65,17 +65,25 @@ FrmText1::FrmText1(app::Program& p)
     };
     btnPrev.onClick = [this] {
         app::State& s = m_p.s;
-        if (s.NavPage == s.FirstPage && !s.SearchHit && !s.PageGiven)
+        if (m_page.NavPage == m_page.FirstPage && !s.SearchHit && !m_page.PageGiven) {
             m_p.message("Beginning of Book");
-        else if (showPage(m_p, "", "Prev"))
-            showText();
+        } else {
+            const PageInUse use = usePage();
+            if (showPage(m_p, "", "Prev"))
+                showText();
+        }
         s.SearchHit = false;
     };
+}
+
+PageInUse FrmText1::usePage() {
+    return PageInUse(m_p.s, m_page);
 }
 
 void FrmText1::openPageChooser() {
     FrmPage& chooser = m_p.frmPage();
     chooser.hide();
+    const PageInUse use = usePage();
     chooser.getNewPara();
     chooser.bringToFront();
 }
@@ -86,28 +94,48 @@ void FrmText1::getText1() {
     const std::string key = clickedReference(Text1.text(), Text1.selStart());
     if (key.empty())
         return;
+    // The clicked paragraph is one of this window's page, whatever page or
+    // book another window loaded since.
+    const PageInUse use = usePage();
     if (!s.BibleMode) {
         setBookmark(m_p, key);
         return;
     }
-    s.CurPara = std::atol(key.substr(key.find(':') + 1).c_str());
-    for (long i = 1; i <= s.ParaCount && i < static_cast<long>(s.ParaList.size()); ++i)
-        if (s.ParaList[static_cast<size_t>(i)].substr(0, 10).find(key) != std::string::npos) {
-            s.CurPara = i;
-            break;
-        }
+    s.CurPara = lineOfKey(s, key);
+    if (s.CurPara == 0)
+        s.CurPara = std::atol(key.substr(key.find(':') + 1).c_str());
     if (onVerse)
         onVerse();
 }
 
 void FrmText1::page(const std::string& command) {
-    if (showPage(m_p, "", command))
-        showText();
+    {
+        const PageInUse use = usePage();
+        if (showPage(m_p, "", command))
+            showText();
+    }
     m_p.s.SearchHit = false;
 }
 
 void FrmText1::showText() {
-    Text1.setText(m_p.s.PageText + m_p.s.PadText);
+    m_page.takeFrom(m_p.s);
+    Text1.setText(m_page.PageText + m_p.s.PadText);
+    showMode();
+}
+
+void FrmText1::takePage(const BookPage& page) {
+    m_page = page;
+    Text1.setText(m_page.PageText);
+    showMode();
+}
+
+void FrmText1::showMode() {
+    if (m_page.BibleMode)
+        lblSubject.setCaption(m_page.LangStem == "Heb" ? "Click on Verse to see Hebrew"
+                                                       : "Click on Verse to see Greek");
+    else
+        lblSubject.setCaption("Click on Paragraph to set BkMrk");
+    lblSubject.setVisible(true);
 }
 
 void FrmText1::presentPage() {
@@ -173,10 +201,11 @@ void FrmText1::onDeactivate() {
 }
 
 void FrmText1::DeactivateForm1() {
-    const app::State& s = m_p.s;
-    if (s.NoHistory || s.BookFile.empty())
+    // Only the book and page this window shows: gathered passages, a look at
+    // a search hit and the verse window load others.
+    if (m_p.s.NoHistory || m_page.BookFile.empty())
         return;
-    recordPage(m_p.frmArrays().lstSavePages, s.BookFile, s.ShownPage);
+    recordPage(m_p.frmArrays().lstSavePages, m_page.BookFile, m_page.ShownPage);
 }
 
 void FrmText1::onLoad() {

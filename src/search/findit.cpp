@@ -72,23 +72,23 @@ SearchOutcome searchBookList(const platform::DataFolder& folder, const std::stri
     return out;
 }
 
-void Findit(app::Program& p) {
+bool Findit(app::Program& p) {
     app::State& s = p.s;
     FrmFind6& w = p.frmFind6();
     s.HiliteText = w.txtInput.text();
     if (s.HiliteText.empty())
-        return;
+        return false;
     s.HiliteLen = static_cast<int>(s.HiliteText.size());
     const bool phrase = s.HiliteText.find(' ') != std::string::npos;
     s.CaseSearch = w.btnRadioCase.value() != 0;
     if (!s.CaseSearch && phrase &&
         p.message("All Phrase Searches are Case Sensitive. Do you wish to Continue?",
                   ui::Buttons::YesNo, ui::Icon::Question) != ui::Answer::Yes)
-        return;
+        return false;
     s.WholeWordSearch = w.btnRadioWhole.value() != 0;
     if (s.WholeWordSearch && phrase) {
         p.message("'Whole-Word' Searches function with Single Words Only");
-        return;
+        return false;
     }
 
     const SearchText text(s.HiliteText, s.CaseSearch);
@@ -122,6 +122,7 @@ void Findit(app::Program& p) {
     }
     if (!out.firstMissing.empty())
         p.message(shell::missingFileMessage(out.firstMissing));
+    return out.hit;
 }
 
 } // namespace search

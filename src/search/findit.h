@@ -51,6 +51,7 @@ std::string listEntryFile(const std::string& entry);
 // or in FindAllFiles(0) to FindAllFiles(FindAllLast). Asks before a phrase
 // search without case, refuses a whole-word phrase, and puts the hits (at
 // most kMaxShown characters) into TextF or "Cannot find" into txtInput.
-void Findit(app::Program& p);
+// True when hits were put into TextF.
+bool Findit(app::Program& p);
 
 } // namespace search

@@ -8,8 +8,8 @@
 #include "reader/frm_text1.h"
 #include "reader/hilite.h"
 #include "reader/page_loader.h"
+#include "reader/reference.h"
 #include "search/findit.h"
-#include "search/page_state.h"
 #include "search/result_pick.h"
 #include "shell/control_help.h"
 #include "ui/units.h"
@@ -69,8 +69,6 @@ FrmFind6::FrmFind6(app::Program& p)
     TextF2.onClick = [this] { goToLocation(); };
 }
 
-FrmFind6::~FrmFind6() = default;
-
 void FrmFind6::onLoad() {
     setGeometry(4800, 0, 4890, 5300);
 }
@@ -79,10 +77,6 @@ void FrmFind6::onActivate() {
     m_p.s.SearchHit = false;
     txtInput.setFocus();
     txtInput.setText("");
-}
-
-void FrmFind6::onDeactivate() {
-    restoreReaderPage();
 }
 
 void FrmFind6::onKeyDown(int& code, int shift) {
@@ -107,50 +101,57 @@ void FrmFind6::contextView() {
 }
 
 void FrmFind6::openFromReadingWindow() {
+    reader::FrmText1& reading = m_p.frmText1();
+    open([&reading] { return reading.Text1.text(); }, reading.page(), false);
+}
+
+void FrmFind6::openFromVerseWindow(std::function<std::string()> text32,
+                                   const reader::BookPage& page) {
+    open(std::move(text32), page, true);
+}
+
+void FrmFind6::open(std::function<std::string()> text, const reader::BookPage& page,
+                    bool fromVerse) {
     app::State& s = m_p.s;
-    s.FindFromText3 = false;
+    // The opening window is known before anything is offered from it.
+    m_openerText = std::move(text);
+    m_openerPage = &page;
+    s.FindFromText3 = fromVerse;
     resultsView();
-    btnRadioWhole.setValue(0);
-    TextF2.setText("");
-    TextF.setText(m_p.frmText1().Text1.text());
-    s.FindCaller = "Text1";
+    if (fromVerse) {
+        offer(m_openerText());
+        btnRadioWhole.setValue(1);
+    } else {
+        btnRadioWhole.setValue(0);
+        TextF2.setText("");
+        offer(m_openerText());
+    }
+    s.FindCaller = fromVerse ? "Text3" : "Text1";
     show();
     txtInput.setText("");
     setCaption("Click or Enter Word(s)");
     bringToFront();
 }
 
-void FrmFind6::openFromVerseWindow(std::function<std::string()> text32) {
-    app::State& s = m_p.s;
-    m_text32 = std::move(text32);
-    s.FindFromText3 = true;
-    resultsView();
-    TextF.setText(openingText());
-    btnRadioWhole.setValue(1);
-    s.FindCaller = "Text3";
-    show();
-    txtInput.setText("");
-    setCaption("Click or Enter Word(s)");
-    bringToFront();
-}
-
-std::string FrmFind6::openingText() const {
-    if (m_p.s.FindCaller == "Text1")
-        return m_p.frmText1().Text1.text();
-    return m_text32 ? m_text32() : std::string();
-}
-
-bool FrmFind6::offersOpeningText() const {
-    if (TextF.text() == m_p.frmText1().Text1.text())
-        return true;
-    return m_text32 && TextF.text() == m_text32();
+void FrmFind6::offer(const std::string& text) {
+    m_offered = text;
+    TextF.setText(text);
 }
 
 void FrmFind6::search(bool allBooks) {
-    // A search runs on the book the reading window shows.
-    restoreReaderPage();
+    // Find searches the book of the opening window's page in its mode, Find
+    // All the current list's books in the list's mode.
+    reader::PageInUse use(m_p.s, m_openerPage ? *m_openerPage : m_p.frmText1().page());
+    if (allBooks)
+        use.useListMode();
     m_p.s.SearchAllBooks = allBooks;
-    Findit(m_p);
+    reader::BookPage searched = reader::BookPage::of(m_p.s);
+    if (Findit(m_p)) {
+        m_searched = std::move(searched);
+        m_searchedAll = allBooks;
+        m_searchedText = m_p.s.HiliteText;
+        m_searchedCase = m_p.s.CaseSearch;
+    }
 }
 
 void FrmFind6::back() {
@@ -161,7 +162,7 @@ void FrmFind6::back() {
 
 void FrmFind6::reFind() {
     if (btnReFind.caption() == "ReFind") {
-        TextF.setText(openingText());
+        offer(m_openerText ? m_openerText() : std::string());
         btnReFind.setCaption("");
     } else if (btnReFind.caption() == "Reselect") {
         putInView(TextF2, false);
@@ -177,7 +178,7 @@ void FrmFind6::clickResults() {
         setCaption("Click to View Context");
         return;
     }
-    if (offersOpeningText()) {
+    if (TextF.text() == m_offered) {
         if (auto word = pickWord(TextF.text(), TextF.selStart()))
             txtInput.setText(*word);
         return;
@@ -190,36 +191,24 @@ void FrmFind6::openContext() {
     const auto reference = hitReference(TextF.text(), TextF.selStart());
     if (!reference)
         return;
-    std::string file, key;
-    if (s.SearchAllBooks) {
-        const auto place = findAllPlace(*reference);
-        if (!place)
-            return;
-        file = place->file;
-        key = place->key;
-    } else {
-        file = s.BookFile;
-        key = *reference;
-    }
-    // The reading window keeps showing its page: keep its state to give back.
-    const bool kept = !m_readerPage;
-    if (kept)
-        m_readerPage = std::make_unique<PageState>(PageState::of(s));
-    if (!reader::showPage(m_p, s.SearchAllBooks ? file : std::string(), key)) {
-        if (kept)
-            m_readerPage.reset();
+    std::optional<HitPlace> place;
+    if (m_searchedAll && !(place = findAllPlace(*reference)))
         return;
-    }
+    // The hit is loaded for a look in the book and mode the search ran on;
+    // the windows keep their pages.
+    const reader::PageInUse use(s, m_searched);
+    s.HiliteText = m_searchedText;
+    s.HiliteLen = static_cast<int>(m_searchedText.size());
+    s.CaseSearch = m_searchedCase;
+    const std::string file = place ? place->file : s.BookFile;
+    const std::string key = place ? place->key : *reference;
+    if (!reader::showPage(m_p, place ? file : std::string(), key))
+        return;
     s.HitFile = file;
     s.HitKey = key;
     s.SearchHit = true;
-    s.CurPara = 1;
-    const long last = std::min<long>(s.ParaCount, formats::kMaxPageLines);
-    for (long i = 1; i <= last; ++i)
-        if (s.ParaList[static_cast<size_t>(i)].substr(0, 10).find(key) != std::string::npos) {
-            s.CurPara = i;
-            break;
-        }
+    s.CurPara = std::max(reader::lineOfKey(s, key), 1L);
+    m_look.takeFrom(s);
     const auto at = static_cast<size_t>(s.CurPara);
     std::string context;
     if (s.FindFromText3) {
@@ -244,6 +233,9 @@ void FrmFind6::openContext() {
 
 void FrmFind6::goToLocation() {
     app::State& s = m_p.s;
+    if (m_look.BookFile.empty())
+        return; // no hit looked at
+    const reader::PageInUse use(s, m_look);
     if (s.HitFile == s.BookFile)
         s.HitFile.clear();
     if (s.HitKey.find(':') != std::string::npos)
@@ -251,17 +243,8 @@ void FrmFind6::goToLocation() {
             s.CurPage = *page;
     if (!reader::showPage(m_p, s.HitFile, s.HitKey))
         return;
-    // The reading window now shows the page loaded: nothing to give back.
-    m_readerPage.reset();
     m_p.frmText1().presentPage();
     hide();
-}
-
-void FrmFind6::restoreReaderPage() {
-    if (!m_readerPage)
-        return;
-    m_readerPage->restore(m_p.s);
-    m_readerPage.reset();
 }
 
 } // namespace search

@@ -44,7 +44,18 @@ std::optional<std::string> hitReference(const std::string& results, int caret) {
     }
     if (const size_t first = window.find('>'); first != std::string_view::npos)
         return std::string(window.substr(0, first));
-    return std::nullopt;
+    // A reference longer than the window: every hit can be followed, so
+    // when this ">" is the first of its line, the whole line before it is
+    // the hit's reference. Before the first ">" of all, as with a short
+    // reference, the click means the first hit.
+    const size_t at = gt != std::string::npos ? gt : results.find('>');
+    if (at == std::string::npos)
+        return std::nullopt;
+    const size_t lf = results.rfind('\n', at);
+    const size_t lineStart = lf == std::string::npos ? 0 : lf + 1;
+    if (results.find('>', lineStart) != at || (gt == std::string::npos && lineStart != 0))
+        return std::nullopt; // a ">" of a hit's excerpt, or no hit at all
+    return results.substr(lineStart, at - lineStart);
 }
 
 std::optional<HitPlace> findAllPlace(const std::string& reference) {

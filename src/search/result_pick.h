@@ -15,9 +15,9 @@ std::optional<std::string> pickWord(const std::string& text, int caret);
 
 // The reference of the hit a click in the results points at: the text just
 // before the last ">" up to the caret, as far back as the line start, read
-// from a window of 12 characters (so references of more than 10 characters,
-// or 11 for the first hit, are not followed). Nothing when the click leads
-// to none.
+// from a window of 12 characters; a reference longer than that window is
+// the whole line before that ">" when it is the line's first. Nothing when
+// the click leads to none.
 std::optional<std::string> hitReference(const std::string& results, int caret);
 
 // A Find All reference "stem key" as the book file of the stem and the key;

@@ -45,19 +45,31 @@ FrmText3::FrmText3(app::Program& p)
 
     shell::attachControlHelp(p, btnBack, "Exits to the Previous Directory", [this] { back(); });
     shell::attachControlHelp(p, btnBkMrk, "Sets Bookmark at the current verse",
-                             [this] { setVerseBookmark(); });
+                             [this] { onPage([this] { setVerseBookmark(); }); });
     shell::attachControlHelp(p, btnClear,
                              "Resets Screen to Original Contents (with Notes at Bottom)",
                              [this] { reset(); });
     shell::attachControlHelp(p, btnFind,
                              "Present a Form to Search for Hebrew/Greek Words or Phrases",
                              [this] { openSearch(); });
-    btnFirst.onClick = [this] { moveVerse(m_p, "first"); };
-    btnPrev.onClick = [this] { moveVerse(m_p, "prev"); };
-    btnNext.onClick = [this] { moveVerse(m_p, "next"); };
-    btnLast.onClick = [this] { moveVerse(m_p, "last"); };
-    Text32.onClick = [this] { getWordDef(m_p, WordBox::Verse); };
-    Text33.onClick = [this] { getWordDef(m_p, WordBox::Notes); };
+    for (auto [button, how] : {std::pair{&btnFirst, "first"}, std::pair{&btnPrev, "prev"},
+                               std::pair{&btnNext, "next"}, std::pair{&btnLast, "last"}})
+        button->onClick = [this, how] { onPage([this, how] { moveVerse(m_p, how); }); };
+    Text32.onClick = [this] { onPage([this] { getWordDef(m_p, WordBox::Verse); }); };
+    Text33.onClick = [this] { onPage([this] { getWordDef(m_p, WordBox::Notes); }); };
+}
+
+template <class Action>
+void FrmText3::onPage(Action action) {
+    const reader::PageInUse use(m_p.s, m_page);
+    action();
+    m_page.takeFrom(m_p.s);
+}
+
+void FrmText3::takePage() {
+    m_page.takeFrom(m_p.s);
+    const bool hebrew = m_page.LangStem == "Heb";
+    btnClear.setToolTipText(hebrew ? "Search for Hebrew Word" : "Search for Greek Word");
 }
 
 void FrmText3::onLoad() {
@@ -74,8 +86,9 @@ void FrmText3::onActivate() {
 }
 
 void FrmText3::back() {
+    // The reading window shows the page this window reached.
     reader::FrmText1& reading = m_p.frmText1();
-    reading.Text1.setText(m_p.s.PageText);
+    reading.takePage(m_page);
     reading.show();
     hide();
     if (ui::Window* withNote = m_p.window("frmtext2"); withNote && withNote->loaded())
@@ -104,7 +117,7 @@ void FrmText3::reset() {
 }
 
 void FrmText3::openSearch() {
-    m_p.frmFind6().openFromVerseWindow([this] { return Text32.text(); });
+    m_p.frmFind6().openFromVerseWindow([this] { return Text32.text(); }, m_page);
 }
 
 } // namespace study

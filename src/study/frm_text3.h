@@ -2,6 +2,7 @@
 // notes; word clicks show definitions, the buttons step through the verses.
 #pragma once
 
+#include "reader/book_page.h"
 #include "ui/window.h"
 
 namespace app {
@@ -32,7 +33,18 @@ public:
     // Back to the verse-shown buttons: Find in place of Reset.
     void onActivate() override;
 
+    // The page of the verse shown, with its book and mode.
+    const reader::BookPage& page() const { return m_page; }
+    // Takes the page the shared variables hold as the page of its verses
+    // (the reading window hands over a clicked verse), with the Reset tip
+    // of the book's language.
+    void takePage();
+
 private:
+    // Runs a step, a bookmark, a word lookup or the opening of the search on
+    // this window's page, which then holds what the step loaded.
+    template <class Action>
+    void onPage(Action action);
     // Back to the reading window with the page text.
     void back();
     // Bookmarks the verse whose key starts Text31.
@@ -42,6 +54,7 @@ private:
     // Opens the search window on the Greek or Hebrew words of the verse.
     void openSearch();
     app::Program& m_p;
+    reader::BookPage m_page;
 };
 
 } // namespace study

@@ -50,6 +50,7 @@ void showVerse(app::Program& p) {
 void openVerse(app::Program& p) {
     app::State& s = p.s;
     FrmText3& w = p.frmText3();
+    w.takePage();
     showVerse(p);
     w.Text33.setText(s.SavedText33 + s.PadText);
     w.btnClear.setVisible(false);
@@ -78,9 +79,9 @@ void moveVerse(app::Program& p, const std::string& how) {
         if (s.CurPara + 1 <= s.ParaCount) {
             ++s.CurPara;
             w.btnNext.setBackColor(ui::kLightGrey);
-        } else if (s.CurPage >= s.LastPage) {
-            p.message("End of Book"); // the loader would load the last page again
         } else if (reader::showPage(p, s.BookFile, "Next")) {
+            // Past the book's last page the loader loads that page again
+            // from its last entry, whose line is then the first.
             s.CurPara = 1;
         }
     } else if (how == "last") {

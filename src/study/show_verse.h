@@ -22,15 +22,17 @@ std::string readVerseNotes(app::Program& p, const std::string& bookFile, const s
 // clears DefShown. A CurPara outside the lists shows empty boxes.
 void showVerse(app::Program& p);
 
-// The click on a verse in the reading window: verse CurPara with its notes
-// and the filler in Text33, the window in front with Find in place of Reset
-// and the paging buttons grey.
+// The click on a verse in the reading window: the window takes the page the
+// shared variables hold as its own and shows verse CurPara with its notes
+// and the filler in Text33, in front, with Find in place of Reset and the
+// paging buttons grey.
 void openVerse(app::Program& p);
 
 // Moves to the "first" verse of the page, the "prev" or "next" verse (into
 // the neighbouring page at a page's ends) or the "last" verse of the book,
-// then shows the verse; anything else shows the verse again. At the book's
-// ends the verse stays: "Beginning of Book" or "End of Book".
+// then shows the verse; anything else shows the verse again. Prev on the
+// book's first verse stays there ("Beginning of Book"); Next on its last
+// verse loads the last page again from its last entry and shows that line.
 void moveVerse(app::Program& p, const std::string& how);
 
 } // namespace study

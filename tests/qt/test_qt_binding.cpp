@@ -40,6 +40,7 @@ private Q_SLOTS:
     void keyCodes();
     void listClickReachesModel();
     void textClickCountsCrLfAsTwo();
+    void clickBelowTrailingBlanks();
     void modelSelectionShowsInWidget();
     void rightPressOnButtonShowsHelp();
     void leftClickOnButton();
@@ -139,6 +140,32 @@ void TestQtBinding::textClickCountsCrLfAsTwo() {
     QCOMPARE(edit->textCursor().position(), 10);
     QCOMPARE(f.frmA.textClicks, std::vector<int>{12});
     QCOMPARE(f.frmA.txtText.text().substr(12), std::string("ree"));
+}
+
+// A text that ends in blanks (a page and its filler): the widget lays the
+// blanks out as one hanging line and puts a click on it, or below it, after
+// the last of them. The model sees that click at the first blank.
+void TestQtBinding::clickBelowTrailingBlanks() {
+    Fixture f;
+    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
+    QVERIFY(edit);
+    const std::string text = "one\r\ntwo\r\n\r\n" + std::string(400, ' ');
+    f.frmA.txtText.setText(text);
+    f.view->sync();
+    const QPoint below(edit->viewport()->width() / 2, edit->viewport()->height() - 4);
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, below);
+    QCOMPARE(edit->textCursor().position(), edit->document()->characterCount() - 1);
+    // On a character the click stays where it lands: 'w' of "two".
+    QTextCursor c(edit->document());
+    c.setPosition(5);
+    const QRect r = edit->cursorRect(c);
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(r.left(), r.center().y()));
+    QCOMPARE(f.frmA.textClicks, (std::vector<int>{12, 6}));
+    // A text without trailing blanks: the end is the end.
+    f.frmA.txtText.setText("one\r\ntwo");
+    f.view->sync();
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, below);
+    QCOMPARE(f.frmA.textClicks.back(), 8);
 }
 
 void TestQtBinding::modelSelectionShowsInWidget() {

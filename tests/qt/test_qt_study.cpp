@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTextBlock>
 
 #include "program_fixture.h"
 #include "reader/frm_bkmrk.h"
@@ -76,6 +78,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void captionsShowWholeAtEveryZoom();
     void verseWindowShowsWholeUnderATallMenuBar();
+    void clickBelowTheLastVerseStudiesIt();
     void ctrlFOpensTheSearchAndEscapeClosesIt();
     void escapeClosesTheBookmarkList();
 };
@@ -131,6 +134,26 @@ void TestQtStudy::captionsShowWholeAtEveryZoom() {
 // A title bar and menu bar taller than the program allows for hid the
 // bottom of the verse window's notes box and buttons, at the program's size
 // and after the reader's resize.
+// The reader scrolls to the end of Genesis 50 and clicks in the empty area
+// below its last verse: that counts as a click on the last verse.
+void TestQtStudy::clickBelowTheLastVerseStudiesIt() {
+    Fixture f(100);
+    f.openBook(0, 0);
+    f.clickButton(f.program.frmText1().btnLast);
+    auto* edit = f.widget<QPlainTextEdit>(f.program.frmText1().Text1);
+    QVERIFY(edit && edit->isVisible());
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+    settle();
+    const QPoint below(edit->viewport()->width() / 3, edit->viewport()->height() - 3);
+    QVERIFY(edit->cursorForPosition(below).block() == edit->document()->lastBlock());
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, below);
+    f.view->sync();
+    settle();
+    study::FrmText3& verse = f.program.frmText3();
+    QVERIFY(verse.visible());
+    QVERIFY(verse.Text31.text().rfind("50:26>So Joseph died", 0) == 0);
+}
+
 void TestQtStudy::verseWindowShowsWholeUnderATallMenuBar() {
     Fixture f(100);
     QFont big = f.view->mainWindow()->menuBar()->font();

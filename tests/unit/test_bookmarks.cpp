@@ -118,7 +118,7 @@ TEST(GotoBookmark, OpensThePageWithTheParagraphMarked) {
     t.list.show(); // the list is the active window when a bookmark is followed
     reader::gotoBookmark(*t.p, "Short-Stories-2:2", 0);
     EXPECT_EQ(t.s().BookFile, "ESS.TXV");
-    EXPECT_FALSE(t.s().BibleMode);
+    EXPECT_FALSE(t.reading.page().BibleMode);
     EXPECT_EQ(t.s().CurPage, 2);
     // CurPara is the line's index in ParaList, not its page.
     EXPECT_EQ(t.s().CurPara, 2);
@@ -152,7 +152,7 @@ TEST(GotoBookmark, ABibleVerseSetsBibleMode) {
     Marks t;
     t.open("ESS.TXV", false);
     reader::gotoBookmark(*t.p, "John--3:16", 0);
-    EXPECT_TRUE(t.s().BibleMode);
+    EXPECT_TRUE(t.reading.page().BibleMode);
     EXPECT_EQ(t.s().BookFile, "JN.TXV");
     EXPECT_EQ(t.s().CurPara, 2);
     EXPECT_EQ(t.s().VerseList[2], "houtos gar");

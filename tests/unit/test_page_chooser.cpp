@@ -86,4 +86,10 @@ TEST(ClickedReference, ParagraphByCaret) {
     // In the trailing blanks: the last paragraph.
     EXPECT_EQ(reader::clickedReference(text, static_cast<int>(text.size()) - 300), "1:2");
     EXPECT_EQ(reader::clickedReference(">no reference here >x", 3), "");
+    // A reference is read up to its "}" however long it is; one left open,
+    // up to its line's end.
+    const std::string longOne =
+        ">A word {proverbialsayingsofold 12:34}\r\n\r\n" + std::string(600, ' ');
+    EXPECT_EQ(reader::clickedReference(longOne, 3), "12:34");
+    EXPECT_EQ(reader::clickedReference(">open {gen 1:1\r\n\r\n>next {gen 1:2}", 3), "1:1");
 }

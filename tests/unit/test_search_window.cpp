@@ -3,6 +3,7 @@
 // window's page kept while a hit's context is looked at.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,21 +42,45 @@ TEST(PickWord, TheBlankSeparatedWordAroundTheCaret) {
 TEST(HitReference, TheKeyBeforeTheLastAngleBeforeTheCaret) {
     const std::string results = "12:3>in the ^beginning^ God\r\n\r\n"
                                 "1:10>the earth ^was^ a > mark\r\n\r\n"
-                                "123456789:12>too long";
-    EXPECT_EQ(hitReference(results, 8), "12:3");  // the first hit
-    EXPECT_EQ(hitReference(results, 5), "12:3");  // right after its ">"
-    EXPECT_EQ(hitReference(results, 40), "1:10"); // a later hit
-    EXPECT_EQ(hitReference(results, 4), "12:3");  // no ">" before: the window starts the text
-    EXPECT_EQ(hitReference(results, 0), std::nullopt);
-    // The last ">" before the caret may be one of the excerpt's own: the 12
-    // characters before it hold no reference.
-    EXPECT_EQ(hitReference(results, static_cast<int>(results.find("mark"))), std::nullopt);
-    // A reference of more than 10 characters cannot be followed.
-    EXPECT_EQ(hitReference(results, static_cast<int>(results.size())), std::nullopt);
-    // Find All: stem, blank and key, at most 10 characters, 11 for the first.
-    EXPECT_EQ(hitReference("kjv 3:16>x\r\n\r\nlet 12:13>y", 25), "let 12:13");
-    EXPECT_EQ(hitReference("genesis 1:1>x", 13), "genesis 1:1");
-    EXPECT_EQ(hitReference("x\r\n\r\ngenesis 1:1>x", 18), std::nullopt);
+                                "2:7>the ^dust^ of the ground\r\n\r\n"
+                                "123456789:12>too long for the window > of 12";
+    const std::string all = "kjv 3:16>x\r\n\r\nlet 12:13>y\r\n\r\n"
+                            "proverbs 30:33>the churning of milk > butter\r\n\r\n"
+                            "psalms 119:105>a lamp unto my feet\r\n\r\nx";
+    const std::string longFirst = "proverbialsayings 1:2>a word\r\n\r\nkjv 3:16>x";
+    auto at = [](const std::string& text, const std::string& what, int plus = 0) {
+        return static_cast<int>(text.find(what)) + plus;
+    };
+    struct Row {
+        const char* name;
+        const std::string& text;
+        int caret;
+        std::optional<std::string> reference;
+    } rows[] = {
+        {"the first hit", results, 8, "12:3"},
+        {"right after its >", results, 5, "12:3"},
+        {"a later hit", results, 40, "1:10"},
+        {"no > before: the window starts the text", results, 4, "12:3"},
+        {"at the very start", results, 0, std::nullopt},
+        // The last ">" before the caret may be one of the excerpt's own.
+        {"after an excerpt's > near its key", results, at(results, "mark"), std::nullopt},
+        {"in a blank line: the hit above", results, at(results, "\r\n123456789") + 1, "2:7"},
+        {"on a hit's reference: the hit above", results, at(results, "456789:12"), "2:7"},
+        // Every hit can be followed, however long its reference.
+        {"a long key", results, at(results, "too"), "123456789:12"},
+        {"after an excerpt's > far from its key", results, at(results, "of 12"), std::nullopt},
+        {"Find All: a short stem", all, at(all, "y"), "let 12:13"},
+        {"Find All: a long stem", all, at(all, "a lamp"), "psalms 119:105"},
+        {"Find All: a long stem's excerpt >", all, at(all, "butter"), std::nullopt},
+        {"Find All: the blank lines after the last hit", all, at(all, "\r\n\r\nx", 2),
+         "psalms 119:105"},
+        {"a long first reference", longFirst, at(longFirst, "word"), "proverbialsayings 1:2"},
+        {"on a long first reference", longFirst, 3, "proverbialsayings 1:2"},
+        {"the hit after a long first one", longFirst, at(longFirst, "x"), "kjv 3:16"},
+        {"text without any >", "no hits here at all", 5, std::nullopt},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(hitReference(row.text, row.caret), row.reference) << row.name;
 }
 
 TEST(HitReference, FindAllPlaces) {
@@ -172,8 +197,8 @@ TEST(SearchWindow, TheReadingWindowKeepsItsPageWhileAContextIsShown) {
     t.clickAt(t.w.TextF, 8);
     EXPECT_EQ(t.s().BookFile, "B.TXV");
     t.w.btnBack.mouseUp(ui::MouseButton::Left);
-    EXPECT_EQ(t.s().BookFile, "A.TXV");
-    EXPECT_EQ(t.s().CurPage, 3);
+    EXPECT_EQ(t.reading.page().BookFile, "A.TXV");
+    EXPECT_EQ(t.reading.page().CurPage, 3);
     EXPECT_EQ(t.s().HiliteLen, 0);
     t.reading.btnPrev.click();
     EXPECT_EQ(t.s().CurPage, 2);
@@ -195,7 +220,8 @@ TEST(SearchWindow, FromTheVerseWindow) {
     t.s().BibleMode = true;
     ASSERT_TRUE(reader::showPage(*t.p, "", ""));
     std::string verse = " bara elohim";
-    t.w.openFromVerseWindow([&verse] { return verse; });
+    const reader::BookPage genesis = reader::BookPage::of(t.s());
+    t.w.openFromVerseWindow([&verse] { return verse; }, genesis);
     EXPECT_EQ(t.w.TextF.text(), " bara elohim");
     EXPECT_EQ(t.w.btnRadioWhole.value(), 1);
     EXPECT_EQ(t.s().FindCaller, "Text3");

@@ -107,7 +107,7 @@ TEST(ShowVerse, FillsTheThreeBoxesAndTheSavedTexts) {
     EXPECT_EQ(t.w.Text33.text(), "");
 }
 
-TEST(MoveVerse, StepsAcrossPagesAndStopsAtTheBooksEnds) {
+TEST(MoveVerse, StepsAcrossPagesAndStaysAtTheBooksEnds) {
     Bible t;
     t.showAt(3);
     study::moveVerse(*t.p, "next");
@@ -126,21 +126,29 @@ TEST(MoveVerse, StepsAcrossPagesAndStopsAtTheBooksEnds) {
     study::moveVerse(*t.p, "prev");
     EXPECT_EQ(t.dialogs.shown, std::vector<std::string>{"Beginning of Book"});
     EXPECT_EQ(t.w.Text31.text(), "1:1>First verse.");
-    // Last loads the book's last page; Next there stays on its last verse.
+    // Last loads the book's last page. Next on its last verse loads that
+    // page again from its last entry: the same verse, now the page's first
+    // line, and no message.
     study::moveVerse(*t.p, "last");
     EXPECT_EQ(t.s().CurPage, 3);
     EXPECT_EQ(t.w.Text31.text(), "3:2>Last verse.");
     study::moveVerse(*t.p, "next");
-    EXPECT_EQ(t.dialogs.shown.back(), "End of Book");
     EXPECT_EQ(t.w.Text31.text(), "3:2>Last verse.");
+    EXPECT_EQ(t.w.Text33.text(), ">Note A\r\n");
+    EXPECT_EQ(t.s().CurPara, 1);
+    EXPECT_EQ(t.s().ParaCount, 1);
+    EXPECT_EQ(t.dialogs.shown.size(), 1u);
+    // Prev from there: the last verse of the page before.
+    study::moveVerse(*t.p, "prev");
+    EXPECT_EQ(t.w.Text31.text(), "2:2>Fifth verse.");
     // First stays on the page; any other word shows the verse again.
     study::moveVerse(*t.p, "first");
-    EXPECT_EQ(t.s().CurPage, 3);
-    EXPECT_EQ(t.w.Text31.text(), "3:1>Sixth verse.");
+    EXPECT_EQ(t.s().CurPage, 2);
+    EXPECT_EQ(t.w.Text31.text(), "2:1>Fourth verse.");
     t.w.Text31.setText("changed");
     study::moveVerse(*t.p, "again");
-    EXPECT_EQ(t.w.Text31.text(), "3:1>Sixth verse.");
-    EXPECT_EQ(t.dialogs.shown.size(), 2u);
+    EXPECT_EQ(t.w.Text31.text(), "2:1>Fourth verse.");
+    EXPECT_EQ(t.dialogs.shown.size(), 1u);
 }
 
 TEST(VerseWindow, OpensFromAVerseClickWithTheFiller) {
@@ -166,6 +174,7 @@ TEST(VerseWindow, OpensFromAVerseClickWithTheFiller) {
 TEST(VerseWindow, SetBkmarkNeedsAKeyInTheHeading) {
     Bible t;
     t.s().BookTitle = "Book";
+    t.w.takePage();
     t.showAt(2);
     t.w.btnBkMrk.mouseUp(ui::MouseButton::Left);
     t.w.Text31.setText("no key here");

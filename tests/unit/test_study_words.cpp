@@ -25,6 +25,7 @@ struct Study : testing_support::TestProgram {
         s().BookKind = "STX";
         s().BibleMode = true;
         s().LangStem = "Grk";
+        w.takePage();
         w.Text32.setText("en arche en logos kai");
         w.Text33.setText("the notes");
         s().SavedText32 = w.Text32.text();
@@ -136,18 +137,36 @@ TEST(WordDefinition, RootWordOfTheNotesBoxShowsInTheVerseBox) {
     EXPECT_EQ(t.w.Text33.text(), "ab': father");
 }
 
+// Each box answers by the kind and mode of the verse's book, taken with the
+// verse: the catalogue moving on to another list changes nothing.
 TEST(WordDefinition, EachBoxAnswersOnlyInItsKindOfBook) {
-    Study t;
-    t.s().BookKind = "PNV";
-    Study::clickAt(t.w.Text32, 14);
-    EXPECT_EQ(t.w.Text33.text(), "the notes");
-    EXPECT_FALSE(t.w.btnClear.Visible);
-    t.s().BookKind = "STX";
-    t.s().BibleMode = false;
-    t.w.Text33.setText("from G[lego];");
-    Study::clickAt(t.w.Text33, 8);
-    EXPECT_EQ(t.w.Text32.text(), "en arche en logos kai");
-    EXPECT_FALSE(t.s().DefShown);
+    struct Row {
+        const char* name;
+        const char* kind;
+        bool bible;
+        bool verseBox, notesBox;
+    } rows[] = {
+        {"a Bible division", "STX", true, true, true},
+        {"a topic list", "PNV", true, false, true},
+        {"another book list", "STX", false, true, false},
+    };
+    for (const Row& row : rows) {
+        Study t;
+        t.s().BookKind = row.kind;
+        t.s().BibleMode = row.bible;
+        t.w.takePage();
+        // The lists move on: the window keeps its book's kind and mode.
+        t.s().BookKind = row.verseBox ? "PNV" : "STX";
+        t.s().BibleMode = !row.bible;
+        Study::clickAt(t.w.Text32, 14);
+        EXPECT_EQ(t.w.Text33.text() != "the notes", row.verseBox) << row.name;
+        EXPECT_EQ(t.w.btnClear.Visible, row.verseBox) << row.name;
+        t.w.Text33.setText("from G[lego];");
+        Study::clickAt(t.w.Text33, 8);
+        EXPECT_EQ(t.s().DefShown, row.notesBox) << row.name;
+        // The current list's mode is back after each click.
+        EXPECT_EQ(t.s().BibleMode, !row.bible) << row.name;
+    }
 }
 
 TEST(WordDefinition, FailedLookupsChangeNothingAndCloseTheirFile) {

@@ -113,6 +113,12 @@ int widgetToModelPos(const std::string& model, int pos) {
     return m;
 }
 
+int clickInTrailingBlanks(const std::string& model, int pos) {
+    const size_t last = model.find_last_not_of(' ');
+    const int first = last == std::string::npos ? 0 : static_cast<int>(last) + 1;
+    return first < static_cast<int>(model.size()) && pos > first ? first : pos;
+}
+
 QString withoutMnemonics(const QString& caption) {
     QString out;
     out.reserve(caption.size());

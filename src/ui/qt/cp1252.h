@@ -32,6 +32,13 @@ int modelToWidgetPos(const std::string& model, int pos);
 // to the end of the text; a position after a line break lies after its LF.
 int widgetToModelPos(const std::string& model, int pos);
 
+// Where the model sees a click whose caret the widget put at model position
+// pos. The blanks that end a text (a page's filler) stand on one line whose
+// blanks hang past the box's edge: the widget puts every click on that line,
+// or below it, after the last of them. Such a click, and any click inside
+// those blanks, lies at the first of them; every other position stays.
+int clickInTrailingBlanks(const std::string& model, int pos);
+
 // A caption with its access-key ampersands removed ("&&" stays one '&').
 QString withoutMnemonics(const QString& caption);
 

@@ -111,6 +111,8 @@ protected:
         if (watched == m_edit->viewport() && e->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
             auto [a, b] = selection();
+            if (a == b)
+                a = b = clickInTrailingBlanks(m_tb.text(), a);
             clicked(a, b);
         }
         return false;
