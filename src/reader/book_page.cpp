@@ -15,6 +15,7 @@ void copyPage(const From& f, To& t) {
     t.FirstEntry = f.FirstEntry;
     t.LastEntry = f.LastEntry;
     t.PageText = f.PageText;
+    t.PageParas = f.PageParas;
     t.TitleKnown = f.TitleKnown;
     t.PageGiven = f.PageGiven;
     t.KeyFound = f.KeyFound;

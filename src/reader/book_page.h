@@ -9,10 +9,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
-namespace app {
-struct State;
-}
+#include "app/state.h"
 
 namespace reader {
 
@@ -22,6 +21,7 @@ struct BookPage {
     long IndexLen = 0, FirstPage = 0, LastPage = 0, CurPage = 0, ShownPage = 0, NavPage = 0;
     long ParaCount = 0, CurPara = 0;
     std::array<std::string, 2001> ParaList, VerseList;
+    std::vector<app::ShownParagraph> PageParas;
     // The mode of the book: a Bible book (verses split at "^"), its original
     // language and the kind of the list it was opened from.
     bool BibleMode = false;

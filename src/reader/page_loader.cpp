@@ -146,8 +146,11 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
     s.ParaCount = 0;
     getBookTitle(p);
     s.PageText.clear();
+    s.PageParas.clear();
 
     const std::string stem = formats::bookStem(file);
+    // The page's length as the limit counts it: before "%" becomes an empty line.
+    size_t built = 0;
     bool showing = false;
     std::string line;
     while (book.readLine(line)) {
@@ -165,18 +168,21 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
         if (!n || *n > s.CurPage)
             break;
         s.ShownPage = *n;
-        if (s.PageText.size() + at.text.size() > formats::kMaxPageChars ||
+        if (built + at.text.size() > formats::kMaxPageChars ||
             s.ParaCount >= formats::kMaxPageLines)
             break;
         const std::string shown(at.shown);
-        if (showing)
-            s.PageText += ">" + shown + " {" + stem + " " + key + "}\r\n\r\n";
+        if (showing) {
+            const std::string paragraph = ">" + shown + " {" + stem + " " + key + "}\r\n\r\n";
+            built += paragraph.size();
+            s.PageParas.push_back({s.PageText.size(), key});
+            s.PageText += formats::withParagraphBreaks(paragraph, "\r\n\r\n");
+        }
         ++s.ParaCount;
         s.ParaList[static_cast<size_t>(s.ParaCount)] = key + ">" + shown;
         if (s.BibleMode)
             s.VerseList[static_cast<size_t>(s.ParaCount)] = std::string(at.rest);
     }
-    s.PageText = formats::withParagraphBreaks(s.PageText, "\r\n\r\n");
     s.PageText += std::string(600, ' ');
     return true;
 }
