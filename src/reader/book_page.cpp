@@ -1,5 +1,7 @@
 #include "reader/book_page.h"
 
+#include <algorithm>
+
 #include "app/state.h"
 
 namespace reader {
@@ -47,6 +49,11 @@ void BookPage::takeFrom(const app::State& s) {
 
 void BookPage::putInto(app::State& s) const {
     copyPage(*this, s);
+}
+
+void BookPage::takeListBooks(const app::State& s) {
+    const int last = std::min(s.FindAllLast, static_cast<int>(s.FindAllFiles.size()) - 1);
+    ListBooks.assign(s.FindAllFiles.begin(), s.FindAllFiles.begin() + std::max(last + 1, 0));
 }
 
 PageInUse::PageInUse(app::State& s, const BookPage& page)

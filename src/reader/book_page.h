@@ -22,6 +22,10 @@ struct BookPage {
     long ParaCount = 0, CurPara = 0;
     std::array<std::string, 2001> ParaList, VerseList;
     std::vector<app::ShownParagraph> PageParas;
+    // The Find All list of the list the book was opened from (its entries 0
+    // to FindAllLast), which Find All from this page searches; empty when
+    // the book came from no list. A window's own: takeFrom and putInto leave it.
+    std::vector<std::string> ListBooks;
     // The mode of the book: a Bible book (verses split at "^"), its original
     // language and the kind of the list it was opened from.
     bool BibleMode = false;
@@ -33,6 +37,8 @@ struct BookPage {
     void takeFrom(const app::State& s);
     // Puts the page and its mode into the shared variables.
     void putInto(app::State& s) const;
+    // Takes the current list's Find All entries as the list the book came from.
+    void takeListBooks(const app::State& s);
 };
 
 // For the length of one action: the page and its mode in the shared

@@ -124,8 +124,14 @@ void FrmText1::showText() {
     showMode();
 }
 
+void FrmText1::cameFromList() {
+    m_page.takeListBooks(m_p.s);
+}
+
 void FrmText1::takePage(const BookPage& page) {
+    std::vector<std::string> listBooks = std::move(m_page.ListBooks);
     m_page = page;
+    m_page.ListBooks = std::move(listBooks);
     Text1.setText(m_page.PageText);
     showMode();
 }
