@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_file.h"
+
 namespace app {
 
 // A paragraph as a page text shows it: where it begins in the text (the
@@ -47,6 +49,9 @@ struct State {
     std::string IndexFile;
     std::string IndexLine;
     long IndexLen = 0;
+    // IndexFile as it stood when IndexLine was read: a file changed since is
+    // read afresh.
+    platform::FileStamp IndexStamp;
     long FirstPage = 0, LastPage = 0, CurPage = 0, ShownPage = 0, NavPage = 0;
     std::string FirstEntry, LastEntry;
     std::string PageText;

@@ -1,11 +1,22 @@
 #include "platform/text_file.h"
 
+#include <sys/stat.h>
+
 namespace platform {
 
 std::string_view withoutByteOrderMark(std::string_view text) {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         text.remove_prefix(kByteOrderMark.size());
     return text;
+}
+
+FileStamp TextFile::stamp() const {
+    struct stat st {};
+    if (!m_file || ::fstat(::fileno(m_file), &st) != 0)
+        return {};
+    return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
+            static_cast<long long>(st.st_size),
+            static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
 }
 
 TextFile::~TextFile() {

@@ -14,6 +14,7 @@ void copyPage(const From& f, To& t) {
     t.BookTitle = f.BookTitle;
     t.IndexFile = f.IndexFile;
     t.IndexLine = f.IndexLine;
+    t.IndexStamp = f.IndexStamp;
     t.FirstEntry = f.FirstEntry;
     t.LastEntry = f.LastEntry;
     t.PageText = f.PageText;

@@ -18,6 +18,7 @@ namespace reader {
 struct BookPage {
     std::string BookFile, BookTitle, IndexFile, IndexLine, FirstEntry, LastEntry, PageText;
     bool TitleKnown = false, PageGiven = false, KeyFound = false;
+    platform::FileStamp IndexStamp;
     long IndexLen = 0, FirstPage = 0, LastPage = 0, CurPage = 0, ShownPage = 0, NavPage = 0;
     long ParaCount = 0, CurPara = 0;
     std::array<std::string, 2001> ParaList, VerseList;
