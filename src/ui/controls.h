@@ -81,6 +81,8 @@ public:
     void clear();
     // Adds at the end, or at its sorted place (case insensitive) when Sorted.
     void addItem(const std::string& item);
+    // Adds each item as addItem does, as one change.
+    void addItems(std::vector<std::string> items);
     void removeItem(int index);
     void setItem(int index, const std::string& item);
     int listCount() const { return static_cast<int>(m_items.size()); }
@@ -89,6 +91,14 @@ public:
     const std::vector<std::string>& items() const { return m_items; }
     int listIndex() const { return m_listIndex; }
     void setListIndex(int index);
+    // The items the last change of the list added, count of them from at on;
+    // no items (at -1) when it did anything else. A view follows a growing
+    // list with it instead of taking every item again.
+    struct Added {
+        int at = -1;
+        int count = 0;
+    };
+    Added lastAdded() const { return m_lastAdded; }
 
     bool get(const std::string& prop, std::string& out) const override;
     bool set(const std::string& prop, const std::string& value) override;
@@ -96,6 +106,7 @@ public:
 private:
     std::vector<std::string> m_items;
     int m_listIndex = -1;
+    Added m_lastAdded;
 };
 
 class TextBox : public Control {
