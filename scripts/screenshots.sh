@@ -2,9 +2,10 @@
 # Takes the screenshots of docs/screens/: the built program on a copy of the
 # bundled library, under a private Xvfb server at 1920x1080 with a window
 # manager, at the zoom step the program picks for that screen (a fresh
-# settings folder), driven by xdotool along a fixed road. Each road starts
-# the program afresh; clicks land at the places the windows' designed
-# geometry gives at the program's zoom.
+# settings folder), driven by xdotool along a fixed road; then the first
+# start on a 3840x2160 screen. Each road starts the program afresh; clicks
+# land at the places the windows' designed geometry gives at the program's
+# zoom.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,10 +25,7 @@ if [[ ! -x "$bin" ]]; then
 fi
 
 work=$(mktemp -d /tmp/tessary-screens-XXXXXX)
-display=90
-while [[ -e "/tmp/.X${display}-lock" || -e "/tmp/.X11-unix/X${display}" ]]; do
-    display=$((display + 1))
-done
+display=""
 
 xvfb_pid="" wm_pid="" app_pid=""
 stop_app() {
@@ -37,7 +35,7 @@ stop_app() {
     fi
     app_pid=""
 }
-cleanup() {
+stop_server() {
     stop_app
     for pid in "$wm_pid" "$xvfb_pid"; do
         if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
@@ -45,26 +43,39 @@ cleanup() {
             wait "$pid" 2>/dev/null || true
         fi
     done
+    wm_pid="" xvfb_pid=""
+}
+cleanup() {
+    stop_server
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb ":${display}" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    [[ -S "/tmp/.X11-unix/X${display}" ]] && break
-    sleep 0.1
-done
-export DISPLAY=":${display}"
+# A private X server of the given size with a window manager.
+start_server() {
+    display=90
+    while [[ -e "/tmp/.X${display}-lock" || -e "/tmp/.X11-unix/X${display}" ]]; do
+        display=$((display + 1))
+    done
+    Xvfb ":${display}" -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+        [[ -S "/tmp/.X11-unix/X${display}" ]] && break
+        sleep 0.1
+    done
+    export DISPLAY=":${display}"
+    if command -v openbox >/dev/null; then
+        openbox >/dev/null 2>&1 &
+        wm_pid=$!
+        sleep 0.5
+    fi
+}
+
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
-# The automatic zoom step: no stored choice.
+# The automatic zoom step and the first start's place: nothing stored.
 export XDG_CONFIG_HOME="$work/config"
-if command -v openbox >/dev/null; then
-    openbox >/dev/null 2>&1 &
-    wm_pid=$!
-    sleep 0.5
-fi
+start_server "$size"
 
 cp -r "$root/library" "$work/library"
 mkdir -p "$out"
@@ -75,6 +86,8 @@ mdi_x=0 mdi_y=0 zoom=1 title=0 border=0 window=""
 
 launch() {
     stop_app
+    # Every road starts as a first start.
+    rm -rf "$XDG_CONFIG_HOME"
     (cd "$work/library" && exec "$bin") >"$work/tessary.log" 2>&1 &
     app_pid=$!
     window=""
@@ -205,4 +218,28 @@ launch
 click 2 0 160 "$(row 40 3)" 1
 shot topic-grid
 
+# Genesis 1 in a maximised window: a double click on the title bar (a first
+# start puts the window at the top of the screen, its title bar in the
+# first rows); the windows fill the main area from top to bottom.
+launch
+click 2 0 160 "$(row 40 0)" 1
+click 2 0 160 "$(row 48 0)" 1
+click 2 0 160 "$(row 48 0)" 1
+xdotool mousemove $((mdi_x + 300)) 8 click --repeat 2 --delay 80 1
+sleep 1.5
+import -display "$DISPLAY" -window root "$out/maximised.png"
+echo "screenshots: $out/maximised.png"
+
 echo "screenshots: zoom $(awk -v z="$zoom" 'BEGIN { print z * 100 }') % on a $size screen"
+
+# The first start on a 3840x2160 screen, and Genesis 1 there.
+stop_server
+start_server 3840x2160
+launch
+import -display "$DISPLAY" -window root "$out/first-start-4k.png"
+echo "screenshots: $out/first-start-4k.png"
+click 2 0 160 "$(row 40 0)" 1
+click 2 0 160 "$(row 48 0)" 1
+click 2 0 160 "$(row 48 0)" 1
+shot genesis-1-4k
+echo "screenshots: zoom $(awk -v z="$zoom" 'BEGIN { print z * 100 }') % on a 3840x2160 screen"

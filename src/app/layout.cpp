@@ -38,14 +38,20 @@ void buttonColumn(ui::Button& prev, ui::Button& next, ui::Button& last, i16 b) {
 
 void fitChildren(Program& p) {
     shell::FrmMain& main = p.frmMain();
-    if (main.windowState() == ui::WindowState::Maximized)
+    // A minimised window has no height to fit to.
+    if (main.windowState() == ui::WindowState::Minimized)
         return;
     const i16 H = clamp16(main.Height);
-    if (H == 6000)
+    // At the load height the children keep their designed sizes; once they
+    // were fitted to another height, the load height (a window restored
+    // after a maximise) fits them as well, or they would stay taller than
+    // the window.
+    if (H == 6000 && !main.childrenFitted)
         return;
     const i16 u = static_cast<i16>(H / 18);
     if (u < 120)
         return;
+    main.childrenFitted = true;
     const i16 f = static_cast<i16>(u / 5);
     auto minus = [](i16 a, int b) { return clamp16(long{a} - b); };
 

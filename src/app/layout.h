@@ -6,8 +6,9 @@ namespace app {
 
 class Program;
 
-// Fits every child window to main-window height h (twips) unless the main
-// window is maximised, h is the load height 6000, or h is below 2160.
+// Fits every child window to the main window's height h (twips), maximised
+// or not, unless the window is minimised, h is below 2160, or h is the load
+// height 6000 and the children were never fitted to another height.
 void fitChildren(Program& p);
 
 } // namespace app

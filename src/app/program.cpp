@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/control_names.h"
 #include "app/frm_arrays.h"
 #include "app/wiring.h"
 #include "catalogue/frm_list0.h"
@@ -48,6 +49,7 @@ Program::Program(ui::Dialogs& dialogs, const std::string& dataFolder)
     wireMainWindow(*this, *m_frmMain);
     wireReadingWindow(*this, *m_frmText1);
     wireSearchWindow(*m_frmText1, *m_frmFind6);
+    nameControls(*this);
 }
 
 Program::~Program() = default;

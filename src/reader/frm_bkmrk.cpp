@@ -37,6 +37,10 @@ void FrmBkMrk::onLoad() {
     setGeometry(2222, 0, 2430 + 60, 3540 + 420);
 }
 
+void FrmBkMrk::onShown() {
+    lstBkMrk.setFocus();
+}
+
 void FrmBkMrk::onKeyDown(int& code, int shift) {
     (void)shift;
     constexpr int kEscape = 27;

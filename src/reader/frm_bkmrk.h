@@ -19,6 +19,8 @@ public:
     ui::ListBox lstBkMrk;
 
     void onLoad() override;
+    // The keys start in the list.
+    void onShown() override;
     // Escape closes the list.
     void onKeyDown(int& code, int shift) override;
 

@@ -156,6 +156,10 @@ void FrmText1::presentPage() {
     bringToFront();
 }
 
+void FrmText1::onShown() {
+    Text1.setFocus();
+}
+
 void FrmText1::onClick() {
     if (ui::Window* chooser = m_p.window("frmPage"); chooser && chooser->loaded())
         chooser->hide();

@@ -29,6 +29,9 @@ public:
     ui::Label lblSubject;
 
     void onLoad() override;
+    // The keys start in the page: Enter or Space there is a click at the
+    // caret.
+    void onShown() override;
     void onClick() override;
     void onActivate() override;
     void onDeactivate() override;

@@ -91,13 +91,19 @@ void FrmFind6::onKeyDown(int& code, int shift) {
 }
 
 void FrmFind6::resultsView() {
+    const bool keys = TextF2.hasFocus();
     putInView(TextF2, false);
     putInView(TextF, true);
+    if (keys)
+        TextF.setFocus();
 }
 
 void FrmFind6::contextView() {
+    const bool keys = TextF.hasFocus();
     putInView(TextF, false);
     putInView(TextF2, true);
+    if (keys)
+        TextF2.setFocus();
 }
 
 void FrmFind6::openFromReadingWindow() {

@@ -49,7 +49,8 @@ public:
     // The click in TextF2: the page of the hit looked at, in the reading window.
     void goToLocation();
 
-    // The results pane in view, the context pane below the visible area.
+    // The results pane in view, the context pane below the visible area;
+    // the keys go with the pane when they were in the other one.
     void resultsView();
 
 private:

@@ -45,6 +45,7 @@ void hideControlHelp(app::Program& p) {
 void attachControlHelp(app::Program& p, ui::Control& control, const std::string& text,
                        std::function<void()> onLeftRelease) {
     ui::Window& owner = control.window();
+    control.setAccessibleDescription(text);
     control.onMouseDown = [&p, &owner, text](ui::MouseButton button) {
         if (button == ui::MouseButton::Right)
             showControlHelp(p, text, owner.Top + 360, owner.Left);

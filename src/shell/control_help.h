@@ -25,7 +25,8 @@ HelpBoxSize helpBoxSize(int n);
 void showControlHelp(app::Program& p, const std::string& text, int y, int x);
 void hideControlHelp(app::Program& p);
 
-// Gives control its help text: a right-button press shows it under the
+// Gives control its help text, which is also its accessible description:
+// a right-button press shows it under the
 // control's window, releasing any other button than the left hides it, and
 // releasing the left button runs onLeftRelease (when given) as the control's
 // action. Replaces the control's MouseDown and MouseUp handlers.

@@ -22,6 +22,7 @@ FrmMain::FrmMain(app::Program& p)
       mnuHelp(*this, "mnuHelp", "&Help", {}),
       mnuGeneral(*this, "mnuGeneral", "&General Information", "mnuHelp"),
       mnuNavigation(*this, "mnuNavigation", "&Navigating via Controls", "mnuHelp"),
+      mnuKeys(*this, "mnuKeys", "&Keyboard", "mnuHelp"),
       mnuSearches(*this, "mnuSearches", "&Text Searches", "mnuHelp"),
       mnuAbbreviations(*this, "mnuAbbreviations", "&Book Abbreviations", "mnuHelp"),
       mnuPrint(*this, "mnuPrint", "&Printing or Saving Text", "mnuHelp"),
@@ -31,8 +32,8 @@ FrmMain::FrmMain(app::Program& p)
       mnuPocketPC(*this, "mnuPocketPC", "&Applications for Palm/PocketPC", "mnuAbout"), m_p(p) {
     setMain();
     mnuQuitWithout.onClick = [this] { m_p.end(); };
-    for (ui::Menu* item : {&mnuGeneral, &mnuNavigation, &mnuSearches, &mnuAbbreviations, &mnuPrint,
-                           &mnuTessary, &mnuProfCopyrights, &mnuPocketPC}) {
+    for (ui::Menu* item : {&mnuGeneral, &mnuNavigation, &mnuKeys, &mnuSearches, &mnuAbbreviations,
+                           &mnuPrint, &mnuTessary, &mnuProfCopyrights, &mnuPocketPC}) {
         const std::string name = item->name();
         item->onClick = [this, name] { helpMenu(m_p, name); };
     }

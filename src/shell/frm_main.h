@@ -23,7 +23,7 @@ public:
 
     ui::Menu mnuQuit, mnuQuitWith, mnuQuitWithout, mnuDeleteHistory;
     ui::Menu mnuOptions, mnuOptionDelete;
-    ui::Menu mnuHelp, mnuGeneral, mnuNavigation, mnuSearches, mnuAbbreviations, mnuPrint;
+    ui::Menu mnuHelp, mnuGeneral, mnuNavigation, mnuKeys, mnuSearches, mnuAbbreviations, mnuPrint;
     ui::Menu mnuAbout, mnuTessary, mnuProfCopyrights, mnuPocketPC;
 
     void onLoad() override;
@@ -32,6 +32,9 @@ public:
 
     // Runs after every resize: re-fits the child windows.
     std::function<void()> onResized;
+    // Set once the child windows have been re-fitted to a height other than
+    // the load height.
+    bool childrenFitted = false;
     // Decides whether the main window may close; without it, it may.
     std::function<bool()> mayClose;
 

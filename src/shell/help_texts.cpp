@@ -32,6 +32,25 @@ const char* kSearches =
     "books seleced on the last 'Directory' screen (which will be visible on the left pane). If you "
     "then click on a found paragraph (or verse), you will be taken to that location in the book.";
 
+// Which keys do what: every click has a key.
+const char* kKeys =
+    "Every click has a key.\r\n\r\n"
+    ">Lists: the arrow keys, Page Up, Page Down, Home and End move the highlight; a list that "
+    "takes the keys highlights its first item. Enter opens the highlighted item.\r\n\r\n"
+    ">Texts: the arrow keys move the caret. Enter or Space does what a click at the caret does: "
+    "on a Bible verse it opens the verse in Greek or Hebrew, on a paragraph of another book it "
+    "sets a bookmark, on a Greek or Hebrew word it shows the word's definition.\r\n\r\n"
+    ">Reading a book: Page Up and Page Down turn the page, Ctrl+Home and Ctrl+End go to the first "
+    "and the last page, Ctrl+F opens the search.\r\n\r\n"
+    ">Searching: type a word or phrase and press Enter to search the book. Tab reaches the "
+    "results: Enter there shows the found paragraph, and Enter on the paragraph takes you to that "
+    "location in the book. Escape leaves the search.\r\n\r\n"
+    ">Tab and Shift+Tab move from control to control of a window, Ctrl+Tab to the next window. "
+    "Enter or Space presses a button, Space ticks a check box. Escape closes the page chooser "
+    "and the bookmark list.\r\n\r\n"
+    ">Alt and the underlined letter open a menu. Ctrl+= (or Ctrl++) draws everything larger, "
+    "Ctrl+- smaller, Ctrl+0 at the size chosen for the screen.";
+
 } // namespace
 
 std::string aboutTessaryText() {
@@ -54,6 +73,8 @@ std::string helpText(const app::Program& p, const std::string& item, bool& ok) {
                kCrLf + kCrLf +
                ">For a more detailed explanation of each control's function, click the Right Mouse "
                "Button on the Control";
+    if (item == "mnuKeys")
+        return kKeys;
     if (item == "mnuSearches")
         return kSearches;
     if (item == "mnuAbbreviations") {

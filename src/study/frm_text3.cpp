@@ -52,9 +52,9 @@ FrmText3::FrmText3(app::Program& p)
     shell::attachControlHelp(p, btnFind,
                              "Present a Form to Search for Hebrew/Greek Words or Phrases",
                              [this] { openSearch(); });
-    for (auto [button, how] : {std::pair{&btnFirst, "first"}, std::pair{&btnPrev, "prev"},
-                               std::pair{&btnNext, "next"}, std::pair{&btnLast, "last"}})
-        button->onClick = [this, how] { onPage([this, how] { moveVerse(m_p, how); }); };
+    for (auto [button, step] : {std::pair{&btnFirst, "first"}, std::pair{&btnPrev, "prev"},
+                                std::pair{&btnNext, "next"}, std::pair{&btnLast, "last"}})
+        button->onClick = [this, how = step] { onPage([this, how] { moveVerse(m_p, how); }); };
     Text32.onClick = [this] { onPage([this] { getWordDef(m_p, WordBox::Verse); }); };
     Text33.onClick = [this] { onPage([this] { getWordDef(m_p, WordBox::Notes); }); };
 }
@@ -79,6 +79,10 @@ void FrmText3::onLoad() {
     // The right-hand buttons touch: Next under Prev, Last under Next.
     btnNext.setTop(btnPrev.Top + btnPrev.Height);
     btnLast.setTop(btnNext.Top + btnNext.Height);
+}
+
+void FrmText3::onShown() {
+    Text32.setFocus();
 }
 
 void FrmText3::onActivate() {

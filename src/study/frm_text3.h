@@ -30,6 +30,9 @@ public:
     ui::TextBox Text33;
 
     void onLoad() override;
+    // The keys start in the original-language verse, whose words give their
+    // definitions.
+    void onShown() override;
     // Back to the verse-shown buttons: Find in place of Reset.
     void onActivate() override;
 

@@ -65,6 +65,14 @@ void Control::setToolTipText(const std::string& v) {
     ToolTipText = v;
     notify("ToolTipText");
 }
+void Control::setAccessibleName(const std::string& v) {
+    AccessibleName = v;
+    notify("AccessibleName");
+}
+void Control::setAccessibleDescription(const std::string& v) {
+    AccessibleDescription = v;
+    notify("AccessibleDescription");
+}
 void Control::bringToFront() {
     m_z = m_owner.nextZ();
     notify("ZOrder");
@@ -110,6 +118,10 @@ bool Control::get(const std::string& prop, std::string& out) const {
         out = boolText(Enabled);
     else if (prop == "ToolTipText")
         out = ToolTipText;
+    else if (prop == "AccessibleName")
+        out = AccessibleName;
+    else if (prop == "AccessibleDescription")
+        out = AccessibleDescription;
     else if (prop == "Name")
         out = m_name;
     else if (prop == "Focused")
@@ -165,6 +177,8 @@ void ListBox::addItem(const std::string& item) {
         m_items.push_back(item);
     }
     notify("List");
+    if (hasFocus())
+        highlightFirst();
 }
 
 void ListBox::addItems(std::vector<std::string> items) {
@@ -182,6 +196,8 @@ void ListBox::addItems(std::vector<std::string> items) {
                        std::make_move_iterator(items.end()));
     }
     notify("List");
+    if (hasFocus())
+        highlightFirst();
 }
 
 void ListBox::removeItem(int index) {
@@ -206,6 +222,11 @@ std::string ListBox::list(int index) const {
     if (index < 0 || index >= listCount())
         return {};
     return m_items[static_cast<size_t>(index)];
+}
+
+void ListBox::highlightFirst() {
+    if (m_listIndex < 0 && !m_items.empty())
+        setListIndex(0);
 }
 
 void ListBox::setListIndex(int index) {

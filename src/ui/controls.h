@@ -31,6 +31,10 @@ public:
     bool Visible = true;
     bool Enabled = true;
     std::string ToolTipText;
+    // What assistive technology names the control by (when its caption or
+    // tool tip does not say it) and what it says the control does.
+    std::string AccessibleName;
+    std::string AccessibleDescription;
 
     void setLeft(int v);
     void setTop(int v);
@@ -40,6 +44,8 @@ public:
     void setVisible(bool v);
     void setEnabled(bool v);
     void setToolTipText(const std::string& v);
+    void setAccessibleName(const std::string& v);
+    void setAccessibleDescription(const std::string& v);
     // Places the control in front of its overlapping siblings.
     void bringToFront();
     int zOrder() const { return m_z; }
@@ -99,6 +105,9 @@ public:
         int count = 0;
     };
     Added lastAdded() const { return m_lastAdded; }
+    // Highlights the first item when the list holds items and none is
+    // highlighted (the list has taken the keys).
+    void highlightFirst();
 
     bool get(const std::string& prop, std::string& out) const override;
     bool set(const std::string& prop, const std::string& value) override;

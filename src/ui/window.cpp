@@ -117,20 +117,55 @@ void Window::addControl(Control& c) {
 
 void Window::setFocus(Control* c) {
     m_focus = c;
+    // A list that takes the keys shows where they start: its first item.
+    if (auto* list = dynamic_cast<ListBox*>(c))
+        list->highlightFirst();
 }
 
 void Window::raiseClick() {
     onClick();
 }
+
+namespace {
+
+// A one-line box that can be edited takes Space as a typed blank.
+bool typedInto(const Control& c) {
+    const auto& box = static_cast<const TextBox&>(c);
+    return !box.MultiLine && !box.locked();
+}
+
+// The focused control as the target of a key: shown and enabled.
+Control* keyTarget(Control* focus) {
+    return focus && focus->Visible && focus->Enabled ? focus : nullptr;
+}
+
+} // namespace
+
 int Window::raiseKeyDown(int code, int shift) {
     onKeyDown(code, shift);
-    if (code == kEnterKey && shift == 0) {
-        auto* list = dynamic_cast<ListBox*>(m_focus);
-        if (list && list->Visible && list->Enabled && list->listIndex() >= 0) {
+    Control* target = shift == 0 ? keyTarget(m_focus) : nullptr;
+    if (!target) {
+        // No common meaning with modifiers held, or without a control.
+    } else if (code == kEnterKey && target->kind() == ControlKind::ListBox) {
+        auto* list = static_cast<ListBox*>(target);
+        if (list->listIndex() >= 0) {
             code = 0;
             list->click();
         }
-    } else if (code == kEscapeKey && shift == 0 && onEscape) {
+    } else if (target->kind() == ControlKind::TextBox &&
+               (code == kEnterKey || (code == kSpaceKey && !typedInto(*target)))) {
+        // A click at the caret: the caret already stands where the user
+        // moved it.
+        code = 0;
+        target->click();
+    } else if (code == kEnterKey && target->kind() == ControlKind::Button) {
+        // Pressed and released with the left button, as a click is.
+        code = 0;
+        target->mouseDown(MouseButton::Left);
+        target->mouseUp(MouseButton::Left);
+        target->click();
+    }
+    if (code == kEscapeKey && shift == 0 && onEscape) {
         code = 0;
         onEscape();
     }

@@ -75,20 +75,25 @@ public:
         (void)shift;
     }
     static constexpr int kShiftKey = 1, kCtrlKey = 2, kAltKey = 4;
-    static constexpr int kEnterKey = 13, kEscapeKey = 27;
+    static constexpr int kEnterKey = 13, kEscapeKey = 27, kSpaceKey = 32;
     // What Escape does in this window (closing it as its Back button does);
     // none when empty.
     std::function<void()> onEscape;
 
     void raiseClick();
-    // Runs KeyDown; then a key the handler left is given its common meaning:
-    // Enter on the focused list opens its chosen item as a click does, and
+    // Runs KeyDown; then a key the handler left, without modifiers, is given
+    // its common meaning on the focused control (if shown and enabled):
+    // Enter on a list opens its highlighted item as a click does; Enter on a
+    // text box, and Space on one that cannot be typed into, is a click at
+    // its caret; Enter on a button presses it as the left mouse button does;
     // Escape runs onEscape. Returns the code left, 0 when the key was taken.
     int raiseKeyDown(int code, int shift = 0);
 
     // Internal: controls register themselves and report changes here.
     void addControl(Control& c);
     void controlChanged(Control& c, const std::string& prop);
+    // The control that takes the keys; a list highlights its first item
+    // when none is.
     void setFocus(Control* c);
     int nextZ() { return ++m_lastZ; }
 

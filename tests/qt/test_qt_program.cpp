@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 
@@ -142,13 +143,16 @@ void TestQtProgram::lastButtonStaysInViewWhenEnlarged() {
     for (QSize size : {QSize(1000, 700), QSize(1400, 1000), QSize(800, 500)}) {
         main->resize(size - (main->frameGeometry().size() - main->size()));
         settle();
-        QCOMPARE(f.program.frmMain().Height, size.height() * 15);
+        // The program takes the area below the menu bar and the chrome it
+        // designed for (560 twips, 37 pixels).
+        QCOMPARE(f.program.frmMain().Height, (f.view->mainArea()->viewport()->height() + 37) * 15);
         for (ui::Button* b : {&f.program.frmText1().btnFirst, &f.program.frmText1().btnPrev,
                               &f.program.frmText1().btnNext, &f.program.frmText1().btnLast}) {
             QWidget* w = f.view->widget(*b);
             QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), b->name().c_str());
-            // Whole, not cut to what is left of the window.
-            QCOMPARE(w->height(), b->Height);
+            // Whole, not cut to what is left of the window (but for the
+            // pixel a button gives the one overlapping it from below).
+            QVERIFY2(w->height() >= b->Height - 1, b->name().c_str());
             QVERIFY2(f.view->mdiArea()->viewport()->rect().contains(f.inArea(*w)),
                      b->name().c_str());
         }
@@ -193,10 +197,9 @@ void TestQtProgram::arrowsBrowseTheStartListAndEnterOpens() {
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Up);
     settle();
-    QCOMPARE(start.lstMain0.listIndex(), 0);
-    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(start.lstMain0.listIndex(), 1);
+    QCOMPARE(list->currentRow(), 1);
     QVERIFY(!f.program.frmList1().visible());
-    QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
     settle();
     QVERIFY(f.program.frmList1().visible());
@@ -251,14 +254,15 @@ void TestQtProgram::keysStartInTheStartListAndFollowEachList() {
         f.view->sync();
         settle();
     };
-    key(Qt::Key_Down); // The Bible
+    // Each list that takes the keys has its first item highlighted: Enter
+    // opens the Bible, its historic books, Genesis.
+    QCOMPARE(f.widget<QListWidget>(f.program.frmList0().lstMain0)->currentRow(), 0);
     key(Qt::Key_Return);
     QVERIFY(f.program.frmList1().visible());
     QVERIFY(focused(f.program.frmList1().lstMain1));
-    key(Qt::Key_Down); // .Historic Books
+    QCOMPARE(f.widget<QListWidget>(f.program.frmList1().lstMain1)->currentRow(), 0);
     key(Qt::Key_Return);
     QVERIFY(focused(f.program.frmList2().lstMain2));
-    key(Qt::Key_Down); // Genesis
     key(Qt::Key_Return);
     QCOMPARE(f.program.s.BookFile, std::string("GEN.TXV"));
     f.clickButton(f.program.frmText1().btnNewPage);
@@ -269,7 +273,6 @@ void TestQtProgram::keysStartInTheStartListAndFollowEachList() {
     QVERIFY(!chooser.visible());
     QCOMPARE(f.program.screen().active(), f.program.window("frmText1"));
     f.clickButton(f.program.frmText1().btnNewPage);
-    key(Qt::Key_Down);
     key(Qt::Key_Down);
     key(Qt::Key_Down);
     key(Qt::Key_Return);

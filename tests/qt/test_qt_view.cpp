@@ -1,6 +1,7 @@
 // The binding's view of the model on the offscreen platform: the zoom and
 // its settings, window frames, controls fitted into their windows, the keys
 // (taken keys, arrows, Tab and Ctrl+Tab) and message boxes.
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,27 +57,64 @@ void TestQtView::keyCodesBothWays() {
     QCOMPARE(ui::qt::qtKey(124), 0);
 }
 
+// At first start the window takes the share of the screen that 225 % gives
+// on 1920x1080: a 4K screen got 300 %, the largest step, and a window that
+// filled about half of it with text smaller than on the smaller screen.
 void TestQtView::zoomSteps() {
-    // The designed main window is 650 x 400 pixels; 90 % of the screen.
+    // The designed main window is 650 x 400 pixels.
     const QSize designed(650, 400);
-    QCOMPARE(ui::qt::automaticZoom(designed, QSize(1920, 1080)), 225);
-    QCOMPARE(ui::qt::automaticZoom(designed, QSize(1280, 800)), 175);
-    QCOMPARE(ui::qt::automaticZoom(designed, QSize(1280, 1024)), 175);
-    QCOMPARE(ui::qt::automaticZoom(designed, QSize(800, 600)), 100);
-    QCOMPARE(ui::qt::automaticZoom(designed, QSize(640, 480)), 100);
-    QCOMPARE(ui::qt::automaticZoom(designed, QSize(3840, 2160)), 300);
-    // At the edge: 650 x 1.25 = 812.5 pixels fit 90 % of 903 (812.7), not of
-    // 902 (811.8).
-    QCOMPARE(ui::qt::automaticZoom(designed, QSize(903, 556)), 125);
-    QCOMPARE(ui::qt::automaticZoom(designed, QSize(902, 556)), 100);
+    const struct {
+        const char* name;
+        QSize screen;
+        int zoom;
+    } firstStart[] = {
+        {"1920x1080", {1920, 1080}, 225},
+        {"2560x1440", {2560, 1440}, 300},
+        {"3840x2160", {3840, 2160}, 450},
+        // A panel takes some of the screen: the nearest step still.
+        {"1920x1050", {1920, 1050}, 225},
+        {"3840x2100", {3840, 2100}, 425},
+        {"1280x800", {1280, 800}, 175},
+        {"1280x1024, narrow", {1280, 1024}, 175},
+        {"1366x768", {1366, 768}, 150},
+        {"800x600", {800, 600}, 100},
+        {"640x480", {640, 480}, 100},
+        // The nearest step, but never one beyond 90 % of the screen: 650 x
+        // 1.25 = 812.5 pixels fit 90 % of 903 (812.7), not of 902 (811.8).
+        {"903x556", {903, 556}, 125},
+        {"902x556", {902, 556}, 100},
+    };
+    for (const auto& row : firstStart)
+        QVERIFY2(ui::qt::automaticZoom(designed, row.screen) == row.zoom, row.name);
+    // The share is the same on the three common screens.
+    for (const auto& row : firstStart) {
+        if (row.screen.width() * 9 != row.screen.height() * 16 || row.screen.height() < 1080)
+            continue;
+        const double share = 400.0 * row.zoom / 100 / row.screen.height();
+        QVERIFY2(std::abs(share - 900.0 / 1080) < 0.01, row.name);
+    }
+    // The largest step the screen shows whole: 275 % made 1948x1175 on
+    // 1920x1080.
+    const struct {
+        const char* name;
+        QSize available;
+        int zoom;
+    } largest[] = {
+        {"1920x1080", {1920, 1080}, 250}, {"1920x1000", {1920, 1000}, 250},
+        {"1920x999", {1920, 999}, 225},   {"3840x2160", {3840, 2160}, 500},
+        {"2560x1440", {2560, 1440}, 350}, {"640x480", {640, 480}, 100},
+    };
+    for (const auto& row : largest)
+        QVERIFY2(ui::qt::largestFittingZoom(designed, row.available) == row.zoom, row.name);
     QCOMPARE(ui::qt::nextZoom(100, -1), 100);
     QCOMPARE(ui::qt::nextZoom(100, +1), 125);
-    QCOMPARE(ui::qt::nextZoom(300, +1), 300);
-    QCOMPARE(ui::qt::nextZoom(275, +1), 300);
+    QCOMPARE(ui::qt::nextZoom(300, +1), 325);
+    QCOMPARE(ui::qt::nextZoom(500, +1), 500);
+    QCOMPARE(ui::qt::nextZoom(475, +1), 500);
     QCOMPARE(ui::qt::nextZoom(230, -1), 225);
     QCOMPARE(ui::qt::nextZoom(230, +1), 250);
     // The design font: one line 13 pixels high at 100 %, in proportion above.
-    for (int zoom : {100, 150, 225, 300}) {
+    for (int zoom : {100, 150, 225, 300, 450}) {
         const QFontMetrics metrics(ui::qt::designFont(QApplication::font(), zoom));
         QVERIFY(metrics.height() <= 13 * zoom / 100);
         QVERIFY(metrics.height() >= 13 * zoom / 100 - 3);
@@ -106,9 +144,9 @@ void TestQtView::zoomScalesWindowsControlsAndFonts() {
     // The model keeps its own units.
     QCOMPARE(f.frmA.Width, 6000);
     QCOMPARE(f.frmA.lstItems.Width, 150);
-    // Beyond the steps: held at 300 %.
-    f.view->setZoom(500);
-    QCOMPARE(f.view->zoom(), 300);
+    // Beyond the steps: held at 500 %.
+    f.view->setZoom(600);
+    QCOMPARE(f.view->zoom(), 500);
     f.view->setZoom(100);
     QCOMPARE(list->geometry(), QRect(8, 8, 150, 120));
 }
@@ -116,27 +154,41 @@ void TestQtView::zoomScalesWindowsControlsAndFonts() {
 void TestQtView::zoomKeysAndSettings() {
     QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("tessary.ini")), QSettings::IniFormat);
+    // The test main window is 900 x 600 pixels: 150 % on the 1920x1080
+    // screen, 175 % the largest step that fits it.
     {
         Fixture f(&settings);
         // Nothing stored: the automatic step for the screen.
         QCOMPARE(f.view->zoom(), f.view->automaticZoom());
+        QCOMPARE(f.view->zoom(), 150);
+        QCOMPARE(f.view->largestZoom(), 175);
         QVERIFY(f.activeMain());
-        const int start = f.view->zoom();
         QTest::keyClick(f.view->mainWindow(), Qt::Key_Equal, Qt::ControlModifier);
-        QCOMPARE(f.view->zoom(), start + 25);
+        QCOMPARE(f.view->zoom(), 175);
+        // A step that would not fit the screen is not offered.
+        QVERIFY(!f.view->zoomInAction()->isEnabled());
         QTest::keyClick(f.view->mainWindow(), Qt::Key_Equal, Qt::ControlModifier);
-        QTest::keyClick(f.view->mainWindow(), Qt::Key_Minus, Qt::ControlModifier);
-        QCOMPARE(f.view->zoom(), start + 25);
-        QCOMPARE(ui::qt::storedZoom(settings), std::optional<int>(start + 25));
+        QCOMPARE(f.view->zoom(), 175);
+        QVERIFY(f.view->mainWindow()->frameGeometry().height() <= 1080);
+        QCOMPARE(ui::qt::storedZoom(settings), std::optional<int>(175));
     }
     {
         // The next start keeps the reader's step.
         Fixture f(&settings);
-        QCOMPARE(f.view->zoom(), f.view->automaticZoom() + 25);
+        QCOMPARE(f.view->zoom(), 175);
         QVERIFY(f.activeMain());
+        QTest::keyClick(f.view->mainWindow(), Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(f.view->zoom(), 150);
+        QVERIFY(f.view->zoomInAction()->isEnabled());
         QTest::keyClick(f.view->mainWindow(), Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(f.view->zoom(), f.view->automaticZoom());
         QCOMPARE(ui::qt::storedZoom(settings), std::nullopt);
+    }
+    {
+        // A step stored on a larger screen: the largest this one shows.
+        settings.setValue(QStringLiteral("view/zoom"), 400);
+        Fixture f(&settings);
+        QCOMPARE(f.view->zoom(), 175);
     }
     // A value that is no step is not taken.
     settings.setValue(QStringLiteral("view/zoom"), 130);
@@ -208,10 +260,10 @@ void TestQtView::arrowKeysHighlightWithoutClicking() {
     auto* list = f.widget<QListWidget>(f.frmA.lstItems);
     QVERIFY(f.activeMain());
     list->setFocus(Qt::TabFocusReason);
-    // Taking the focus chooses nothing; the first Down the first item.
-    QCOMPARE(list->currentRow(), -1);
-    QTest::keyClick(list, Qt::Key_Down);
+    // Taking the focus highlights the first item and opens nothing.
+    QCOMPARE(list->currentRow(), 0);
     QCOMPARE(f.frmA.lstItems.listIndex(), 0);
+    QVERIFY(f.frmA.listClicks.empty());
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Up);

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "catalogue/frm_list0.h"
@@ -47,14 +49,42 @@ TEST(Layout, EveryPaneWindowAndItsFillerFollowTheMainWindow) {
     }
 }
 
-TEST(Layout, AMaximisedOrTooLowMainWindowRefitsNothing) {
-    Resized r;
-    r.resize(9000, ui::WindowState::Maximized);
-    EXPECT_EQ(r.p->frmList2().Height, 5300);
-    r.resize(2159);
-    EXPECT_EQ(r.p->frmList2().Height, 5300);
-    r.resize(2160);
-    EXPECT_EQ(r.p->frmList2().Height, 2160 - 856);
+// Which heights re-fit: a maximised window is fitted like any other (it
+// left the lower part of the main window empty); the load height keeps the
+// designed sizes until a re-fit changed them, and then fits again (a window
+// restored after a maximise kept children taller than itself).
+TEST(Layout, WhichResizesRefitTheChildren) {
+    struct Step {
+        int height;
+        ui::WindowState state;
+        int list2Height;
+    };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+    } rows[] = {
+        {"load height at start keeps the design", {{6000, ui::WindowState::Normal, 5300}}},
+        {"maximised", {{9000, ui::WindowState::Maximized, 9000 - 856}}},
+        {"maximised, then restored to the load height",
+         {{9000, ui::WindowState::Maximized, 9000 - 856},
+          {6000, ui::WindowState::Normal, 6000 - 856}}},
+        {"minimised keeps the last fit",
+         {{9000, ui::WindowState::Normal, 9000 - 856},
+          {3000, ui::WindowState::Minimized, 9000 - 856}}},
+        {"below 2160 keeps the last fit",
+         {{9000, ui::WindowState::Normal, 9000 - 856},
+          {2159, ui::WindowState::Normal, 9000 - 856}}},
+        {"below 2160 at start keeps the design", {{2159, ui::WindowState::Normal, 5300}}},
+        {"2160 is fitted", {{2160, ui::WindowState::Normal, 2160 - 856}}},
+    };
+    for (const auto& row : rows) {
+        Resized r;
+        for (const Step& step : row.steps) {
+            r.resize(step.height, step.state);
+            EXPECT_EQ(r.p->frmList2().Height, step.list2Height)
+                << row.name << " at " << step.height;
+        }
+    }
 }
 
 // Heights past the 16-bit range are clamped, not wrapped into negatives.

@@ -78,6 +78,7 @@ TEST(ReadingWindow, CaseAndAbsenceDecideWhatIsSelected) {
     // Different case inside the word: not found, nothing selected, no focus.
     Reader u;
     u.searched("gRACE", false);
+    u.w.btnFind.setFocus();
     u.reactivate();
     EXPECT_EQ(u.w.Text1.selLength(), 0);
     EXPECT_FALSE(u.w.Text1.hasFocus());

@@ -30,12 +30,14 @@ TEST(ScriptRestart, AFreshProgramOnTheSameFolder) {
         {"the data folder and its files stay",
          kStarted + "write NOTE x\nrestart\nexpect file NOTE == x\n"
                     "expect file START.SEL exists\nexpect running\n"},
-        // Nothing of the old program is left: its book, its windows, its state.
+        // Nothing of the old program is left: its book, its windows, its state
+        // (the start list that takes the keys has its first item highlighted,
+        // not the one the old program opened).
         {"the program starts afresh",
          kStarted + kReadOnePage +
              "restart\nexpect var BookFile == \"\"\nexpect var CurPage == 0\n"
              "expect frmText1.Visible == False\nexpect frmList0.Visible == True\n"
-             "expect frmList0.lstMain0.ListIndex == -1\n"},
+             "expect frmList0.lstMain0.ListIndex == 0\n"},
         // No quit handling: no question asked, the history not written.
         {"the old program ends without quitting",
          kStarted + kReadOnePage + "restart\nexpect file !Tessary.ini == \"\"\nexpect nomessage\n"},

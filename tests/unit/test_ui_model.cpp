@@ -188,14 +188,29 @@ TEST(Properties, WindowStateIsReadAndWrittenAsItsNumber) {
 
 namespace {
 
-// A window with a list and a text box that counts its list's clicks, its
-// KeyDown codes and how often it was shown.
+// A window with a list, a multi-line text box, a one-line box that can be
+// typed into, a locked one and a button; it counts their clicks (with the
+// caret at each click), the button's mouse events, its KeyDown codes and
+// how often it was shown.
 struct KeyWindow : ui::Window {
     explicit KeyWindow(ui::Screen& s)
-        : ui::Window(s, "keys"), list(*this, "lst"), text(*this, "txt") {
+        : ui::Window(s, "keys"), list(*this, "lst"), text(*this, "txt"), line(*this, "line", false),
+          cell(*this, "cell", false), button(*this, "btn", "Go") {
         list.addItem("one");
         list.addItem("two");
         list.onClick = [this] { ++clicks; };
+        for (ui::TextBox* box : {&text, &line, &cell})
+            box->onClick = [this, box] {
+                textClicks.push_back(box->name() + "@" + std::to_string(box->selStart()));
+            };
+        cell.setLocked(true);
+        button.onMouseDown = [this](ui::MouseButton b) {
+            buttonEvents += "down" + std::to_string(static_cast<int>(b)) + " ";
+        };
+        button.onMouseUp = [this](ui::MouseButton b) {
+            buttonEvents += "up" + std::to_string(static_cast<int>(b)) + " ";
+        };
+        button.onClick = [this] { buttonEvents += "click"; };
     }
     void onShown() override { ++shown; }
     void onKeyDown(int& code, int) override {
@@ -203,11 +218,46 @@ struct KeyWindow : ui::Window {
             code = 0;
     }
     ui::ListBox list;
-    ui::TextBox text;
+    ui::TextBox text, line, cell;
+    ui::Button button;
+    std::vector<std::string> textClicks;
+    std::string buttonEvents;
     int clicks = 0, shown = 0, takeCode = -1;
 };
 
 } // namespace
+
+// A list that takes the keys highlights its first item, so that the first
+// Enter opens it (at start the start list had the keys but nothing
+// highlighted, and Enter did nothing).
+TEST(Keys, AListThatTakesTheKeysHighlightsItsFirstItem) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    KeyWindow w(screen);
+    EXPECT_EQ(w.list.listIndex(), -1);
+    w.list.setFocus();
+    EXPECT_EQ(w.list.listIndex(), 0);
+    EXPECT_EQ(w.clicks, 0);
+    // Filled while it has the keys: the first item of the new items.
+    w.list.clear();
+    EXPECT_EQ(w.list.listIndex(), -1);
+    w.list.addItem("three");
+    EXPECT_EQ(w.list.listIndex(), 0);
+    // A highlighted item stays; an empty list has none.
+    w.list.addItem("four");
+    w.list.setListIndex(1);
+    w.text.setFocus();
+    w.list.gotFocus();
+    EXPECT_EQ(w.list.listIndex(), 1);
+    w.list.clear();
+    w.list.setFocus();
+    EXPECT_EQ(w.list.listIndex(), -1);
+    // Filled while another control has the keys: nothing highlighted.
+    w.text.setFocus();
+    w.list.addItem("five");
+    EXPECT_EQ(w.list.listIndex(), -1);
+    EXPECT_EQ(w.clicks, 0);
+}
 
 TEST(Keys, EnterOpensTheChosenItemOfTheFocusedListOnly) {
     NoDialogs d;
@@ -215,8 +265,6 @@ TEST(Keys, EnterOpensTheChosenItemOfTheFocusedListOnly) {
     KeyWindow w(screen);
     w.list.setFocus();
     EXPECT_TRUE(w.list.hasFocus());
-    // Nothing chosen: the key stays unused.
-    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEnterKey), ui::Window::kEnterKey);
     w.list.setListIndex(1);
     EXPECT_EQ(w.raiseKeyDown(ui::Window::kEnterKey), 0);
     EXPECT_EQ(w.clicks, 1);
@@ -225,14 +273,71 @@ TEST(Keys, EnterOpensTheChosenItemOfTheFocusedListOnly) {
     w.list.setEnabled(false);
     EXPECT_NE(w.raiseKeyDown(ui::Window::kEnterKey), 0);
     w.list.setEnabled(true);
-    w.text.setFocus();
-    EXPECT_FALSE(w.list.hasFocus());
+    w.button.setFocus();
+    w.button.setVisible(false);
     EXPECT_NE(w.raiseKeyDown(ui::Window::kEnterKey), 0);
-    // A handler that takes Enter itself keeps it.
+    EXPECT_EQ(w.clicks, 1);
+    // Nothing highlighted: the key stays unused.
     w.list.setFocus();
+    w.list.setListIndex(-1);
+    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEnterKey), ui::Window::kEnterKey);
+    // A handler that takes Enter itself keeps it.
+    w.list.setListIndex(0);
     w.takeCode = ui::Window::kEnterKey;
     EXPECT_EQ(w.raiseKeyDown(ui::Window::kEnterKey), 0);
     EXPECT_EQ(w.clicks, 1);
+}
+
+// Enter, and Space where it would not type a blank, is a click at the
+// caret of the focused text box (a verse could not be opened, nor a
+// paragraph bookmarked, nor a search hit followed from the keyboard); Enter
+// on a button presses it as the left mouse button does.
+TEST(Keys, EnterAndSpaceClickTheFocusedControl) {
+    const struct {
+        const char* name;
+        const char* focus;
+        int code, shift;
+        bool taken;
+        const char* textClick;
+        const char* buttonEvents;
+    } rows[] = {
+        {"Enter in a text box", "txt", 13, 0, true, "txt@7", ""},
+        {"Space in a text box", "txt", 32, 0, true, "txt@7", ""},
+        {"Enter in a one-line box", "line", 13, 0, true, "line@7", ""},
+        {"Space in a one-line box types", "line", 32, 0, false, "", ""},
+        {"Space in a locked box", "cell", 32, 0, true, "cell@7", ""},
+        {"Shift+Enter in a text box", "txt", 13, ui::Window::kShiftKey, false, "", ""},
+        {"another key in a text box", "txt", 65, 0, false, "", ""},
+        {"Enter on a button", "btn", 13, 0, true, "", "down1 up1 click"},
+        {"Space on a button is the widget's", "btn", 32, 0, false, "", ""},
+    };
+    for (const auto& row : rows) {
+        NoDialogs d;
+        ui::Screen screen(d);
+        KeyWindow w(screen);
+        for (ui::TextBox* box : {&w.text, &w.line, &w.cell}) {
+            box->setText("In the beginning");
+            box->setSelStart(7);
+        }
+        w.control(row.focus)->setFocus();
+        const int left = w.raiseKeyDown(row.code, row.shift);
+        EXPECT_EQ(left == 0, row.taken) << row.name;
+        const std::string clicked = w.textClicks.empty() ? "" : w.textClicks.front();
+        EXPECT_EQ(clicked, row.textClick) << row.name;
+        EXPECT_LE(w.textClicks.size(), 1u) << row.name;
+        EXPECT_EQ(w.buttonEvents, row.buttonEvents) << row.name;
+    }
+    // A hidden or disabled box takes nothing.
+    NoDialogs d;
+    ui::Screen screen(d);
+    KeyWindow w(screen);
+    w.text.setFocus();
+    w.text.setVisible(false);
+    EXPECT_EQ(w.raiseKeyDown(13), 13);
+    w.text.setVisible(true);
+    w.text.setEnabled(false);
+    EXPECT_EQ(w.raiseKeyDown(32), 32);
+    EXPECT_TRUE(w.textClicks.empty());
 }
 
 TEST(Keys, EscapeRunsTheWindowsEscapeActionWhenItHasOne) {

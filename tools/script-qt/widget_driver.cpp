@@ -109,12 +109,22 @@ void WidgetDriver::stopping() {
     Driver::stopping();
 }
 
+void WidgetDriver::uncover(const ui::Window& w) const {
+    if (!view().covered(w))
+        return;
+    program().window(w.name())->bringToFront();
+    view().sync();
+    drain();
+}
+
 QWidget* WidgetDriver::shown(const ui::Control& c) const {
+    uncover(c.window());
     QWidget* widget = view().widget(c);
     return widget && widget->isVisible() ? widget : nullptr;
 }
 
 QWidget* WidgetDriver::surfaceOf(const ui::Window& w) const {
+    uncover(w);
     QWidget* surface = view().surface(w);
     return surface && surface->isVisible() ? surface : nullptr;
 }
@@ -250,10 +260,7 @@ void WidgetDriver::resize(std::optional<int> height) {
         main->showNormal();
         drain();
     }
-    // The model's height is the outer height of the window.
-    const int outer = view().scale().twipsToPixels(*height);
-    const int decorations = main->frameGeometry().height() - main->height();
-    main->resize(main->width(), outer - decorations);
+    main->resize(main->width(), view().clientHeightFor(*height));
     drain();
 }
 

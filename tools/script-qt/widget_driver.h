@@ -42,6 +42,10 @@ public:
 
 private:
     ui::qt::QtView& view() const;
+    // A shown window that others cover whole is not drawn; a reader who
+    // means it reaches it first, which brings it to the front. (Scenarios
+    // name the control they act on, not the road to its window.)
+    void uncover(const ui::Window& w) const;
     // The widget of c, or the client area of w, when it is on the screen;
     // null otherwise: a reader's event cannot reach it and lands nowhere.
     QWidget* shown(const ui::Control& c) const;

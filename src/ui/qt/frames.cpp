@@ -16,6 +16,12 @@ void MainFrame::resizeEvent(QResizeEvent* e) {
         resized();
 }
 
+void MainFrame::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    if (moved)
+        moved();
+}
+
 void MainFrame::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::WindowStateChange && resized)

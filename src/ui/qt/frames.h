@@ -17,11 +17,14 @@ public:
     // Called after the user (or the window system) resized the window or
     // changed its state.
     std::function<void()> resized;
+    // Called after the window was moved.
+    std::function<void()> moved;
     // Asked when the user closes the window; false keeps it open.
     std::function<bool()> closing;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 };

@@ -299,17 +299,33 @@ int scrollBarRoom(const QWidget& widget) {
 void ControlBinding::update(const std::string& prop) {
     const bool geometry = is(prop, "Left") || is(prop, "Top") || is(prop, "Width") ||
                           is(prop, "Height") || is(prop, "Geometry");
-    if (geometry)
-        m_widget->setGeometry(m_view.controlRect(m_control));
+    const bool placed = geometry || is(prop, "Visible");
+    // A control that a sibling covers whole is not drawn at all.
+    const QRect rect = placed ? m_view.controlRect(m_control) : QRect();
+    if (geometry && !rect.isEmpty())
+        m_widget->setGeometry(rect);
     if (is(prop, "Enabled"))
         m_widget->setEnabled(m_control.Enabled);
     if (is(prop, "ToolTipText"))
         m_widget->setToolTip(decode(m_control.ToolTipText));
     updateOwn(prop);
+    if (is(prop, "Caption") || is(prop, "ToolTipText") || is(prop, "AccessibleName"))
+        m_widget->setAccessibleName(accessibleName());
+    if (is(prop, "AccessibleDescription"))
+        m_widget->setAccessibleDescription(decode(m_control.AccessibleDescription));
     if (geometry)
         resized();
-    if (is(prop, "Visible"))
-        m_widget->setVisible(m_control.Visible);
+    if (placed)
+        m_widget->setVisible(m_control.Visible && !rect.isEmpty());
+}
+
+QString ControlBinding::accessibleName() const {
+    if (!m_control.AccessibleName.empty())
+        return decode(m_control.AccessibleName);
+    std::string caption;
+    if (m_control.get("Caption", caption) && !caption.empty())
+        return withoutMnemonics(decode(caption)).trimmed();
+    return decode(m_control.ToolTipText).simplified();
 }
 
 bool ControlBinding::filterOwn(QObject*, QEvent*) {
@@ -319,17 +335,29 @@ bool ControlBinding::filterOwn(QObject*, QEvent*) {
 bool ControlBinding::eventFilter(QObject* watched, QEvent* e) {
     if (watched == m_widget && !m_view.blocked()) {
         if (e->type() == QEvent::KeyPress) {
+            // The key is this control's, whichever control the program last
+            // knew to have the focus.
+            ui::Window& window = m_control.window();
+            if (window.focusedControl() != &m_control)
+                window.setFocus(&m_control);
             // A key the program took is not the widget's as well (a page key
             // that turned the page must not also scroll the new page).
-            if (m_view.keyPressed(m_control.window(), *static_cast<QKeyEvent*>(e)))
+            if (m_view.keyPressed(window, *static_cast<QKeyEvent*>(e)))
                 return true;
         } else if (e->type() == QEvent::FocusIn) {
             auto reason = static_cast<QFocusEvent*>(e)->reason();
-            if (!m_view.applying() &&
-                (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
-                 reason == Qt::BacktabFocusReason)) {
+            ui::Window& window = m_control.window();
+            if (m_view.applying()) {
+                // The view moved the focus where the program wanted it.
+            } else if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                       reason == Qt::BacktabFocusReason) {
                 m_control.gotFocus();
                 m_view.afterEvent();
+            } else if (window.focusedControl() != &m_control) {
+                // The window system gave the focus back (the main window
+                // activated again): the program learns where the keys go,
+                // without a GotFocus event.
+                window.setFocus(&m_control);
             }
         }
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include <QObject>
+#include <QString>
 
 class QWidget;
 
@@ -31,6 +32,9 @@ protected:
     virtual void updateOwn(const std::string& prop) = 0;
     // The widget has been given a new size (its font or icon may follow).
     virtual void resized() {}
+    // What assistive technology calls the control: its accessible name in
+    // the model, else its caption, else its tool tip.
+    QString accessibleName() const;
     // Events of the widget (or of its viewport) for this kind of control;
     // true swallows the event.
     virtual bool filterOwn(QObject* watched, QEvent* e);

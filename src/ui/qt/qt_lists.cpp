@@ -16,6 +16,7 @@
 #include "ui/controls.h"
 #include "ui/qt/control_kinds.h"
 #include "ui/qt/cp1252.h"
+#include "ui/qt/focus_ring.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/qt_view.h"
 #include "ui/qt/zoom.h"
@@ -24,8 +25,11 @@ namespace ui::qt {
 
 namespace {
 
-// Room left of a row's text, in pixels.
-constexpr int kTextInset = 2;
+// Room left of a row's text: two pixels, and as much as the focus ring
+// takes.
+int textInset() {
+    return std::max(2, FocusRing::lineWidth() + 1);
+}
 
 // A row is one line of the list's font; the text starts two pixels in and
 // is never elided.
@@ -46,7 +50,7 @@ public:
         painter->setFont(option.font);
         painter->setPen(
             option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(option.rect.adjusted(kTextInset, 0, 0, 0),
+        painter->drawText(option.rect.adjusted(textInset(), 0, 0, 0),
                           Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                           index.data(Qt::DisplayRole).toString());
         painter->restore();
@@ -64,16 +68,6 @@ protected:
         m_inKey = true;
         QListWidget::keyPressEvent(e);
         m_inKey = false;
-    }
-    // A list without a chosen item stays without one when it takes the
-    // focus, so that the first Down highlights the first item.
-    void focusInEvent(QFocusEvent* e) override {
-        const bool none = currentRow() < 0;
-        QListWidget::focusInEvent(e);
-        if (none && currentRow() >= 0) {
-            QSignalBlocker block(this);
-            setCurrentRow(-1);
-        }
     }
 
 private:
@@ -151,7 +145,7 @@ private:
         m_list->addItems(items);
         fit();
     }
-    int innerWidth() const { return m_list->width() - 2 * m_list->frameWidth() - kTextInset; }
+    int innerWidth() const { return m_list->width() - 2 * m_list->frameWidth() - textInset(); }
     // The font: the program's, or smaller until the widest item fits; no
     // scroll bar where there is no room for one.
     void fit() {

@@ -13,6 +13,7 @@
 #include "ui/controls.h"
 #include "ui/qt/control_kinds.h"
 #include "ui/qt/cp1252.h"
+#include "ui/qt/focus_ring.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/qt_view.h"
 
@@ -130,6 +131,10 @@ protected:
         const bool room =
             m_edit->width() >= scrollBarRoom(*m_edit) && m_edit->height() >= scrollBarRoom(*m_edit);
         m_edit->setVerticalScrollBarPolicy(room ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        // The text keeps clear of the focus ring.
+        const qreal margin = FocusRing::lineWidth() + 2;
+        if (m_edit->document()->documentMargin() != margin)
+            m_edit->document()->setDocumentMargin(margin);
     }
     bool filterOwn(QObject* watched, QEvent* e) override {
         if (watched == m_edit->viewport() && e->type() == QEvent::MouseButtonRelease &&
@@ -197,6 +202,11 @@ protected:
         m_applyingModel = false;
         if (prop == "SelStart" || prop == "SelLength" || prop == "Focus")
             m_view.requestFocus(m_tb);
+    }
+    // The text keeps clear of the focus ring.
+    void resized() override {
+        const int ring = FocusRing::lineWidth();
+        m_line->setTextMargins(ring, 0, ring, 0);
     }
     bool filterOwn(QObject* watched, QEvent* e) override {
         if (watched == m_line && e->type() == QEvent::MouseButtonRelease &&

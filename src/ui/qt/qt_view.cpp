@@ -7,12 +7,15 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QTimer>
 
 #include "ui/controls.h"
 #include "ui/qt/cp1252.h"
+#include "ui/qt/focus_ring.h"
 #include "ui/qt/frames.h"
 #include "ui/qt/keys.h"
+#include "ui/qt/overlaps.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/zoom.h"
 #include "ui/qt/zoom_style.h"
@@ -34,27 +37,45 @@ bool controlsInTwips(const ui::Window& w) {
     return w.neverActive();
 }
 
-} // namespace
+// Lists and text boxes show content that may start a little lower or end a
+// little sooner; captions and icons must show whole.
+bool yields(ui::ControlKind kind) {
+    return kind == ui::ControlKind::ListBox || kind == ui::ControlKind::TextBox;
+}
 
-// Marks the view as changing widgets itself: Qt signals caused meanwhile
-// (activation, moves, resizes) are not user events.
-struct QtView::Applying {
-    explicit Applying(QtView& v) : view(v) { ++view.m_applying; }
-    ~Applying() { --view.m_applying; }
-    Applying(const Applying&) = delete;
-    Applying& operator=(const Applying&) = delete;
-    QtView& view;
-};
+// Whether c gives way to its sibling o where they overlap. A picture is a
+// background: what lies on it lies there by design.
+bool givesWay(const ui::Control& c, const ui::Control& o) {
+    const auto background = [](const ui::Control& x) {
+        return x.kind() == ui::ControlKind::Picture || x.kind() == ui::ControlKind::Menu;
+    };
+    if (background(c) || background(o))
+        return false;
+    if (yields(c.kind()) != yields(o.kind()))
+        return yields(c.kind());
+    return o.zOrder() > c.zOrder();
+}
+
+} // namespace
 
 QtView::QtView(ui::Screen& screen, std::function<bool()> ended, QSettings* settings)
     : m_screen(screen), m_ended(std::move(ended)), m_settings(settings) {
     QApplication::setFont(designFont(QApplication::font(), m_scale.zoom()));
     useZoomStyle();
     m_main = new MainFrame;
-    m_mdi = new QMdiArea(m_main);
+    m_area = new QScrollArea(m_main);
+    m_area->setFrameShape(QFrame::NoFrame);
+    m_area->setWidgetResizable(true);
+    m_area->setBackgroundRole(QPalette::Dark);
+    m_mdi = new QMdiArea;
     m_mdi->setBackground(QBrush(QColor(128, 128, 128)));
-    m_main->setCentralWidget(m_mdi);
+    m_area->setWidget(m_mdi);
+    m_main->setCentralWidget(m_area);
+    m_ring = new FocusRing(m_main);
+    QObject::connect(qApp, &QApplication::focusChanged, m_main,
+                     [this](QWidget*, QWidget* now) { ringFocus(now); });
     m_main->resized = [this] { onMainResized(); };
+    m_main->moved = [this] { onMainMoved(); };
     m_main->closing = [this] { return onMainClose(); };
     QObject::connect(m_mdi, &QMdiArea::subWindowActivated, m_main,
                      [this](QMdiSubWindow* s) { onSubWindowActivated(s); });
@@ -103,16 +124,21 @@ QWidget* QtView::surface(const ui::Window& window) const {
 }
 
 QRect QtView::controlRect(const ui::Control& control) const {
-    QRect r = m_scale.control(control, controlsInTwips(control.window()));
+    const bool twips = controlsInTwips(control.window());
+    QRect r = m_scale.control(control, twips);
     auto it = m_windows.find(&control.window());
-    if (it == m_windows.end())
-        return r;
-    const QSize client = it->second.surface->size();
-    if (r.right() >= client.width() && r.left() < client.width())
-        r.setRight(client.width() - 1);
-    if (r.bottom() >= client.height() && r.top() < client.height())
-        r.setBottom(client.height() - 1);
-    return r;
+    if (it != m_windows.end()) {
+        const QSize client = it->second.surface->size();
+        if (r.right() >= client.width() && r.left() < client.width())
+            r.setRight(client.width() - 1);
+        if (r.bottom() >= client.height() && r.top() < client.height())
+            r.setBottom(client.height() - 1);
+    }
+    std::vector<QRect> over;
+    for (const ui::Control* o : control.window().controls())
+        if (o != &control && o->Visible && givesWay(control, *o))
+            over.push_back(m_scale.control(*o, twips));
+    return clearOf(r, over);
 }
 
 void QtView::changed(ui::Window& window, ui::Control* control, const std::string& property) {
@@ -134,6 +160,12 @@ void QtView::changed(ui::Window& window, ui::Control* control, const std::string
         cb->update(property);
         if (property == "ZOrder")
             restackControls(window);
+        // Where a control stands or whether it shows decides where the
+        // siblings that give way to it are drawn.
+        if (property.empty() || property == "Left" || property == "Top" || property == "Width" ||
+            property == "Height" || property == "Geometry" || property == "Visible" ||
+            property == "ZOrder")
+            refitControls(window);
         return;
     }
     applyWindow(window, *b, property);
@@ -147,6 +179,7 @@ QtView::WindowBinding* QtView::ensureWindow(ui::Window& w) {
         return nullptr;
     Applying guard(*this);
     WindowBinding& b = m_windows[&w];
+    b.window = &w;
     b.frame = new ChildFrame(w.neverActive(), w.caption().empty());
     b.surface = new WindowSurface(w.neverActive());
     b.surface->setOutline(b.frame->frameless());
@@ -206,10 +239,14 @@ void QtView::applyWindow(ui::Window& w, WindowBinding& b, const std::string& pro
     if (is("Visible")) {
         if (w.visible() && !m_main->isVisible())
             showMain();
-        b.frame->setVisible(w.visible());
+        if (!w.visible())
+            b.frame->hide();
     }
-    if (prop == "ZOrder")
+    if (is("Visible") || is("Width") || is("Height") || is("Left") || is("Top") || is("Geometry") ||
+        prop == "ZOrder") {
         restackWindows();
+        showWindows();
+    }
     scheduleSync();
 }
 
@@ -234,20 +271,26 @@ void QtView::layoutControls(ui::Window& w) {
     }
 }
 
+void QtView::refitControls(ui::Window& w) {
+    Applying guard(*this);
+    for (ui::Control* c : w.controls()) {
+        auto it = m_controls.find(c);
+        if (it == m_controls.end())
+            continue;
+        const QRect r = controlRect(*c);
+        QWidget* widget = it->second->widget();
+        const bool shown = c->Visible && !r.isEmpty();
+        if ((shown && widget->geometry() != r) || widget->isHidden() == shown)
+            it->second->update("Geometry");
+    }
+}
+
 void QtView::layoutAll() {
     Applying guard(*this);
     for (auto& [w, b] : m_windows) {
         auto* model = const_cast<ui::Window*>(w);
         applyWindow(*model, b, "Geometry");
         layoutControls(*model);
-    }
-}
-
-void QtView::restackWindows() {
-    for (ui::Window* w : m_screen.stacking()) {
-        auto it = m_windows.find(w);
-        if (it != m_windows.end() && w->visible())
-            it->second.frame->raise();
     }
 }
 
@@ -269,27 +312,26 @@ void QtView::sync() {
         bindMissingControls(*const_cast<ui::Window*>(w), b);
     ui::Window* active = m_screen.active();
     auto it = active ? m_windows.find(active) : m_windows.end();
+    restackWindows();
+    showWindows();
+    updateAreaMinimum();
     if (it != m_windows.end() && active->visible() && m_mdi->activeSubWindow() != it->second.frame)
         m_mdi->setActiveSubWindow(it->second.frame);
     // No active window in the model: none in the area either, so that the
     // next click on a window activates it again.
     if (!active && m_mdi->activeSubWindow())
         m_mdi->setActiveSubWindow(nullptr);
-    restackWindows();
     if (it != m_windows.end() && it->second.pendingFocus) {
         QWidget* target = widget(*it->second.pendingFocus);
         it->second.pendingFocus = nullptr;
         if (target && target->isVisible())
             target->setFocus(Qt::OtherFocusReason);
     }
-    // A window the user switched to, whose focus rests on its background,
-    // gives it to its first control, so that Tab and the keys start there.
-    if (m_focusFirst && it != m_windows.end() && m_focusFirst == &it->second) {
-        QWidget* focus = QApplication::focusWidget();
-        if (!focus || focus == m_focusFirst->surface)
-            m_focusFirst->surface->focusFirstControl();
-    }
-    m_focusFirst = nullptr;
+    // A window that has just become the active one takes the keys.
+    if (it != m_windows.end() && active != m_lastActive)
+        focusActiveWindow(it->second);
+    m_lastActive = active;
+    ringFocus(QApplication::focusWidget());
 }
 
 void QtView::afterEvent() {
@@ -341,7 +383,6 @@ void QtView::onSubWindowActivated(QMdiSubWindow* s) {
         if (m_screen.active() != model || m_screen.stacking().empty() ||
             m_screen.stacking().back() != model)
             model->bringToFront();
-        m_focusFirst = &b;
         afterEvent();
         scheduleSync();
         return;

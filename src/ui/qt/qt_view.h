@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+#include <QMargins>
+#include <QPointer>
 #include <QSize>
 
 #include "ui/qt/scale.h"
@@ -23,6 +25,8 @@ class QMainWindow;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QScreen;
+class QScrollArea;
 class QWidget;
 
 namespace ui {
@@ -35,6 +39,7 @@ namespace ui::qt {
 
 class ControlBinding;
 class ChildFrame;
+class FocusRing;
 class MainFrame;
 class WindowSurface;
 
@@ -43,8 +48,11 @@ public:
     // Registers itself as the screen's view and renders every window already
     // loaded. ended is asked after each forwarded user event; when it answers
     // true the application quits. With settings, the zoom is the step stored
-    // there or else the automatic step for the screen, and the zoom menu items
-    // store the reader's choice; without, the zoom is 100 % until set.
+    // there (at most the largest the screen can show) or else the automatic
+    // step for the screen, and the zoom menu items store the reader's choice;
+    // the main window comes up where the reader left it, and every move,
+    // resize and maximise of it is stored. Without, the zoom is 100 % until
+    // set.
     explicit QtView(ui::Screen& screen, std::function<bool()> ended = {},
                     QSettings* settings = nullptr);
     ~QtView() override;
@@ -55,6 +63,9 @@ public:
 
     QMainWindow* mainWindow() const;
     QMdiArea* mdiArea() const { return m_mdi; }
+    // What holds the MDI area below the menu bar: it scrolls when the child
+    // windows no longer fit the main window.
+    QScrollArea* mainArea() const { return m_area; }
     // The subwindow of a child window; null until the window is loaded.
     QMdiSubWindow* subWindow(const ui::Window& window) const;
     // The widget of a control; null until its window is loaded.
@@ -68,6 +79,9 @@ public:
     // without settings).
     int zoom() const { return m_scale.zoom(); }
     int automaticZoom() const { return m_autoZoom; }
+    // The largest step at which the designed main window fits the available
+    // area of its screen: the zoom items offer no larger one.
+    int largestZoom() const;
     // Draws everything at zoom (a step of zoom.h) without storing it.
     void setZoom(int zoom);
     // The zoom menu items: one step larger or smaller, or back to the
@@ -80,12 +94,24 @@ public:
     QAction* resetZoomAction() const { return m_zoomReset; }
     const Scale& scale() const { return m_scale; }
     // Where control lies in its window's client area in pixels: the model's
-    // geometry scaled, then shortened to end inside the client area.
+    // geometry scaled, shortened to end inside the client area, and cut
+    // clear of the siblings it gives way to (see overlaps.h): a list or text
+    // box gives way to a button, check box or label, and of two alike the
+    // one behind gives way; pictures, the backgrounds of what lies on them,
+    // neither give way nor take it. Empty when such a sibling covers it
+    // whole: the control is then not drawn.
     QRect controlRect(const ui::Control& control) const;
+    // True when a shown window lies so far behind the windows in front of
+    // it that only slivers of it would show: it is not drawn at all.
+    bool covered(const ui::Window& window) const;
 
     // Brings Qt's stacking order, active subwindow and pending focus in line
     // with the model now (otherwise done on the next turn of the event loop).
     void sync();
+
+    // The height to give the main window (inside its frame) for the program
+    // to take it as `twips` high.
+    int clientHeightFor(int twips) const;
 
     // Used by the widgets. True once the program has ended: events are dropped.
     bool blocked() const { return m_finished; }
@@ -99,14 +125,27 @@ public:
     bool keyPressed(ui::Window& window, const QKeyEvent& event);
     // Gives control the focus once its window is the active one.
     void requestFocus(ui::Control& control);
+    // The control whose widget widget is; null when none.
+    ui::Control* controlOf(const QWidget* widget) const;
+    // The control the focus ring is drawn around; null when none.
+    QWidget* focusRingTarget() const;
 
 private:
     struct WindowBinding {
+        ui::Window* window = nullptr;
         ChildFrame* frame = nullptr;
         WindowSurface* surface = nullptr;
         ui::Control* pendingFocus = nullptr;
     };
-    struct Applying;
+    // Marks the view as changing widgets itself: Qt signals caused meanwhile
+    // (activation, moves, resizes) are not user events.
+    struct Applying {
+        explicit Applying(QtView& v) : view(v) { ++view.m_applying; }
+        ~Applying() { --view.m_applying; }
+        Applying(const Applying&) = delete;
+        Applying& operator=(const Applying&) = delete;
+        QtView& view;
+    };
 
     WindowBinding* ensureWindow(ui::Window& w);
     void bindMissingControls(ui::Window& w, WindowBinding& b);
@@ -114,22 +153,52 @@ private:
     void applyWindow(ui::Window& w, WindowBinding& b, const std::string& prop);
     void restackControls(ui::Window& w);
     void layoutControls(ui::Window& w);
+    // Draws anew the controls of w whose place or showing changed, after
+    // a sibling moved, resized, showed or hid.
+    void refitControls(ui::Window& w);
     void layoutAll();
     void chooseZoom(const ui::Window& main);
     void storeChoice(std::optional<int> zoom);
     void addZoomItems();
     void updateStretch();
+    // True when the main window is narrower than the narrowest panes.
+    bool narrowest() const;
     void restackWindows();
+    // Shows the subwindow of every window the model shows and that is not
+    // covered; hides the others.
+    void showWindows();
+    // The MDI area is as large as the windows it shows, so that the main
+    // area scrolls to them when the main window is smaller.
+    void updateAreaMinimum();
     void scheduleSync();
+    // Moves the keyboard into the active window when it is not there: to
+    // the control the model gives it, else to the first control.
+    void focusActiveWindow(WindowBinding& b);
+    // The ring follows the focus when it is on a control's widget.
+    void ringFocus(QWidget* focus);
 
     void mainChanged(ui::Window& w, ui::Control* c, const std::string& prop);
     void buildMenus(ui::Window& w);
     void applyMainGeometry(ui::Window& w, const std::string& prop);
     void applyMainState(ui::Window& w);
-    // The height of the main window's client area above the MDI area.
+    QScreen* currentScreen() const;
+    void updateZoomActions();
+    // A window the zoom made larger than its screen is fitted to it.
+    void fitOnScreen();
+    // The place stored in the settings, put on a screen that shows it;
+    // false when none is stored.
+    bool restorePlace();
+    // Stores the main window's place in the settings.
+    void rememberPlace();
+    // Tells the program the main window's height and state as they are now.
+    void reportMainSize();
+    void onMainMoved();
+    // The height of the main window's client area above the main area.
     int menuHeight() const;
-    // The main window's height in pixels as the model knows it: the outer
-    // height, at most the MDI area's height plus the designed chrome.
+    // The main window's height in pixels as the program's layout takes it
+    // after the user resized it: the visible main area plus the chrome the
+    // program designed for (title and menu bar), whatever the window
+    // manager's own, so that the fitted windows fill the area.
     int modelHeight() const;
     void showMain();
     void onMainResized();
@@ -140,7 +209,10 @@ private:
     ui::Screen& m_screen;
     std::function<bool()> m_ended;
     MainFrame* m_main = nullptr;
+    QScrollArea* m_area = nullptr;
     QMdiArea* m_mdi = nullptr;
+    QPointer<FocusRing> m_ring;
+    ui::Window* m_lastActive = nullptr;
     ui::Window* m_mainModel = nullptr;
     bool m_menusBuilt = false;
     bool m_forwardingMain = false;
@@ -155,6 +227,12 @@ private:
     Scale m_scale;
     int m_autoZoom = 100;
     bool m_zoomChosen = false;
+    // The program's own size of the main window in pixels at 100 %.
+    QSize m_designSize;
+    bool m_placeRestored = false;
+    // What the window manager's frame adds around the main window, as last
+    // seen on a normal window.
+    QMargins m_frameMargins;
     // The main window's width as the program last set it, in twips: the
     // width at which the panes are not stretched.
     int m_designWidth = 0;
@@ -162,7 +240,6 @@ private:
     QAction* m_zoomOut = nullptr;
     QAction* m_zoomReset = nullptr;
     std::map<const ui::Window*, WindowBinding> m_windows;
-    WindowBinding* m_focusFirst = nullptr;
     std::map<const ui::Control*, ControlBinding*> m_controls;
     std::map<const ui::Control*, QAction*> m_actions;
     std::map<std::string, QMenu*> m_menus;

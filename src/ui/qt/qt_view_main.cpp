@@ -10,11 +10,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QTimer>
 
 #include "ui/controls.h"
 #include "ui/qt/cp1252.h"
 #include "ui/qt/frames.h"
 #include "ui/qt/qt_view.h"
+#include "ui/qt/window_place.h"
 #include "ui/qt/zoom.h"
 #include "ui/units.h"
 #include "ui/window.h"
@@ -23,9 +27,13 @@ namespace ui::qt {
 
 namespace {
 
-// Pixels (at 100 %) by which the main window may be wider than designed
-// before the panes are stretched.
+// Pixels (at 100 %) by which the main window may be wider or narrower than
+// designed before the panes are stretched or narrowed.
 constexpr int kFrameSlack = 8;
+
+// The panes narrow with the window down to this share of their designed
+// width; a narrower window scrolls its main area instead.
+constexpr double kMinStretch = 0.6;
 
 // The program's child windows need an area below the menu bar this many
 // twips shorter than the main window: at its designed height of 6000 twips
@@ -155,17 +163,29 @@ void QtView::addZoomItems() {
     QObject::connect(m_zoomIn, &QAction::triggered, m_main, [this] { zoomIn(); });
     QObject::connect(m_zoomOut, &QAction::triggered, m_main, [this] { zoomOut(); });
     QObject::connect(m_zoomReset, &QAction::triggered, m_main, [this] { resetZoom(); });
+    updateZoomActions();
 }
 
 void QtView::chooseZoom(const ui::Window& main) {
     m_zoomChosen = true;
+    m_designSize = QSize(ui::pixels(main.Width), ui::pixels(main.Height));
     if (!m_settings)
         return;
-    const QSize designed(ui::pixels(main.Width), ui::pixels(main.Height));
-    QScreen* screen = m_main->screen() ? m_main->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        m_autoZoom = ui::qt::automaticZoom(designed, screen->availableGeometry().size());
-    setZoom(storedZoom(*m_settings).value_or(m_autoZoom));
+    if (QScreen* screen = currentScreen())
+        m_autoZoom = ui::qt::automaticZoom(m_designSize, screen->availableGeometry().size());
+    // A step stored on a larger screen is more than this one can show.
+    setZoom(std::min(storedZoom(*m_settings).value_or(m_autoZoom), largestZoom()));
+}
+
+QScreen* QtView::currentScreen() const {
+    return m_main->screen() ? m_main->screen() : QGuiApplication::primaryScreen();
+}
+
+int QtView::largestZoom() const {
+    QScreen* screen = currentScreen();
+    if (!screen || m_designSize.isEmpty())
+        return kMaxZoom;
+    return largestFittingZoom(m_designSize, screen->availableGeometry().size());
 }
 
 void QtView::setZoom(int zoom) {
@@ -176,11 +196,24 @@ void QtView::setZoom(int zoom) {
     QApplication::setFont(designFont(QApplication::font(), zoom));
     if (m_mainModel) {
         ++m_applying;
-        applyMainGeometry(*m_mainModel, {});
+        applyMainGeometry(*m_mainModel, "Size");
         --m_applying;
     }
     updateStretch();
     layoutAll();
+    updateZoomActions();
+    // A maximised window keeps its size: the program hears its height in
+    // the twips of the new step.
+    if (m_mainModel && m_main->isMaximized() && !applying())
+        reportMainSize();
+}
+
+void QtView::updateZoomActions() {
+    if (!m_zoomIn)
+        return;
+    const int next = nextZoom(zoom(), +1);
+    m_zoomIn->setEnabled(next > zoom() && next <= largestZoom());
+    m_zoomOut->setEnabled(zoom() > kMinZoom);
 }
 
 void QtView::storeChoice(std::optional<int> zoom) {
@@ -189,7 +222,11 @@ void QtView::storeChoice(std::optional<int> zoom) {
 }
 
 void QtView::zoomIn() {
-    setZoom(nextZoom(zoom(), +1));
+    const int next = nextZoom(zoom(), +1);
+    if (next > largestZoom())
+        return;
+    setZoom(next);
+    fitOnScreen();
     storeChoice(zoom());
 }
 
@@ -200,7 +237,26 @@ void QtView::zoomOut() {
 
 void QtView::resetZoom() {
     setZoom(m_autoZoom);
+    fitOnScreen();
     storeChoice(std::nullopt);
+}
+
+void QtView::fitOnScreen() {
+    QScreen* screen = currentScreen();
+    if (!screen || !m_main->isVisible() || m_main->isMaximized() || m_main->isMinimized())
+        return;
+    const QRect frame = m_main->frameGeometry();
+    const QRect fitted = placeOnScreens(frame, {screen->availableGeometry()});
+    if (fitted == frame)
+        return;
+    // The user's window, fitted: the program hears it as a resize.
+    m_main->resize(m_main->size() - (frame.size() - fitted.size()));
+    m_main->move(fitted.topLeft());
+}
+
+bool QtView::narrowest() const {
+    return m_designWidth > 0 &&
+           m_main->frameGeometry().width() < m_scale.twipsToPixels(m_designWidth) * kMinStretch;
 }
 
 void QtView::updateStretch() {
@@ -209,8 +265,9 @@ void QtView::updateStretch() {
         const int designed = m_scale.twipsToPixels(m_designWidth);
         const int width = m_main->frameGeometry().width();
         // The few pixels of a window manager's frame stretch nothing.
-        if (designed > 0 && width > designed + m_scale.pixels(kFrameSlack))
-            stretch = static_cast<double>(width) / designed;
+        const int slack = m_scale.pixels(kFrameSlack);
+        if (designed > 0 && (width > designed + slack || width < designed - slack))
+            stretch = std::max(kMinStretch, static_cast<double>(width) / designed);
     }
     if (stretch == m_scale.stretch())
         return;
@@ -221,20 +278,21 @@ void QtView::updateStretch() {
 void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
     if (m_main->isMaximized() || m_main->isMinimized())
         return;
-    auto is = [&prop](const char* name) {
-        return prop.empty() || prop == name || prop == "Geometry";
-    };
+    // "Size": the model's size drawn anew (a new zoom step, a frame that
+    // came), where the window stands.
+    const bool all = prop.empty() || prop == "Geometry";
+    const bool zoomed = prop == "Size";
     // The model's size is the outer size; the frame's decorations come off.
     QSize extra = m_main->frameGeometry().size() - m_main->size();
     QSize size = m_main->size();
-    if (is("Width")) {
+    if (all || zoomed || prop == "Width") {
         // The user's width reaches the model silently; only the program's
         // own width is the designed one.
-        if (prop != "" || m_designWidth == 0)
+        if (!zoomed && (prop != "" || m_designWidth == 0))
             m_designWidth = w.Width;
         size.setWidth(m_scale.twipsToPixels(w.Width) - extra.width());
     }
-    if (is("Height"))
+    if (all || zoomed || prop == "Height")
         size.setHeight(std::max(m_scale.twipsToPixels(w.Height) - extra.height(),
                                 menuHeight() + m_scale.twipsToPixels(w.Height) -
                                     m_scale.twipsToPixels(kWindowChrome)));
@@ -242,19 +300,23 @@ void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
     if (size != m_main->size())
         m_main->resize(size);
     m_appliedSize = size;
-    if (is("Left") || is("Top"))
+    if (all || prop == "Left" || prop == "Top")
         m_main->move(m_scale.twipsToPixels(w.Left), m_scale.twipsToPixels(w.Top));
 }
 
 int QtView::menuHeight() const {
     if (m_main->isVisible())
-        return m_main->height() - m_mdi->height();
+        return m_main->height() - m_area->height();
     return m_main->menuBar()->sizeHint().height();
 }
 
+int QtView::clientHeightFor(int twips) const {
+    const int below = m_main->height() - m_area->viewport()->height();
+    return m_scale.twipsToPixels(twips) - m_scale.twipsToPixels(kWindowChrome) + below;
+}
+
 int QtView::modelHeight() const {
-    return std::min(m_main->frameGeometry().height(),
-                    m_mdi->height() + m_scale.twipsToPixels(kWindowChrome));
+    return m_area->viewport()->height() + m_scale.twipsToPixels(kWindowChrome);
 }
 
 void QtView::applyMainState(ui::Window& w) {
@@ -269,9 +331,65 @@ void QtView::applyMainState(ui::Window& w) {
 }
 
 void QtView::showMain() {
+    const bool restored = !m_placeRestored && restorePlace();
+    m_placeRestored = true;
     ++m_applying;
     m_main->show();
     --m_applying;
+    // The program hears the size the window came back with once the window
+    // system has shown it.
+    if (restored)
+        QTimer::singleShot(0, m_main, [this] {
+            if (!blocked() && !applying() && m_mainModel)
+                reportMainSize();
+        });
+}
+
+bool QtView::restorePlace() {
+    if (!m_settings)
+        return false;
+    auto place = storedPlace(*m_settings);
+    if (!place)
+        return false;
+    std::vector<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(primary->availableGeometry());
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens.push_back(screen->availableGeometry());
+    // The frame as it was: borders alike left, right and below, the title
+    // bar above.
+    const int side = (place->frame.width() - place->client.width()) / 2;
+    m_frameMargins = QMargins(
+        side, std::max(0, place->frame.height() - place->client.height() - side), side, side);
+    const QRect frame = placeOnScreens(place->frame, screens);
+    m_main->resize(place->client - (place->frame.size() - frame.size()));
+    m_main->move(frame.topLeft());
+    if (place->maximised)
+        m_main->setWindowState(m_main->windowState() | Qt::WindowMaximized);
+    return true;
+}
+
+void QtView::rememberPlace() {
+    if (!m_settings || !m_main->isVisible() || m_main->isMinimized() || applying())
+        return;
+    const bool maximised = m_main->isMaximized();
+    // The frame of a normal window; a maximised one keeps its normal place.
+    if (!maximised) {
+        const QRect frame = m_main->frameGeometry(), client = m_main->geometry();
+        m_frameMargins = QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                                  frame.right() - client.right(), frame.bottom() - client.bottom());
+    }
+    const QRect client = maximised ? m_main->normalGeometry() : m_main->geometry();
+    if (client.isEmpty())
+        return;
+    storePlace(*m_settings,
+               WindowPlace{client.marginsAdded(m_frameMargins), client.size(), maximised});
+}
+
+void QtView::onMainMoved() {
+    if (!blocked())
+        rememberPlace();
 }
 
 void QtView::onMainResized() {
@@ -280,16 +398,21 @@ void QtView::onMainResized() {
     updateStretch();
     if (applying() || !m_mainModel)
         return;
+    rememberPlace();
+    reportMainSize();
+}
+
+void QtView::reportMainSize() {
     ui::Window& w = *m_mainModel;
     const ui::WindowState state = modelState(*m_main);
     const bool normal = state == ui::WindowState::Normal;
     const QSize frame = m_main->frameGeometry().size();
     if (state == w.windowState() && normal && m_main->size() == m_appliedSize) {
-        // Only the window manager's frame came or went: the model's size
+        // Only the window manager's frame came or went: the program's size
         // stays the outer size.
-        if (m_scale.twipsToPixels(w.Height) != modelHeight()) {
+        if (m_scale.twipsToPixels(w.Height) != frame.height()) {
             ++m_applying;
-            applyMainGeometry(w, {});
+            applyMainGeometry(w, "Size");
             --m_applying;
         }
         return;

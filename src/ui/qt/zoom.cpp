@@ -1,6 +1,7 @@
 #include "ui/qt/zoom.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include <QFontMetrics>
@@ -21,14 +22,32 @@ bool isStep(int zoom) {
 } // namespace
 
 int automaticZoom(QSize designed, QSize available) {
-    for (int zoom = kMaxZoom; zoom > kMinZoom; zoom -= kZoomStep) {
-        // Whole pixels: 90 % of the screen, the designed size at zoom.
+    if (designed.isEmpty())
+        return kMinZoom;
+    // The zoom in percent at which the window takes five sixths of the
+    // screen in the tighter direction.
+    const double share = std::min(available.width() * 5.0 / 6.0 / designed.width(),
+                                  available.height() * 5.0 / 6.0 / designed.height()) *
+                         100.0;
+    // The nearest step; of two equally near, the smaller.
+    const int steps = static_cast<int>(std::ceil((share - kMinZoom) / kZoomStep - 0.5));
+    int zoom = std::clamp(kMinZoom + steps * kZoomStep, kMinZoom, kMaxZoom);
+    for (; zoom > kMinZoom; zoom -= kZoomStep) {
+        // Whole pixels: the designed size at zoom within 90 % of the screen.
         const bool fitsWidth = designed.width() * zoom * 10 <= available.width() * 9 * 100;
         const bool fitsHeight = designed.height() * zoom * 10 <= available.height() * 9 * 100;
         if (fitsWidth && fitsHeight)
-            return zoom;
+            break;
     }
-    return kMinZoom;
+    return zoom;
+}
+
+int largestFittingZoom(QSize designed, QSize available) {
+    int zoom = kMaxZoom;
+    while (zoom > kMinZoom && (designed.width() * zoom > available.width() * 100 ||
+                               designed.height() * zoom > available.height() * 100))
+        zoom -= kZoomStep;
+    return zoom;
 }
 
 int nextZoom(int zoom, int direction) {

@@ -1,5 +1,5 @@
 // The zoom of the binding: every window, control and font is drawn at one
-// of the steps 100 % to 300 % of its designed size. The screen model keeps
+// of the steps 100 % to 500 % of its designed size. The screen model keeps
 // its own units; only the binding multiplies. The chosen step lives in the
 // user's settings, never in the library.
 #pragma once
@@ -18,15 +18,21 @@ class QSettings;
 namespace ui::qt {
 
 constexpr int kMinZoom = 100;
-constexpr int kMaxZoom = 300;
+constexpr int kMaxZoom = 500;
 constexpr int kZoomStep = 25;
 
-// The largest step at which a window designed at `designed` pixels (at
-// 100 %) fits within 90 % of `available` in both directions; 100 when even
-// that does not fit.
+// The step for a first start: the one nearest to the zoom at which a window
+// designed at `designed` pixels (at 100 %) takes five sixths of `available`
+// across or down, whichever is tighter (the share 225 % gives on a 1920x1080
+// screen), but never one at which it would not fit within 90 % of it; 100
+// at the least.
 int automaticZoom(QSize designed, QSize available);
 
-// The step after zoom in direction (positive: larger), held within 100..300;
+// The largest step at which the window designed at `designed` pixels fits
+// within `available` whole; 100 when none does.
+int largestFittingZoom(QSize designed, QSize available);
+
+// The step after zoom in direction (positive: larger), held within 100..500;
 // a zoom between steps moves to the next step in that direction.
 int nextZoom(int zoom, int direction);
 

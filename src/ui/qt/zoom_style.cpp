@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QProxyStyle>
+#include <QStyleOptionTitleBar>
 
 namespace ui::qt {
 
@@ -35,6 +37,38 @@ public:
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
         }
+    }
+
+    // A menu bar item's room around its caption grows with the font.
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type == CT_MenuBarItem)
+            result.rwidth() += QFontMetrics(QApplication::font()).height() / 2;
+        return result;
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* bar = qstyleoption_cast<const QStyleOptionTitleBar*>(option);
+        if (control != CC_TitleBar || !bar || bar->text.isEmpty()) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        // The bar without its text, then the text from the left.
+        QStyleOptionTitleBar plain(*bar);
+        plain.text.clear();
+        QProxyStyle::drawComplexControl(control, &plain, painter, widget);
+        const QRect label = subControlRect(CC_TitleBar, bar, SC_TitleBarLabel, widget);
+        const int indent = painter->fontMetrics().height() / 3;
+        const QRect text = label.adjusted(indent, 0, -indent, 0);
+        const QString title =
+            painter->fontMetrics().elidedText(bar->text, Qt::ElideRight, text.width());
+        const bool active = bar->titleBarState & State_Active;
+        painter->save();
+        painter->setPen(active ? QColor(Qt::white) : bar->palette.color(QPalette::Text));
+        painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
+        painter->restore();
     }
 };
 
