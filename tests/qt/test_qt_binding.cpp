@@ -2,6 +2,7 @@
 // must reach the screen model with the model's own positions and codes, and
 // model changes must show in the widgets. The windows here are small test
 // windows, independent of the program's own.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +40,9 @@ private Q_SLOTS:
     void caretMapping();
     void keyCodes();
     void listClickReachesModel();
+    void listFollowsEveryChange();
+    void listFontFitsAsIfFilledAtOnce();
+    void overlongRunWrapsAnywhere();
     void textClickCountsCrLfAsTwo();
     void clickBelowTrailingBlanks();
     void modelSelectionShowsInWidget();
@@ -125,6 +129,115 @@ void TestQtBinding::listClickReachesModel() {
     f.frmA.lstItems.setListIndex(0);
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(f.frmA.listClicks.size(), size_t(1));
+}
+
+namespace {
+
+std::vector<std::string> widgetItems(const QListWidget& list) {
+    std::vector<std::string> items;
+    for (int i = 0; i < list.count(); ++i)
+        items.push_back(list.item(i)->text().toStdString());
+    return items;
+}
+
+} // namespace
+
+// Items added are inserted alone (the widget's other items stay the same
+// objects); any other change replaces all; the highlight is the model's.
+void TestQtBinding::listFollowsEveryChange() {
+    Fixture f;
+    ui::ListBox& model = f.frmA.lstItems;
+    auto* list = f.widget<QListWidget>(model);
+    QVERIFY(list);
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        bool kept; // the widget's first item is still the one from before
+    } steps[] = {
+        {"one at the end", [&] { model.addItem("Deuteronomy"); }, true},
+        {"several at once",
+         [&] {
+             model.addItems({"Joshua", "Judges"});
+         },
+         true},
+        {"highlight", [&] { model.setListIndex(1); }, true},
+        {"sorted, before the highlight",
+         [&] {
+             model.Sorted = true;
+             model.addItem("Amos");
+         },
+         false},
+        {"sorted, after it", [&] { model.addItem("Ruth"); }, true},
+        {"replaced", [&] { model.setItem(2, "Exodus!"); }, false},
+        {"removed", [&] { model.removeItem(0); }, false},
+        {"cleared", [&] { model.clear(); }, false},
+        {"filled again",
+         [&] {
+             model.addItems({"x", "y"});
+         },
+         false},
+    };
+    for (const auto& step : steps) {
+        QListWidgetItem* first = list->count() > 0 ? list->item(0) : nullptr;
+        step.change();
+        QVERIFY2(widgetItems(*list) == model.items(), step.name);
+        QVERIFY2(list->currentRow() == model.listIndex(), step.name);
+        if (step.kept)
+            QVERIFY2(list->item(0) == first, step.name);
+    }
+}
+
+// A list filled item by item takes the font it would take filled at once:
+// smaller while its items fit at a smaller size, the program's own when none
+// does.
+void TestQtBinding::listFontFitsAsIfFilledAtOnce() {
+    Fixture f;
+    ui::ListBox& model = f.frmA.lstItems;
+    auto* list = f.widget<QListWidget>(model);
+    model.clear();
+    const int own = QFontInfo(QApplication::font()).pixelSize();
+    std::string item;
+    // Each item one letter wider, until the list's font has shrunk.
+    while (QFontInfo(list->font()).pixelSize() == own && item.size() < 100) {
+        item += item.size() % 2 ? "m" : "w";
+        model.addItem(item);
+    }
+    const int shrunk = QFontInfo(list->font()).pixelSize();
+    QVERIFY(shrunk < own);
+    model.addItem("w");
+    QCOMPARE(QFontInfo(list->font()).pixelSize(), shrunk);
+    // The same items at once.
+    model.setItem(0, model.list(0));
+    QCOMPARE(QFontInfo(list->font()).pixelSize(), shrunk);
+    // An item no size fits: the program's font.
+    model.addItem(std::string(200, 'w'));
+    QCOMPARE(QFontInfo(list->font()).pixelSize(), own);
+    model.addItem("m");
+    QCOMPARE(QFontInfo(list->font()).pixelSize(), own);
+}
+
+// Only a text with a run of letters too long to be a word wraps anywhere.
+void TestQtBinding::overlongRunWrapsAnywhere() {
+    Fixture f;
+    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
+    std::string words;
+    for (int i = 0; i < 400; ++i)
+        words += "word ";
+    const struct {
+        std::string text;
+        QTextOption::WrapMode mode;
+    } cases[] = {
+        {words, QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {std::string(1000, 'x'), QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {words + std::string(1001, 'x'), QTextOption::WrapAnywhere},
+        {std::string(600, 'x') + "\r\n" + std::string(600, 'x'),
+         QTextOption::WrapAtWordBoundaryOrAnywhere},
+    };
+    for (const auto& c : cases) {
+        f.frmA.txtText.setText(c.text);
+        QCOMPARE(edit->wordWrapMode(), c.mode);
+        QCOMPARE(edit->toPlainText(), ui::qt::toWidgetText(c.text));
+    }
 }
 
 void TestQtBinding::textClickCountsCrLfAsTwo() {

@@ -332,8 +332,8 @@ TEST(LibraryCheck, LinesMustBeWindows1252Text) {
 TEST(LibraryCheck, SourceMarkupLeftInTheText) {
     Lib lib;
     // What conversions once left: entities, divine-name markers, and the
-    // Hebrew dictionary's omega for the letter sin still in UTF-8; each kind
-    // once per file, with its count.
+    // Hebrew dictionary's omega for the letter sin still in UTF-8; markup
+    // once per kind and file, with its count, UTF-8 once per line.
     lib.write("ESSAY1.TXT", lines({"To Joshua, &#8220;the captain&#x201D; &gt;here",
                                    "the word of the \\nd LORD, the \\nd LORD\\+nd*",
                                    "yi\xCF\x8Er\xE2'\xEAl and \xD7\xA9"}));
@@ -343,8 +343,7 @@ TEST(LibraryCheck, SourceMarkupLeftInTheText) {
                  "character entity \"&#8220;\" left in the text (3 times in this file)");
     EXPECT_FAULT(out, lib.at("ESSAY1.TXT", "\\nd"),
                  "source marker \"\\nd LO\" left in the text (3 times in this file)");
-    EXPECT_FAULT(out, lib.at("ESSAY1.TXT", "\xCF"),
-                 "a Greek or Hebrew letter in UTF-8 left in the text (2 times in this file)");
+    EXPECT_FAULT(out, lib.at("ESSAY1.TXT", "\xCF"), "a UTF-8 character U+03CE (bytes CF 8E)");
     EXPECT_EQ(count, 3) << out;
     // Look-alikes that are text: "&c." and a lone "&", the "\" ending a
     // passage before the stem nah, Windows-1252 letters before ASCII.

@@ -77,3 +77,42 @@ TEST(LibraryCheckLists, HeadingsAndNotesWithoutKeysAreNoFaults) {
     EXPECT_EQ(lib.check(&count), "");
     EXPECT_EQ(count, 0);
 }
+
+// A range is read by its keys: it shows what the book holds of it and stops
+// at its chapter's end. The keys it names that the book lacks are reported
+// where the reference stands; the program shows the rest without a word.
+TEST(LibraryCheckLists, RangesThatNameKeysTheBookLacks) {
+    struct Row {
+        const char* name;
+        std::string key; // of the item "Days" in TOPICS.PNV
+        const char* message;
+    };
+    // GEN.TXV has 1:1, 1:2, 1:3 and 2:1.
+    for (const Row& row : {
+             Row{"past the chapter's end", "gen 1:2-5\\", "names 1:4 to 1:5, which GEN.TXV lacks"},
+             Row{"the comma form", "gen 1:3,1:4\\", "names 1:4, which GEN.TXV lacks"},
+             Row{"one key past the end", "gen 1:3-4\\", "names 1:4, which GEN.TXV lacks"},
+             Row{"the last of several", "joh 3:16\\gen 1:1-9\\", "names 1:4 to 1:9"},
+         }) {
+        Lib lib;
+        lib.write("TOPICS.PNV", lines({"Days@" + row.key}));
+        int count = 0;
+        const std::string out = lib.check(&count);
+        EXPECT_FAULT(out, lib.at("TOPICS.PNV", row.key.substr(row.key.rfind("gen"))), row.message)
+            << row.name;
+        EXPECT_EQ(count, 1) << row.name << "\n" << out;
+    }
+    // A key missing inside the range, and keys beyond three runs.
+    Lib lib;
+    lib.write("GEN.TXV",
+              lines({"<1:1>1*", "1:1>A^ a", "1:3>C^ c", "1:5>E^ e", "1:7>G^ g", "1:9>I^ i", " "}));
+    lib.reindex("GEN.TXV");
+    lib.write("TOPICS.PNV", lines({"Days@gen 1:1-3\\gen 1:1-12\\"}));
+    const std::string out = lib.check();
+    EXPECT_FAULT(out, lib.at("TOPICS.PNV", "gen 1:1-3"), "names 1:2, which GEN.TXV lacks");
+    EXPECT_FAULT(out, lib.at("TOPICS.PNV", "gen 1:1-12"),
+                 "names 1:2, 1:4, 1:6 and 2 more, which GEN.TXV lacks");
+    // Every key there: no fault.
+    lib.write("TOPICS.PNV", lines({"Days@gen 1:1-1\\gen 1:3\\gen 1:9\\"}));
+    EXPECT_EQ(testing_check::faultsOf(lib.check(), "TOPICS.PNV"), 0u);
+}

@@ -74,22 +74,30 @@ TEST(PageChooser, PagesWithSeveralEntriesGapsAndPageZero) {
     EXPECT_EQ(fromZero.lists[0]->list(19), "19");
 }
 
-TEST(ClickedReference, ParagraphByCaret) {
+TEST(ClickedParagraph, ParagraphByCaret) {
     const std::string text =
         ">First {gen 1:1}\r\n\r\n>Second {gen 1:2}\r\n\r\n" + std::string(600, ' ');
-    EXPECT_EQ(reader::clickedReference(text, 0), "");
-    EXPECT_EQ(reader::clickedReference(text, 1), ""); // just after the first ">"
-    EXPECT_EQ(reader::clickedReference(text, 3), "1:1");
-    // Right after the second paragraph's ">" counts as the paragraph before it.
-    EXPECT_EQ(reader::clickedReference(text, static_cast<int>(text.find(">Second")) + 1), "1:1");
-    EXPECT_EQ(reader::clickedReference(text, static_cast<int>(text.find("Second")) + 2), "1:2");
-    // In the trailing blanks: the last paragraph.
-    EXPECT_EQ(reader::clickedReference(text, static_cast<int>(text.size()) - 300), "1:2");
-    EXPECT_EQ(reader::clickedReference(">no reference here >x", 3), "");
-    // A reference is read up to its "}" however long it is; one left open,
-    // up to its line's end.
-    const std::string longOne =
-        ">A word {proverbialsayingsofold 12:34}\r\n\r\n" + std::string(600, ' ');
-    EXPECT_EQ(reader::clickedReference(longOne, 3), "12:34");
-    EXPECT_EQ(reader::clickedReference(">open {gen 1:1\r\n\r\n>next {gen 1:2}", 3), "1:1");
+    const std::vector<app::ShownParagraph> paras{{0, "1:1"}, {text.find(">Second"), "1:2"}};
+    const int second = static_cast<int>(text.find(">Second"));
+    const int size = static_cast<int>(text.size());
+    struct Row {
+        const char* name;
+        int caret;
+        const char* key;
+    };
+    const Row rows[] = {
+        {"no caret", 0, ""},
+        {"just after the first \">\"", 1, ""},
+        {"in the first paragraph", 3, "1:1"},
+        {"in the empty line before the second", second, "1:1"},
+        {"right after the second's \">\"", second + 1, "1:1"},
+        {"in the second", second + 2, "1:2"},
+        {"in the blanks after the last", size - 300, "1:2"},
+        {"six characters before the end", size - 5, "1:2"},
+        {"five characters before the end", size - 4, ""},
+        {"past the end", size + 1, ""},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(reader::clickedParagraph(paras, text.size(), row.caret), row.key) << row.name;
+    EXPECT_EQ(reader::clickedParagraph({}, text.size(), 3), "");
 }

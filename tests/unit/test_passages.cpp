@@ -33,3 +33,31 @@ TEST(SinglePassageEntry, KeysOfSingleVerseLists) {
     EXPECT_EQ(singlePassageEntry("GEN 1:1", "Creation", "JOH 3:16\\1"), "JOH 3:16\\1");
     EXPECT_EQ(singlePassageEntry("GEN 1:1", "Creation", ""), "");
 }
+
+TEST(PassageEntry, ReadByItsKeys) {
+    struct Row {
+        const char* entry;
+        const char* last; // the key that ends it
+        std::vector<std::pair<const char*, formats::PassageLine>> lines;
+    };
+    using L = formats::PassageLine;
+    const Row rows[] = {
+        {"gen 1:4\\6", "1:9", {{"1:4", L::Take}, {"1:5", L::Take}, {"2:1", L::Stop}}},
+        {"gen 1:4\\6", "1:9", {{"1:8", L::Take}, {"1:9", L::TakeLast}, {"1:10", L::Take}}},
+        {"rom 8:38\\2", "8:39", {{"8:38", L::Take}, {"13:8", L::Stop}, {"8:39", L::TakeLast}}},
+        {"gen 1:1\\1", "1:1", {{"1:1", L::TakeLast}, {"01:2", L::Take}, {"1 :2", L::Take}}},
+        {"gen 12:5\\1", "12:5", {{"1:5", L::Stop}, {"12", L::Stop}, {"x:5", L::Stop}}},
+        {"qcells 2:1a\\1", "2:1", {{"2:1a", L::Take}, {"2:1", L::TakeLast}}},
+        {"gen 1:4\\0", "", {{"1:4", L::Take}}},
+        {"gen 1:4\\-2", "", {{"1:4", L::Take}}},
+    };
+    for (const Row& row : rows) {
+        const auto entry = formats::parsePassageEntry(row.entry);
+        ASSERT_TRUE(entry) << row.entry;
+        EXPECT_EQ(entry->last, row.last) << row.entry;
+        for (const auto& [key, read] : row.lines)
+            EXPECT_EQ(formats::passageLine(*entry, key), read) << row.entry << " " << key;
+    }
+    // The count is capped; the last key follows the cap.
+    EXPECT_EQ(formats::parsePassageEntry("gen 1:1\\999999")->last, "1:2000");
+}

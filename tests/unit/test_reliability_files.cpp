@@ -85,6 +85,19 @@ TEST(AtomicWrite, TheBookIndexerNeverWritesThroughALink) {
     EXPECT_EQ(f.read(f.data.dir / "GEN.TXV"), "<1:1>1*\r\n1:1>In the beginning\r\n \r\n");
 }
 
+// Every index made a private book readable by all: the new file took the
+// default permissions instead of the old file's.
+TEST(AtomicWrite, TheBookIndexerKeepsTheBooksPermissions) {
+    Folders f;
+    f.data.write("GEN.TXV", "<9:9>1*\r\n1:1>In the beginning\r\n \r\n");
+    fs::permissions(f.data.dir / "GEN.TXV", fs::perms::owner_read | fs::perms::owner_write);
+    std::ostringstream out;
+    ASSERT_TRUE(library::reindexFiles({(f.data.dir / "GEN.TXV").string()}, out)) << out.str();
+    EXPECT_EQ(fs::status(f.data.dir / "GEN.TXV").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(f.read(f.data.dir / "GEN.TXV"), "<1:1>1*\r\n1:1>In the beginning\r\n \r\n");
+}
+
 TEST(AtomicWrite, TemporaryNamesAreRecognisablyOurs) {
     using platform::DataFolder;
     EXPECT_TRUE(DataFolder::isTempName("!Tessary.ini.tmp-a1B2c3", "!Tessary.ini"));

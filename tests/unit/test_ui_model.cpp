@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,57 @@ TEST(ListBox, SortedListIgnoresLetterCase) {
         list.addItem(item);
     EXPECT_EQ(list.items(), (std::vector<std::string>{"A", "b", "B", "c"}));
     EXPECT_EQ(list.list(9), "");
+}
+
+// Each change of a list tells a view which items it added, so that the view
+// can insert those alone; any other change tells it none.
+TEST(ListBox, TellsWhichItemsTheLastChangeAdded) {
+    NoDialogs d;
+    ui::Screen screen(d);
+    ui::Window w(screen, "w");
+    ui::ListBox list(w, "lst");
+    struct Step {
+        const char* name;
+        std::function<void()> change;
+        std::vector<std::string> items;
+        int at, count;
+    };
+    const Step steps[] = {
+        {"one at the end", [&] { list.addItem("b"); }, {"b"}, 0, 1},
+        {"several at once",
+         [&] {
+             list.addItems({"d", "e"});
+         },
+         {"b", "d", "e"},
+         1,
+         2},
+        {"none at once", [&] { list.addItems({}); }, {"b", "d", "e"}, 1, 2},
+        {"sorted, in the middle",
+         [&] {
+             list.Sorted = true;
+             list.addItem("C");
+         },
+         {"b", "C", "d", "e"},
+         1,
+         1},
+        {"sorted, several",
+         [&] {
+             list.addItems({"a", "f"});
+         },
+         {"a", "b", "C", "d", "e", "f"},
+         -1,
+         0},
+        {"an item replaced", [&] { list.setItem(0, "A"); }, {"A", "b", "C", "d", "e", "f"}, -1, 0},
+        {"one added again", [&] { list.addItem("g"); }, {"A", "b", "C", "d", "e", "f", "g"}, 6, 1},
+        {"an item removed", [&] { list.removeItem(1); }, {"A", "C", "d", "e", "f", "g"}, -1, 0},
+        {"cleared", [&] { list.clear(); }, {}, -1, 0},
+    };
+    for (const Step& step : steps) {
+        step.change();
+        EXPECT_EQ(list.items(), step.items) << step.name;
+        EXPECT_EQ(list.lastAdded().at, step.at) << step.name;
+        EXPECT_EQ(list.lastAdded().count, step.count) << step.name;
+    }
 }
 
 TEST(Properties, ReadAndWrittenByNameAsText) {
