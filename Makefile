@@ -21,7 +21,7 @@ preset_test  = ctest --preset $(1) -j $(JOBS)
 
 FORMAT_FILES = $(shell find src tools tests bench -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null)
 
-.PHONY: all deps build run test release asan coverage library format format-check clean screenshots fuzz
+.PHONY: all deps build run test release asan coverage library format format-check clean screenshots fuzz deb
 
 all: build
 
@@ -48,6 +48,13 @@ library: build
 # Takes the screenshots of docs/screens/ under a private Xvfb at 1920x1080.
 screenshots: build
 	scripts/screenshots.sh
+
+# Builds the Debian package build/tessary_VERSION_ARCH.deb from the install
+# rules, with the programs of the build folder, stripped.
+deb: build
+	scripts/install-deps.sh package
+	rm -f $(BUILD_DIR)/tessary_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
 
 test: build
 	$(call preset_test,debug)

@@ -3,9 +3,21 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <vector>
+
+#include "platform/text_file.h"
 
 namespace app {
+
+// A paragraph as a page text shows it: where it begins in the text (the
+// index of its ">") and its key.
+struct ShownParagraph {
+    size_t start = 0;
+    std::string key;
+    bool operator==(const ShownParagraph&) const = default;
+};
 
 struct State {
     // Catalogue and start-up.
@@ -37,9 +49,16 @@ struct State {
     std::string IndexFile;
     std::string IndexLine;
     long IndexLen = 0;
+    // IndexFile as it stood when IndexLine was read: a file changed since is
+    // read afresh.
+    platform::FileStamp IndexStamp;
     long FirstPage = 0, LastPage = 0, CurPage = 0, ShownPage = 0, NavPage = 0;
     std::string FirstEntry, LastEntry;
     std::string PageText;
+    // Every paragraph PageText shows, in order: the page loader knows where
+    // each begins, so that a click is mapped by the page's structure and not
+    // by what its text holds.
+    std::vector<ShownParagraph> PageParas;
     bool PageGiven = false;
     bool KeyFound = false;
     long ParaCount = 0;

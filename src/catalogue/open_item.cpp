@@ -45,6 +45,7 @@ void openBook(app::Program& p, const std::string& text, const std::string& key) 
     // subject line says what a click on the page does.
     reading.setCaption(text);
     reading.showText();
+    reading.cameFromList();
     reading.show();
     hideIfLoaded(p, "frmtext0");
     hideIfLoaded(p, "frmtext2");

@@ -60,18 +60,24 @@ bool gatherPassages(app::Program& p, const std::vector<std::string>& entries) {
         if (!offset || !formats::seekToOffset(book, s.IndexLen, *offset))
             continue;
         std::string line;
-        // The text stops growing once it has passed the limit, also inside an entry.
+        // The passage ends with its last key or its page, and the text stops
+        // growing once it has passed the limit, also inside an entry.
         for (int i = 0;
              i < s.RefLines && s.PageText.size() <= formats::kMaxPageChars && book.readLine(line);
              ++i) {
             const formats::BodyLine body = formats::splitBodyLine(line);
             if (!body.keyClosed)
                 continue;
+            const formats::PassageLine read = formats::passageLine(*entry, body.key);
+            if (read == formats::PassageLine::Stop)
+                break;
             const std::string t(body.text.substr(0, body.text.find('^')));
             s.PageText += t;
             if (wantsReference(s, entry->stem, t))
                 s.PageText += " (" + entry->stem + " " + std::string(body.key) + ")";
             s.PageText += "\r\n\r\n";
+            if (read == formats::PassageLine::TakeLast)
+                break;
         }
     }
     s.PageText = formats::withParagraphBreaks(s.PageText, "\r\n\r\n");

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "formats/trim.h"
+#include "platform/text_file.h"
 
 namespace formats {
 
@@ -69,6 +70,7 @@ std::string describe(BookmarkFault fault) {
 }
 
 BookmarkFile readBookmarkFile(std::string_view content) {
+    content = platform::withoutByteOrderMark(content);
     BookmarkFile file;
     auto damaged = [&file](std::string fault) {
         file.items.clear();

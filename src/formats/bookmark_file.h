@@ -64,10 +64,10 @@ struct BookmarkFile {
     bool damaged() const { return !fault.empty(); }
 };
 
-// Reads a file's content. Lines may end in CR LF or a bare LF, the last one
-// also in nothing. The file is damaged when it is larger than
-// kMaxBookmarkFileSize, holds more than kMaxBookmarks lines, or has a line
-// that is not an item (see bookmarkFault) or that repeats an earlier line.
+// Reads a file's content, without a byte-order mark at its start. Lines may
+// end in CR LF or a bare LF, the last one also in nothing. The file is damaged when it is larger
+// than kMaxBookmarkFileSize, holds more than kMaxBookmarks lines, or has a line that is not an item
+// (see bookmarkFault) or that repeats an earlier line.
 [[nodiscard]] BookmarkFile readBookmarkFile(std::string_view content);
 
 // The file's content for items: each followed by CR LF.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formats/book_file.h"
 #include "formats/number.h"
 #include "formats/trim.h"
 
@@ -68,9 +69,21 @@ std::optional<PassageEntry> parsePassageEntry(std::string_view entry) {
     if (blank == npos || slash == npos || blank >= slash || entry.find(':') == npos)
         return std::nullopt;
     const long asked = leadingNumber(entry.substr(slash + 1));
-    return PassageEntry{std::string(entry.substr(0, blank)),
+    PassageEntry parsed{std::string(entry.substr(0, blank)),
                         trim(entry.substr(blank + 1, slash - blank - 1)),
-                        std::min(kMaxPassageLines, asked), asked};
+                        std::min(kMaxPassageLines, asked),
+                        asked,
+                        {}};
+    if (const size_t colon = parsed.ref.find(':'); colon != npos && parsed.lines >= 1)
+        parsed.last =
+            parsed.ref.substr(0, colon + 1) + std::to_string(paraOf(parsed.ref) + parsed.lines - 1);
+    return parsed;
+}
+
+PassageLine passageLine(const PassageEntry& entry, std::string_view key) {
+    if (pageOfKey(key) != pageOfKey(entry.ref))
+        return PassageLine::Stop;
+    return key == entry.last ? PassageLine::TakeLast : PassageLine::Take;
 }
 
 } // namespace formats

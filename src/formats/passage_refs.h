@@ -27,17 +27,27 @@ std::string singlePassageEntry(std::string key, const std::string& text, const s
 constexpr long kMaxPassageLines = 2000;
 
 // One entry taken apart: the book stem, the key of its first line (blanks
-// trimmed) and the number of lines to read from there (at most
-// kMaxPassageLines; 0 or less reads none).
+// trimmed), the number of lines to read from there (at most
+// kMaxPassageLines; 0 or less reads none) and the key of its last line: the
+// first key's page and its paragraph number plus lines less one ("1:4" and 6
+// lines end at "1:9").
 struct PassageEntry {
     std::string stem;
     std::string ref;
     long lines = 0;
     long asked = 0; // the count as the entry gives it, before the cap
+    std::string last;
 };
 
 // Nothing when the entry has no blank, no "\" or no ":", or its first blank
 // does not come before its "\".
 [[nodiscard]] std::optional<PassageEntry> parsePassageEntry(std::string_view entry);
+
+// A passage is read by its keys, never as a count of lines in a row: from
+// its first key on, a line whose key names another page ends it before
+// that line (its chapter has ended), and the line with its last key ends it
+// after that line; at most its count of lines is read either way.
+enum class PassageLine { Take, TakeLast, Stop };
+PassageLine passageLine(const PassageEntry& entry, std::string_view key);
 
 } // namespace formats

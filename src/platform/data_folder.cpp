@@ -99,17 +99,71 @@ bool DataFolder::isSafeName(const std::string& name) {
     return true;
 }
 
+bool DataFolder::inside(const std::string& path) const {
+    std::error_code ec;
+    if (m_realRoot.empty()) {
+        m_realRoot = fs::canonical(m_root, ec).string();
+        if (ec) {
+            m_realRoot.clear();
+            return false;
+        }
+        if (m_realRoot.back() != '/')
+            m_realRoot += '/';
+    }
+    const std::string real = fs::canonical(path, ec).string();
+    return !ec && real.size() > m_realRoot.size() &&
+           real.compare(0, m_realRoot.size(), m_realRoot) == 0;
+}
+
+const DataFolder::Listing& DataFolder::listing() const {
+    // A file system stamps a change with a clock that may be as coarse as two
+    // seconds: a change soon after a listing can leave the folder's time as
+    // it was. A listing made that soon after the folder's last change serves
+    // until the time is safely past, and is then made once more.
+    constexpr long kStampGrain = 3;
+    struct stat folder {};
+    if (::stat(m_root.c_str(), &folder) != 0) {
+        m_listing = Listing{};
+        return m_listing;
+    }
+    std::timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const bool settled = now.tv_sec - folder.st_mtim.tv_sec > kStampGrain;
+    Listing& l = m_listing;
+    if (l.made && l.device == folder.st_dev && l.inode == folder.st_ino &&
+        l.changed.tv_sec == folder.st_mtim.tv_sec && l.changed.tv_nsec == folder.st_mtim.tv_nsec &&
+        (l.trusted || !settled))
+        return l;
+    l = Listing{};
+    ++m_listings;
+    l.made = true;
+    l.trusted = settled;
+    l.device = folder.st_dev;
+    l.inode = folder.st_ino;
+    l.changed = folder.st_mtim;
+    std::error_code ec;
+    for (fs::directory_iterator it(m_root, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        l.byFolded[m_fold(name)].push_back(std::move(name));
+    }
+    return l;
+}
+
 std::optional<std::string> DataFolder::resolve(const std::string& name) const {
     if (!isSafeName(name))
         return std::nullopt;
     std::error_code ec;
-    fs::path exact = fs::path(m_root) / name;
-    if (fs::is_regular_file(exact, ec))
+    const fs::path exact = fs::path(m_root) / name;
+    if (fs::is_regular_file(exact, ec) && inside(exact.string()))
         return exact.string();
-    const std::string wanted = m_fold(name);
-    for (fs::directory_iterator it(m_root, ec), end; !ec && it != end; it.increment(ec)) {
-        if (m_fold(it->path().filename().string()) == wanted && it->is_regular_file(ec))
-            return it->path().string();
+    const Listing& names = listing();
+    const auto found = names.byFolded.find(m_fold(name));
+    if (found == names.byFolded.end())
+        return std::nullopt;
+    for (const std::string& candidate : found->second) {
+        const fs::path path = fs::path(m_root) / candidate;
+        if (fs::is_regular_file(path, ec) && inside(path.string()))
+            return path.string();
     }
     return std::nullopt;
 }
@@ -147,9 +201,11 @@ FileContent DataFolder::readWhole(const std::string& name, size_t limit) const {
     const auto path = resolve(name);
     if (!path) {
         // Something that is not a plain file stands under the name.
+        // A link that leads out of the folder is no file of it.
         std::error_code ec;
-        const fs::file_status there = fs::status(fs::path(m_root) / name, ec);
-        if (!isSafeName(name) || ec || !fs::exists(there))
+        const fs::path exact = fs::path(m_root) / name;
+        const fs::file_status there = fs::status(exact, ec);
+        if (!isSafeName(name) || ec || !fs::exists(there) || fs::is_symlink(exact, ec))
             return result;
         return failed(fs::is_directory(there) ? reason(EISDIR) : kNotAFile);
     }
@@ -201,7 +257,12 @@ bool DataFolder::writeAtomic(const std::string& name, const std::string& content
     if (fd < 0)
         return fail(errno);
     int error = 0;
-    if (!writeAll(fd, content) || ::fsync(fd) != 0)
+    // The file keeps the permissions it had (a private file stays private).
+    struct stat old {};
+    if (::lstat(path->c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
+        ::fchmod(fd, old.st_mode & 07777) != 0)
+        error = errno;
+    if (error == 0 && (!writeAll(fd, content) || ::fsync(fd) != 0))
         error = errno;
     if (::close(fd) != 0 && error == 0)
         error = errno;

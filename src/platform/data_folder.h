@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <ctime>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -34,8 +36,18 @@ public:
 
     // The path of an existing file called name inside the folder. When the
     // exact name is missing, the first file whose folded name equals name's
-    // is used. Unsafe names and missing files give nothing.
+    // is used. Unsafe names and missing files give nothing, and so does a
+    // link whose file lies outside the folder: the folder's files are the
+    // only ones read through it. The folder is listed for the folded match
+    // once, and again only after it has changed, so that a look-up costs the
+    // same in a folder of fifty files as in one of fifty thousand.
     [[nodiscard]] std::optional<std::string> resolve(const std::string& name) const;
+    // How often resolve has listed the folder.
+    int listings() const { return m_listings; }
+
+    // Whether path, an existing file, lies inside the folder once every link
+    // is followed.
+    bool inside(const std::string& path) const;
 
     // The path at which a new file called name would be written (the path
     // resolve gives when the file exists).
@@ -51,8 +63,9 @@ public:
 
     // Replaces the file with content: a temporary file of a new, unique name
     // in the same folder (see isTempName) is created exclusively, never
-    // through a link, written and synced to disk, then renamed over the old
-    // one, and the folder is synced so that the rename survives a power loss.
+    // through a link, written and synced to disk, given the old file's
+    // permissions, then renamed over the old one, and the folder is synced so
+    // that the rename survives a power loss.
     // On any failure the old file is left as it was and false is returned,
     // with the reason in why when given ("Permission denied").
     [[nodiscard]] bool writeAtomic(const std::string& name, const std::string& content,
@@ -70,8 +83,24 @@ public:
     bool remove(const std::string& name) const;
 
 private:
+    // The folder's names by their folded form, as a listing found them, and
+    // what the folder was when it was listed.
+    struct Listing {
+        bool made = false;
+        bool trusted = false; // the folder had not changed just before the listing
+        unsigned long long device = 0, inode = 0;
+        std::timespec changed{};
+        std::unordered_map<std::string, std::vector<std::string>> byFolded;
+    };
+
+    // The listing, made afresh when the folder changed since the last one.
+    const Listing& listing() const;
+
     std::string m_root;
     NameFold m_fold;
+    mutable std::string m_realRoot;
+    mutable Listing m_listing;
+    mutable int m_listings = 0;
 };
 
 // One file of a data folder, named once: everything read from it and
@@ -82,6 +111,8 @@ public:
         : m_folder(&folder), m_name(std::move(name)) {}
 
     const std::string& name() const { return m_name; }
+    // Where the file is or would be written, for telling the reader.
+    std::string path() const { return m_folder->pathForWriting(m_name).value_or(m_name); }
     [[nodiscard]] std::optional<std::vector<std::string>> readLines() const {
         return m_folder->readLines(m_name);
     }

@@ -1,6 +1,23 @@
 #include "platform/text_file.h"
 
+#include <sys/stat.h>
+
 namespace platform {
+
+std::string_view withoutByteOrderMark(std::string_view text) {
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
+    return text;
+}
+
+FileStamp TextFile::stamp() const {
+    struct stat st {};
+    if (!m_file || ::fstat(::fileno(m_file), &st) != 0)
+        return {};
+    return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
+            static_cast<long long>(st.st_size),
+            static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
+}
 
 TextFile::~TextFile() {
     close();
@@ -9,6 +26,7 @@ TextFile::~TextFile() {
 bool TextFile::open(const std::string& path) {
     close();
     m_file = std::fopen(path.c_str(), "rb");
+    m_atStart = true;
     return m_file != nullptr;
 }
 
@@ -23,6 +41,8 @@ bool TextFile::readLine(std::string& line) {
     line.clear();
     if (!m_file)
         return false;
+    const bool first = m_atStart;
+    m_atStart = false;
     int c = getc_unlocked(m_file);
     if (c == EOF)
         return false;
@@ -32,6 +52,8 @@ bool TextFile::readLine(std::string& line) {
     }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
+    if (first && line.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0)
+        line.erase(0, kByteOrderMark.size());
     return true;
 }
 
@@ -52,7 +74,10 @@ long TextFile::position() const {
 bool TextFile::seek(long pos) {
     if (!m_file || pos < 1)
         return false;
-    return std::fseek(m_file, pos - 1, SEEK_SET) == 0;
+    if (std::fseek(m_file, pos - 1, SEEK_SET) != 0)
+        return false;
+    m_atStart = pos == 1;
+    return true;
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "reader/book_page.h"
 
+#include <algorithm>
+
 #include "app/state.h"
 
 namespace reader {
@@ -12,9 +14,11 @@ void copyPage(const From& f, To& t) {
     t.BookTitle = f.BookTitle;
     t.IndexFile = f.IndexFile;
     t.IndexLine = f.IndexLine;
+    t.IndexStamp = f.IndexStamp;
     t.FirstEntry = f.FirstEntry;
     t.LastEntry = f.LastEntry;
     t.PageText = f.PageText;
+    t.PageParas = f.PageParas;
     t.TitleKnown = f.TitleKnown;
     t.PageGiven = f.PageGiven;
     t.KeyFound = f.KeyFound;
@@ -46,6 +50,11 @@ void BookPage::takeFrom(const app::State& s) {
 
 void BookPage::putInto(app::State& s) const {
     copyPage(*this, s);
+}
+
+void BookPage::takeListBooks(const app::State& s) {
+    const int last = std::min(s.FindAllLast, static_cast<int>(s.FindAllFiles.size()) - 1);
+    ListBooks.assign(s.FindAllFiles.begin(), s.FindAllFiles.begin() + std::max(last + 1, 0));
 }
 
 PageInUse::PageInUse(app::State& s, const BookPage& page)

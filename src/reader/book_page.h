@@ -9,19 +9,24 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
-namespace app {
-struct State;
-}
+#include "app/state.h"
 
 namespace reader {
 
 struct BookPage {
     std::string BookFile, BookTitle, IndexFile, IndexLine, FirstEntry, LastEntry, PageText;
     bool TitleKnown = false, PageGiven = false, KeyFound = false;
+    platform::FileStamp IndexStamp;
     long IndexLen = 0, FirstPage = 0, LastPage = 0, CurPage = 0, ShownPage = 0, NavPage = 0;
     long ParaCount = 0, CurPara = 0;
     std::array<std::string, 2001> ParaList, VerseList;
+    std::vector<app::ShownParagraph> PageParas;
+    // The Find All list of the list the book was opened from (its entries 0
+    // to FindAllLast), which Find All from this page searches; empty when
+    // the book came from no list. A window's own: takeFrom and putInto leave it.
+    std::vector<std::string> ListBooks;
     // The mode of the book: a Bible book (verses split at "^"), its original
     // language and the kind of the list it was opened from.
     bool BibleMode = false;
@@ -33,6 +38,8 @@ struct BookPage {
     void takeFrom(const app::State& s);
     // Puts the page and its mode into the shared variables.
     void putInto(app::State& s) const;
+    // Takes the current list's Find All entries as the list the book came from.
+    void takeListBooks(const app::State& s);
 };
 
 // For the length of one action: the page and its mode in the shared

@@ -1,5 +1,8 @@
 #include "reader/frm_page.h"
 
+#include <string>
+#include <vector>
+
 #include "app/program.h"
 #include "formats/index_line.h"
 #include "reader/frm_text1.h"
@@ -58,6 +61,8 @@ void FrmPage::getNewPara() {
         list.setEnabled(i == 0 || s.LastPage > 25L * i);
     }
     const std::string& index = s.IndexLine;
+    // The labels of each list, added to it at once.
+    std::array<std::vector<std::string>, kLists> labels;
     int count = 0;
     std::string previous;
     // Each entry's page label; the walk goes on from the label's ":".
@@ -65,20 +70,19 @@ void FrmPage::getNewPara() {
         const auto found = formats::pageLabelAt(index, *at);
         if (!found)
             break;
-        const std::string label(found->label);
         at = found->colon;
-        if (label != previous) {
-            lists[static_cast<size_t>(std::min(count / 25, kLists - 1))]->addItem(label);
-            ++count;
-            if (count >= s.LastPage) {
-                show();
-                setCaption(s.BibleMode ? "Select Chapter" : "Select Page");
-                return;
-            }
-        }
-        previous = label;
+        if (found->label == previous)
+            continue;
+        previous = found->label;
+        labels[static_cast<size_t>(std::min(count / 25, kLists - 1))].push_back(previous);
+        if (++count >= s.LastPage)
+            break;
     }
+    for (int i = 0; i < kLists; ++i)
+        lists[static_cast<size_t>(i)]->addItems(std::move(labels[static_cast<size_t>(i)]));
     show();
+    if (count >= s.LastPage)
+        setCaption(s.BibleMode ? "Select Chapter" : "Select Page");
 }
 
 void FrmPage::choose(ui::ListBox& list, bool toFront) {

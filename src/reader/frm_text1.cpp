@@ -91,7 +91,8 @@ void FrmText1::openPageChooser() {
 void FrmText1::getText1() {
     app::State& s = m_p.s;
     s.DefShown = false;
-    const std::string key = clickedReference(Text1.text(), Text1.selStart());
+    const std::string key =
+        clickedParagraph(m_page.PageParas, Text1.text().size(), Text1.selStart());
     if (key.empty())
         return;
     // The clicked paragraph is one of this window's page, whatever page or
@@ -123,8 +124,14 @@ void FrmText1::showText() {
     showMode();
 }
 
+void FrmText1::cameFromList() {
+    m_page.takeListBooks(m_p.s);
+}
+
 void FrmText1::takePage(const BookPage& page) {
+    std::vector<std::string> listBooks = std::move(m_page.ListBooks);
     m_page = page;
+    m_page.ListBooks = std::move(listBooks);
     Text1.setText(m_page.PageText);
     showMode();
 }

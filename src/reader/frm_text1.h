@@ -51,8 +51,11 @@ public:
     // subject line saying what a click on the page does.
     void showText();
     // Takes the page another window shows (the verse window's Back): its
-    // text without the filler.
+    // text without the filler. The list the book came from stays.
     void takePage(const BookPage& page);
+    // The book just opened from the current list: Find All from this window
+    // searches that list's books until a book is opened from another list.
+    void cameFromList();
     // Shows the page just loaded: the text, the window in front of the text
     // windows, the paging buttons light grey.
     void presentPage();

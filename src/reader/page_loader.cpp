@@ -54,11 +54,28 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
     }
 
     Plan plan{std::nullopt, s.FirstPage, s.NavPage, s.CurPage, {}};
-    // The index line the page is looked up in: the held one, or the fresh one once read.
-    const std::string* index = &s.IndexLine;
+    // The index is read afresh for a book not held, and for the book held
+    // once its file has changed since (a hand edit, a new index): the held
+    // index would lead to the wrong bytes. Paging commands otherwise work on
+    // the held index.
+    const bool command = page == "First" || page == "Next" || page == "Prev" || page == "Last";
+    const platform::FileStamp stamp = book.stamp();
+    const bool changed = file == s.IndexFile && stamp != s.IndexStamp;
+    if (changed || (!command && file != s.IndexFile)) {
+        auto head = formats::readIndexHead(book);
+        plan.fresh = head ? formats::bookIndexOf(std::move(*head)) : std::nullopt;
+        if (!plan.fresh) {
+            p.message(corrupt);
+            return false;
+        }
+        plan.firstPage = plan.navPage = plan.fresh->firstPage;
+    }
+    // The index line the page is looked up in: the held one, or the fresh one.
+    const std::string* index = plan.fresh ? &plan.fresh->head.line : &s.IndexLine;
+    const long lastPage = plan.fresh ? plan.fresh->lastPage : s.LastPage;
     if (page == "First") {
-        plan.navPage = plan.curPage = s.FirstPage;
-        plan.entry = s.FirstEntry;
+        plan.navPage = plan.curPage = plan.firstPage;
+        plan.entry = plan.fresh ? plan.fresh->firstEntry : s.FirstEntry;
     } else if (page == "Next") {
         // The entry after the current page's last one; that one itself when none follows.
         auto at = formats::findLastPageEntry(*index, std::to_string(s.CurPage));
@@ -75,7 +92,7 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
         plan.navPage = plan.curPage = *n;
     } else if (page == "Prev") {
         // The highest page below the current one that has an entry.
-        const auto below = formats::findHighestPageBelow(*index, s.FirstPage, s.CurPage);
+        const auto below = formats::findHighestPageBelow(*index, plan.firstPage, s.CurPage);
         if (!below) {
             p.message("Beginning of Book");
             return false;
@@ -83,20 +100,11 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
         plan.entry = formats::keyAt(*index, below->at);
         plan.navPage = plan.curPage = below->page;
     } else if (page == "Last") {
-        plan.navPage = plan.curPage = s.LastPage;
-        auto at = formats::findPageEntry(*index, std::to_string(s.LastPage));
-        plan.entry = at ? std::string(formats::keyAt(*index, *at)) : s.LastEntry;
+        plan.navPage = plan.curPage = lastPage;
+        auto at = formats::findPageEntry(*index, std::to_string(lastPage));
+        plan.entry = at ? std::string(formats::keyAt(*index, *at))
+                        : (plan.fresh ? plan.fresh->lastEntry : s.LastEntry);
     } else {
-        if (file != s.IndexFile) {
-            auto head = formats::readIndexHead(book);
-            plan.fresh = head ? formats::bookIndexOf(std::move(*head)) : std::nullopt;
-            if (!plan.fresh) {
-                p.message(corrupt);
-                return false;
-            }
-            index = &plan.fresh->head.line;
-            plan.firstPage = plan.navPage = plan.fresh->firstPage;
-        }
         if (page.empty()) {
             plan.curPage = plan.firstPage;
             plan.entry = plan.fresh ? plan.fresh->firstEntry : s.FirstEntry;
@@ -138,6 +146,7 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
         s.LastEntry = std::move(plan.fresh->lastEntry);
         s.FirstPage = plan.fresh->firstPage;
         s.LastPage = plan.fresh->lastPage;
+        s.IndexStamp = stamp;
     }
     s.NavPage = plan.navPage;
     s.CurPage = plan.curPage;
@@ -146,8 +155,11 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
     s.ParaCount = 0;
     getBookTitle(p);
     s.PageText.clear();
+    s.PageParas.clear();
 
     const std::string stem = formats::bookStem(file);
+    // The page's length as the limit counts it: before "%" becomes an empty line.
+    size_t built = 0;
     bool showing = false;
     std::string line;
     while (book.readLine(line)) {
@@ -165,18 +177,21 @@ bool showPage(app::Program& p, const std::string& fileArg, const std::string& pa
         if (!n || *n > s.CurPage)
             break;
         s.ShownPage = *n;
-        if (s.PageText.size() + at.text.size() > formats::kMaxPageChars ||
+        if (built + at.text.size() > formats::kMaxPageChars ||
             s.ParaCount >= formats::kMaxPageLines)
             break;
         const std::string shown(at.shown);
-        if (showing)
-            s.PageText += ">" + shown + " {" + stem + " " + key + "}\r\n\r\n";
+        if (showing) {
+            const std::string paragraph = ">" + shown + " {" + stem + " " + key + "}\r\n\r\n";
+            built += paragraph.size();
+            s.PageParas.push_back({s.PageText.size(), key});
+            s.PageText += formats::withParagraphBreaks(paragraph, "\r\n\r\n");
+        }
         ++s.ParaCount;
         s.ParaList[static_cast<size_t>(s.ParaCount)] = key + ">" + shown;
         if (s.BibleMode)
             s.VerseList[static_cast<size_t>(s.ParaCount)] = std::string(at.rest);
     }
-    s.PageText = formats::withParagraphBreaks(s.PageText, "\r\n\r\n");
     s.PageText += std::string(600, ' ');
     return true;
 }

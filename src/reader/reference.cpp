@@ -1,30 +1,26 @@
 #include "reader/reference.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "app/state.h"
 
 namespace reader {
 
-std::string clickedReference(const std::string& text, int caret) {
-    if (caret <= 0 || static_cast<size_t>(caret) > text.size())
+std::string clickedParagraph(const std::vector<app::ShownParagraph>& paragraphs, size_t textLength,
+                             int caret) {
+    if (caret <= 0 || static_cast<size_t>(caret) > textLength)
         return {};
     // Positions count from 1: the search starts at the character just before the caret.
     const size_t from = static_cast<size_t>(caret) - 1;
-    size_t p = text.find('>', from);
-    if (p == std::string::npos)
-        p = text.find("      ", from);
-    if (p == std::string::npos)
+    const auto next =
+        std::lower_bound(paragraphs.begin(), paragraphs.end(), from,
+                         [](const app::ShownParagraph& p, size_t at) { return p.start < at; });
+    if (next == paragraphs.begin())
         return {};
-    const size_t q = text.rfind('{', p);
-    if (q == std::string::npos)
-        return {};
-    // The reference ends at its "}"; one that is not closed, at its line's end.
-    std::string r = text.substr(q + 1, text.find_first_of("}\r\n", q + 1) - (q + 1));
-    const size_t blank = r.find(' ');
-    if (blank == std::string::npos)
-        return {};
-    return r.substr(blank + 1);
+    if (next == paragraphs.end() && from + 6 > textLength)
+        return {}; // in the last few blanks of the text
+    return std::prev(next)->key;
 }
 
 long lineOfKey(const app::State& s, const std::string& key) {

@@ -3,19 +3,22 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-namespace app {
-struct State;
-}
+#include "app/state.h"
 
 namespace reader {
 
-// The key (page:para) of the paragraph that a click with caret position
-// caret (characters before the caret) belongs to: the reference in braces
-// before the next paragraph's ">" (or before the blanks after the last
-// paragraph), read up to its "}" however long it is. Empty when the click
-// leads to no reference.
-std::string clickedReference(const std::string& text, int caret);
+// The key (page:para) of the paragraph of a page text of textLength
+// characters that a click with caret position caret (characters before the
+// caret) belongs to, from where the page's paragraphs begin: the paragraph
+// before the first one that begins at or after the character just before the
+// caret; when none begins there, the last paragraph, so long as six more
+// characters (of the blanks after it) follow that character. A click just
+// after the first paragraph's ">" belongs to none. What the paragraphs' texts
+// hold (a ">", a run of blanks, a "{") plays no part.
+std::string clickedParagraph(const std::vector<app::ShownParagraph>& paragraphs, size_t textLength,
+                             int caret);
 
 // The index (1 to ParaCount) of the stored line of the page whose key is
 // exactly key, or 0 when the page holds none.

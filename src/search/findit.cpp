@@ -72,7 +72,7 @@ SearchOutcome searchBookList(const platform::DataFolder& folder, const std::stri
     return out;
 }
 
-bool Findit(app::Program& p) {
+bool Findit(app::Program& p, const std::vector<std::string>* listBooks) {
     app::State& s = p.s;
     FrmFind6& w = p.frmFind6();
     s.HiliteText = w.txtInput.text();
@@ -96,9 +96,11 @@ bool Findit(app::Program& p) {
     SearchOutcome out;
     if (s.SearchAllBooks) {
         const int last = std::min(s.FindAllLast, static_cast<int>(s.FindAllFiles.size()) - 1);
-        const std::span<const std::string> list(s.FindAllFiles.data(),
-                                                static_cast<size_t>(std::max(last + 1, 0)));
-        const std::string count = std::to_string(last + 1);
+        const std::span<const std::string> list =
+            listBooks ? std::span<const std::string>(*listBooks)
+                      : std::span<const std::string>(s.FindAllFiles.data(),
+                                                     static_cast<size_t>(std::max(last + 1, 0)));
+        const std::string count = std::to_string(list.size());
         out = searchBookList(p.data(), s.DataPath, list, text, options, [&](size_t i) {
             w.btnReFind.setCaption(std::to_string(i + 1) + " of " + count);
         });

@@ -6,6 +6,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "search/line_search.h"
 
@@ -48,10 +49,11 @@ std::string listEntryFile(const std::string& entry);
 
 // Runs the search that the search window asks for: the text of txtInput with
 // the options of its check boxes, in the current book (SearchAllBooks False)
-// or in FindAllFiles(0) to FindAllFiles(FindAllLast). Asks before a phrase
-// search without case, refuses a whole-word phrase, and puts the hits (at
-// most kMaxShown characters) into TextF or "Cannot find" into txtInput.
-// True when hits were put into TextF.
-bool Findit(app::Program& p);
+// or in the books of listBooks, when given, else of FindAllFiles(0) to
+// FindAllFiles(FindAllLast). Asks before a phrase search without case,
+// refuses a whole-word phrase, and puts the hits (at most kMaxShown
+// characters) into TextF or "Cannot find" into txtInput. True when hits were
+// put into TextF.
+bool Findit(app::Program& p, const std::vector<std::string>* listBooks = nullptr);
 
 } // namespace search

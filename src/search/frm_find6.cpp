@@ -146,13 +146,17 @@ void FrmFind6::offer(const std::string& text) {
 
 void FrmFind6::search(bool allBooks) {
     // Find searches the book of the opening window's page in its mode, Find
-    // All the current list's books in the list's mode.
-    reader::PageInUse use(m_p.s, m_openerPage ? *m_openerPage : m_p.frmText1().page());
-    if (allBooks)
+    // All the books of the list that book came from, in the book's mode (the
+    // list's); for a book that came from no list, the current list's books
+    // in the current list's mode.
+    const reader::BookPage& opener = m_openerPage ? *m_openerPage : m_p.frmText1().page();
+    reader::PageInUse use(m_p.s, opener);
+    const bool ownList = allBooks && !opener.ListBooks.empty();
+    if (allBooks && !ownList)
         use.useListMode();
     m_p.s.SearchAllBooks = allBooks;
     reader::BookPage searched = reader::BookPage::of(m_p.s);
-    if (Findit(m_p)) {
+    if (Findit(m_p, ownList ? &opener.ListBooks : nullptr)) {
         m_searched = std::move(searched);
         m_searchedAll = allBooks;
         m_searchedText = m_p.s.HiliteText;

@@ -68,6 +68,8 @@ void FrmText3::onPage(Action action) {
 
 void FrmText3::takePage() {
     m_page.takeFrom(m_p.s);
+    // The verse is one of the reading window's book, and so is its list.
+    m_page.ListBooks = m_p.frmText1().page().ListBooks;
     const bool hebrew = m_page.LangStem == "Heb";
     btnClear.setToolTipText(hebrew ? "Search for Hebrew Word" : "Search for Greek Word");
 }

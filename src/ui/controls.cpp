@@ -117,15 +117,37 @@ ListBox::ListBox(Window& owner, std::string name)
 void ListBox::clear() {
     m_items.clear();
     m_listIndex = -1;
+    m_lastAdded = {};
     notify(Prop::List);
 }
 
 void ListBox::addItem(const std::string& item) {
     if (Sorted) {
         auto at = std::upper_bound(m_items.begin(), m_items.end(), item, formats::lessNoCase);
+        m_lastAdded = {static_cast<int>(at - m_items.begin()), 1};
         m_items.insert(at, item);
     } else {
+        m_lastAdded = {listCount(), 1};
         m_items.push_back(item);
+    }
+    notify(Prop::List);
+    if (hasFocus())
+        highlightFirst();
+}
+
+void ListBox::addItems(std::vector<std::string> items) {
+    if (items.empty())
+        return;
+    if (Sorted) {
+        for (std::string& item : items) {
+            auto at = std::upper_bound(m_items.begin(), m_items.end(), item, formats::lessNoCase);
+            m_items.insert(at, std::move(item));
+        }
+        m_lastAdded = {};
+    } else {
+        m_lastAdded = {listCount(), static_cast<int>(items.size())};
+        m_items.insert(m_items.end(), std::make_move_iterator(items.begin()),
+                       std::make_move_iterator(items.end()));
     }
     notify(Prop::List);
     if (hasFocus())
@@ -136,6 +158,7 @@ void ListBox::removeItem(int index) {
     if (index < 0 || index >= listCount())
         return;
     m_items.erase(m_items.begin() + index);
+    m_lastAdded = {};
     if (m_listIndex >= listCount())
         m_listIndex = listCount() - 1;
     notify(Prop::List);
@@ -145,6 +168,7 @@ void ListBox::setItem(int index, const std::string& item) {
     if (index < 0 || index >= listCount())
         return;
     m_items[static_cast<size_t>(index)] = item;
+    m_lastAdded = {};
     notify(Prop::List);
 }
 

@@ -84,6 +84,8 @@ public:
     void clear();
     // Adds at the end, or at its sorted place (case insensitive) when Sorted.
     void addItem(const std::string& item);
+    // Adds each item as addItem does, as one change.
+    void addItems(std::vector<std::string> items);
     void removeItem(int index);
     void setItem(int index, const std::string& item);
     int listCount() const { return static_cast<int>(m_items.size()); }
@@ -92,6 +94,14 @@ public:
     const std::vector<std::string>& items() const { return m_items; }
     int listIndex() const { return m_listIndex; }
     void setListIndex(int index);
+    // The items the last change of the list added, count of them from at on;
+    // no items (at -1) when it did anything else. A view follows a growing
+    // list with it instead of taking every item again.
+    struct Added {
+        int at = -1;
+        int count = 0;
+    };
+    Added lastAdded() const { return m_lastAdded; }
     // Highlights the first item when the list holds items and none is
     // highlighted (the list has taken the keys).
     void highlightFirst();
@@ -102,6 +112,7 @@ public:
 private:
     std::vector<std::string> m_items;
     int m_listIndex = -1;
+    Added m_lastAdded;
 };
 
 class TextBox : public Control {

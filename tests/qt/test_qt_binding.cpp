@@ -2,8 +2,13 @@
 // test windows independent of the program's own: user events reach the
 // model with its own positions and codes, model changes show in the widgets
 // without echoing back, the keys, the zoom and the window's place.
+#include <functional>
+#include <string>
+#include <vector>
+
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +26,7 @@
 #include <QTest>
 
 #include "test_windows.h"
+#include "ui/qt/cp1252.h"
 #include "ui/qt/window_place.h"
 #include "ui/qt/zoom.h"
 
@@ -45,6 +51,7 @@ class TestQtBinding : public QObject {
 private Q_SLOTS:
     void clicksReachTheModelAtItsPositions();
     void modelChangesShowWithoutEchoingBack();
+    void listsFollowEveryChangeAndFitTheirFont();
     void buttonsAndTheHelpBox();
     void keysAndTheFocus();
     void windowsFramesAndActivation();
@@ -118,6 +125,85 @@ void TestQtBinding::modelChangesShowWithoutEchoingBack() {
     f.frmA.txtInput.setText("caf\xE9");
     QCOMPARE(line->text(), QStringLiteral("caf\u00E9"));
     QCOMPARE(f.frmA.txtInput.text(), std::string("caf\xE9"));
+    // Only a text with a run of letters too long to be a word wraps anywhere.
+    std::string words;
+    for (int i = 0; i < 400; ++i)
+        words += "word ";
+    const std::string x600(600, 'x');
+    for (const auto& [text, mode] :
+         {std::pair{words, QTextOption::WrapAtWordBoundaryOrAnywhere},
+          {std::string(1000, 'x'), QTextOption::WrapAtWordBoundaryOrAnywhere},
+          {words + std::string(1001, 'x'), QTextOption::WrapAnywhere},
+          {x600 + "\r\n" + x600, QTextOption::WrapAtWordBoundaryOrAnywhere}}) {
+        f.frmA.txtText.setText(text);
+        QCOMPARE(edit->wordWrapMode(), mode);
+        QCOMPARE(edit->toPlainText(), ui::qt::toWidgetText(text));
+    }
+}
+
+// Items added are inserted alone (the widget's other items stay the same
+// objects); any other change replaces all; the highlight is the model's. A
+// list filled item by item takes the font it would take filled at once:
+// smaller while its items fit at a smaller size, the program's own when none
+// does.
+void TestQtBinding::listsFollowEveryChangeAndFitTheirFont() {
+    Fixture f;
+    ui::ListBox& model = f.frmA.lstItems;
+    auto* list = f.widget<QListWidget>(model);
+    const auto items = [list] {
+        std::vector<std::string> all;
+        for (int i = 0; i < list->count(); ++i)
+            all.push_back(list->item(i)->text().toStdString());
+        return all;
+    };
+    const std::pair<std::function<void()>, bool> steps[] = {
+        // the first item kept
+        {[&] { model.addItem("Deuteronomy"); }, true},
+        {[&] {
+             model.addItems({"Joshua", "Judges"});
+         },
+         true},
+        {[&] { model.setListIndex(1); }, true},
+        {[&] {
+             model.Sorted = true;
+             model.addItem("Amos");
+         },
+         false},
+        {[&] { model.addItem("Ruth"); }, true},
+        {[&] { model.setItem(2, "Exodus!"); }, false},
+        {[&] { model.removeItem(0); }, false},
+        {[&] { model.clear(); }, false},
+        {[&] {
+             model.addItems({"x", "y"});
+         },
+         false},
+    };
+    int n = 0;
+    for (const auto& [change, kept] : steps) {
+        QListWidgetItem* first = list->count() > 0 ? list->item(0) : nullptr;
+        change();
+        QVERIFY2(items() == model.items(), std::to_string(n).c_str());
+        QVERIFY2(list->currentRow() == model.listIndex(), std::to_string(n).c_str());
+        QVERIFY2(!kept || list->item(0) == first, std::to_string(n++).c_str());
+    }
+    model.clear();
+    model.Sorted = false;
+    const int own = QFontInfo(QApplication::font()).pixelSize();
+    std::string item;
+    while (QFontInfo(list->font()).pixelSize() == own && item.size() < 100) {
+        item += item.size() % 2 ? "m" : "w"; // each item one letter wider
+        model.addItem(item);
+    }
+    const int shrunk = QFontInfo(list->font()).pixelSize();
+    QVERIFY(shrunk < own);
+    model.addItem("w");
+    QCOMPARE(QFontInfo(list->font()).pixelSize(), shrunk);
+    model.setItem(0, model.list(0)); // the same items at once
+    QCOMPARE(QFontInfo(list->font()).pixelSize(), shrunk);
+    model.addItem(std::string(200, 'w')); // no size fits: the program's font
+    QCOMPARE(QFontInfo(list->font()).pixelSize(), own);
+    model.addItem("m");
+    QCOMPARE(QFontInfo(list->font()).pixelSize(), own);
 }
 
 // A right-button press reaches MouseDown(2) and shows the help box, which

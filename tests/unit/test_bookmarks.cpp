@@ -33,7 +33,10 @@ const std::string kFile = "!Bookmarks.ini";
 const std::string kReadFailure = "The book marks could not be read from !Bookmarks.ini: ";
 const std::string kReadEnd = ". The list starts empty; the file is left as it is until you set "
                              "or clear book marks.";
-const std::string kSaveFailure = "The book marks could not be saved in !Bookmarks.ini: ";
+// A failed save names the file by its whole path.
+std::string saveFailure(const fs::path& dir) {
+    return "The book marks could not be saved in " + (dir / "!Bookmarks.ini").string() + ": ";
+}
 const std::string kSaveEnd =
     ". They are kept until Tessary ends; the next start shows the book marks last saved.";
 
@@ -272,7 +275,7 @@ TEST(BookmarkStore, WhatCannotBeReadIsToldAndKept) {
     folder.mark("2:1");
     EXPECT_EQ(folder.dialogs.shown,
               (std::vector<std::string>{kReadFailure + "Is a directory" + kReadEnd,
-                                        kSaveFailure + "Is a directory" + kSaveEnd}));
+                                        saveFailure(folder.dir) + "Is a directory" + kSaveEnd}));
     EXPECT_FALSE(reader::saveBookmarks(*folder.p));
     EXPECT_EQ(folder.items(), std::vector<std::string>{"Letters-2:1"});
     EXPECT_TRUE(fs::is_directory(folder.dir / kFile / "inside"));
@@ -308,9 +311,9 @@ TEST(BookmarkStore, AFailedSaveIsToldAndTheFileKeepsTheLastSavedList) {
     t.clear();
     fs::permissions(t.dir, fs::perms::owner_all);
     EXPECT_TRUE(t.items().empty());
-    EXPECT_EQ(t.dialogs.shown,
-              refused ? std::vector<std::string>(2, kSaveFailure + "Permission denied" + kSaveEnd)
-                      : std::vector<std::string>{});
+    EXPECT_EQ(t.dialogs.shown, refused ? std::vector<std::string>(
+                                             2, saveFailure(t.dir) + "Permission denied" + kSaveEnd)
+                                       : std::vector<std::string>{});
     EXPECT_EQ(t.read(), refused ? "Letters-2:1\r\n" : "");
     EXPECT_EQ(t.names(), std::vector<std::string>{kFile});
     t.mark("2:1");
@@ -322,7 +325,8 @@ TEST(BookmarkStore, AFailedSaveIsToldAndTheFileKeepsTheLastSavedList) {
         setrlimit(RLIMIT_FSIZE, &limit);
         t.dialogs.shown.clear();
         t.mark("4:1");
-        _exit(t.dialogs.shown == std::vector{kSaveFailure + "File too large" + kSaveEnd} ? 0 : 3);
+        _exit(t.dialogs.shown == std::vector{saveFailure(t.dir) + "File too large" + kSaveEnd} ? 0
+                                                                                               : 3);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);

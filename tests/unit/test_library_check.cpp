@@ -129,3 +129,30 @@ TEST(LibraryCheck, EveryCaseGivesItsReport) {
     std::ostringstream out;
     EXPECT_EQ(library::checkLibrary("/nonexistent/tessary", out), 1);
 }
+
+// A marked book, list and dictionary: the check reads each as the program
+// does, without the mark, so that nothing else is reported.
+TEST(LibraryCheck, AByteOrderMarkAtTheStartIsReportedAndReadPast) {
+    Lib lib;
+    std::string expected;
+    for (const char* name : {"QCELLS.SNV", "WIS.TXV", "WISDOM.STX", "bhebdict.txd"}) {
+        lib.write(name, "\xEF\xBB\xBF" + lib.read(name));
+        expected += std::string(name) + ":1:1: a UTF-8 byte-order mark starts the file: the "
+                                        "library is Windows-1252 text\n";
+    }
+    EXPECT_EQ(lib.check(), expected);
+}
+
+// A link out of the folder is a missing file; a link to a file of the
+// folder is that file.
+TEST(LibraryCheck, ALinkOutOfTheFolderIsAMissingFile) {
+    Lib lib;
+    Lib outside;
+    fs::remove(lib.dir / "WIS.TXV");
+    fs::create_symlink(outside.dir / "WIS.TXV", lib.dir / "WIS.TXV");
+    EXPECT_NE(lib.check().find("WISDOM.STX:1:1: missing book \"WIS.TXV\""), std::string::npos);
+    fs::remove(lib.dir / "WIS.TXV");
+    fs::copy_file(outside.dir / "WIS.TXV", lib.dir / "WISDOM.TXV");
+    fs::create_symlink("WISDOM.TXV", lib.dir / "WIS.TXV");
+    EXPECT_EQ(lib.check(), "");
+}

@@ -1,10 +1,11 @@
 // The page loader and what reads its pages: showPage, the book title, the
-// line of a key, the reference of a click, the page chooser's lists and the
-// saved page of the history.
+// line of a key, the paragraph of a click, the page chooser's lists and the
+// history of pages read.
 #include <gtest/gtest.h>
 
 #include "app/frm_arrays.h"
 #include "book_builder.h"
+#include "formats/history_file.h"
 #include "reader/frm_page.h"
 #include "reader/page_history_lookup.h"
 #include "reader/page_loader.h"
@@ -209,24 +210,19 @@ TEST(LineOfKey, TheFirstLineWhoseKeyIsExactlyIt) {
         EXPECT_EQ(reader::lineOfKey(t.s(), key), line) << key;
 }
 
-TEST(ClickedReference, ParagraphByCaret) {
+// Right after a paragraph's ">" counts as the paragraph before it; the
+// trailing blanks, as the last one, up to the last five characters.
+TEST(ClickedParagraph, ParagraphByCaret) {
     const std::string text = ">First {gen 1:1}\r\n\r\n>Second {gen 1:2}\r\n\r\n" + kBlanks600;
-    const auto at = [&text](const char* what, int plus) {
-        return static_cast<int>(text.find(what)) + plus;
-    };
-    // Right after a paragraph's ">" counts as the paragraph before it; the
-    // trailing blanks, as the last one.
+    const int second = static_cast<int>(text.find(">Second"));
+    const int size = static_cast<int>(text.size());
+    const std::vector<app::ShownParagraph> paras{{0, "1:1"}, {text.find(">Second"), "1:2"}};
     for (const auto& [caret, key] :
-         {std::pair{0, ""}, std::pair{1, ""}, std::pair{3, "1:1"},
-          std::pair{at(">Second", 1), "1:1"}, std::pair{at("Second", 2), "1:2"},
-          std::pair{static_cast<int>(text.size()) - 300, "1:2"}})
-        EXPECT_EQ(reader::clickedReference(text, caret), key) << caret;
-    EXPECT_EQ(reader::clickedReference(">no reference here >x", 3), "");
-    // A reference is read up to its "}" however long; one left open, to its line's end.
-    EXPECT_EQ(
-        reader::clickedReference(">A word {proverbialsayingsofold 12:34}\r\n" + kBlanks600, 3),
-        "12:34");
-    EXPECT_EQ(reader::clickedReference(">open {gen 1:1\r\n\r\n>next {gen 1:2}", 3), "1:1");
+         {std::pair{0, ""}, std::pair{1, ""}, std::pair{3, "1:1"}, std::pair{second, "1:1"},
+          std::pair{second + 1, "1:1"}, std::pair{second + 2, "1:2"}, std::pair{size - 300, "1:2"},
+          std::pair{size - 5, "1:2"}, std::pair{size - 4, ""}, std::pair{size + 1, ""}})
+        EXPECT_EQ(reader::clickedParagraph(paras, text.size(), caret), key) << caret;
+    EXPECT_EQ(reader::clickedParagraph({}, text.size(), 3), "");
 }
 
 // 25 pages a list; a page with several entries is listed once; the walk
@@ -263,22 +259,63 @@ TEST(PageChooser, PageNumbersInListsOfTwentyFive) {
     EXPECT_EQ(zero.c.lists[0]->list(19), "19");
 }
 
-// The page saved for a book: the item of its stem and "=", the first that
-// begins with the stem ("JO" takes "JOH=3"); page 0 or a page part with
-// other characters means the first page. Recording replaces that item or
-// appends one.
-TEST(PageHistory, SavedAndRecordedPages) {
+// The page saved for a book: the first item whose name before its last "="
+// is exactly the book's; page 0 or a page part with other characters means
+// the first page. Recording replaces that item or appends one.
+TEST(PageHistory, TheBooksOwnItemOnly) {
     testing_support::TestProgram t;
     ui::ListBox& list = t.p->frmArrays().lstSavePages;
-    for (const char* item : {"WIS=3", "GEN=12", "EXO=0", "LEV=1x", "JOH=3", "JO=5"})
-        list.addItem(item);
-    for (const auto& [book, page] :
-         {std::pair{"GEN.TXV", "12"}, std::pair{"ROM.TXV", ""}, std::pair{"EXO.TXV", ""},
-          std::pair{"LEV.TXV", ""}, std::pair{"JO.TXV", ""}})
-        EXPECT_EQ(reader::savedPage(list, book), page) << book;
-    reader::recordPage(list, "GE.TXV", 7); // GEN begins with GE: replaced
-    EXPECT_EQ(list.list(1), "GE=7");
-    reader::recordPage(list, "ROM.TXV", 1);
-    EXPECT_EQ(list.list(6), "ROM=1");
-    EXPECT_EQ(list.listCount(), 7);
+    const auto fill = [&list](const std::vector<std::string>& items) {
+        list.clear();
+        for (const std::string& item : items)
+            list.addItem(item);
+    };
+    using Items = std::vector<std::string>;
+    for (const auto& [items, book, page] : {std::tuple{Items{"WIS=3", "GEN=12"}, "GEN.TXV", "12"},
+                                            {Items{"WIS=3"}, "ROM.TXV", ""},
+                                            {Items{"GEN=0"}, "GEN.TXV", ""},
+                                            {Items{"GEN=1x"}, "GEN.TXV", ""},
+                                            {Items{"GEN="}, "GEN.TXV", ""},
+                                            {Items{"GEN2=2", "GEN=7"}, "GEN.TXV", "7"},
+                                            {Items{"GEN2=2"}, "GEN.TXV", ""},
+                                            {Items{"JO=5", "JOH=3"}, "JOH.TXV", "3"},
+                                            {Items{"GEN", "GEN=4"}, "GEN.TXV", "4"},
+                                            {Items{"gen=9"}, "GEN.TXV", ""},
+                                            {Items{"GEN=5", "GEN=6"}, "GEN.TXV", "5"},
+                                            {Items{"A=B=5", "A=3"}, "A=B.TXV", "5"}}) {
+        fill(items);
+        EXPECT_EQ(reader::savedPage(list, book), page) << items[0] << " " << book;
+    }
+    for (const auto& [items, after] :
+         {std::pair{Items{"WIS=2", "GEN=1", "ROM=4"}, Items{"WIS=2", "GEN=12", "ROM=4"}},
+          {Items{"WIS=2"}, Items{"WIS=2", "GEN=12"}},
+          {Items{"GENX=3"}, Items{"GENX=3", "GEN=12"}},
+          {Items{"GE=3"}, Items{"GE=3", "GEN=12"}},
+          {Items{"GEN"}, Items{"GEN", "GEN=12"}},
+          {Items{"GEN=1", "GEN=2"}, Items{"GEN=12", "GEN=2"}}}) {
+        fill(items);
+        reader::recordPage(list, "GEN.TXV", 12);
+        EXPECT_EQ(list.items(), after) << items[0];
+    }
+}
+
+// The history file: every non-empty line an item, whatever its line ends
+// or a byte-order mark; written back with CR LF.
+TEST(PageHistory, EveryItemOfTheFileIsRead) {
+    using Items = std::vector<std::string>;
+    for (const auto& [content, items] :
+         {std::pair{std::string("GEN=2\r\nWIS=3\r\n"), Items{"GEN=2", "WIS=3"}},
+          {"GEN=2\r\nWIS=3", Items{"GEN=2", "WIS=3"}},
+          {"GEN=2\r\n\r\nWIS=3\r\n", Items{"GEN=2", "WIS=3"}},
+          {"\r\n\r\nGEN=2\r\n", Items{"GEN=2"}},
+          {"GEN=2\rWIS=3\rROM=4\r", Items{"GEN=2", "WIS=3", "ROM=4"}},
+          {"GEN=2\nWIS=3\n", Items{"GEN=2", "WIS=3"}},
+          {"GEN=2\n\rWIS=3", Items{"GEN=2", "WIS=3"}},
+          {"\xEF\xBB\xBFGEN=2\r\n", Items{"GEN=2"}},
+          {"", Items{}},
+          {"\r\n\r\r\n\n", Items{}},
+          {" GEN = 2 \r\nx\r\n", Items{" GEN = 2 ", "x"}}})
+        EXPECT_EQ(formats::readHistoryFile(content), items) << content;
+    EXPECT_EQ(formats::historyFileText({"GEN=2", "WIS=3"}), "GEN=2\r\nWIS=3\r\n");
+    EXPECT_EQ(formats::historyFileText({}), "");
 }

@@ -41,10 +41,10 @@ TEST(PassageEntry, StemFirstLineAndBoundedCount) {
         const char* entry;
         std::optional<formats::PassageEntry> parsed;
     } rows[] = {
-        {"gen 1:1\\3", formats::PassageEntry{"gen", "1:1", 3, 3}},
-        {"gen  2:4 \\12 lines", formats::PassageEntry{"gen", "2:4", 12, 12}},
-        {"gen 1:1\\99999999999", formats::PassageEntry{"gen", "1:1", 2000, 999999999}},
-        {"gen 1:1\\-2", formats::PassageEntry{"gen", "1:1", -2, -2}},
+        {"gen 1:1\\3", formats::PassageEntry{"gen", "1:1", 3, 3, "1:3"}},
+        {"gen  2:4 \\12 lines", formats::PassageEntry{"gen", "2:4", 12, 12, "2:15"}},
+        {"gen 1:1\\99999999999", formats::PassageEntry{"gen", "1:1", 2000, 999999999, "1:2000"}},
+        {"gen 1:1\\-2", formats::PassageEntry{"gen", "1:1", -2, -2, ""}},
         {"gen1:1\\1", std::nullopt},  // no blank
         {"gen 1:1", std::nullopt},    // no "\"
         {"gen 1\\1", std::nullopt},   // no ":"
@@ -58,6 +58,33 @@ TEST(PassageEntry, StemFirstLineAndBoundedCount) {
             EXPECT_EQ(got->ref, row.parsed->ref) << row.entry;
             EXPECT_EQ(got->lines, row.parsed->lines) << row.entry;
             EXPECT_EQ(got->asked, row.parsed->asked) << row.entry;
+            EXPECT_EQ(got->last, row.parsed->last) << row.entry;
         }
+    }
+}
+
+TEST(PassageEntry, ReadByItsKeys) {
+    struct Row {
+        const char* entry;
+        const char* last; // the key that ends it
+        std::vector<std::pair<const char*, formats::PassageLine>> lines;
+    };
+    using L = formats::PassageLine;
+    const Row rows[] = {
+        {"gen 1:4\\6", "1:9", {{"1:4", L::Take}, {"1:5", L::Take}, {"2:1", L::Stop}}},
+        {"gen 1:4\\6", "1:9", {{"1:8", L::Take}, {"1:9", L::TakeLast}, {"1:10", L::Take}}},
+        {"rom 8:38\\2", "8:39", {{"8:38", L::Take}, {"13:8", L::Stop}, {"8:39", L::TakeLast}}},
+        {"gen 1:1\\1", "1:1", {{"1:1", L::TakeLast}, {"01:2", L::Take}, {"1 :2", L::Take}}},
+        {"gen 12:5\\1", "12:5", {{"1:5", L::Stop}, {"12", L::Stop}, {"x:5", L::Stop}}},
+        {"qcells 2:1a\\1", "2:1", {{"2:1a", L::Take}, {"2:1", L::TakeLast}}},
+        {"gen 1:4\\0", "", {{"1:4", L::Take}}},
+        {"gen 1:4\\-2", "", {{"1:4", L::Take}}},
+    };
+    for (const Row& row : rows) {
+        const auto entry = formats::parsePassageEntry(row.entry);
+        ASSERT_TRUE(entry) << row.entry;
+        EXPECT_EQ(entry->last, row.last) << row.entry;
+        for (const auto& [key, read] : row.lines)
+            EXPECT_EQ(formats::passageLine(*entry, key), read) << row.entry << " " << key;
     }
 }

@@ -1,15 +1,19 @@
-// The platform: text files read line by line, names confined to the data
-// folder, and the files the program and tessary-library write: never through
-// a link planted in the folder, never half written, no temporary file left
-// behind for good.
+// The platform: text files read line by line (a byte-order mark read past),
+// names confined to the data folder (links out of it are missing files), the
+// folder listed once until it changes, and the files the program and
+// tessary-library write: never through a link, never half written, with the
+// old file's permissions, no temporary file left behind for good.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -45,6 +49,17 @@ struct Folders {
         outside.write("victim", "keep me");
         return outside.dir / "victim";
     }
+    // Stamps the data folder as changed seconds ago: the file system's clock, set by hand.
+    void changedAgo(long seconds) const {
+        const std::timespec times[2] = {{std::time(nullptr) - seconds, 0},
+                                        {std::time(nullptr) - seconds, 0}};
+        ::utimensat(AT_FDCWD, data.dir.c_str(), times, 0);
+    }
+    mode_t mode(const std::string& name) const {
+        struct stat st {};
+        ::stat((data.dir / name).c_str(), &st);
+        return st.st_mode & 07777;
+    }
     // The names in the data folder, sorted.
     std::vector<std::string> names() const {
         std::vector<std::string> all;
@@ -54,6 +69,18 @@ struct Folders {
         return all;
     }
 };
+
+std::vector<std::string> linesOf(const fs::path& file) {
+    platform::TextFile f;
+    std::vector<std::string> lines;
+    if (!f.open(file.string()))
+        return lines;
+    for (std::string line; f.readLine(line);)
+        lines.push_back(line);
+    return lines;
+}
+
+const std::string kMark = "\xEF\xBB\xBF";
 
 // Forks a child that runs save under a file size limit of limit bytes and
 // exits with what it returns; the parent gets that status.
@@ -93,6 +120,37 @@ TEST(TextFile, LinesWithoutLineEndsAndOneBasedPositions) {
     EXPECT_EQ(line, "1:1>Hello");
 }
 
+// Only the first line of a file loses a byte-order mark. Offsets in a book
+// count from the end of its index line in the file: the mark counts, and a
+// seek to the start reads past it again.
+TEST(TextFile, AByteOrderMarkIsReadPastAtTheStartOnly) {
+    using Lines = std::vector<std::string>;
+    Folders f;
+    for (const auto& [content, lines] :
+         {std::pair{kMark + "WIS=3\r\nGEN=2\r\n", Lines{"WIS=3", "GEN=2"}},
+          {"WIS=3\r\n" + kMark + "GEN=2\r\n", Lines{"WIS=3", kMark + "GEN=2"}},
+          {kMark + kMark + "x\r\n", Lines{kMark + "x"}},
+          {kMark, Lines{""}},
+          {"\xEF\xBBx\r\n", Lines{"\xEF\xBBx"}}}) {
+        f.data.write("f", content);
+        EXPECT_EQ(linesOf(f.data.dir / "f"), lines) << content;
+    }
+    f.data.write("GEN.TXV", kMark + "<1:1>1*\r\n1:1>In the beginning\r\n");
+    platform::TextFile file;
+    ASSERT_TRUE(file.open((f.data.dir / "GEN.TXV").string()));
+    std::string line;
+    ASSERT_TRUE(file.readLine(line));
+    EXPECT_EQ(line, "<1:1>1*");
+    EXPECT_EQ(file.position(), 13);
+    for (const long at : {1L, 4L}) { // the start, and just after the mark
+        ASSERT_TRUE(file.seek(at));
+        ASSERT_TRUE(file.readLine(line));
+        EXPECT_EQ(line, "<1:1>1*");
+    }
+    EXPECT_EQ(platform::withoutByteOrderMark(kMark + "x"), "x");
+    EXPECT_EQ(platform::withoutByteOrderMark("x" + kMark), "x" + kMark);
+}
+
 // Names are resolved inside the folder only; when the exact name is missing
 // a match without regard to case is used, accented letters included (a key
 // upper-cased by the catalogue still finds its file).
@@ -107,6 +165,83 @@ TEST(DataFolder, NamesInsideTheFolderWithoutRegardToCase) {
     const auto lines = f.folder.readLines(formats::upperText("\xE9tude.txv"));
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, std::vector<std::string>{"c"});
+}
+
+// A link that leads out of the folder, even through another link, is a
+// missing file; a link inside it is the file it leads to; a folder reached
+// through a link is the folder.
+TEST(DataFolder, AFileOutsideTheFolderIsMissing) {
+    Folders f;
+    const fs::path secret = f.victim();
+    f.data.write("GEN.TXV", "a book\r\n");
+    fs::create_directory(f.data.dir / "sub");
+    f.data.write("sub/inner", "inner\r\n");
+    fs::create_symlink(secret, f.data.dir / "OUT.TXV");
+    fs::create_symlink("../" + f.outside.dir.filename().string() + "/victim",
+                       f.data.dir / "UP.TXV");
+    fs::create_symlink("OUT.TXV", f.data.dir / "CHAIN.TXV");
+    fs::create_symlink("GEN.TXV", f.data.dir / "SAME.TXV");
+    fs::create_symlink("sub/inner", f.data.dir / "INNER.TXV");
+    fs::create_symlink(secret, f.data.dir / "lower.txv");
+    for (const auto& [name, found] : {std::pair{"OUT.TXV", false},
+                                      {"UP.TXV", false},
+                                      {"CHAIN.TXV", false},
+                                      {"LOWER.TXV", false},
+                                      {"SAME.TXV", true},
+                                      {"INNER.TXV", true},
+                                      {"GEN.TXV", true},
+                                      {"gen.txv", true}}) {
+        EXPECT_EQ(f.folder.resolve(name).has_value(), found) << name;
+        EXPECT_EQ(f.folder.readLines(name).has_value(), found) << name;
+        EXPECT_EQ(f.folder.readWhole(name, 100).status,
+                  found ? platform::FileContent::Status::Read
+                        : platform::FileContent::Status::Missing)
+            << name;
+    }
+    fs::create_symlink(f.data.dir, f.outside.dir / "library");
+    const platform::DataFolder linked((f.outside.dir / "library").string(), formats::lowerText);
+    EXPECT_TRUE(linked.resolve("GEN.TXV"));
+    EXPECT_TRUE(linked.resolve("SAME.TXV"));
+    EXPECT_FALSE(linked.resolve("OUT.TXV"));
+}
+
+// Names found exactly are never listed for; names in another case and
+// missing names are looked up in one listing until the folder's time moves
+// on. A file that went without the folder's time moving is not taken for
+// there; a folder changed just now is listed once for many lookups.
+TEST(DataFolder, ListedOnceUntilTheFolderChanges) {
+    Folders f;
+    for (int i = 0; i < 200; ++i)
+        f.data.write("other" + std::to_string(i) + ".dat", "");
+    f.data.write("Gen.txv", "g\r\n");
+    f.changedAgo(100);
+    for (int i = 0; i < 150; ++i)
+        ASSERT_TRUE(f.folder.resolve("Gen.txv"));
+    EXPECT_EQ(f.folder.listings(), 0);
+    for (int i = 0; i < 150; ++i) {
+        ASSERT_TRUE(f.folder.resolve("GEN.TXV"));
+        ASSERT_FALSE(f.folder.resolve("GENCOM.TXV"));
+    }
+    EXPECT_EQ(f.folder.listings(), 1);
+    f.data.write("Gencom.TXV", "n\r\n");
+    fs::remove(f.data.dir / "Gen.txv");
+    f.changedAgo(50);
+    EXPECT_TRUE(f.folder.resolve("GENCOM.TXV"));
+    EXPECT_FALSE(f.folder.resolve("GEN.TXV"));
+    EXPECT_EQ(f.folder.listings(), 2);
+    fs::remove(f.data.dir / "Gencom.TXV");
+    f.changedAgo(50);
+    EXPECT_FALSE(f.folder.resolve("GENCOM.TXV"));
+    Folders now;
+    now.data.write("Gen.txv", "g\r\n");
+    now.changedAgo(0);
+    for (int i = 0; i < 20; ++i)
+        ASSERT_TRUE(now.folder.resolve("GEN.TXV"));
+    EXPECT_EQ(now.folder.listings(), 1);
+    now.data.write("Exo.txv", "e\r\n");
+    now.changedAgo(-1);
+    EXPECT_TRUE(now.folder.resolve("EXO.TXV"));
+    EXPECT_EQ(now.folder.listings(), 2);
 }
 
 // A link planted at the old fixed temporary name made the save write the
@@ -126,6 +261,11 @@ TEST(AtomicWrite, APlantedLinkIsNeverWrittenThrough) {
     // leftover and unlinked, which leaves what it linked to as it was.
     EXPECT_EQ(f.names(),
               (std::vector<std::string>{"!Tessary.ini", "!Tessary.ini.tmp", "!Tessary.ini.tmp-x"}));
+    // A link at the file's own name is replaced, never what it leads to.
+    fs::create_symlink(victim, f.data.dir / "!Bookmarks.ini");
+    ASSERT_TRUE(f.folder.writeAtomic("!Bookmarks.ini", "GEN=2\r\n"));
+    EXPECT_EQ(f.read(victim), "keep me");
+    EXPECT_EQ(f.read(f.data.dir / "!Bookmarks.ini"), "GEN=2\r\n");
     // The book indexer too.
     f.data.write("GEN.TXV", "<9:9>1*\r\n1:1>In the beginning\r\n \r\n");
     fs::create_symlink(victim, f.data.dir / "GEN.TXV.tmp");
@@ -133,6 +273,29 @@ TEST(AtomicWrite, APlantedLinkIsNeverWrittenThrough) {
     ASSERT_TRUE(library::reindexFiles({(f.data.dir / "GEN.TXV").string()}, out)) << out.str();
     EXPECT_EQ(f.read(victim), "keep me");
     EXPECT_EQ(f.read(f.data.dir / "GEN.TXV"), "<1:1>1*\r\n1:1>In the beginning\r\n \r\n");
+}
+
+// The replaced file keeps its permissions (a private book stays private);
+// a new file gets what the user's file mask leaves of read and write for all.
+TEST(AtomicWrite, TheReplacedFileKeepsItsPermissions) {
+    for (const mode_t mode : {0600u, 0640u, 0444u, 0666u}) {
+        Folders f;
+        f.data.write("!Tessary.ini", "GEN=1\r\n");
+        ::chmod((f.data.dir / "!Tessary.ini").c_str(), mode);
+        ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", "GEN=2\r\n")) << mode;
+        EXPECT_EQ(f.mode("!Tessary.ini"), mode);
+        EXPECT_EQ(f.read(f.data.dir / "!Tessary.ini"), "GEN=2\r\n");
+        f.data.write("GEN.TXV", "<9:9>1*\r\n1:1>In the beginning\r\n \r\n");
+        ::chmod((f.data.dir / "GEN.TXV").c_str(), mode | 0200);
+        std::ostringstream out;
+        ASSERT_TRUE(library::reindexFiles({(f.data.dir / "GEN.TXV").string()}, out)) << out.str();
+        EXPECT_EQ(f.mode("GEN.TXV"), mode | 0200);
+    }
+    Folders f;
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(f.folder.writeAtomic("!Bookmarks.ini", ""));
+    ::umask(mask);
+    EXPECT_EQ(f.mode("!Bookmarks.ini"), 0644u);
 }
 
 TEST(AtomicWrite, TemporaryNamesAreRecognisablyOurs) {

@@ -2,7 +2,9 @@
 // units, and what the keys do before a window's own handler sees them.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ui/screen.h"
@@ -101,6 +103,49 @@ TEST(Screen, FrontMeansAboveEveryOverlappingVisibleWindow) {
     EXPECT_TRUE(over.front());
     over.hide();
     EXPECT_TRUE(left.front());
+}
+
+// Each change of a list tells a view which items it added (first, count),
+// so that the view can insert those alone; any other change tells none.
+TEST(ListBox, TellsWhichItemsTheLastChangeAdded) {
+    Model m;
+    ui::ListBox& list = m.w.list;
+    list.clear();
+    using Items = std::vector<std::string>;
+    const std::tuple<std::function<void()>, Items, int, int> steps[] = {
+        {[&] { list.addItem("b"); }, {"b"}, 0, 1},
+        {[&] {
+             list.addItems({"d", "e"});
+         },
+         {"b", "d", "e"},
+         1,
+         2},
+        {[&] { list.addItems({}); }, {"b", "d", "e"}, 1, 2},
+        {[&] {
+             list.Sorted = true;
+             list.addItem("C");
+         },
+         {"b", "C", "d", "e"},
+         1,
+         1},
+        {[&] {
+             list.addItems({"a", "f"});
+         },
+         {"a", "b", "C", "d", "e", "f"},
+         -1,
+         0},
+        {[&] { list.setItem(0, "A"); }, {"A", "b", "C", "d", "e", "f"}, -1, 0},
+        {[&] { list.addItem("g"); }, {"A", "b", "C", "d", "e", "f", "g"}, 6, 1},
+        {[&] { list.removeItem(1); }, {"A", "C", "d", "e", "f", "g"}, -1, 0},
+        {[&] { list.clear(); }, {}, -1, 0},
+    };
+    int n = 0;
+    for (const auto& [change, items, at, count] : steps) {
+        change();
+        EXPECT_EQ(list.items(), items) << n;
+        EXPECT_EQ(list.lastAdded().at, at) << n;
+        EXPECT_EQ(list.lastAdded().count, count) << n++;
+    }
 }
 
 TEST(Properties, ReadAndWrittenByNameAsText) {

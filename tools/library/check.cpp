@@ -127,6 +127,7 @@ int checkLibrary(const std::string& dir, std::ostream& out) {
         }
         checkText(*file, ctx.report);
         check::checkLeftoverMarkup(*file, ctx.report);
+        check::checkUtf8(*file, ctx.report);
         const std::string upperName = formats::upperText(name);
         auto modes = reached.books.find(name);
         if (modes != reached.books.end() || reached.passageBooks.count(name)) {

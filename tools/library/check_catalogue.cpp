@@ -8,6 +8,7 @@
 #include "formats/list_syntax.h"
 #include "formats/passage_refs.h"
 #include "formats/trim.h"
+#include "library/check_passages.h"
 
 namespace library::check {
 
@@ -444,6 +445,11 @@ private:
             m_report.at(f, at,
                         "reference " + quoted(ref) + ": " + quoted("<" + parsed->ref + ">") +
                             " is not in the index of " + book->name());
+        if (const std::string lacking = keysThePassageLacks(m_ctx, *book, *parsed);
+            !lacking.empty())
+            m_report.at(f, at,
+                        "reference " + quoted(ref) + " names " + lacking + ", which " +
+                            book->name() + " lacks");
         if (parsed->lines < 1)
             m_report.at(f, at, "reference " + quoted(ref) + " reads no lines");
         else if (parsed->asked > formats::kMaxPassageLines)

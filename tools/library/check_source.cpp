@@ -7,6 +7,7 @@
 
 #include "formats/letter_case.h"
 #include "platform/data_folder.h"
+#include "platform/text_file.h"
 
 namespace fs = std::filesystem;
 
@@ -15,8 +16,13 @@ namespace library::check {
 SourceFile::SourceFile(std::string name, std::string bytes)
     : m_name(std::move(name)), m_bytes(std::move(bytes)) {
     const size_t n = m_bytes.size();
-    size_t at = 0;
-    while (at < n) {
+    // The program reads line 1 without a byte-order mark; so does the check.
+    m_byteOrderMark = std::string_view(m_bytes).substr(0, platform::kByteOrderMark.size()) ==
+                      platform::kByteOrderMark;
+    size_t at = m_byteOrderMark ? platform::kByteOrderMark.size() : 0;
+    bool markOnly = m_byteOrderMark && at == n; // one empty line, as the program reads it
+    while (at < n || markOnly) {
+        markOnly = false;
         size_t lf = m_bytes.find('\n', at);
         const size_t end = lf == std::string::npos ? n : lf;
         size_t length = end - at;
@@ -55,9 +61,12 @@ Library::Library(std::string dir) : m_dir(std::move(dir)) {
     std::error_code ec;
     fs::directory_iterator it(m_dir, ec);
     m_readable = !ec;
+    // A link whose file lies outside the folder is missing to the program, and so here.
+    const platform::DataFolder folder(m_dir, formats::lowerText);
     for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
         std::error_code fileEc;
-        if (it->is_regular_file(fileEc))
+        if (it->is_regular_file(fileEc) &&
+            (!it->is_symlink(fileEc) || folder.inside(it->path().string())))
             m_names.push_back(it->path().filename().string());
     }
     std::sort(m_names.begin(), m_names.end());

@@ -1,6 +1,7 @@
 // The files of a library folder as the check reads them: each file read once
 // into memory and split into lines the way the program's line reader splits
-// them (at LF, a CR before it dropped), with the byte offset of every line.
+// them (at LF, a CR before it dropped, a byte-order mark at the start left
+// out), with the byte offset of every line.
 #pragma once
 
 #include <map>
@@ -19,6 +20,8 @@ public:
     const std::string& name() const { return m_name; }
     const std::string& bytes() const { return m_bytes; }
     long size() const { return static_cast<long>(m_bytes.size()); }
+    // The file begins with a UTF-8 byte-order mark, which line 0 leaves out.
+    bool byteOrderMark() const { return m_byteOrderMark; }
 
     size_t lineCount() const { return m_starts.size(); }
     // Line i (0-based) without its line end.
@@ -39,6 +42,7 @@ private:
     std::string m_bytes;
     std::vector<long> m_starts;
     std::vector<long> m_lengths;
+    bool m_byteOrderMark = false;
 };
 
 // The folder: names resolved as the program resolves them (the exact name,

@@ -3,6 +3,7 @@
 // the arrow keys move the highlight (the model's ListIndex) without opening
 // the item, a click opens it.
 #include <algorithm>
+#include <optional>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -96,24 +97,22 @@ public:
 protected:
     void updateOwn(ui::Prop prop) override {
         QSignalBlocker block(m_list);
-        if (ui::touches(prop, ui::Prop::List)) {
-            m_list->clear();
-            for (const std::string& item : m_lb.items())
-                m_list->addItem(decode(item));
-        }
+        if (ui::touches(prop, ui::Prop::List))
+            takeItems(prop == ui::Prop::All);
         if ((ui::touches(prop, ui::Prop::List) || ui::touches(prop, ui::Prop::ListIndex)) &&
             !m_pushing) {
             int index = m_lb.listIndex();
             if (index >= 0 && index < m_list->count()) {
-                m_list->setCurrentRow(index);
-                m_list->scrollToItem(m_list->item(index));
-            } else {
+                // An item added below the highlight leaves it where it is.
+                if (m_list->currentRow() != index || !ui::touches(prop, ui::Prop::List)) {
+                    m_list->setCurrentRow(index);
+                    m_list->scrollToItem(m_list->item(index));
+                }
+            } else if (m_list->currentRow() >= 0 || !m_list->selectedItems().isEmpty()) {
                 m_list->setCurrentRow(-1);
                 m_list->clearSelection();
             }
         }
-        if (ui::touches(prop, ui::Prop::List))
-            fit();
         if (prop == ui::Prop::Focus)
             m_view.requestFocus(m_lb);
     }
@@ -121,17 +120,70 @@ protected:
     void resized() override { fit(); }
 
 private:
+    // The model's items into the widget: items added at once are inserted
+    // alone (a list filled item by item costs no more than one filled at
+    // once); anything else, or all, replaces every item.
+    void takeItems(bool all) {
+        const ui::ListBox::Added added = m_lb.lastAdded();
+        if (!all && added.at >= 0 && added.at <= m_list->count() &&
+            m_list->count() + added.count == m_lb.listCount()) {
+            QStringList items;
+            items.reserve(added.count);
+            for (int i = added.at; i < added.at + added.count; ++i)
+                items << decode(m_lb.items()[static_cast<size_t>(i)]);
+            if (items.size() == 1)
+                m_list->insertItem(added.at, items.front());
+            else
+                m_list->insertItems(added.at, items);
+            fitAdded(items);
+            return;
+        }
+        QStringList items;
+        items.reserve(m_lb.listCount());
+        for (const std::string& item : m_lb.items())
+            items << decode(item);
+        m_list->clear();
+        m_list->addItems(items);
+        fit();
+    }
+    int innerWidth() const { return m_list->width() - 2 * m_list->frameWidth() - textInset(); }
     // The font: the program's, or smaller until the widest item fits; no
     // scroll bar where there is no room for one.
     void fit() {
         QStringList items;
+        items.reserve(m_list->count());
         for (int i = 0; i < m_list->count(); ++i)
             items << m_list->item(i)->text();
-        const int inner = m_list->width() - 2 * m_list->frameWidth() - textInset();
-        m_list->setFont(fittingFont(QApplication::font(), items, inner));
+        const QFont own = QApplication::font();
+        const auto fitting = fittingFont(own, widestLines(own, items), innerWidth());
+        m_list->setFont(fitting.value_or(own));
+        m_allFit = fitting.has_value();
+        m_measuredFit = 0;
         const bool room =
             m_list->width() >= scrollBarRoom(*m_list) && m_list->height() >= scrollBarRoom(*m_list);
         m_list->setVerticalScrollBarPolicy(room ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    }
+    // Items added: the font changes only when one is too wide for it while
+    // every other item fits (when none fits, the program's font stays). An
+    // item well inside the width at the program's font, or of an estimate no
+    // wider than an item measured before, is not measured.
+    void fitAdded(const QStringList& items) {
+        if (!m_allFit)
+            return;
+        if (!m_widths || m_widths->font() != QApplication::font())
+            m_widths.emplace(QApplication::font());
+        const int inner = innerWidth();
+        const QFontMetrics metrics(m_list->font());
+        for (const QString& item : items) {
+            const int estimate = m_widths->of(item);
+            if (estimate <= std::max(inner * 9 / 10, m_measuredFit))
+                continue;
+            if (metrics.horizontalAdvance(item) > inner) {
+                fit();
+                return;
+            }
+            m_measuredFit = estimate;
+        }
     }
     // The user chose row: the model gets ListIndex, then Click when the row
     // was clicked (a key only moves the highlight).
@@ -148,6 +200,13 @@ private:
 
     ModelList* m_list;
     ui::ListBox& m_lb;
+    // Every item fits the list's width at its font.
+    bool m_allFit = true;
+    // Letter widths at the program's font, for the items added one by one.
+    std::optional<LetterWidths> m_widths;
+    // The widest estimate of an item added and measured to fit since the
+    // last fit.
+    int m_measuredFit = 0;
 };
 
 } // namespace

@@ -21,6 +21,21 @@ namespace ui::qt {
 
 namespace {
 
+// A run of letters without a blank longer than this is no word: a text that
+// holds one is wrapped anywhere, since wrapping at word boundaries lays out
+// the rest of such a run again for every line it fills.
+constexpr size_t kLongestWord = 1000;
+
+bool holdsOverlongRun(const std::string& text) {
+    size_t run = 0;
+    for (const char c : text) {
+        run = c == ' ' || c == '\t' || c == '\r' || c == '\n' ? 0 : run + 1;
+        if (run > kLongestWord)
+            return true;
+    }
+    return false;
+}
+
 // Shared by both text widgets: colours and the model's selection requests.
 class TextBindingBase : public ControlBinding {
 public:
@@ -95,10 +110,18 @@ protected:
         if (m_pushing)
             return;
         m_applyingModel = true;
-        if (ui::touches(prop, ui::Prop::Text))
+        if (ui::touches(prop, ui::Prop::Text)) {
+            m_edit->setWordWrapMode(holdsOverlongRun(m_tb.text())
+                                        ? QTextOption::WrapAnywhere
+                                        : QTextOption::WrapAtWordBoundaryOrAnywhere);
             m_edit->setPlainText(toWidgetText(m_tb.text()));
-        if (ui::touches(prop, ui::Prop::Text) || ui::touches(prop, ui::Prop::SelStart) ||
-            ui::touches(prop, ui::Prop::SelLength))
+        }
+        // A new text shows from its start with the caret there: the caret
+        // needs no moving, and a long paragraph no measuring, when the model
+        // wants it there too.
+        const bool atStart = m_tb.selStart() == 0 && m_tb.selLength() == 0;
+        if ((ui::touches(prop, ui::Prop::Text) && !(prop == ui::Prop::Text && atStart)) ||
+            ui::touches(prop, ui::Prop::SelStart) || ui::touches(prop, ui::Prop::SelLength))
             select();
         m_applyingModel = false;
         if (prop == ui::Prop::SelStart || prop == ui::Prop::SelLength || prop == ui::Prop::Focus)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include <QFontMetrics>
 #include <QSettings>
@@ -111,13 +112,41 @@ std::optional<QFont> smallerFitting(const QFont& font,
 
 } // namespace
 
-QFont fittingFont(const QFont& font, const QStringList& lines, int width) {
-    const auto fitting = smallerFitting(font, [&lines, width](const QFontMetrics& metrics) {
+LetterWidths::LetterWidths(const QFont& font) : m_font(font), m_metrics(font) {}
+
+int LetterWidths::of(const QString& text) {
+    int width = 0;
+    for (const QChar c : text) {
+        auto at = m_advances.constFind(c.unicode());
+        if (at == m_advances.constEnd())
+            at = m_advances.insert(c.unicode(), m_metrics.horizontalAdvance(c));
+        width += *at;
+    }
+    return width;
+}
+
+QStringList widestLines(const QFont& font, const QStringList& lines, int count) {
+    if (lines.size() <= count)
+        return lines;
+    LetterWidths widths(font);
+    std::vector<std::pair<int, qsizetype>> estimates;
+    estimates.reserve(static_cast<size_t>(lines.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        estimates.emplace_back(widths.of(lines[i]), i);
+    std::partial_sort(estimates.begin(), estimates.begin() + count, estimates.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    QStringList widest;
+    for (int i = 0; i < count; ++i)
+        widest << lines[estimates[static_cast<size_t>(i)].second];
+    return widest;
+}
+
+std::optional<QFont> fittingFont(const QFont& font, const QStringList& lines, int width) {
+    return smallerFitting(font, [&lines, width](const QFontMetrics& metrics) {
         return std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
             return metrics.horizontalAdvance(line) <= width;
         });
     });
-    return fitting ? *fitting : font;
 }
 
 QFont captionFont(const QFont& font, const std::function<bool(const QFontMetrics&)>& fits) {

@@ -8,7 +8,10 @@
 #include <optional>
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QSize>
+#include <QStringList>
 
 class QSettings;
 
@@ -45,9 +48,29 @@ void storeZoom(QSettings& settings, std::optional<int> zoom);
 // pixels.
 QFont designFont(const QFont& base, int zoom);
 
+// The width of a text at a font, estimated as the sum of its letters'
+// advances; shaping and kerning move it by a pixel or two. Each letter is
+// measured once, so that a long list costs little.
+class LetterWidths {
+public:
+    explicit LetterWidths(const QFont& font);
+    const QFont& font() const { return m_font; }
+    int of(const QString& text);
+
+private:
+    QFont m_font;
+    QFontMetrics m_metrics;
+    QHash<char16_t, int> m_advances;
+};
+
+// The count lines of widest estimate (all of them when there are fewer):
+// the widest line is among them, and they are all a width fit needs to
+// measure.
+QStringList widestLines(const QFont& font, const QStringList& lines, int count = 200);
+
 // The largest pixel size, from font's own down to 75 % of it, at which every
-// line of text is at most width pixels wide; font's own size when none is.
-QFont fittingFont(const QFont& font, const QStringList& lines, int width);
+// line of text is at most width pixels wide; nothing when none is.
+std::optional<QFont> fittingFont(const QFont& font, const QStringList& lines, int width);
 
 // The font for a caption that must show whole: font's own size or smaller
 // down to 75 % of it, then at that size ever narrower letters down to 60 %
