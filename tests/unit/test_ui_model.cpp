@@ -86,6 +86,20 @@ TEST(Screen, ActivationFollowsShowingAndHiding) {
     m.w.hide();
     m.w.show();
     EXPECT_EQ(m.w.shown, 2);
+    // The main window and a window that never takes the activation (a tip)
+    // are never made active; activating the active window does nothing.
+    struct Kept : KeyWindow {
+        Kept(ui::Screen& s, std::vector<std::string>& log, bool main) : KeyWindow(s, "kept", log) {
+            main ? setMain() : setNeverActive();
+        }
+    };
+    Kept main(m.screen, m.log, true), tip(m.screen, m.log, false);
+    m.log.clear();
+    for (ui::Window* w : {static_cast<ui::Window*>(&main), static_cast<ui::Window*>(&tip),
+                          static_cast<ui::Window*>(&m.w)})
+        m.screen.activate(w);
+    EXPECT_EQ(m.screen.active(), &m.w);
+    EXPECT_TRUE(m.log.empty());
 }
 
 TEST(Screen, FrontMeansAboveEveryOverlappingVisibleWindow) {
@@ -95,8 +109,15 @@ TEST(Screen, FrontMeansAboveEveryOverlappingVisibleWindow) {
     left.setGeometry(0, 0, 100, 100);
     right.setGeometry(100, 0, 100, 100); // touching is not overlapping
     over.setGeometry(50, 0, 100, 100);
+    KeyWindow above(m.screen, "above", m.log), below(m.screen, "below", m.log),
+        before(m.screen, "before", m.log);
+    above.setGeometry(0, -100, 100, 100);
+    below.setGeometry(0, 100, 100, 100);
+    before.setGeometry(-100, 0, 100, 100);
     left.show();
-    right.show();
+    for (ui::Window* w : {static_cast<ui::Window*>(&right), static_cast<ui::Window*>(&above),
+                          static_cast<ui::Window*>(&below), static_cast<ui::Window*>(&before)})
+        w->show();
     EXPECT_TRUE(left.front());
     over.show();
     EXPECT_FALSE(left.front());
@@ -145,6 +166,12 @@ TEST(ListBox, TellsWhichItemsTheLastChangeAdded) {
         EXPECT_EQ(list.items(), items) << n;
         EXPECT_EQ(list.lastAdded().at, at) << n;
         EXPECT_EQ(list.lastAdded().count, count) << n++;
+    }
+    // A highlight past either end is none.
+    list.addItems({"a", "b"});
+    for (const auto& [index, highlighted] : {std::pair{1, 1}, {2, -1}, {-2, -1}}) {
+        list.setListIndex(index);
+        EXPECT_EQ(list.listIndex(), highlighted) << index;
     }
 }
 
