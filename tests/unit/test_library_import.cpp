@@ -26,7 +26,6 @@
 #include "library/imp_reader.h"
 #include "library/import.h"
 #include "library/import_parts.h"
-#include "library/index_line.h"
 #include "library/text1252.h"
 
 namespace fs = std::filesystem;
@@ -146,26 +145,6 @@ TEST(DictionaryFiles, TheWordLookupDecidesTheFile) {
     for (size_t i = 0; i < std::size(words); ++i) {
         EXPECT_EQ(library::dictionaryFileFor(words[i].first, words[i].second), files[i])
             << words[i].first;
-    }
-}
-
-TEST(IndexLine, BuildAndParseAgree) {
-    const std::vector<std::string> body = {"1:1>first", "1:2>second", "2:1>third", " "};
-    const std::string index =
-        library::buildIndexLine(body, library::IndexEnd::Star, library::hasKey);
-    EXPECT_EQ(index, "<1:1>1<1:2>12<2:1>24*");
-    std::string error;
-    auto entries = library::parseIndexLine(index, library::IndexEnd::Star, error);
-    ASSERT_TRUE(entries) << error;
-    ASSERT_EQ(entries->size(), 3u);
-    EXPECT_EQ((*entries)[2].key, "2:1");
-    EXPECT_EQ((*entries)[2].offset, 24);
-    const std::string dict = library::buildIndexLineWith(
-        {"ab: x", "ba: y"}, library::IndexEnd::Bracket, library::dictionaryLineKey);
-    EXPECT_EQ(dict, "<ab>1<ba>8<");
-    EXPECT_TRUE(library::parseIndexLine(dict, library::IndexEnd::Bracket, error));
-    for (const char* bad : {"<1:1>1<1:2>x*", "<1:1>1", "no entries", "<1:1>1*junk", "<1:1<2"}) {
-        EXPECT_FALSE(library::parseIndexLine(bad, library::IndexEnd::Star, error)) << bad;
     }
 }
 

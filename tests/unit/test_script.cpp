@@ -186,6 +186,10 @@ TEST(ScriptRun, FailuresGiveTheirLineAndReason) {
          "expected CurPage != \"0\", got \"0\""},
         {"a variable the program does not have", kStarted + "expect var NoSuch == 0\n", 3,
          "expected a variable, got \"NoSuch\""},
+        {"a window the program does not have", kStarted + "expect frmNoSuch.Visible == False\n",
+         3, "expected a window, got \"frmNoSuch\""},
+        {"a control the window does not have", kStarted + "click frmList0.lstNoSuch 0\n", 3,
+         "expected a control, got \"frmList0.lstNoSuch\""},
         // Message boxes are checked oldest first, exactly, each once.
         {"a box not checked", kStartWithMessage + "expect nomessage\n", 3,
          "expected no message, got \"" + kBibliography + "\""},
@@ -214,25 +218,6 @@ TEST(ScriptRun, FailuresGiveTheirLineAndReason) {
     }
     expectFailure(script::runScenarioFile((folder.dir / "none.tss").string()), 0,
                   "expected a scenario file, got none");
-    // Each scenario in scenarios-fail fails for its own reason and at its line.
-    const struct {
-        const char* name;
-        int line;
-        std::string message;
-    } failing[] = {
-        {"wrong_expect.tss", 6,
-         "expected frmList0.lstMain0.List(0) == \"The Bible\", got \"The Bible (King James "
-         "Version)\""},
-        {"unanswered_question.tss", 5,
-         "expected an answer queued, got question \"Do you wish to Save Page History (the last "
-         "pages visited) ?\""},
-        {"unchecked_message.tss", 5, "expected no message, got \"" + kBibliography + "\""},
-        {"unknown_window.tss", 5, "expected a window, got \"frmNoSuch\""},
-        {"unknown_control.tss", 4, "expected a control, got \"frmList0.lstNoSuch\""},
-    };
-    for (const auto& f : failing)
-        expectFailure(script::runScenarioFile(std::string(TESSARY_FAILING_SCENARIOS "/") + f.name),
-                      f.line, f.message);
 }
 
 // One line per file, then the counts; the status is 0 only when every file
