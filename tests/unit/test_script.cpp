@@ -186,8 +186,8 @@ TEST(ScriptRun, FailuresGiveTheirLineAndReason) {
          "expected CurPage != \"0\", got \"0\""},
         {"a variable the program does not have", kStarted + "expect var NoSuch == 0\n", 3,
          "expected a variable, got \"NoSuch\""},
-        {"a window the program does not have", kStarted + "expect frmNoSuch.Visible == False\n",
-         3, "expected a window, got \"frmNoSuch\""},
+        {"a window the program does not have", kStarted + "expect frmNoSuch.Visible == False\n", 3,
+         "expected a window, got \"frmNoSuch\""},
         {"a control the window does not have", kStarted + "click frmList0.lstNoSuch 0\n", 3,
          "expected a control, got \"frmList0.lstNoSuch\""},
         // Message boxes are checked oldest first, exactly, each once.
