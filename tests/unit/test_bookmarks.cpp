@@ -115,30 +115,6 @@ TEST(Bookmarks, TheTitleNamesItsBook) {
     EXPECT_EQ(reader::bookFileOfTitle(t.s(), "Short-Stories"), "ESS.TXV");
 }
 
-// Each place once, in the order set; another separator is another place.
-TEST(Bookmarks, SetAddsEachPlaceOnceAndSavesAtEveryChange) {
-    Marks t;
-    t.s().BookTitle = "John";
-    t.s().BibleMode = true;
-    t.mark("3:16");
-    EXPECT_EQ(t.read(), "John--3:16\r\n");
-    t.s().BibleMode = false;
-    t.mark("3:16");
-    t.mark("3:16");
-    EXPECT_EQ(t.dialogs.shown, std::vector<std::string>{"Book Mark already exists"});
-    EXPECT_EQ(t.items(), (std::vector<std::string>{"John--3:16", "John-3:16"}));
-    EXPECT_EQ(t.read(), "John--3:16\r\nJohn-3:16\r\n");
-    EXPECT_FALSE(t.p->window("frmBkMrk")->visible());
-    // Clear is for good; the next start finds the list as it was left.
-    t.clear();
-    EXPECT_EQ(t.read(), "");
-    t.mark("1:1");
-    Marks next;
-    fs::copy_file(t.dir / kFile, next.dir / kFile);
-    reader::readBookmarks(*next.p);
-    EXPECT_EQ(next.items(), std::vector<std::string>{"John-1:1"});
-}
-
 // Items the file could not give back are not set; nor is one more than the
 // list may hold. Neither touches the file.
 TEST(Bookmarks, ItemsTheFileCannotHoldAreRefused) {
