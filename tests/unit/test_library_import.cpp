@@ -1,20 +1,7 @@
-// tessary-library import. Two small exports are imported and compared, file
-// by file and byte for byte, with the library and report expected of them:
-//   import/ -> import-expected/: every tagged word of a verse in order (a
-//     repeated number too) and its notes, margin notes before the commentary
-//     section that covers the verse, heading slots opening their chapter,
-//     titles and subscriptions on their own lines, divine-name markers of two
-//     formats, entities, Hebrew keys spelt in Latin letters (the letter sin
-//     written as an omega; a word in Hebrew script keyed by its
-//     pronunciation), root-word links, topics as books, lists, grids and
-//     passage lists with notes, the testaments after the divisions; check.txt
-//     holds what `check` says of the result.
-//   import-odd/ -> import-odd-expected/: entries the importer must report and
-//     skip or mend (no text, unknown books, cut tags, bad bytes, a chapter
-//     over the page limits, links to no word).
-// After a deliberate change of the importer, run the test with
-// TESSARY_UPDATE_EXPECTED=1 to write the new output over the expected files,
-// and look at the difference before committing it.
+// tessary-library import: two small exports imported and compared byte for
+// byte with the expected library, report and check (import/ covers every kind
+// of entry, import-odd/ the entries to report and skip or mend). After a
+// deliberate change, TESSARY_UPDATE_EXPECTED=1 rewrites the expected files.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
