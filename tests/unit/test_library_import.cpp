@@ -123,18 +123,6 @@ TEST(Windows1252, NearestLettersDroppedScriptAndEntities) {
     EXPECT_EQ(decodeEntities(decodeEntities("&amp;gt;")), ">"); // twice undoes a double escape
 }
 
-TEST(DictionaryFiles, TheWordLookupDecidesTheFile) {
-    const std::pair<const char*, char> words[] = {{"logos", 'G'}, {"'ab", 'H'},   {"-ab", 'H'},
-                                                  {"ulos", 'G'},  {"xenos", 'G'}, {"xaa", 'H'},
-                                                  {"wow", 'H'},   {"'", 'H'}};
-    const char* files[] = {
-        "lgrkdict.txd", "ahebdict.txd", "ahebdict.txd", "uhebdict.txd", "xgrkdict.txd", "", "", ""};
-    for (size_t i = 0; i < std::size(words); ++i) {
-        EXPECT_EQ(library::dictionaryFileFor(words[i].first, words[i].second), files[i])
-            << words[i].first;
-    }
-}
-
 TEST(ImpReader, EntriesAndTags) {
     auto entries = library::parseImp("$$$A 1:1\r\nline one\nline two\n$$$B\n");
     ASSERT_EQ(entries.size(), 2u);
