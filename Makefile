@@ -18,7 +18,7 @@ ASAN_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
 
 FORMAT_FILES = $(shell find src tools tests bench -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null)
 
-.PHONY: all deps build run test asan library format format-check clean screenshots
+.PHONY: all deps build run test asan library format format-check clean screenshots deb
 
 all: build
 
@@ -46,6 +46,13 @@ library: build
 # Takes the screenshots of docs/screens/ under a private Xvfb at 1920x1080.
 screenshots: build
 	scripts/screenshots.sh
+
+# Builds the Debian package build/tessary_VERSION_ARCH.deb from the install
+# rules, with the programs of the build folder, stripped.
+deb: build
+	scripts/install-deps.sh package
+	rm -f $(BUILD_DIR)/tessary_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)

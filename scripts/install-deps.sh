@@ -7,6 +7,10 @@
 #                                     when there is no display
 #   library                           build, plus the public-domain modules and
 #                                     their exporter that `make library` reads
+#   package                           build, plus what `make deb` uses to build
+#                                     the Debian package
+#   package-check                     package, plus the checkers and the virtual
+#                                     display that scripts/ci-package.sh uses
 # Packages are required (the task cannot go on without them) or optional (the
 # task goes on without them, e.g. clang-format, which only `make format` and
 # the format check use). As root every missing package is installed. As
@@ -43,8 +47,16 @@ library)
         sword-dict-naves
     )
     ;;
+package | package-check)
+    # dpkg-shlibdeps computes the package's dependencies; CPack finds the
+    # programs to strip and to scan with file.
+    required+=(dpkg-dev file)
+    if [[ "$mode" == package-check ]]; then
+        required+=(lintian desktop-file-utils appstream man-db xvfb xauth xdotool)
+    fi
+    ;;
 *)
-    echo "usage: $0 [build|test|run|library]" >&2
+    echo "usage: $0 [build|test|run|library|package|package-check]" >&2
     exit 2
     ;;
 esac

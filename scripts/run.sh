@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Runs the built GUI with library/ as its current directory (the program reads
-# its library from there). Without a display it starts a private Xvfb server,
-# lets the program come up, saves a screenshot of the whole screen to
-# build/screenshots/start.png and stops again.
+# Runs the built GUI as the menu entry starts an installed one: from the home
+# folder, so that it reads its own library (the source tree's library/, which
+# a program in the build folder knows) and keeps the reader's files in the
+# home's data folder, never in the repository. Without a display it starts a
+# private Xvfb server, lets the program come up, saves a screenshot of the
+# whole screen to build/screenshots/start.png and stops again.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin="$root/build/tessary"
-library="$root/library"
 shots="$root/build/screenshots"
 settle_seconds=${TESSARY_SETTLE_SECONDS:-3}
 
@@ -16,7 +17,7 @@ if [[ ! -x "$bin" ]]; then
     exit 1
 fi
 
-cd "$library"
+cd "${HOME:-/}"
 
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
     exec "$bin"

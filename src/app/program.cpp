@@ -30,7 +30,12 @@ W& loaded(const std::unique_ptr<W>& w) {
 // Every window object exists from the start so that it can be looked up by
 // name; a window is loaded (its Load handler run) on first use.
 Program::Program(ui::Dialogs& dialogs, const std::string& dataFolder)
-    : m_screen(dialogs), m_data(dataFolder, formats::lowerText),
+    : Program(dialogs, dataFolder, dataFolder) {}
+
+Program::Program(ui::Dialogs& dialogs, const std::string& libraryFolder,
+                 const std::string& readerFolder)
+    : m_screen(dialogs), m_data(libraryFolder, formats::lowerText),
+      m_readerFiles(readerFolder, formats::lowerText),
       m_frmMain(std::make_unique<shell::FrmMain>(*this)),
       m_frmList0(std::make_unique<catalogue::FrmList0>(*this)),
       m_frmList1(std::make_unique<catalogue::FrmList1>(*this)),

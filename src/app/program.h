@@ -1,5 +1,6 @@
-// The running program: the shared state, the data folder, the screen with
-// every window as a single instance, and the message boxes.
+// The running program: the shared state, the library's folder and the
+// folder of the reader's own files, the screen with every window as a single
+// instance, and the message boxes.
 #pragma once
 
 #include <memory>
@@ -43,21 +44,25 @@ class FrmArrays;
 
 class Program {
 public:
+    // The library and the reader's files in one folder (a portable library).
     Program(ui::Dialogs& dialogs, const std::string& dataFolder);
+    Program(ui::Dialogs& dialogs, const std::string& libraryFolder,
+            const std::string& readerFolder);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
     State s;
     ui::Screen& screen() { return m_screen; }
+    // The library: every file the program reads but never writes.
     const platform::DataFolder& data() const { return m_data; }
 
     // A file of the reader's own that the program keeps between runs: the
     // page history, the bookmarks. Every one is named through here, so that
-    // where they live is decided in this one place: in the data folder,
-    // beside the library.
+    // where they live is decided in this one place: the folder of the
+    // reader's files given when the program was made.
     platform::FolderFile readerFile(const std::string& name) const {
-        return {m_data, s.DataPath + name};
+        return {m_readerFiles, s.DataPath + name};
     }
 
     // Shows a message box titled "Tessary".
@@ -91,6 +96,7 @@ public:
 private:
     ui::Screen m_screen;
     platform::DataFolder m_data;
+    platform::DataFolder m_readerFiles;
     bool m_ended = false;
     std::unique_ptr<shell::FrmMain> m_frmMain;
     std::unique_ptr<catalogue::FrmList0> m_frmList0;

@@ -13,6 +13,22 @@ void recordCurrentPage(app::Program& p) {
     p.frmText1().DeactivateForm1();
 }
 
+// Tells the reader that the history file could not be written, where and why.
+void reportUnwritten(app::Program& p, const char* what, const std::string& why) {
+    p.message(std::string("The page history could not be ") + what + " in " +
+                  p.readerFile(kHistoryFile).path() + ": " + why +
+                  ". The next start shows the history last saved.",
+              ui::Buttons::OK, ui::Icon::Exclamation);
+}
+
+// Empties the history file; a file that cannot be emptied would bring the
+// old history back at the next start, so the reader is told.
+void wipeHistoryFile(app::Program& p) {
+    std::string why;
+    if (!p.readerFile(kHistoryFile).writeAtomic("", &why))
+        reportUnwritten(p, "deleted", why);
+}
+
 } // namespace
 
 void readHistory(app::Program& p) {
@@ -33,28 +49,30 @@ void readHistory(app::Program& p) {
     }
 }
 
-bool writeHistory(app::Program& p) {
+bool writeHistory(app::Program& p, std::string* why) {
     std::string content;
     for (const std::string& item : p.frmArrays().lstSavePages.items())
         content += item + "\r\n";
-    return p.readerFile(kHistoryFile).writeAtomic(content);
+    return p.readerFile(kHistoryFile).writeAtomic(content, why);
 }
 
 void quitWithSaving(app::Program& p) {
     recordCurrentPage(p);
-    writeHistory(p);
+    std::string why;
+    if (!writeHistory(p, &why))
+        reportUnwritten(p, "saved", why);
     p.end();
 }
 
 void quitDeletingHistory(app::Program& p) {
-    p.readerFile(kHistoryFile).writeAtomic("");
+    wipeHistoryFile(p);
     p.end();
 }
 
 void deleteHistory(app::Program& p) {
     p.frmArrays().lstSavePages.clear();
     p.s.NoHistory = true;
-    p.readerFile(kHistoryFile).writeAtomic("");
+    wipeHistoryFile(p);
 }
 
 bool closingMainWindow(app::Program& p) {

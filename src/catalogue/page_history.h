@@ -15,11 +15,14 @@ constexpr const char* kHistoryFile = "!Tessary.ini";
 // Reads the history file into lstSavePages (start-up).
 void readHistory(app::Program& p);
 
-// Writes lstSavePages to the history file, replacing it atomically; false
-// when it could not be written (the old file is then kept).
-bool writeHistory(app::Program& p);
+// Writes lstSavePages to the history file in the folder of the reader's
+// files, replacing it atomically; false when it could not be written (the old
+// file is then kept and why, when given, says what failed).
+bool writeHistory(app::Program& p, std::string* why = nullptr);
 
-// The quit menu items and the history option.
+// The quit menu items and the history option. A history that cannot be
+// written or wiped is reported in a message box; the program still ends
+// (or, for the option, goes on).
 void quitWithSaving(app::Program& p);
 void quitDeletingHistory(app::Program& p);
 void deleteHistory(app::Program& p);

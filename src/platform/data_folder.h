@@ -111,6 +111,8 @@ public:
         : m_folder(&folder), m_name(std::move(name)) {}
 
     const std::string& name() const { return m_name; }
+    // Where the file is or would be written, for telling the reader.
+    std::string path() const { return m_folder->pathForWriting(m_name).value_or(m_name); }
     std::optional<std::vector<std::string>> readLines() const {
         return m_folder->readLines(m_name);
     }

@@ -42,10 +42,11 @@ void readBookmarks(app::Program& p) {
 bool saveBookmarks(app::Program& p) {
     const std::string text = formats::bookmarkFileText(p.frmBkMrk().lstBkMrk.items());
     std::string why;
-    if (p.readerFile(formats::kBookmarkFile).writeAtomic(text, &why))
+    const platform::FolderFile file = p.readerFile(formats::kBookmarkFile);
+    if (file.writeAtomic(text, &why))
         return true;
-    p.message(std::string("The book marks could not be saved in ") + formats::kBookmarkFile + ": " +
-                  why +
+    // The whole path: the reader's files may live far from the library.
+    p.message("The book marks could not be saved in " + file.path() + ": " + why +
                   ". They are kept until Tessary ends; the next start shows the book marks last "
                   "saved.",
               ui::Buttons::OK, ui::Icon::Exclamation);

@@ -29,7 +29,10 @@ const std::string kFile = "!Bookmarks.ini";
 const std::string kReadFailure = "The book marks could not be read from !Bookmarks.ini: ";
 const std::string kReadEnd = ". The list starts empty; the file is left as it is until you set "
                              "or clear book marks.";
-const std::string kSaveFailure = "The book marks could not be saved in !Bookmarks.ini: ";
+// A failed save names the file by its whole path.
+std::string saveFailure(const fs::path& dir) {
+    return "The book marks could not be saved in " + (dir / "!Bookmarks.ini").string() + ": ";
+}
 const std::string kSaveEnd =
     ". They are kept until Tessary ends; the next start shows the book marks last saved.";
 
@@ -228,7 +231,7 @@ TEST(BookmarkStore, WhatIsNoFileIsToldAndNeverWaitedOn) {
     folder.mark("2:1");
     EXPECT_EQ(folder.dialogs.shown,
               (std::vector<std::string>{kReadFailure + "Is a directory" + kReadEnd,
-                                        kSaveFailure + "Is a directory" + kSaveEnd}));
+                                        saveFailure(folder.dir) + "Is a directory" + kSaveEnd}));
     EXPECT_FALSE(reader::saveBookmarks(*folder.p));
     // The bookmark is set for this run all the same.
     EXPECT_EQ(folder.items(), std::vector<std::string>{"Letters-2:1"});
@@ -257,7 +260,7 @@ TEST(BookmarkStore, AFailedSaveIsToldAndTheFileKeepsTheLastSavedList) {
     EXPECT_TRUE(t.items().empty());
     if (refused) {
         EXPECT_EQ(t.dialogs.shown,
-                  std::vector<std::string>(2, kSaveFailure + "Permission denied" + kSaveEnd));
+                  std::vector<std::string>(2, saveFailure(t.dir) + "Permission denied" + kSaveEnd));
         EXPECT_EQ(t.read(), "Letters-2:1\r\n");
     } else {
         EXPECT_TRUE(t.dialogs.shown.empty());
@@ -279,7 +282,8 @@ TEST(BookmarkStore, AWriteCutShortIsToldWithItsReason) {
         const rlimit limit{16, 16};
         setrlimit(RLIMIT_FSIZE, &limit);
         t.mark("3:1");
-        _exit(t.dialogs.shown == std::vector{kSaveFailure + "File too large" + kSaveEnd} ? 0 : 3);
+        _exit(t.dialogs.shown == std::vector{saveFailure(t.dir) + "File too large" + kSaveEnd} ? 0
+                                                                                               : 3);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);

@@ -1,0 +1,250 @@
+// The program started as a reader starts it: an installed library that is
+// only read, the reader's files in a temporary home's data folder, and the
+// messages when those files cannot be kept.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "app/launch.h"
+#include "app/program.h"
+#include "catalogue/frm_list0.h"
+#include "catalogue/frm_list1.h"
+#include "catalogue/frm_list2.h"
+#include "catalogue/page_history.h"
+#include "formats/bookmark_file.h"
+#include "reader/bookmarks.h"
+#include "reader/frm_bkmrk.h"
+#include "reader/frm_text1.h"
+#include "script/driver.h"
+#include "shell/frm_main.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A prefix with bin/ and the sample library installed in share/, a home,
+// and the state of every file of the installed library.
+struct Installed {
+    fs::path root;
+    fs::path bin, library, home;
+    platform::LibraryLocations where;
+
+    Installed() {
+        char tmpl[] = "/tmp/tessary-launch-XXXXXX";
+        root = mkdtemp(tmpl);
+        bin = root / "usr" / "bin";
+        library = root / "usr" / "share" / "tessary" / "library";
+        home = root / "home";
+        fs::create_directories(bin);
+        fs::create_directories(library);
+        fs::create_directories(home);
+        // Installed as the install rules do: without the reader's files.
+        for (const auto& e : fs::directory_iterator(TESSARY_SAMPLE_LIBRARY))
+            if (e.path().filename().string().front() != '!')
+                fs::copy_file(e.path(), library / e.path().filename());
+        where = {(root / "build").string(), (root / "src").string(), "../share/tessary/library"};
+    }
+    ~Installed() {
+        std::error_code ec;
+        fs::remove_all(root, ec);
+    }
+    platform::Environment env(const fs::path& cwd, const std::string& xdg = "") const {
+        return {cwd.string(), bin.string(), home.string(), xdg};
+    }
+    fs::path dataFolder() const { return home / ".local" / "share" / "tessary"; }
+
+    std::map<std::string, std::string> libraryFiles() const {
+        std::map<std::string, std::string> files;
+        for (const auto& e : fs::directory_iterator(library)) {
+            std::ifstream in(e.path(), std::ios::binary);
+            files[e.path().filename().string()] =
+                std::string(std::istreambuf_iterator<char>(in), {});
+        }
+        return files;
+    }
+};
+
+std::string contentOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// One run of the program on a launch, driven as the headless runner does.
+struct Session {
+    testing_support::RecordingDialogs dialogs;
+    app::Launch launch;
+    app::Program p;
+    script::Driver driver;
+
+    explicit Session(const app::Launch& l)
+        : launch(l), p(dialogs, l.places.library, l.places.readerFiles) {
+        driver.starting(p);
+        app::launch(p, launch);
+    }
+    // The first book of the Bible, then its next page.
+    void readGenesisPage2() {
+        driver.clickListItem(p.frmList0().lstMain0, 0);
+        driver.clickListItem(p.frmList1().lstMain1, 0);
+        driver.clickListItem(p.frmList2().lstMain2, 0);
+        ASSERT_EQ(p.s.BookFile, "GEN.TXV");
+        driver.clickControl(p.frmText1().btnNext);
+    }
+};
+
+} // namespace
+
+TEST(Launch, FirstStartMakesTheDataFolderQuietly) {
+    Installed inst;
+    const app::Launch l = app::prepareLaunch(inst.env(inst.home), inst.where);
+    EXPECT_EQ(l.readerFolder, platform::FolderState::Created);
+    Session run(l);
+    EXPECT_EQ(run.dialogs.shown, std::vector<std::string>{});
+    EXPECT_FALSE(run.p.ended());
+    EXPECT_EQ(run.p.frmList0().lstMain0.listCount(), 6);
+    EXPECT_EQ(contentOf(inst.dataFolder() / catalogue::kHistoryFile), "");
+    // A start list in the home does not make it a library.
+    EXPECT_EQ(l.places.library, inst.library.lexically_normal().string());
+}
+
+TEST(Launch, TheHistoryLivesInTheHomeAndTheLibraryStaysUntouched) {
+    Installed inst;
+    const auto before = inst.libraryFiles();
+    {
+        Session run(app::prepareLaunch(inst.env(inst.home), inst.where));
+        run.readGenesisPage2();
+        reader::setBookmark(run.p, "2:4");
+        run.driver.menu(run.p.frmMain().mnuQuitWith);
+        EXPECT_TRUE(run.p.ended());
+        EXPECT_EQ(run.dialogs.shown, std::vector<std::string>{});
+    }
+    EXPECT_EQ(contentOf(inst.dataFolder() / catalogue::kHistoryFile), "GEN=2\r\n");
+    EXPECT_EQ(contentOf(inst.dataFolder() / formats::kBookmarkFile), "Genesis--2:4\r\n");
+    EXPECT_EQ(inst.libraryFiles(), before);
+
+    // The next start finds the folder, opens the book where it was left and
+    // lists the bookmark.
+    const app::Launch again = app::prepareLaunch(inst.env(inst.home), inst.where);
+    EXPECT_EQ(again.readerFolder, platform::FolderState::Existed);
+    Session run(again);
+    run.driver.clickListItem(run.p.frmList0().lstMain0, 0);
+    run.driver.clickListItem(run.p.frmList1().lstMain1, 0);
+    run.driver.clickListItem(run.p.frmList2().lstMain2, 0);
+    EXPECT_EQ(run.p.s.CurPage, 2);
+    EXPECT_EQ(run.p.frmBkMrk().lstBkMrk.items(), std::vector<std::string>{"Genesis--2:4"});
+    EXPECT_EQ(run.dialogs.shown, std::vector<std::string>{});
+}
+
+TEST(Launch, WhereTheReadersFilesGo) {
+    Installed inst;
+    fs::create_directories(inst.root / "portable");
+    for (const auto& e : fs::directory_iterator(inst.library))
+        fs::copy_file(e.path(), inst.root / "portable" / e.path().filename());
+    const fs::path xdg = inst.root / "xdg";
+    struct Row {
+        const char* name;
+        platform::Environment env;
+        fs::path historyFolder;
+    };
+    const Row rows[] = {
+        {"XDG_DATA_HOME", inst.env(inst.home, xdg.string()), xdg / "tessary"},
+        {"relative XDG_DATA_HOME", inst.env(inst.home, "xdg"), inst.dataFolder()},
+        {"portable library", inst.env(inst.root / "portable"), inst.root / "portable"},
+    };
+    for (const Row& r : rows) {
+        {
+            Session run(app::prepareLaunch(r.env, inst.where));
+            run.readGenesisPage2();
+            reader::setBookmark(run.p, "2:4");
+            run.driver.menu(run.p.frmMain().mnuQuitWith);
+        }
+        // The two files go together.
+        EXPECT_EQ(contentOf(r.historyFolder / catalogue::kHistoryFile), "GEN=2\r\n") << r.name;
+        EXPECT_EQ(contentOf(r.historyFolder / formats::kBookmarkFile), "Genesis--2:4\r\n")
+            << r.name;
+        fs::remove(r.historyFolder / catalogue::kHistoryFile);
+        fs::remove(r.historyFolder / formats::kBookmarkFile);
+    }
+    EXPECT_FALSE(fs::exists(inst.library / catalogue::kHistoryFile));
+    EXPECT_FALSE(fs::exists(inst.library / formats::kBookmarkFile));
+}
+
+TEST(Launch, NoFolderForTheReadersFilesIsReported) {
+    Installed inst;
+    std::ofstream(inst.root / "plain") << "x";
+    struct Row {
+        const char* name;
+        platform::Environment env;
+        std::string firstMessage;
+        bool ends;
+    };
+    const Row rows[] = {
+        // Nothing would be saved: the reader is told at once, the program runs.
+        {"a file in the way", inst.env(inst.home, (inst.root / "plain").string()),
+         "The folder for the page history and the book marks could not be made: " +
+             (inst.root / "plain").string() + "/tessary: Not a directory. They cannot be saved.",
+         false},
+        {"no home at all",
+         {inst.home.string(), inst.bin.string(), "", ""},
+         "Tessary cannot find a folder for the reader's files: neither XDG_DATA_HOME nor HOME "
+         "names an absolute folder.",
+         true},
+    };
+    for (const Row& r : rows) {
+        Session run(app::prepareLaunch(r.env, inst.where));
+        ASSERT_FALSE(run.dialogs.shown.empty()) << r.name;
+        EXPECT_EQ(run.dialogs.shown.front(), r.firstMessage) << r.name;
+        EXPECT_EQ(run.p.ended(), r.ends) << r.name;
+    }
+}
+
+// The reader's folder disappears while the program runs (a removed or
+// unmounted home): each way of keeping the history or the bookmarks says so,
+// naming the file by its whole path. FOLDER stands for the reader's folder.
+TEST(Launch, ReadersFilesThatCannotBeWrittenAreNeverLostSilently) {
+    const std::string history = "FOLDER/!Tessary.ini: No such file or directory. The next start "
+                                "shows the history last saved.";
+    struct Row {
+        const char* name;
+        void (*act)(Session&);
+        std::string message;
+        bool ends;
+    };
+    const Row rows[] = {
+        {"quit with saving", [](Session& r) { r.driver.menu(r.p.frmMain().mnuQuitWith); },
+         "The page history could not be saved in " + history, true},
+        {"quit deleting the history",
+         [](Session& r) { r.driver.menu(r.p.frmMain().mnuDeleteHistory); },
+         "The page history could not be deleted in " + history, true},
+        {"delete the history and go on",
+         [](Session& r) { r.driver.menu(r.p.frmMain().mnuOptionDelete); },
+         "The page history could not be deleted in " + history, false},
+        {"close the main window, saving",
+         [](Session& r) {
+             r.dialogs.next = ui::Answer::Yes;
+             EXPECT_TRUE(r.driver.close()); // the window closes all the same
+         },
+         "Could not open !Tessary.ini in frmMain QueryUnload", true},
+        {"set a bookmark", [](Session& r) { reader::setBookmark(r.p, "2:4"); },
+         "The book marks could not be saved in FOLDER/!Bookmarks.ini: No such file or directory. "
+         "They are kept until Tessary ends; the next start shows the book marks last saved.",
+         false},
+    };
+    for (const Row& r : rows) {
+        Installed inst;
+        Session run(app::prepareLaunch(inst.env(inst.home), inst.where));
+        run.readGenesisPage2();
+        fs::remove_all(inst.dataFolder());
+        run.dialogs.shown.clear();
+        r.act(run);
+        std::string expected = r.message;
+        if (const size_t at = expected.find("FOLDER"); at != std::string::npos)
+            expected.replace(at, 6, inst.dataFolder().string());
+        // The last box shown (closing asks its question first).
+        ASSERT_FALSE(run.dialogs.shown.empty()) << r.name;
+        EXPECT_EQ(run.dialogs.shown.back(), expected) << r.name;
+        EXPECT_EQ(run.p.ended(), r.ends) << r.name;
+    }
+}

@@ -1,0 +1,211 @@
+// Where the library and the reader's files are: the rules of the data
+// folder, of the program's own library and of the portable library.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/places.h"
+
+namespace fs = std::filesystem;
+using platform::Environment;
+using platform::FolderState;
+
+namespace {
+
+struct Tree {
+    fs::path root;
+    Tree() {
+        char tmpl[] = "/tmp/tessary-places-XXXXXX";
+        root = mkdtemp(tmpl);
+    }
+    ~Tree() {
+        std::error_code ec;
+        fs::remove_all(root, ec);
+    }
+    std::string folder(const std::string& name) const {
+        fs::create_directories(root / name);
+        return (root / name).string();
+    }
+    void file(const std::string& name) const {
+        fs::create_directories((root / name).parent_path());
+        std::ofstream(root / name) << "x";
+    }
+};
+
+// A build folder and an installation: bin/ beside share/tessary/library.
+struct Layout {
+    Tree t;
+    platform::LibraryLocations where{t.folder("build"), t.folder("src/library"),
+                                     "../share/tessary/library"};
+    std::string installed = t.folder("usr/share/tessary/library");
+    std::string bin = t.folder("usr/bin");
+    Environment env(const std::string& cwd, const std::string& programFolder) const {
+        return {cwd, programFolder, "/home/reader", ""};
+    }
+};
+
+} // namespace
+
+TEST(ReaderDataFolder, FromXdgDataHomeElseHome) {
+    struct Row {
+        const char* name;
+        const char* home;
+        const char* xdg;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"xdg wins", "/home/r", "/data", "/data/tessary"},
+        {"xdg unset", "/home/r", "", "/home/r/.local/share/tessary"},
+        {"relative xdg ignored", "/home/r", "data", "/home/r/.local/share/tessary"},
+        {"xdg without home", "", "/data", "/data/tessary"},
+        {"relative home", "home/r", "", ""},
+        {"neither", "", "", ""},
+    };
+    for (const Row& r : rows) {
+        const Environment env{"/cwd", "/usr/bin", r.home, r.xdg};
+        EXPECT_EQ(platform::readerDataFolder(env), r.expected) << r.name;
+    }
+}
+
+TEST(ProgramLibrary, TheSourceTreesFromTheBuildFolderElseTheInstalledOne) {
+    Layout l;
+    EXPECT_EQ(platform::programLibrary(l.env("/", l.where.buildFolder), l.where),
+              l.where.sourceLibrary);
+    EXPECT_EQ(platform::programLibrary(l.env("/", l.bin), l.where), l.installed);
+    // The build folder reached through a link is still the build folder.
+    fs::create_directory_symlink(l.where.buildFolder, l.t.root / "link");
+    EXPECT_EQ(platform::programLibrary(l.env("/", (l.t.root / "link").string()), l.where),
+              l.where.sourceLibrary);
+}
+
+TEST(HoldsStartList, ARegularFileOfThatNameInAnyLetterCase) {
+    Tree t;
+    struct Row {
+        const char* name;
+        const char* entry; // made inside the folder; a trailing "/" makes a folder
+        bool expected;
+    };
+    const Row rows[] = {
+        {"exact", "START.SEL", true},           {"lower case", "start.sel", true},
+        {"mixed case", "Start.Sel", true},      {"another list only", "BOOKS.SEL", false},
+        {"a longer name", "START.SELX", false}, {"a folder of that name", "START.SEL/", false},
+    };
+    int n = 0;
+    for (const Row& r : rows) {
+        const std::string dir = t.folder("f" + std::to_string(n++));
+        const std::string entry = dir + "/" + r.entry;
+        if (entry.back() == '/')
+            fs::create_directories(entry);
+        else
+            std::ofstream(entry) << "x";
+        EXPECT_EQ(platform::holdsStartList(dir), r.expected) << r.name;
+    }
+    EXPECT_FALSE(platform::holdsStartList((t.root / "missing").string()));
+}
+
+TEST(ChoosePlaces, PortableOnlyInAForeignLibrary) {
+    Layout l;
+    l.t.file("portable/START.SEL");
+    l.t.file("usr/share/tessary/library/START.SEL");
+    l.t.file("src/library/START.SEL");
+    const std::string portable = (l.t.root / "portable").string();
+    const std::string home = l.t.folder("home");
+    const std::string data = "/home/reader/.local/share/tessary";
+    struct Row {
+        const char* name;
+        std::string cwd, program, library, readerFiles;
+        bool portable;
+    };
+    const Row rows[] = {
+        {"portable library", portable, l.bin, portable, portable, true},
+        {"portable from the build", portable, l.where.buildFolder, portable, portable, true},
+        {"installed, started in the home", home, l.bin, l.installed, data, false},
+        {"started inside the installed library", l.installed, l.bin, l.installed, data, false},
+        {"build, started in the home", home, l.where.buildFolder, l.where.sourceLibrary, data,
+         false},
+        {"build, started inside the source library", l.where.sourceLibrary, l.where.buildFolder,
+         l.where.sourceLibrary, data, false},
+        // Another program's library is a library like any other.
+        {"installed, started inside the source library", l.where.sourceLibrary, l.bin,
+         l.where.sourceLibrary, l.where.sourceLibrary, true},
+    };
+    for (const Row& r : rows) {
+        const platform::Places p = platform::choosePlaces(l.env(r.cwd, r.program), l.where);
+        EXPECT_EQ(p.library, r.library) << r.name;
+        EXPECT_EQ(p.readerFiles, r.readerFiles) << r.name;
+        EXPECT_EQ(p.portable, r.portable) << r.name;
+    }
+}
+
+TEST(MakeFolder, MadeWithItsParentsForTheOwnerAlone) {
+    Tree t;
+    const fs::path folder = t.root / "home" / ".local" / "share" / "tessary";
+    EXPECT_EQ(platform::makeFolder(folder.string()), FolderState::Created);
+    EXPECT_TRUE(fs::is_directory(folder));
+    for (const fs::path& made : {t.root / "home", folder}) {
+        struct stat st {};
+        ASSERT_EQ(stat(made.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << made;
+    }
+    EXPECT_EQ(platform::makeFolder(folder.string()), FolderState::Existed);
+    EXPECT_EQ(platform::makeFolder(folder.string() + "/"), FolderState::Existed);
+}
+
+TEST(MakeFolder, FailuresSayWhere) {
+    // A file in the way fails even for root, who may write anywhere else.
+    Tree t;
+    t.file("plain");
+    struct Row {
+        const char* name;
+        std::string folder;
+        std::string reasonStart;
+    };
+    const Row rows[] = {
+        {"a file on the way", (t.root / "plain" / "tessary").string(),
+         (t.root / "plain" / "tessary").string() + ": "},
+        {"a file of that name", (t.root / "plain").string(),
+         (t.root / "plain").string() + ": not a folder"},
+    };
+    for (const Row& r : rows) {
+        std::string why;
+        EXPECT_EQ(platform::makeFolder(r.folder, &why), FolderState::Failed) << r.name;
+        EXPECT_EQ(why.rfind(r.reasonStart, 0), 0u) << r.name << ": " << why;
+    }
+}
+
+TEST(EnvironmentOfProcess, ReadsTheReadersVariables) {
+    struct Saved {
+        const char* name;
+        std::string value;
+        bool set;
+    };
+    Saved saved[] = {{"HOME", "", false}, {"XDG_DATA_HOME", "", false}};
+    for (Saved& s : saved)
+        if (const char* v = std::getenv(s.name))
+            s.value = v, s.set = true;
+
+    setenv("HOME", "/tmp/reader-home", 1);
+    setenv("XDG_DATA_HOME", "/tmp/reader-data", 1);
+    Environment env = platform::environmentOfProcess();
+    EXPECT_EQ(env.home, "/tmp/reader-home");
+    EXPECT_EQ(env.xdgDataHome, "/tmp/reader-data");
+    EXPECT_EQ(env.currentFolder, fs::current_path().string());
+    EXPECT_TRUE(fs::exists(fs::path(env.programFolder) / "tessary_unit_tests"));
+
+    // A relative HOME is no home: the account's own is taken instead.
+    setenv("HOME", "relative", 1);
+    unsetenv("XDG_DATA_HOME");
+    env = platform::environmentOfProcess();
+    EXPECT_EQ(env.home.front(), '/');
+    EXPECT_EQ(env.xdgDataHome, "");
+
+    for (const Saved& s : saved) {
+        if (s.set)
+            setenv(s.name, s.value.c_str(), 1);
+        else
+            unsetenv(s.name);
+    }
+}
