@@ -19,6 +19,9 @@ library's format as a reader sees it, independently of the program's code:
   and an empty line; a passage reads at most 2000 lines, and gathering
   stops once the text has passed 32000 characters.
 - A text file is shown line by line, each followed by an empty line.
+- The page history is one item a line, "NAME=PAGE"; lines end in CR LF, LF
+  or CR alone, and empty lines are no items. Reading a book and saving the
+  history changes that book's item only.
 
 Files are read as the program reads them: lines end at LF, a CR before it is
 dropped, and a byte-order mark at the very start is skipped."""
@@ -217,6 +220,23 @@ def unescape(value):
     return re.sub(r"\\s\{(\d+)\}|\\(.)", one, value).encode("latin-1")
 
 
+def history_items(data):
+    """The items of a history file."""
+    if data.startswith(BOM):
+        data = data[len(BOM):]
+    return [line for line in re.split(rb"\r\n|\r|\n", data) if line]
+
+
+def history_faults(saved, files, book=b"GEN"):
+    """Every item of the history file the road started with is still there
+    after the save, but the item of the book read."""
+    faults = []
+    for item in history_items(files("!Tessary.ini") or b"")[:len(saved)]:
+        if item.rpartition(b"=")[0] != book and item not in saved:
+            faults.append("history item %r was dropped" % item[:40])
+    return faults
+
+
 def check_faults(checks, values, files):
     """The faults of every check along a road. values are the (name, bytes)
     pairs dumped, in order; a box is judged only when it changed since it
@@ -229,6 +249,9 @@ def check_faults(checks, values, files):
         if len(got) < len(names):
             break
         key = got[0][1]  # the item's key, or whether the book is read as a Bible
+        if check.kind == "history":
+            faults += history_faults([value for _, value in got], files)
+            continue
         for name, value in got:
             changed = last.get(name) != value
             last[name] = value

@@ -237,6 +237,15 @@ def found_faults(files, out):
                        {"GEN.TXV": with_offset(gen, 0, HUGE)}))
     for line in (b"GEN=" + HUGE, b"GEN=-1", b"GEN=", b"=", b"GEN=1:1>x", b"GEN"):
         out.append(Variant("history %r" % line.decode(), HISTORY, {HISTORY: line + b"\r\n"}))
+    # Hand edits of the history: empty lines, other line ends, names that
+    # begin with another book's.
+    for rule, text in (("an empty line between items", b"WIS=3\r\n\r\nGEN=2\r\nROM=1\r\n"),
+                       ("empty lines first", b"\r\n\r\nWIS=3\r\nGEN=2\r\n"),
+                       ("CR-only line ends", b"WIS=3\rGEN=2\rROM=1\r"),
+                       ("LF-only line ends", b"WIS=3\nGEN=2\nROM=1\n"),
+                       ("names that begin with GEN", b"GEN2=2\r\nGENESIS=4\r\nGEN=1\r\nXGEN=5\r\n"),
+                       ("a byte-order mark", BOM + b"WIS=3\r\nGEN=2\r\n")):
+        out.append(Variant("history: " + rule, HISTORY, {HISTORY: text}))
 
 
 def edited(data, edit):

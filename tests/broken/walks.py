@@ -46,9 +46,10 @@ class Check:
     """A step that dumps what a box shows along the road, and what it claims
     to show (see shown.py): kind "page" (the reading window's page, with
     whether the program reads its book as a Bible), "passages" (the passages
-    of list item item; single for a list of single verses) or "text" (the
-    text file of list item item). The first value dumped is what the box's
-    text is judged by."""
+    of list item item; single for a list of single verses), "text" (the
+    text file of list item item) or "history" (the page history as a fresh
+    start reads it back after a save). The first value dumped is what the
+    box's text is judged by."""
 
     def __init__(self, kind, item=0, single=False):
         self.kind, self.item, self.single = kind, item, single
@@ -57,9 +58,14 @@ class Check:
         """The values dumped, in order."""
         if self.kind == "page":
             return ["var.BibleMode"] + PAGE
+        if self.kind == "history":
+            return ["frmArrays.lstSavePages.List(%d)" % i for i in range(HISTORY_ITEMS)]
         key = ["var.FindAllFiles(%d)" % self.item]
         return key + (TEXTS if self.kind == "passages" else TEXTS[:1])
 
+
+# The items of the page history a check reads back after a restart.
+HISTORY_ITEMS = 12
 
 # What the items of each list open, for the checks after a click.
 LIST_OPENS = {"TOPICS.PNV": "passages", "REFS.PRE": "passages", "QUOTES.PTQ": "passages",
@@ -174,12 +180,15 @@ def walk_for(name):
     if upper == "BIBLIO.TXV":
         return read_book(BOOK_ROADS["GEN.TXV"]) + ["menu mnuAbbreviations"], PAGE + TEXTS
     if upper == "!TESSARY.INI":
-        # The history is read at start, looked up as a book opens, written at the end.
+        # The history is read at start, looked up as a book opens, written at
+        # the end, and read back by a fresh start: every other book's item kept.
         return read_book(BOOK_ROADS["GEN.TXV"]) + [
             "activate frmList2",
             "click frmList2.lstMain2 0",
             "menu mnuQuitWith",
-        ], PAGE
+            "restart",
+            Check("history"),
+        ], ["frmArrays.lstSavePages.List(0)"]
     raise KeyError("no road to " + name)
 
 
