@@ -37,7 +37,7 @@ step "lintian"
 lintian --fail-on error --display-info "$deb" || fail "lintian reports errors"
 
 work=$(mktemp -d /tmp/tessary-ci-package-XXXXXX)
-xvfb_pid="" app_pid=""
+xvfb_pid="" app_pid="" purged=1
 cleanup() {
     for pid in "$app_pid" "$xvfb_pid"; do
         if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
@@ -46,10 +46,15 @@ cleanup() {
         fi
     done
     rm -rf "$work"
+    # A failed check leaves no package behind, so that the next run can start.
+    if [[ $purged -eq 0 ]]; then
+        DEBIAN_FRONTEND=noninteractive apt-get purge -y tessary >/dev/null 2>&1 || true
+    fi
 }
 trap cleanup EXIT
 
 step "apt install"
+purged=0
 DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$deb"
 
 desktop=/usr/share/applications/$app_id.desktop
@@ -83,16 +88,18 @@ command=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[A-Za-z]//g')
 [[ -n "$command" ]] || fail "no Exec line in $desktop"
 home="$work/home"
 mkdir -p "$home"
-display=70
-while [[ -e "/tmp/.X${display}-lock" || -e "/tmp/.X11-unix/X${display}" ]]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts
+# clients, so neither another X server nor a slow start can get in the way.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do
-    [[ -S "/tmp/.X11-unix/X$display" ]] && break
+display=""
+for _ in $(seq 300); do
+    display=$(tr -d '[:space:]' <"$work/display" 2>/dev/null || true)
+    [[ -n "$display" ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
     sleep 0.1
 done
+[[ -n "$display" ]] || fail "Xvfb gave no display within 30 s"
 export DISPLAY=":$display"
 
 # Started as a menu starts it: in the home, with a plain environment.
@@ -100,7 +107,7 @@ export DISPLAY=":$display"
     sh -c "$command") >"$work/tessary.log" 2>&1 &
 app_pid=$!
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     window=$(xdotool search --name "T e s s a r y" 2>/dev/null | head -1 || true)
     [[ -n "$window" ]] && break
     sleep 0.1
@@ -113,11 +120,11 @@ xdotool windowfocus --sync "$window"
 # list has highlighted one already.
 for _ in 1 2 3; do
     xdotool key --delay 150 Home Return
-    sleep 0.7
+    sleep 1.5
 done
 # Quit, and its first item: with saving.
 xdotool key --delay 300 alt+q Return
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
 done
@@ -141,6 +148,7 @@ changed=$(find /usr -newer "$work/started" -print)
 
 step "apt purge"
 DEBIAN_FRONTEND=noninteractive apt-get purge -y tessary
+purged=1
 if dpkg -s tessary >/dev/null 2>&1; then
     fail "tessary is still known to dpkg after the purge"
 fi
