@@ -26,6 +26,7 @@ import shutil
 import signal
 import subprocess
 import sys
+import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -41,6 +42,9 @@ FIXTURE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "fixtur
 CLEAR_MESSAGES = ("Missing or corrupt file ", "Missing or corrupted ", "Page Not Found",
                   "Beginning of Book", "End of Book", "Could not open ",
                   "Book Mark already exists")
+# The texts compared with their source lines, by kind, over the whole run.
+JUDGED = collections.Counter()
+JUDGED_LOCK = threading.Lock()
 SANITIZER = re.compile(rb"ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:|"
                        rb"SUMMARY: UndefinedBehaviorSanitizer")
 
@@ -143,7 +147,10 @@ def judge(variant, walk, out, args, baseline):
     elif not shows_something(stdout, dumps):
         kind = "nothing shown"
     folder = os.path.join(out, variant.name)
-    wrong = shown.check_faults(checks, dumped(stdout), shown.Folder(folder))
+    judged = collections.Counter()
+    wrong = shown.check_faults(checks, dumped(stdout), shown.Folder(folder), judged)
+    with JUDGED_LOCK:
+        JUDGED.update(judged)
     if wrong:
         kind, detail = "wrong text", wrong[0]
 
@@ -232,6 +239,9 @@ def main():
         time.time() - started))
     for kind, n in sorted(counts.items()):
         print("  %5d %s" % (n, kind))
+    print("  compared with their source lines: %d pages, %d passage texts, %d text files, "
+          "%d histories read back after a save" % (JUDGED["page"], JUDGED["passages"],
+                                                    JUDGED["text"], JUDGED["history"]))
     print("  messages shown:")
     for text, n in messages.most_common():
         print("  %5d %s" % (n, text))

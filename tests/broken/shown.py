@@ -237,10 +237,11 @@ def history_faults(saved, files, book=b"GEN"):
     return faults
 
 
-def check_faults(checks, values, files):
+def check_faults(checks, values, files, judged=None):
     """The faults of every check along a road. values are the (name, bytes)
     pairs dumped, in order; a box is judged only when it changed since it
-    was last dumped (a click that opened nothing leaves it as it was)."""
+    was last dumped (a click that opened nothing leaves it as it was).
+    judged, a Counter, counts the texts judged by kind."""
     faults, last, at = [], {}, 0
     for check in checks:
         names = check.dumps()
@@ -251,6 +252,8 @@ def check_faults(checks, values, files):
         key = got[0][1]  # the item's key, or whether the book is read as a Bible
         if check.kind == "history":
             faults += history_faults([value for _, value in got], files)
+            if judged is not None:
+                judged[check.kind] += 1
             continue
         for name, value in got:
             changed = last.get(name) != value
@@ -258,6 +261,8 @@ def check_faults(checks, values, files):
             # A box left blank is judged as nothing shown, not here.
             if not changed or name.startswith("var.") or not value.strip(b" \r\n"):
                 continue
+            if judged is not None:
+                judged[check.kind] += 1
             if check.kind == "page":
                 faults += page_faults(value, files, key == b"True")
             elif check.kind == "passages":
