@@ -3,7 +3,6 @@
 // file left as it was.
 #include <gtest/gtest.h>
 
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -14,6 +13,7 @@
 #include <sstream>
 
 #include "formats/bookmark_file.h"
+#include "platform/data_folder.h"
 #include "reader/bookmark_store.h"
 #include "reader/bookmarks.h"
 #include "reader/frm_bkmrk.h"
@@ -294,7 +294,7 @@ TEST(BookmarkStore, AWriteCutShortIsToldWithItsReason) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
+        platform::failWritesPastTheSizeLimit();
         const rlimit limit{16, 16};
         setrlimit(RLIMIT_FSIZE, &limit);
         t.mark("3:1");

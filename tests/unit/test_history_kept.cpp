@@ -3,7 +3,6 @@
 // fails names the file and the reason and leaves the old file whole.
 #include <gtest/gtest.h>
 
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -17,6 +16,7 @@
 #include "app/frm_arrays.h"
 #include "catalogue/page_history.h"
 #include "formats/history_file.h"
+#include "platform/data_folder.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -138,7 +138,7 @@ TEST(HistoryKept, AWriteCutShortIsToldAndKeepsTheOldFile) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            signal(SIGXFSZ, SIG_IGN);
+            platform::failWritesPastTheSizeLimit();
             const rlimit limit{8, 8};
             setrlimit(RLIMIT_FSIZE, &limit);
             action.act(t);
