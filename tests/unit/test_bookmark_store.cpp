@@ -3,7 +3,6 @@
 // file left as it was.
 #include <gtest/gtest.h>
 
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -14,6 +13,7 @@
 #include <sstream>
 
 #include "formats/bookmark_file.h"
+#include "platform/data_folder.h"
 #include "reader/bookmark_store.h"
 #include "reader/bookmarks.h"
 #include "reader/frm_bkmrk.h"
@@ -29,6 +29,12 @@ const std::string kFile = "!Bookmarks.ini";
 const std::string kReadFailure = "The book marks could not be read from !Bookmarks.ini: ";
 const std::string kReadEnd = ". The list starts empty; the file is left as it is until you set "
                              "or clear book marks.";
+// A file that is there but cannot be read is left alone for the whole run.
+const std::string kUnreadEnd = ". The list starts empty; the file is left as it is, and book "
+                               "marks set until Tessary ends are not saved in it.";
+std::string leftAlone(const std::string& why) {
+    return "it could not be read when Tessary started (" + why + ") and is left as it is";
+}
 // A failed save names the file by its whole path.
 std::string saveFailure(const fs::path& dir) {
     return "The book marks could not be saved in " + (dir / "!Bookmarks.ini").string() + ": ";
@@ -213,7 +219,7 @@ TEST(BookmarkStore, AFileThatCannotBeOpenedIsToldWithItsReason) {
     fs::permissions(t.dir / kFile, fs::perms::owner_read | fs::perms::owner_write);
     if (refused) {
         EXPECT_EQ(t.dialogs.shown,
-                  std::vector<std::string>{kReadFailure + "Permission denied" + kReadEnd});
+                  std::vector<std::string>{kReadFailure + "Permission denied" + kUnreadEnd});
         EXPECT_TRUE(t.items().empty());
     } else {
         EXPECT_TRUE(t.dialogs.shown.empty());
@@ -223,27 +229,37 @@ TEST(BookmarkStore, AFileThatCannotBeOpenedIsToldWithItsReason) {
 }
 
 // Things that stand under the file's name and are no file: each is told,
-// for root too, and a save cannot replace a folder.
+// for root too, and left alone: a bookmark set is kept for the run, and
+// every save says why it is not written.
 TEST(BookmarkStore, WhatIsNoFileIsToldAndNeverWaitedOn) {
     Store folder;
     fs::create_directories(folder.dir / kFile / "inside");
     reader::readBookmarks(*folder.p);
     folder.mark("2:1");
     EXPECT_EQ(folder.dialogs.shown,
-              (std::vector<std::string>{kReadFailure + "Is a directory" + kReadEnd,
-                                        saveFailure(folder.dir) + "Is a directory" + kSaveEnd}));
+              (std::vector<std::string>{kReadFailure + "Is a directory" + kUnreadEnd,
+                                        saveFailure(folder.dir) + leftAlone("Is a directory") +
+                                            kSaveEnd}));
     EXPECT_FALSE(reader::saveBookmarks(*folder.p));
     // The bookmark is set for this run all the same.
     EXPECT_EQ(folder.items(), std::vector<std::string>{"Letters-2:1"});
     EXPECT_TRUE(fs::is_directory(folder.dir / kFile / "inside"));
     EXPECT_EQ(folder.names(), std::vector<std::string>{kFile});
 
-    // A pipe would block a plain read for ever.
+    // A pipe would block a plain read for ever; a save could rename over it,
+    // and does not.
     Store pipe;
     ASSERT_EQ(mkfifo((pipe.dir / kFile).c_str(), 0600), 0);
     reader::readBookmarks(*pipe.p);
+    pipe.mark("2:1");
+    pipe.clear();
     EXPECT_EQ(pipe.dialogs.shown,
-              std::vector<std::string>{kReadFailure + "Not a regular file" + kReadEnd});
+              (std::vector<std::string>{
+                  kReadFailure + "Not a regular file" + kUnreadEnd,
+                  saveFailure(pipe.dir) + leftAlone("Not a regular file") + kSaveEnd,
+                  saveFailure(pipe.dir) + leftAlone("Not a regular file") + kSaveEnd}));
+    EXPECT_TRUE(fs::is_fifo(pipe.dir / kFile));
+    EXPECT_EQ(pipe.names(), std::vector<std::string>{kFile});
 }
 
 // A folder the program may not write in: set and Clear each tell the reader,
@@ -278,7 +294,7 @@ TEST(BookmarkStore, AWriteCutShortIsToldWithItsReason) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
+        platform::failWritesPastTheSizeLimit();
         const rlimit limit{16, 16};
         setrlimit(RLIMIT_FSIZE, &limit);
         t.mark("3:1");

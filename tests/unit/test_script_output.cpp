@@ -85,3 +85,45 @@ TEST(ScriptOutput, DumpPrintsWithoutFailing) {
                            "PASS dump.tss\n1 passed, 0 failed\n");
     EXPECT_EQ(printed.status, 0);
 }
+
+// --whole-values prints a dumped value uncut; --step-limit fails the
+// scenario at the first step that takes longer; a bad option runs nothing.
+TEST(ScriptOutput, OptionsPrintWholeValuesAndLimitEachStep) {
+    testing_support::ScenarioFolder folder;
+    folder.write("page.tss", "library " TESSARY_SAMPLE_LIBRARY "\nstart\n"
+                             "click frmList0.lstMain0 0\nclick frmList1.lstMain1 0\n"
+                             "click frmList2.lstMain2 0\ndump frmText1.Text1.Text\n");
+    const Printed whole = runScript(folder, "--whole-values page.tss");
+    EXPECT_EQ(whole.status, 0);
+    const size_t at = whole.out.find("frmText1.Text1.Text = \"");
+    ASSERT_NE(at, std::string::npos);
+    const std::string line = whole.out.substr(at, whole.out.find('\n', at) - at);
+    EXPECT_GT(line.size(), 500u);
+    EXPECT_NE(line.find("{gen 1:5}"), std::string::npos);
+    EXPECT_EQ(line.find("..."), std::string::npos);
+    EXPECT_EQ(runScript(folder, "page.tss").out.find("{gen 1:5}"), std::string::npos);
+
+    const struct {
+        const char* args;
+        const char* out;
+        int status;
+    } runs[] = {
+        {"--step-limit 60 page.tss", "PASS page.tss\n1 passed, 0 failed\n", 0},
+        // Starting the program takes longer than a nanosecond; copying the
+        // library in is not timed.
+        {"--step-limit 1e-9 page.tss", "FAIL page.tss:2: expected a step of at most 1e-09 s, got",
+         1},
+        {"--step-limit 0 page.tss", "", 2},
+        {"--step-limit page.tss", "", 2},
+        {"--quick page.tss", "", 2},
+    };
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.args);
+        const Printed printed = runScript(folder, std::string(run.args) + " 2>/dev/null");
+        if (*run.out)
+            EXPECT_NE(printed.out.find(run.out), std::string::npos) << printed.out;
+        else
+            EXPECT_EQ(printed.out, "");
+        EXPECT_EQ(printed.status, run.status);
+    }
+}
