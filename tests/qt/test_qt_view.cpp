@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "test_windows.h"
 #include "ui/controls.h"
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void keyTakenByTheProgramStaysWithIt();
     void arrowKeysHighlightWithoutClicking();
     void messageBoxTitleShowsWhole();
+    void messageBeforeTheMainWindowStandsAlone();
     void tabStaysInTheWindowCtrlTabChangesIt();
 };
 
@@ -297,6 +299,24 @@ void TestQtView::messageBoxTitleShowsWhole() {
     ui::qt::setUpMessageBox(question, "Save?", ui::Buttons::YesNoCancel, ui::Icon::Question);
     QCOMPARE(question.standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     QCOMPARE(question.escapeButton(), question.button(QMessageBox::Cancel));
+}
+
+// A message at start, before the main window showed, was the main window's
+// child: the main window got its native window early and was then placed
+// without its frame, its title bar off the screen.
+void TestQtView::messageBeforeTheMainWindowStandsAlone() {
+    QMainWindow main;
+    ui::qt::QtDialogs dialogs(&main);
+    QWidget* parent = &main; // stays so when no box came
+    QTimer::singleShot(0, [&parent] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            parent = box->parentWidget();
+            box->close();
+        }
+    });
+    dialogs.message("Missing", ui::Buttons::OK, ui::Icon::Exclamation);
+    QCOMPARE(parent, nullptr);
+    QVERIFY(!main.testAttribute(Qt::WA_WState_Created));
 }
 
 void TestQtView::tabStaysInTheWindowCtrlTabChangesIt() {
