@@ -185,7 +185,7 @@ TEST(Launch, ReadersFilesThatCannotBeWrittenAreNeverLostSilently) {
              r.dialogs.next = ui::Answer::Yes;
              EXPECT_TRUE(r.driver.close()); // the window closes all the same
          },
-         "Could not open !Tessary.ini in frmMain QueryUnload", true},
+         "The page history could not be saved in " + history, true},
         {"set a bookmark", [](Session& r) { reader::setBookmark(r.p, "2:4"); },
          "The book marks could not be saved in FOLDER/!Bookmarks.ini: No such file or directory. "
          "They are kept until Tessary ends; the next start shows the book marks last saved.",

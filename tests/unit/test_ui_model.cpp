@@ -197,6 +197,11 @@ TEST(Properties, ReadAndWrittenByNameAsText) {
     EXPECT_FALSE(m.w.list.Visible || m.w.list.Enabled);
     EXPECT_TRUE(m.w.list.set("Visible", "-1"));
     EXPECT_TRUE(m.w.list.Visible);
+    // A text box takes its colours and the properties of every control.
+    EXPECT_TRUE(m.w.text.set("ForeColor", "#FF0000"));
+    EXPECT_TRUE(m.w.text.set("Visible", "False"));
+    EXPECT_TRUE(m.w.text.get("ForeColor", out));
+    EXPECT_EQ(out + (m.w.text.Visible ? " shown" : " hidden"), "#FF0000 hidden");
     EXPECT_TRUE(m.w.get("Loaded", out));
     EXPECT_EQ(out, "False");
     EXPECT_FALSE(m.w.get("NoSuchProperty", out));
