@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # Reliability checks: fuzzing of the file parsers and the broken-library test.
 #
-#   scripts/ci-reliability.sh               both, as CI runs them: each fuzz target
-#                                           for 10 s, then the broken-library test
+#   scripts/ci-reliability.sh               all, as CI runs them: each fuzz target
+#                                           for 10 s, then the broken-library test,
+#                                           headless and through the widgets
 #   scripts/ci-reliability.sh fuzz [SECS]   the fuzz targets only (default 60 s each)
 #   scripts/ci-reliability.sh broken        the broken-library test only
+#   scripts/ci-reliability.sh widgets       the broken-library test through the widgets
 #
 # The fuzz targets are built with clang 14, AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-fuzz (the preset "fuzz": the targets
 # and the program code they link, so that a g++-only construct there fails
 # here too; the tests are left to the g++ builds, which keeps CI short). The
 # broken-library test uses the sanitizer build of `make asan` in build-asan
-# (the preset "asan"), configured here if missing.
+# (the preset "asan"), configured here if missing; through the widgets it uses
+# the build of `make test` in build (tessary-script-qt on the offscreen
+# platform), where every step must end within 2 s.
 # Any finding fails the run; a crash input is copied into the target's seed
 # corpus (tests/fuzz/corpus/TARGET) so that it stays a regression seed.
 set -euo pipefail
@@ -22,6 +26,7 @@ JOBS=${JOBS:-2}
 MODE=${1:-ci}
 FUZZ_DIR=${FUZZ_DIR:-build-fuzz}
 ASAN_DIR=${ASAN_DIR:-build-asan}
+BUILD_DIR=${BUILD_DIR:-build}
 TARGETS="index_line catalogue_lines page_loader passages notes_dictionary book_check search_line clicked_word"
 
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
@@ -96,17 +101,29 @@ run_broken() {
     python3 tests/broken/run_broken_library.py --build "$ASAN_DIR" --jobs "$JOBS"
 }
 
+run_widgets() {
+    if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
+        cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DTESSARY_WERROR=ON >/dev/null
+    fi
+    cmake --build "$BUILD_DIR" -j "$JOBS" --target tessary-script-qt tessary-library
+    QT_QPA_PLATFORM=offscreen python3 tests/broken/run_broken_library.py --build "$BUILD_DIR" \
+        --jobs "$JOBS" --widgets --step-limit 2 --out "$BUILD_DIR/broken-library-widgets"
+}
+
 case "$MODE" in
 ci)
     status=0
     run_fuzz 10 || status=1
     run_broken || status=1
+    run_widgets || status=1
     exit "$status"
     ;;
 fuzz) run_fuzz "${2:-60}" ;;
 broken) run_broken ;;
+widgets) run_widgets ;;
 *)
-    echo "usage: $0 [ci | fuzz [SECONDS] | broken]" >&2
+    echo "usage: $0 [ci | fuzz [SECONDS] | broken | widgets]" >&2
     exit 2
     ;;
 esac

@@ -40,6 +40,9 @@ struct State {
     std::string BackTo;
     std::string SelectForm;
     bool NoHistory = false;
+    // Why the history file, or the bookmark file, could not be read at
+    // start; while set, nothing is written over that file in this run.
+    std::string HistoryUnread, BookmarksUnread;
     int RefLines = 0;
 
     // Book reading.

@@ -2,6 +2,7 @@
 
 #include "app/frm_arrays.h"
 #include "app/program.h"
+#include "formats/history_file.h"
 #include "reader/frm_text1.h"
 
 namespace catalogue {
@@ -21,11 +22,24 @@ void reportUnwritten(app::Program& p, const char* what, const std::string& why) 
               ui::Buttons::OK, ui::Icon::Exclamation);
 }
 
+// Replaces the history file with content; false, with the reason, when it
+// could not, or when the file could not be read at start: it is then left
+// as it is for the whole run.
+bool replaceHistoryFile(app::Program& p, const std::string& content, std::string* why) {
+    if (!p.s.HistoryUnread.empty()) {
+        if (why)
+            *why = "it could not be read when Tessary started (" + p.s.HistoryUnread +
+                   ") and is left as it is";
+        return false;
+    }
+    return p.readerFile(kHistoryFile).writeAtomic(content, why);
+}
+
 // Empties the history file; a file that cannot be emptied would bring the
 // old history back at the next start, so the reader is told.
 void wipeHistoryFile(app::Program& p) {
     std::string why;
-    if (!p.readerFile(kHistoryFile).writeAtomic("", &why))
+    if (!replaceHistoryFile(p, "", &why))
         reportUnwritten(p, "deleted", why);
 }
 
@@ -35,26 +49,40 @@ void readHistory(app::Program& p) {
     auto& list = p.frmArrays().lstSavePages;
     const platform::FolderFile file = p.readerFile(kHistoryFile);
     file.removeStaleTemps(); // left by a save that was cut short
-    auto lines = file.readLines();
-    if (!lines) {
+    // One byte more than the largest file: a file beyond it reads as too large.
+    platform::FileContent read = file.readWhole(formats::kMaxHistoryFileSize + 1);
+    if (read.status == platform::FileContent::Status::Read &&
+        read.content.size() > formats::kMaxHistoryFileSize) {
+        read.status = platform::FileContent::Status::Failed;
+        read.error = "it is larger than " +
+                     std::to_string(formats::kMaxHistoryFileSize / (1024 * 1024)) + " MB";
+    }
+    switch (read.status) {
+    case platform::FileContent::Status::Missing:
+        // Only a file that is not there is made anew.
         p.message("Missing or corrupted !Tessary.ini File Found in sub Main2, recreating file");
         (void)file.writeAtomic(
             ""); // not told: the message above said so, and the next save tries again
         list.clear();
         return;
-    }
-    for (const std::string& line : *lines) {
-        if (line.empty())
-            break;
-        list.addItem(line);
+    case platform::FileContent::Status::Failed:
+        // A file that is there but cannot be read may hold the reader's
+        // history all the same: it is told and left alone.
+        p.s.HistoryUnread = read.error;
+        p.message("The page history could not be read from " + file.path() + ": " + read.error +
+                      ". It is left as it is; the pages read until Tessary ends are not saved "
+                      "in it.",
+                  ui::Buttons::OK, ui::Icon::Exclamation);
+        return;
+    case platform::FileContent::Status::Read:
+        // Every item, also after an empty line or between CR-only line ends.
+        list.addItems(formats::readHistoryFile(read.content));
+        return;
     }
 }
 
 bool writeHistory(app::Program& p, std::string* why) {
-    std::string content;
-    for (const std::string& item : p.frmArrays().lstSavePages.items())
-        content += item + "\r\n";
-    return p.readerFile(kHistoryFile).writeAtomic(content, why);
+    return replaceHistoryFile(p, formats::historyFileText(p.frmArrays().lstSavePages.items()), why);
 }
 
 void quitWithSaving(app::Program& p) {
@@ -83,8 +111,9 @@ bool closingMainWindow(app::Program& p) {
         return false;
     if (a == ui::Answer::Yes) {
         recordCurrentPage(p);
-        if (!writeHistory(p))
-            p.message("Could not open !Tessary.ini in frmMain QueryUnload");
+        std::string why;
+        if (!writeHistory(p, &why))
+            reportUnwritten(p, "saved", why);
     }
     p.end();
     return true;

@@ -30,6 +30,9 @@ bool isHistoryItemOf(std::string_view item, std::string_view name);
 // number other than 0 written in digits only, else empty (the first page).
 std::string usablePage(std::string_view page);
 
+// The largest history file read; one larger is not read (and not replaced).
+constexpr size_t kMaxHistoryFileSize = 16 * 1024 * 1024;
+
 // The items of a history file's content: every line that is not empty, in
 // file order, whether lines end in CR LF, LF or CR alone; a byte-order mark
 // at the start is no part of the first line.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -314,6 +315,10 @@ bool DataFolder::remove(const std::string& name) const {
         return false;
     std::error_code ec;
     return fs::remove(*path, ec);
+}
+
+void failWritesPastTheSizeLimit() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 } // namespace platform

@@ -129,4 +129,8 @@ private:
     std::string m_name;
 };
 
+// Makes a write past the process's file size limit fail with "File too
+// large", which the save then reports, instead of ending the program.
+void failWritesPastTheSizeLimit();
+
 } // namespace platform

@@ -16,8 +16,15 @@ void readBookmarks(app::Program& p) {
     case platform::FileContent::Status::Missing:
         return;
     case platform::FileContent::Status::Failed:
-        fault = read.error;
-        break;
+        // There, but not readable: it may hold the reader's book marks all
+        // the same, so nothing is saved over it in this run.
+        p.s.BookmarksUnread = read.error;
+        p.message(std::string("The book marks could not be read from ") + formats::kBookmarkFile +
+                      ": " + read.error +
+                      ". The list starts empty; the file is left as it is, and book marks set "
+                      "until Tessary ends are not saved in it.",
+                  ui::Buttons::OK, ui::Icon::Exclamation);
+        return;
     case platform::FileContent::Status::Read: {
         const formats::BookmarkFile marks = formats::readBookmarkFile(read.content);
         if (!marks.damaged()) {
@@ -43,7 +50,10 @@ bool saveBookmarks(app::Program& p) {
     const std::string text = formats::bookmarkFileText(p.frmBkMrk().lstBkMrk.items());
     std::string why;
     const platform::FolderFile file = p.readerFile(formats::kBookmarkFile);
-    if (file.writeAtomic(text, &why))
+    if (!p.s.BookmarksUnread.empty())
+        why = "it could not be read when Tessary started (" + p.s.BookmarksUnread +
+              ") and is left as it is";
+    else if (file.writeAtomic(text, &why))
         return true;
     // The whole path: the reader's files may live far from the library.
     p.message("The book marks could not be saved in " + file.path() + ": " + why +

@@ -14,6 +14,7 @@ LISTS = ["START.SEL", "BOOKS.SEL", "OLDHIST.STX", "STUDY.SEL", "TOPICS.PNV", "RE
          "INFO.SEL", "BIBLIO.TXV"]
 HISTORY = "!Tessary.ini"
 HUGE = b"99999999999999999999"
+BOM = b"\xef\xbb\xbf"
 
 
 class Variant:
@@ -187,13 +188,13 @@ def many_lines(files, out):
 
 def book(lines):
     """A book of (line, indexed) pairs with a correct index line."""
-    index, body, offset = b"", b"", 1
+    index, body, offset = [], [], 1
     for line, indexed in lines:
         if indexed:
-            index += b"<" + line[:line.find(b">")] + b">" + str(offset).encode()
-        body += line + b"\r\n"
+            index.append(b"<" + line[:line.find(b">")] + b">" + str(offset).encode())
+        body.append(line + b"\r\n")
         offset += len(line) + 2
-    return index + b"*\r\n" + body + b" \r\n"
+    return b"".join(index) + b"*\r\n" + b"".join(body) + b" \r\n"
 
 
 def no_separators(files, out):
@@ -236,6 +237,84 @@ def found_faults(files, out):
                        {"GEN.TXV": with_offset(gen, 0, HUGE)}))
     for line in (b"GEN=" + HUGE, b"GEN=-1", b"GEN=", b"=", b"GEN=1:1>x", b"GEN"):
         out.append(Variant("history %r" % line.decode(), HISTORY, {HISTORY: line + b"\r\n"}))
+    # Hand edits of the history: empty lines, other line ends, names that
+    # begin with another book's.
+    for rule, text in (("an empty line between items", b"WIS=3\r\n\r\nGEN=2\r\nROM=1\r\n"),
+                       ("empty lines first", b"\r\n\r\nWIS=3\r\nGEN=2\r\n"),
+                       ("CR-only line ends", b"WIS=3\rGEN=2\rROM=1\r"),
+                       ("LF-only line ends", b"WIS=3\nGEN=2\nROM=1\n"),
+                       ("names that begin with GEN", b"GEN2=2\r\nGENESIS=4\r\nGEN=1\r\nXGEN=5\r\n"),
+                       ("a byte-order mark", BOM + b"WIS=3\r\nGEN=2\r\n")):
+        out.append(Variant("history: " + rule, HISTORY, {HISTORY: text}))
+
+
+def edited(data, edit):
+    """A book with edit (a function of its body lines) applied to its body
+    and its index line rebuilt for the keys it names, as `tessary-library
+    index` leaves a book after a hand edit."""
+    index, start = index_line(data)
+    keys = [entry.split(b">")[0] for entry in index.split(b"*")[0].split(b"<")[1:]]
+    lines = edit(data[start:].split(b"\r\n"))
+    body = b"\r\n".join(lines)
+    at, offset = {}, 1
+    for line in lines:
+        at.setdefault(line.split(b">")[0], offset)
+        offset += len(line) + 2
+    entries = [b"<" + key + b">" + str(at[key]).encode() for key in keys if key in at]
+    return b"".join(entries) + b"*\r\n" + body
+
+
+def replaced_in_line(key, old, new):
+    """An edit that replaces old by new in the body line of key."""
+    def edit(lines):
+        return [line.replace(old, new, 1) if line.startswith(key + b">") else line
+                for line in lines]
+    return edit
+
+
+def without_line(key):
+    def edit(lines):
+        return [line for line in lines if not line.startswith(key + b">")]
+    return edit
+
+
+def text_kinds(files, out):
+    """Byte-order marks and UTF-8 letters where a hand edit in a UTF-8 editor
+    leaves them, ">" and runs of blanks inside a paragraph's text, passage
+    ranges past their chapter's end, and a folder of 50,000 other files."""
+    for name in ("GEN.TXV", "WIS.TXV", "START.SEL", "OLDHIST.STX", "TOPICS.PNV", "QCELLS.SNV",
+                 "ESSAY1.TXT", "ADVICE.SNV"):
+        out.append(Variant("a byte-order mark at the start", name, {name: BOM + files[name]}))
+    for name, old, new in (("OLDHIST.STX", b"Genesis", b"G\xc3\xa9nesis"),
+                           ("TOPICS.PNV", b"The first day", b"The first day \xe2\x80\x94 light"),
+                           ("ESSAY1.TXT", b" ", b" \xe2\x80\x99"),
+                           ("BIBLIO.TXV", b"@", b"@\xc3\xa9")):
+        out.append(Variant("UTF-8 letters", name, {name: files[name].replace(old, new, 1)}))
+    wis, gen = files["WIS.TXV"], files["GEN.TXV"]
+    out.append(Variant("UTF-8 letters in a paragraph", "WIS.TXV",
+                       {"WIS.TXV": edited(wis, replaced_in_line(b"1:2", b" ", b" \xe2\x80\x99"))}))
+    out.append(Variant("a byte-order mark and UTF-8 letters in a verse", "GEN.TXV",
+                       {"GEN.TXV": BOM + edited(gen, replaced_in_line(b"1:3", b"light",
+                                                                       b"l\xc3\xafght"))}))
+    for key, old, new in ((b"1:2", b" ", b" -> "), (b"1:1", b" ", b" >"),
+                          (b"1:3", b" ", b"      "), (b"2:1", b" ", b" {wis 9:9} > ")):
+        out.append(Variant("%r inside paragraph %s" % (new.decode(), key.decode()), "WIS.TXV",
+                           {"WIS.TXV": edited(wis, replaced_in_line(key, old, new))}))
+    out.append(Variant("\">\" inside a verse", "GEN.TXV",
+                       {"GEN.TXV": edited(gen, replaced_in_line(b"1:2", b", ", b"> "))}))
+    topics = files["TOPICS.PNV"]
+    for old, new in ((b"gen 1:1-5\\", b"gen 1:4-9\\"), (b"gen 2:1-3\\", b"gen 1:5,1:9\\"),
+                     (b"rom 8:38-39\\", b"rom 8:38-40\\")):
+        out.append(Variant("a range past its chapter's end: %s" % new.decode(), "TOPICS.PNV",
+                           {"TOPICS.PNV": topics.replace(old, new, 1)}))
+    out.append(Variant("Romans 8:39 deleted by hand and the book indexed", "TOPICS.PNV",
+                       {"ROM.TXV": edited(files["ROM.TXV"], without_line(b"8:39"))}))
+    out.append(Variant("VERSES.PBD: a count past the chapter's end", "VERSES.PBD",
+                       {"VERSES.PBD": files["VERSES.PBD"].replace(b"gen 1:3\\3", b"gen 1:3\\9")}))
+    # 150 passages in one topic, in a folder of 50,000 other files.
+    many = {"F%05d.DAT" % i: b"" for i in range(50000)}
+    many["TOPICS.PNV"] = topics.replace(b"gen 1:1-5\\", b"gen 1:1\\gen 1:2\\" * 75, 1)
+    out.append(Variant("150 passages in a folder of 50,000 files", "TOPICS.PNV", many))
 
 
 def dictionary(lines):
@@ -276,7 +355,7 @@ def dictionary_damage(files, out):
 
 
 RULES = [truncations, index_damage, offsets, markers, long_lines, binary, empty_files, line_ends,
-         many_lines, no_separators, hostile_names, found_faults, dictionary_damage]
+         many_lines, no_separators, hostile_names, found_faults, dictionary_damage, text_kinds]
 
 
 def make_variants(files):

@@ -42,6 +42,36 @@ TEXTS = ["frmtext0.Text1.Text", "frmtext2.Text1.Text"]
 PAGE = ["frmText1.Text1.Text"]
 
 
+class Check:
+    """A step that dumps what a box shows along the road, and what it claims
+    to show (see shown.py): kind "page" (the reading window's page, with
+    whether the program reads its book as a Bible), "passages" (the passages
+    of list item item; single for a list of single verses), "text" (the
+    text file of list item item) or "history" (the page history as a fresh
+    start reads it back after a save). The first value dumped is what the
+    box's text is judged by."""
+
+    def __init__(self, kind, item=0, single=False):
+        self.kind, self.item, self.single = kind, item, single
+
+    def dumps(self):
+        """The values dumped, in order."""
+        if self.kind == "page":
+            return ["var.BibleMode"] + PAGE
+        if self.kind == "history":
+            return ["frmArrays.lstSavePages.List(%d)" % i for i in range(HISTORY_ITEMS)]
+        key = ["var.FindAllFiles(%d)" % self.item]
+        return key + (TEXTS if self.kind == "passages" else TEXTS[:1])
+
+
+# The items of the page history a check reads back after a restart.
+HISTORY_ITEMS = 12
+
+# What the items of each list open, for the checks after a click.
+LIST_OPENS = {"TOPICS.PNV": "passages", "REFS.PRE": "passages", "QUOTES.PTQ": "passages",
+              "VERSES.PBD": "passages", "ESSAYS.SXX": "text", "ADVICE.SNV": "passages"}
+
+
 def open_list(start_item):
     return ["click frmList0.lstMain0 %d" % start_item]
 
@@ -68,31 +98,38 @@ def study_verse():
 
 def read_book(road):
     """Opens a book, searches it and its list, studies a verse of a Bible
-    book, and pages through it: every paging button, the chooser."""
+    book, and pages through it: every paging button, the chooser. Every page
+    shown is checked against the book."""
     start, item, book = road
+    page = Check("page")
     steps = open_list(start) + [
         "click frmList1.lstMain1 %d" % item,
         "click frmList2.lstMain2 %d" % book,
+        page,
     ] + search_book(start == BIBLE)
     if start == BIBLE:
         steps += study_verse()
-    return steps + [
-        "click frmText1.btnNext",
-        "click frmText1.btnPrev",
-        "click frmText1.btnLast",
-        "click frmText1.btnFirst",
-        "release frmText1.btnNewPage left",
-        "click frmPage.LstPg0 1",
-        "click frmText1.btnPrev",
-    ]
+    for step in ["click frmText1.btnNext", "click frmText1.btnPrev", "click frmText1.btnLast",
+                 "click frmText1.btnFirst", "release frmText1.btnNewPage left",
+                 "click frmPage.LstPg0 1", "click frmText1.btnPrev"]:
+        steps += [step, page]
+    return steps
+
+
+def picks_checked(name, picks):
+    """Clicks on the items picks of list name, each checked against what it
+    opens."""
+    steps = []
+    for pick in picks:
+        steps.append("click frmList2.lstMain2 %d" % pick)
+        if name in LIST_OPENS:
+            steps.append(Check(LIST_OPENS[name], pick, single=name.endswith(".PBD")))
+    return steps
 
 
 def study_list(name):
     item, picks = STUDY_LISTS[name]
-    steps = open_list(STUDY) + ["click frmList1.lstMain1 %d" % item]
-    for pick in picks:
-        steps += ["click frmList2.lstMain2 %d" % pick]
-    return steps
+    return open_list(STUDY) + ["click frmList1.lstMain1 %d" % item] + picks_checked(name, picks)
 
 
 def walk_for(name):
@@ -130,7 +167,7 @@ def walk_for(name):
                                              "release frmList1.btnBack left"]
         return steps, TEXTS + PAGE + ["frmList1.lstMain1.ListCount"]
     if upper == "ADVICE.SNV":
-        return open_list(ADVICE) + ["click frmList2.lstMain2 %d" % i for i in range(5)], TEXTS
+        return open_list(ADVICE) + picks_checked("ADVICE.SNV", range(5)), TEXTS
     if upper == "QCELLS.SNV":
         return open_list(GRID), ["frmSelectA.Cell(1).Text", "frmSelectA.Cell(2).Text"]
     if upper == "QCELLSP.SNV":
@@ -143,18 +180,29 @@ def walk_for(name):
     if upper == "BIBLIO.TXV":
         return read_book(BOOK_ROADS["GEN.TXV"]) + ["menu mnuAbbreviations"], PAGE + TEXTS
     if upper == "!TESSARY.INI":
-        # The history is read at start, looked up as a book opens, written at the end.
+        # The history is read at start, looked up as a book opens, written at
+        # the end, and read back by a fresh start: every other book's item kept.
         return read_book(BOOK_ROADS["GEN.TXV"]) + [
             "activate frmList2",
             "click frmList2.lstMain2 0",
             "menu mnuQuitWith",
-        ], PAGE
+            "restart",
+            Check("history"),
+        ], ["frmArrays.lstSavePages.List(0)"]
     raise KeyError("no road to " + name)
 
 
 def scenario(library, name):
-    """A scenario that walks a copy of the library into the broken file name."""
+    """A scenario that walks a copy of the library into the broken file name;
+    the checks along the road, and the values dumped at its end."""
     steps, dumps = walk_for(name)
     lines = ["# Walks into the broken " + name, "library " + library, "start"]
-    lines += steps + ["dump " + d for d in dumps]
-    return "\n".join(lines) + "\n", dumps
+    checks = []
+    for step in steps:
+        if isinstance(step, Check):
+            checks.append(step)
+            lines += ["dump " + d for d in step.dumps()]
+        else:
+            lines.append(step)
+    lines += ["dump " + d for d in dumps]
+    return "\n".join(lines) + "\n", checks, dumps

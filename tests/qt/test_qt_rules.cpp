@@ -4,10 +4,12 @@
 #include <cmath>
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "ui/qt/cp1252.h"
 #include "ui/qt/keys.h"
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void placeOnTheScreens();
     void controlsClearOfTheirSiblings();
     void messageBoxTitleShowsWhole();
+    void messageBeforeTheMainWindowStandsAlone();
 };
 
 void TestQtRules::textsCaretsAndKeys() {
@@ -171,6 +174,24 @@ void TestQtRules::messageBoxTitleShowsWhole() {
     setUpMessageBox(question, "Save?", ui::Buttons::YesNoCancel, ui::Icon::Question);
     QCOMPARE(question.standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     QCOMPARE(question.escapeButton(), question.button(QMessageBox::Cancel));
+}
+
+// A message at start, before the main window showed, was the main window's
+// child: the main window got its native window early and was then placed
+// without its frame, its title bar off the screen.
+void TestQtRules::messageBeforeTheMainWindowStandsAlone() {
+    QMainWindow main;
+    QtDialogs dialogs(&main);
+    QWidget* parent = &main; // stays so when no box came
+    QTimer::singleShot(0, [&parent] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            parent = box->parentWidget();
+            box->close();
+        }
+    });
+    dialogs.message("Missing", ui::Buttons::OK, ui::Icon::Exclamation);
+    QCOMPARE(parent, nullptr);
+    QVERIFY(!main.testAttribute(Qt::WA_WState_Created));
 }
 
 QTEST_MAIN(TestQtRules)

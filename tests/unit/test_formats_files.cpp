@@ -121,6 +121,7 @@ TEST(DictionaryFile, TheFileOfAKey) {
              Row{"word", "Heb", ""},
              Row{"'", "Heb", ""},
              Row{"7up", "Grk", ""},
+             Row{"Abba", "Heb", "Ahebdict.txd"}, // from "A" up a letter has its file
              Row{"plain", "", "pdict.txd"},
          }) {
         const formats::DictionaryChoice choice = formats::dictionaryFor(row.key, row.lang);

@@ -1,20 +1,7 @@
-// tessary-library import. Two small exports are imported and compared, file
-// by file and byte for byte, with the library and report expected of them:
-//   import/ -> import-expected/: every tagged word of a verse in order (a
-//     repeated number too) and its notes, margin notes before the commentary
-//     section that covers the verse, heading slots opening their chapter,
-//     titles and subscriptions on their own lines, divine-name markers of two
-//     formats, entities, Hebrew keys spelt in Latin letters (the letter sin
-//     written as an omega; a word in Hebrew script keyed by its
-//     pronunciation), root-word links, topics as books, lists, grids and
-//     passage lists with notes, the testaments after the divisions; check.txt
-//     holds what `check` says of the result.
-//   import-odd/ -> import-odd-expected/: entries the importer must report and
-//     skip or mend (no text, unknown books, cut tags, bad bytes, a chapter
-//     over the page limits, links to no word).
-// After a deliberate change of the importer, run the test with
-// TESSARY_UPDATE_EXPECTED=1 to write the new output over the expected files,
-// and look at the difference before committing it.
+// tessary-library import: two small exports imported and compared byte for
+// byte with the expected library, report and check (import/ covers every kind
+// of entry, import-odd/ the entries to report and skip or mend). After a
+// deliberate change, TESSARY_UPDATE_EXPECTED=1 rewrites the expected files.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -26,7 +13,6 @@
 #include "library/imp_reader.h"
 #include "library/import.h"
 #include "library/import_parts.h"
-#include "library/index_line.h"
 #include "library/text1252.h"
 
 namespace fs = std::filesystem;
@@ -135,38 +121,6 @@ TEST(Windows1252, NearestLettersDroppedScriptAndEntities) {
               "&#xD800;&#1114112;&#;&#x;&#12a;&# 1;");
     EXPECT_EQ(decodeEntities("&#X1F600;"), "\xF0\x9F\x98\x80");
     EXPECT_EQ(decodeEntities(decodeEntities("&amp;gt;")), ">"); // twice undoes a double escape
-}
-
-TEST(DictionaryFiles, TheWordLookupDecidesTheFile) {
-    const std::pair<const char*, char> words[] = {{"logos", 'G'}, {"'ab", 'H'},   {"-ab", 'H'},
-                                                  {"ulos", 'G'},  {"xenos", 'G'}, {"xaa", 'H'},
-                                                  {"wow", 'H'},   {"'", 'H'}};
-    const char* files[] = {
-        "lgrkdict.txd", "ahebdict.txd", "ahebdict.txd", "uhebdict.txd", "xgrkdict.txd", "", "", ""};
-    for (size_t i = 0; i < std::size(words); ++i) {
-        EXPECT_EQ(library::dictionaryFileFor(words[i].first, words[i].second), files[i])
-            << words[i].first;
-    }
-}
-
-TEST(IndexLine, BuildAndParseAgree) {
-    const std::vector<std::string> body = {"1:1>first", "1:2>second", "2:1>third", " "};
-    const std::string index =
-        library::buildIndexLine(body, library::IndexEnd::Star, library::hasKey);
-    EXPECT_EQ(index, "<1:1>1<1:2>12<2:1>24*");
-    std::string error;
-    auto entries = library::parseIndexLine(index, library::IndexEnd::Star, error);
-    ASSERT_TRUE(entries) << error;
-    ASSERT_EQ(entries->size(), 3u);
-    EXPECT_EQ((*entries)[2].key, "2:1");
-    EXPECT_EQ((*entries)[2].offset, 24);
-    const std::string dict = library::buildIndexLineWith(
-        {"ab: x", "ba: y"}, library::IndexEnd::Bracket, library::dictionaryLineKey);
-    EXPECT_EQ(dict, "<ab>1<ba>8<");
-    EXPECT_TRUE(library::parseIndexLine(dict, library::IndexEnd::Bracket, error));
-    for (const char* bad : {"<1:1>1<1:2>x*", "<1:1>1", "no entries", "<1:1>1*junk", "<1:1<2"}) {
-        EXPECT_FALSE(library::parseIndexLine(bad, library::IndexEnd::Star, error)) << bad;
-    }
 }
 
 TEST(ImpReader, EntriesAndTags) {

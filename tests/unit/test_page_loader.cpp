@@ -1,13 +1,9 @@
 // The page loader and what reads its pages: showPage, the book title, the
-// line of a key, the paragraph of a click, the page chooser's lists and the
-// history of pages read.
+// line of a key, the paragraph of a click and the page chooser's lists.
 #include <gtest/gtest.h>
 
-#include "app/frm_arrays.h"
 #include "book_builder.h"
-#include "formats/history_file.h"
 #include "reader/frm_page.h"
-#include "reader/page_history_lookup.h"
 #include "reader/page_loader.h"
 #include "reader/reference.h"
 #include "test_support.h"
@@ -257,65 +253,4 @@ TEST(PageChooser, PageNumbersInListsOfTwentyFive) {
     Chooser zero(0, 20, false);
     EXPECT_EQ(zero.c.lists[0]->listCount(), 20);
     EXPECT_EQ(zero.c.lists[0]->list(19), "19");
-}
-
-// The page saved for a book: the first item whose name before its last "="
-// is exactly the book's; page 0 or a page part with other characters means
-// the first page. Recording replaces that item or appends one.
-TEST(PageHistory, TheBooksOwnItemOnly) {
-    testing_support::TestProgram t;
-    ui::ListBox& list = t.p->frmArrays().lstSavePages;
-    const auto fill = [&list](const std::vector<std::string>& items) {
-        list.clear();
-        for (const std::string& item : items)
-            list.addItem(item);
-    };
-    using Items = std::vector<std::string>;
-    for (const auto& [items, book, page] : {std::tuple{Items{"WIS=3", "GEN=12"}, "GEN.TXV", "12"},
-                                            {Items{"WIS=3"}, "ROM.TXV", ""},
-                                            {Items{"GEN=0"}, "GEN.TXV", ""},
-                                            {Items{"GEN=1x"}, "GEN.TXV", ""},
-                                            {Items{"GEN="}, "GEN.TXV", ""},
-                                            {Items{"GEN2=2", "GEN=7"}, "GEN.TXV", "7"},
-                                            {Items{"GEN2=2"}, "GEN.TXV", ""},
-                                            {Items{"JO=5", "JOH=3"}, "JOH.TXV", "3"},
-                                            {Items{"GEN", "GEN=4"}, "GEN.TXV", "4"},
-                                            {Items{"gen=9"}, "GEN.TXV", ""},
-                                            {Items{"GEN=5", "GEN=6"}, "GEN.TXV", "5"},
-                                            {Items{"A=B=5", "A=3"}, "A=B.TXV", "5"}}) {
-        fill(items);
-        EXPECT_EQ(reader::savedPage(list, book), page) << items[0] << " " << book;
-    }
-    for (const auto& [items, after] :
-         {std::pair{Items{"WIS=2", "GEN=1", "ROM=4"}, Items{"WIS=2", "GEN=12", "ROM=4"}},
-          {Items{"WIS=2"}, Items{"WIS=2", "GEN=12"}},
-          {Items{"GENX=3"}, Items{"GENX=3", "GEN=12"}},
-          {Items{"GE=3"}, Items{"GE=3", "GEN=12"}},
-          {Items{"GEN"}, Items{"GEN", "GEN=12"}},
-          {Items{"GEN=1", "GEN=2"}, Items{"GEN=12", "GEN=2"}}}) {
-        fill(items);
-        reader::recordPage(list, "GEN.TXV", 12);
-        EXPECT_EQ(list.items(), after) << items[0];
-    }
-}
-
-// The history file: every non-empty line an item, whatever its line ends
-// or a byte-order mark; written back with CR LF.
-TEST(PageHistory, EveryItemOfTheFileIsRead) {
-    using Items = std::vector<std::string>;
-    for (const auto& [content, items] :
-         {std::pair{std::string("GEN=2\r\nWIS=3\r\n"), Items{"GEN=2", "WIS=3"}},
-          {"GEN=2\r\nWIS=3", Items{"GEN=2", "WIS=3"}},
-          {"GEN=2\r\n\r\nWIS=3\r\n", Items{"GEN=2", "WIS=3"}},
-          {"\r\n\r\nGEN=2\r\n", Items{"GEN=2"}},
-          {"GEN=2\rWIS=3\rROM=4\r", Items{"GEN=2", "WIS=3", "ROM=4"}},
-          {"GEN=2\nWIS=3\n", Items{"GEN=2", "WIS=3"}},
-          {"GEN=2\n\rWIS=3", Items{"GEN=2", "WIS=3"}},
-          {"\xEF\xBB\xBFGEN=2\r\n", Items{"GEN=2"}},
-          {"", Items{}},
-          {"\r\n\r\r\n\n", Items{}},
-          {" GEN = 2 \r\nx\r\n", Items{" GEN = 2 ", "x"}}})
-        EXPECT_EQ(formats::readHistoryFile(content), items) << content;
-    EXPECT_EQ(formats::historyFileText({"GEN=2", "WIS=3"}), "GEN=2\r\nWIS=3\r\n");
-    EXPECT_EQ(formats::historyFileText({}), "");
 }

@@ -34,6 +34,9 @@ TEST(SinglePassageEntry, KeysOfSingleVerseLists) {
     // A key without "\" takes the next item's key.
     EXPECT_EQ(singlePassageEntry("GEN 1:1", "Creation", "JOH 3:16\\1"), "JOH 3:16\\1");
     EXPECT_EQ(singlePassageEntry("GEN 1:1", "Creation", ""), "");
+    // A key that names no passage (no blank, or no "\") is none.
+    EXPECT_EQ(singlePassageEntry("GEN1:1\\2", "Creation", ""), "");
+    EXPECT_EQ(singlePassageEntry("GEN 1:1", "Creation", "JOH 3:16"), "");
 }
 
 TEST(PassageEntry, StemFirstLineAndBoundedCount) {

@@ -100,34 +100,16 @@ int savedWithSizeLimit(rlim_t limit, Save save) {
 
 } // namespace
 
-TEST(TextFile, LinesWithoutLineEndsAndOneBasedPositions) {
-    Folders f;
-    f.data.write("b.txt", "<1:1>1*\r\n1:1>Hello\r\nbare\nlast");
-    platform::TextFile file;
-    ASSERT_TRUE(file.open((f.data.dir / "b.txt").string()));
-    std::string line;
-    for (const char* expected : {"<1:1>1*", "1:1>Hello", "bare", "last"}) {
-        ASSERT_TRUE(file.readLine(line));
-        EXPECT_EQ(line, expected);
-        if (line == "<1:1>1*") {
-            EXPECT_EQ(file.position(), 10); // 9 bytes with the CR LF
-        }
-    }
-    EXPECT_TRUE(file.eof());
-    EXPECT_FALSE(file.readLine(line));
-    ASSERT_TRUE(file.seek(10));
-    ASSERT_TRUE(file.readLine(line));
-    EXPECT_EQ(line, "1:1>Hello");
-}
-
-// Only the first line of a file loses a byte-order mark. Offsets in a book
-// count from the end of its index line in the file: the mark counts, and a
-// seek to the start reads past it again.
-TEST(TextFile, AByteOrderMarkIsReadPastAtTheStartOnly) {
+// Lines without their ends (CR LF, a bare LF, none at the end); only the
+// first line loses a byte-order mark. Positions are one-based and count the
+// mark, and a seek to the start reads past it again.
+TEST(TextFile, LinesAndAByteOrderMarkAtTheStartOnly) {
     using Lines = std::vector<std::string>;
     Folders f;
     for (const auto& [content, lines] :
-         {std::pair{kMark + "WIS=3\r\nGEN=2\r\n", Lines{"WIS=3", "GEN=2"}},
+         {std::pair{std::string("<1:1>1*\r\n1:1>Hello\r\nbare\nlast"),
+                    Lines{"<1:1>1*", "1:1>Hello", "bare", "last"}},
+          {kMark + "WIS=3\r\nGEN=2\r\n", Lines{"WIS=3", "GEN=2"}},
           {"WIS=3\r\n" + kMark + "GEN=2\r\n", Lines{"WIS=3", kMark + "GEN=2"}},
           {kMark + kMark + "x\r\n", Lines{kMark + "x"}},
           {kMark, Lines{""}},
@@ -147,6 +129,11 @@ TEST(TextFile, AByteOrderMarkIsReadPastAtTheStartOnly) {
         ASSERT_TRUE(file.readLine(line));
         EXPECT_EQ(line, "<1:1>1*");
     }
+    ASSERT_TRUE(file.seek(13));
+    ASSERT_TRUE(file.readLine(line));
+    EXPECT_EQ(line, "1:1>In the beginning");
+    EXPECT_TRUE(file.eof());
+    EXPECT_FALSE(file.readLine(line));
     EXPECT_EQ(platform::withoutByteOrderMark(kMark + "x"), "x");
     EXPECT_EQ(platform::withoutByteOrderMark("x" + kMark), "x" + kMark);
 }

@@ -120,6 +120,10 @@ TEST(SearchWindow, CtrlFAndTheButtonOpenIt) {
     int plain = 'F';
     t.reading.raiseKeyDown(plain);
     EXPECT_FALSE(t.w.visible());
+    t.reading.btnFind.setEnabled(false); // a disabled button's key does nothing
+    t.reading.raiseKeyDown('F', ui::Window::kCtrlKey);
+    EXPECT_FALSE(t.w.visible());
+    t.reading.btnFind.setEnabled(true);
     t.reading.raiseKeyDown('F', ui::Window::kCtrlKey);
     EXPECT_TRUE(t.w.visible());
     EXPECT_EQ(t.w.TextF.text(), t.reading.Text1.text());

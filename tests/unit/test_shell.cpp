@@ -108,6 +108,8 @@ TEST(ControlHelp, OnlyTheRightButtonShowsAndOnlyTheLeftActs) {
     EXPECT_FALSE(h.boxVisible());
     EXPECT_EQ(h.actions, 1);
     // The box grows with the text up to eight rows.
+    EXPECT_EQ(shell::helpBoxSize(165).rows, 4);
+    EXPECT_EQ(shell::helpBoxSize(166).rows, 5);
     EXPECT_EQ(shell::helpBoxSize(285).rows, 7);
     EXPECT_EQ(shell::helpBoxSize(286).rows, 8);
     EXPECT_EQ(shell::helpBoxSize(5000).rows, 8);

@@ -79,6 +79,10 @@ TEST(Screen, ActivationFollowsShowingAndHiding) {
     EXPECT_EQ(m.screen.active(), &c);
     c.hide(); // the front-most visible one: b is hidden
     EXPECT_EQ(m.screen.active(), &m.w);
+    b.show();
+    c.show();
+    c.hide(); // b now, the top-most of the two below
+    EXPECT_EQ(m.screen.active(), &b);
     // Shown runs each time the window comes up, not when it is raised.
     m.w.show();
     m.w.bringToFront();
@@ -197,6 +201,12 @@ TEST(Properties, ReadAndWrittenByNameAsText) {
     EXPECT_FALSE(m.w.list.Visible || m.w.list.Enabled);
     EXPECT_TRUE(m.w.list.set("Visible", "-1"));
     EXPECT_TRUE(m.w.list.Visible);
+    // A text box takes its colours and the properties of every control.
+    EXPECT_TRUE(m.w.text.set("ForeColor", "#FF0000"));
+    EXPECT_FALSE(m.w.text.set("SelStart", "x"));
+    EXPECT_TRUE(m.w.text.set("Visible", "False"));
+    EXPECT_TRUE(m.w.text.get("ForeColor", out));
+    EXPECT_EQ(out + (m.w.text.Visible ? " shown" : " hidden"), "#FF0000 hidden");
     EXPECT_TRUE(m.w.get("Loaded", out));
     EXPECT_EQ(out, "False");
     EXPECT_FALSE(m.w.get("NoSuchProperty", out));

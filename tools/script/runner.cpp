@@ -1,5 +1,7 @@
 #include "runner.h"
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
@@ -64,8 +66,8 @@ bool compare(const std::string& op, const std::string& actual, const std::string
 
 class Run {
 public:
-    Run(const fs::path& scenario, Driver& driver)
-        : m_scenarioDir(scenario.parent_path()), m_driver(driver) {
+    Run(const fs::path& scenario, Driver& driver, const Options& options)
+        : m_scenarioDir(scenario.parent_path()), m_driver(driver), m_options(options) {
         char tmpl[] = "/tmp/tessary-scenario-XXXXXX";
         if (!mkdtemp(tmpl))
             throw Failure{"expected a temporary folder, got none"};
@@ -148,6 +150,7 @@ private:
 
     fs::path m_scenarioDir;
     Driver& m_driver;
+    const Options& m_options;
     fs::path m_data;
     ScriptDialogs m_dialogs;
     std::unique_ptr<app::Program> m_program;
@@ -351,7 +354,7 @@ void Run::execute(const Command& c) {
         } catch (const Failure& f) {
             value = "<" + f.message + ">";
         }
-        std::cout << w[1] << " = " << escapeValue(value) << "\n";
+        std::cout << w[1] << " = " << escapeValue(value, m_options.wholeValues) << "\n";
     } else {
         throw Failure{"expected a command, got " + escapeValue(cmd)};
     }
@@ -359,12 +362,35 @@ void Run::execute(const Command& c) {
 
 } // namespace
 
-Outcome runScenarioFile(const std::string& path) {
-    Driver headless;
-    return runScenarioFile(path, headless);
+std::optional<Options> takeOptions(std::vector<std::string>& args, std::string& error) {
+    Options options;
+    size_t i = 0;
+    for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
+        if (args[i] == "--whole-values") {
+            options.wholeValues = true;
+        } else if (args[i] == "--step-limit" && i + 1 < args.size()) {
+            char* end = nullptr;
+            options.stepLimit = std::strtod(args[i + 1].c_str(), &end);
+            if (end == args[i + 1].c_str() || *end || !(options.stepLimit > 0)) {
+                error = "expected a number of seconds after --step-limit, got " + args[i + 1];
+                return std::nullopt;
+            }
+            ++i;
+        } else {
+            error = "expected --whole-values or --step-limit SECONDS, got " + args[i];
+            return std::nullopt;
+        }
+    }
+    args.erase(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(i));
+    return options;
 }
 
-Outcome runScenarioFile(const std::string& path, Driver& driver) {
+Outcome runScenarioFile(const std::string& path, const Options& options) {
+    Driver headless;
+    return runScenarioFile(path, headless, options);
+}
+
+Outcome runScenarioFile(const std::string& path, Driver& driver, const Options& options) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {false, 0, "expected a scenario file, got none"};
@@ -377,11 +403,23 @@ Outcome runScenarioFile(const std::string& path, Driver& driver) {
         return {false, errorLine, "expected a command line, got " + error};
     int line = 0;
     try {
-        Run run{fs::path(path), driver};
+        Run run{fs::path(path), driver, options};
         for (const Command& c : commands) {
             line = c.line;
+            const auto started = std::chrono::steady_clock::now();
             run.execute(c);
             run.settle();
+            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+            // The runner's own filling of the data folder is no step of the program.
+            const std::string& command = c.words.front();
+            const bool setup = command == "library" || command == "write" || command == "remove";
+            if (options.stepLimit > 0 && !setup && took.count() > options.stepLimit) {
+                char message[120];
+                std::snprintf(message, sizeof message,
+                              "expected a step of at most %g s, got %.2f s", options.stepLimit,
+                              took.count());
+                throw Failure{message};
+            }
         }
         run.finish();
     } catch (const Failure& f) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,25 @@ struct Outcome {
     std::string message; // "expected …, got …" for a failure
 };
 
+// How the scenarios run, from the options before the file names:
+//   --whole-values        dump prints a value whole, not cut at 200 characters
+//   --step-limit SECONDS  a command that takes longer (with the events it
+//                         leaves to handle) fails its scenario; library,
+//                         write and remove, which only fill the data folder,
+//                         are not timed
+struct Options {
+    bool wholeValues = false;
+    double stepLimit = 0; // seconds; 0: no limit
+};
+
+// Takes the options off the front of args; nothing (with error set) for an
+// option it does not know or a limit that is not a positive number.
+std::optional<Options> takeOptions(std::vector<std::string>& args, std::string& error);
+
 // Runs the scenario file at path; dump lines go to the standard output.
-Outcome runScenarioFile(const std::string& path);
+Outcome runScenarioFile(const std::string& path, const Options& options = {});
 // The same, with the user's events made through driver.
-Outcome runScenarioFile(const std::string& path, Driver& driver);
+Outcome runScenarioFile(const std::string& path, Driver& driver, const Options& options = {});
 
 // Runs every file with run and prints "PASS name" or "FAIL name:LINE: …" for
 // each, then "N passed, N failed"; returns the exit status, 0 only when at

@@ -104,7 +104,7 @@ std::vector<Command> parseScenario(const std::string& text, std::string& error, 
     return commands;
 }
 
-std::string escapeValue(const std::string& value) {
+std::string escapeValue(const std::string& value, bool whole) {
     std::string out;
     for (size_t i = 0; i < value.size(); ++i) {
         char c = value[i];
@@ -131,7 +131,7 @@ std::string escapeValue(const std::string& value) {
         else
             out += c;
         // The limit counts the escaped text between the quotes.
-        if (out.size() > 200) {
+        if (!whole && out.size() > 200) {
             out = out.substr(0, 200) + "...";
             break;
         }

@@ -22,7 +22,7 @@ std::optional<std::vector<std::string>> splitWords(const std::string& line, std:
 std::vector<Command> parseScenario(const std::string& text, std::string& error, int& errorLine);
 
 // A value as printed: escaped, runs of three or more blanks as \s{N}, cut
-// at 200 characters.
-std::string escapeValue(const std::string& value);
+// at 200 characters unless whole.
+std::string escapeValue(const std::string& value, bool whole = false);
 
 } // namespace script

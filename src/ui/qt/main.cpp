@@ -9,6 +9,7 @@
 
 #include "app/launch.h"
 #include "app/program.h"
+#include "platform/data_folder.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_view.h"
 
@@ -21,6 +22,8 @@ const platform::LibraryLocations kLibrary{TESSARY_BUILD_FOLDER, TESSARY_SOURCE_L
 } // namespace
 
 int main(int argc, char** argv) {
+    // A save past the file size limit is reported rather than ending Tessary.
+    platform::failWritesPastTheSizeLimit();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tessary"));
     QApplication::setApplicationName(QStringLiteral("Tessary"));

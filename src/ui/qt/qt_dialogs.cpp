@@ -60,7 +60,10 @@ int messageBoxMinimumWidth(const QWidget& box) {
 }
 
 ui::Answer QtDialogs::message(const std::string& text, ui::Buttons buttons, ui::Icon icon) {
-    QMessageBox box(m_parent);
+    // Before the main window shows, a box stands alone: made its parent, the
+    // main window would get its native window now and later be placed
+    // without its frame, the title bar off the screen.
+    QMessageBox box(m_parent && m_parent->isVisible() ? m_parent : nullptr);
     setUpMessageBox(box, text, buttons, icon);
     ui::Answer fallback = ui::Answer::OK;
     if (buttons == ui::Buttons::YesNo)

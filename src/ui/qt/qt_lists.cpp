@@ -50,9 +50,11 @@ public:
         painter->setFont(option.font);
         painter->setPen(
             option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(option.rect.adjusted(textInset(), 0, 0, 0),
-                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                          index.data(Qt::DisplayRole).toString());
+        // No letter is narrower than a pixel: what lies past the row's width
+        // in letters is never seen, and a long item is not laid out whole.
+        const QRect room = option.rect.adjusted(textInset(), 0, 0, 0);
+        painter->drawText(room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          index.data(Qt::DisplayRole).toString().left(room.width() + 1));
         painter->restore();
     }
 };

@@ -111,9 +111,15 @@ protected:
             return;
         m_applyingModel = true;
         if (ui::touches(prop, ui::Prop::Text)) {
-            m_edit->setWordWrapMode(holdsOverlongRun(m_tb.text())
-                                        ? QTextOption::WrapAnywhere
-                                        : QTextOption::WrapAtWordBoundaryOrAnywhere);
+            const auto wrap = holdsOverlongRun(m_tb.text())
+                                  ? QTextOption::WrapAnywhere
+                                  : QTextOption::WrapAtWordBoundaryOrAnywhere;
+            // The old text goes before the wrapping changes, which would lay
+            // it out again.
+            if (m_edit->wordWrapMode() != wrap) {
+                m_edit->clear();
+                m_edit->setWordWrapMode(wrap);
+            }
             m_edit->setPlainText(toWidgetText(m_tb.text()));
         }
         // A new text shows from its start with the caret there: the caret

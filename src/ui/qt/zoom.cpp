@@ -96,11 +96,15 @@ int ownPixelSize(const QFont& font) {
     return font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
 }
 
+int smallestPixelSize(const QFont& font) {
+    return std::max(6, ownPixelSize(font) * 3 / 4);
+}
+
 // The first size from font's own down to 75 % of it that fits; none when none.
 std::optional<QFont> smallerFitting(const QFont& font,
                                     const std::function<bool(const QFontMetrics&)>& fits) {
     const int own = ownPixelSize(font);
-    const int smallest = std::max(6, own * 3 / 4);
+    const int smallest = smallestPixelSize(font);
     QFont candidate = font;
     for (int size = own; size >= smallest; --size) {
         candidate.setPixelSize(size);
@@ -142,6 +146,14 @@ QStringList widestLines(const QFont& font, const QStringList& lines, int count) 
 }
 
 std::optional<QFont> fittingFont(const QFont& font, const QStringList& lines, int width) {
+    // A line far wider than width at the smallest size fits at none: a
+    // long line is not measured again and again.
+    QFont smallest = font;
+    smallest.setPixelSize(smallestPixelSize(font));
+    LetterWidths estimate(smallest);
+    if (std::any_of(lines.begin(), lines.end(),
+                    [&](const QString& line) { return estimate.of(line) > width * 5 / 4; }))
+        return std::nullopt;
     return smallerFitting(font, [&lines, width](const QFontMetrics& metrics) {
         return std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
             return metrics.horizontalAdvance(line) <= width;
