@@ -2,6 +2,7 @@
 // test windows independent of the program's own: what the widgets show and
 // where the reader's events land, beyond what the scenarios run through the
 // widgets already check.
+#include <algorithm>
 #include <functional>
 
 #include <QFontInfo>
@@ -37,6 +38,7 @@ private Q_SLOTS:
     void framesAndOversizedControls();
     void zoomScalesTheWidgetsNotTheModel();
     void zoomAndPlaceAreKeptInTheSettings();
+    void longParagraphShowsInPieces();
 };
 
 // The caret as the model counts it (CR LF two); a page ends in blanks laid
@@ -321,6 +323,72 @@ void TestQtBinding::zoomAndPlaceAreKeptInTheSettings() {
     QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(
         f.view->mainWindow()->frameGeometry()));
     QCOMPARE(f.view->zoom(), 175);
+}
+
+// A text of one 1 MB paragraph took over half a second to show: Qt lays a
+// paragraph out whole. The box breaks long paragraphs into pieces of its
+// own, and caret positions map across those breaks.
+void TestQtBinding::longParagraphShowsInPieces() {
+    using ui::qt::kPieceLength;
+    const auto P = static_cast<size_t>(kPieceLength);
+    const int p = kPieceLength;
+    const struct {
+        const char* name;
+        std::string model;
+        std::vector<int> breaks;
+    } cases[] = {
+        {"short", "ab\r\ncd", {}},
+        {"after the first blank past a piece", std::string(P - 1, 'a') + " bb\r\nc", {p}},
+        {"not at the paragraph's end", std::string(P - 1, 'a') + " \r\nc", {}},
+        {"each paragraph counts afresh",
+         std::string(P - 9, 'a') + "\r\n" + std::string(P - 9, 'a') + " b",
+         {}},
+        {"no blank: after two pieces", std::string(2 * P + 5, 'x'), {2 * p}},
+        {"blanks later in the paragraph",
+         std::string(2 * P + 5, 'x') + std::string(P, 'y') + " z",
+         {2 * p, 3 * p + 6}},
+    };
+    for (const auto& c : cases) {
+        QCOMPARE(ui::qt::pieceBreaks(c.model), c.breaks);
+        QString expected = ui::qt::toWidgetText(c.model);
+        for (size_t k = c.breaks.size(); k-- > 0;)
+            expected.insert(ui::qt::modelToWidgetPos(c.model, c.breaks[k]), QLatin1Char('\n'));
+        QCOMPARE(ui::qt::toBoxText(c.model, c.breaks), expected);
+        // Model positions survive the round trip (the widget has no place
+        // between CR and LF); both sides of a break are the model position
+        // at it. Checked at the ends and around each break.
+        const int size = static_cast<int>(c.model.size());
+        std::vector<int> near = {0, 1, 2, size - 1, size};
+        for (int b : c.breaks)
+            for (int d = -2; d <= 2; ++d)
+                near.push_back(b + d);
+        for (int m : near) {
+            if (m < 0 || m > size || (m > 0 && c.model[static_cast<size_t>(m) - 1] == '\r'))
+                continue;
+            QCOMPARE(ui::qt::boxToModelPos(c.model, c.breaks,
+                                           ui::qt::modelToBoxPos(c.model, c.breaks, m)),
+                     m);
+        }
+        QCOMPARE(ui::qt::modelToBoxPos(c.model, c.breaks, size), static_cast<int>(expected.size()));
+        for (int b : c.breaks) {
+            const int after = ui::qt::modelToBoxPos(c.model, c.breaks, b);
+            QCOMPARE(after, ui::qt::modelToWidgetPos(c.model, b) +
+                                static_cast<int>(std::count_if(c.breaks.begin(), c.breaks.end(),
+                                                               [b](int o) { return o <= b; })));
+            QCOMPARE(ui::qt::boxToModelPos(c.model, c.breaks, after - 1), b);
+        }
+    }
+    // In the box: the pieces are blocks of their own, and a selection made
+    // in the model covers the same letters in the widget.
+    Fixture f;
+    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
+    const std::string text = std::string(2 * P + 5, 'x') + "yz";
+    f.frmA.txtText.setText(text);
+    QCOMPARE(edit->blockCount(), 2);
+    f.frmA.txtText.setSelStart(2 * p + 5);
+    f.frmA.txtText.setSelLength(2);
+    QCOMPARE(edit->textCursor().selectedText(), QStringLiteral("yz"));
+    QCOMPARE(edit->textCursor().selectionStart(), 2 * p + 6);
 }
 
 QTEST_MAIN(TestQtBinding)

@@ -192,7 +192,7 @@ void WidgetDriver::caret(ui::TextBox& box, int n) {
     if (!widget)
         return;
     if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        const int pos = ui::qt::modelToWidgetPos(box.text(), n);
+        const int pos = ui::qt::modelToBoxPos(box.text(), ui::qt::pieceBreaks(box.text()), n);
         QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, caretPoint(*edit, pos));
         return;
     }

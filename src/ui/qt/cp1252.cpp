@@ -88,6 +88,87 @@ int widgetToModelPos(const std::string& model, int pos) {
     return m;
 }
 
+namespace {
+
+bool isCrLf(const std::string& model, size_t i) {
+    return model[i] == '\r' && i + 1 < model.size() && model[i + 1] == '\n';
+}
+
+} // namespace
+
+std::vector<int> pieceBreaks(const std::string& model) {
+    std::vector<int> breaks;
+    size_t run = 0; // characters since the paragraph's start or the last break
+    for (size_t i = 0; i < model.size(); ++i) {
+        const char c = model[i];
+        if (c == '\r' || c == '\n') {
+            run = 0;
+            continue;
+        }
+        ++run;
+        const bool due = (run >= kPieceLength && c == ' ') || run >= 2 * size_t{kPieceLength};
+        // No break where the paragraph ends anyway.
+        if (due && i + 1 < model.size() && model[i + 1] != '\r' && model[i + 1] != '\n') {
+            breaks.push_back(static_cast<int>(i + 1));
+            run = 0;
+        }
+    }
+    return breaks;
+}
+
+QString toBoxText(const std::string& model, const std::vector<int>& breaks) {
+    if (breaks.empty())
+        return toWidgetText(model);
+    QString out;
+    out.reserve(static_cast<qsizetype>(model.size() + breaks.size()));
+    size_t next = 0;
+    for (size_t i = 0; i < model.size(); ++i) {
+        if (next < breaks.size() && breaks[next] == static_cast<int>(i)) {
+            out.append(QLatin1Char('\n'));
+            ++next;
+        }
+        if (model[i] == '\r') {
+            out.append(QLatin1Char('\n'));
+            if (isCrLf(model, i))
+                ++i;
+        } else {
+            out.append(cp1252Char(static_cast<unsigned char>(model[i])));
+        }
+    }
+    return out;
+}
+
+int modelToBoxPos(const std::string& model, const std::vector<int>& breaks, int pos) {
+    const int end = std::clamp(pos, 0, static_cast<int>(model.size()));
+    int w = 0;
+    size_t next = 0;
+    for (int i = 0; i < end; ++i) {
+        if (next < breaks.size() && breaks[next] == i) {
+            ++w;
+            ++next;
+        }
+        ++w;
+        if (isCrLf(model, static_cast<size_t>(i)))
+            ++i;
+    }
+    if (next < breaks.size() && breaks[next] == end)
+        ++w;
+    return w;
+}
+
+int boxToModelPos(const std::string& model, const std::vector<int>& breaks, int pos) {
+    const int size = static_cast<int>(model.size());
+    int m = 0;
+    size_t next = 0;
+    for (int w = 0; w < pos && m < size; ++w) {
+        if (next < breaks.size() && breaks[next] == m)
+            ++next; // the box's own break: no model character
+        else
+            m += isCrLf(model, static_cast<size_t>(m)) ? 2 : 1;
+    }
+    return m;
+}
+
 int clickInTrailingBlanks(const std::string& model, int pos) {
     const size_t last = model.find_last_not_of(' ');
     const int first = last == std::string::npos ? 0 : static_cast<int>(last) + 1;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <QString>
 
@@ -31,6 +32,22 @@ int modelToWidgetPos(const std::string& model, int pos);
 // The model position of widget position pos in toWidgetText(model), clamped
 // to the end of the text; a position after a line break lies after its LF.
 int widgetToModelPos(const std::string& model, int pos);
+
+// A text box shows a paragraph longer than kPieceLength characters in
+// pieces: its widget text has a line break of its own after the first blank
+// past every kPieceLength characters of a paragraph, or after
+// 2 * kPieceLength characters without one. Qt lays a paragraph out whole,
+// at a cost that grows faster than its length.
+constexpr int kPieceLength = 16384;
+// The model positions before which the box's widget text has such a break.
+std::vector<int> pieceBreaks(const std::string& model);
+// toWidgetText(model) with the breaks at breaks (from pieceBreaks).
+QString toBoxText(const std::string& model, const std::vector<int>& breaks);
+// modelToWidgetPos and widgetToModelPos in toBoxText(model, breaks). A model
+// position at a break maps to just after it; both sides of a break map to
+// the model position at it.
+int modelToBoxPos(const std::string& model, const std::vector<int>& breaks, int pos);
+int boxToModelPos(const std::string& model, const std::vector<int>& breaks, int pos);
 
 // Where the model sees a click whose caret the widget put at model position
 // pos. The blanks that end a text (a page's filler) stand on one line whose

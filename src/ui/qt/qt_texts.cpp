@@ -2,6 +2,8 @@
 // between the widget's line breaks and the model's CR LF), one-line boxes
 // (editable), and the text of the help box, which takes no input and shrinks
 // its font until the text fits its box.
+#include <vector>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,7 +122,8 @@ protected:
                 m_edit->clear();
                 m_edit->setWordWrapMode(wrap);
             }
-            m_edit->setPlainText(toWidgetText(m_tb.text()));
+            m_breaks = pieceBreaks(m_tb.text());
+            m_edit->setPlainText(toBoxText(m_tb.text(), m_breaks));
         }
         // A new text shows from its start with the caret there: the caret
         // needs no moving, and a long paragraph no measuring, when the model
@@ -156,19 +159,20 @@ protected:
     std::pair<int, int> selection() const override {
         QTextCursor c = m_edit->textCursor();
         const std::string& text = m_tb.text();
-        return {widgetToModelPos(text, c.selectionStart()),
-                widgetToModelPos(text, c.selectionEnd())};
+        return {boxToModelPos(text, m_breaks, c.selectionStart()),
+                boxToModelPos(text, m_breaks, c.selectionEnd())};
     }
     void select() {
         const std::string& text = m_tb.text();
         QTextCursor c = m_edit->textCursor();
-        c.setPosition(modelToWidgetPos(text, m_tb.selStart()));
-        c.setPosition(modelToWidgetPos(text, m_tb.selStart() + m_tb.selLength()),
+        c.setPosition(modelToBoxPos(text, m_breaks, m_tb.selStart()));
+        c.setPosition(modelToBoxPos(text, m_breaks, m_tb.selStart() + m_tb.selLength()),
                       QTextCursor::KeepAnchor);
         m_edit->setTextCursor(c);
         m_edit->ensureCursorVisible();
     }
     QPlainTextEdit* m_edit;
+    std::vector<int> m_breaks; // of the text shown, from pieceBreaks
 };
 
 // A one-line box: editable; every edit goes back into the model's Text.
