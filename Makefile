@@ -3,22 +3,25 @@
 # the build and test packages for every target, the virtual display and the
 # screenshot tool only for `make run`.
 
+# The builds are the presets of CMakePresets.json: debug (build/), release
+# (build-release/), asan (build-asan/), fuzz (build-fuzz/), coverage
+# (build-coverage/).
+
 BUILD_DIR      := build
-ASAN_DIR       := build-asan
 JOBS           ?= $(shell nproc 2>/dev/null || echo 2)
 TESSARY_WERROR ?= OFF
 # Extra arguments for the CMake configure step, e.g. CMAKE_EXTRA=-DFOO=ON
 CMAKE_EXTRA    ?=
 
-CMAKE_FLAGS := -G Ninja -DTESSARY_WERROR=$(TESSARY_WERROR) $(CMAKE_EXTRA)
+CMAKE_FLAGS := -DTESSARY_WERROR=$(TESSARY_WERROR) $(CMAKE_EXTRA)
 
-ASAN_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
-            LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
-            UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1
+# Configures, builds and runs the tests of one preset: $(call preset_test,NAME)
+preset_build = cmake --preset $(1) $(CMAKE_FLAGS) && cmake --build --preset $(1) -j $(JOBS)
+preset_test  = ctest --preset $(1) -j $(JOBS)
 
 FORMAT_FILES = $(shell find src tools tests bench -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null)
 
-.PHONY: all deps build run test asan library format format-check clean screenshots deb
+.PHONY: all deps build run test release asan coverage library format format-check clean screenshots fuzz deb
 
 all: build
 
@@ -26,8 +29,7 @@ deps:
 	scripts/install-deps.sh build
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	$(call preset_build,debug)
 
 run: build
 	scripts/install-deps.sh run
@@ -55,12 +57,24 @@ deb: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 test: build
-	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	$(call preset_test,debug)
+
+# The -O3 build with every test.
+release: deps
+	$(call preset_build,release)
+	$(call preset_test,release)
 
 asan: deps
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DTESSARY_SANITIZE=ON -DTESSARY_GUI=OFF $(CMAKE_FLAGS)
-	cmake --build $(ASAN_DIR) -j $(JOBS)
-	$(ASAN_ENV) ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+	$(call preset_build,asan)
+	$(call preset_test,asan)
+
+# Every test on a gcov build, then the line coverage of src/ (fails below 90 %).
+coverage:
+	scripts/install-deps.sh coverage
+	$(call preset_build,coverage)
+	find build-coverage -name '*.gcda' -delete
+	$(call preset_test,coverage)
+	scripts/coverage.sh build-coverage
 
 format:
 	@command -v clang-format >/dev/null || { echo "clang-format is not installed"; exit 1; }
@@ -76,4 +90,4 @@ format-check:
 fuzz: ; scripts/ci-reliability.sh fuzz 60
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf build build-release build-asan build-fuzz build-coverage

@@ -9,12 +9,13 @@
 #   scripts/ci-reliability.sh widgets       the broken-library test through the widgets
 #
 # The fuzz targets are built with clang 14, AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-fuzz (the targets and the program code
-# they link, so that a g++-only construct there fails here too; the tests are
-# left to the g++ builds, which keeps CI short). The broken-library test uses
-# the sanitizer build of `make asan` in build-asan, configured here if missing;
-# through the widgets it uses the build of `make test` in build (tessary-script-qt
-# on the offscreen platform), where every step must end within 2 s.
+# UndefinedBehaviorSanitizer in build-fuzz (the preset "fuzz": the targets
+# and the program code they link, so that a g++-only construct there fails
+# here too; the tests are left to the g++ builds, which keeps CI short). The
+# broken-library test uses the sanitizer build of `make asan` in build-asan
+# (the preset "asan"), configured here if missing; through the widgets it uses
+# the build of `make test` in build (tessary-script-qt on the offscreen
+# platform), where every step must end within 2 s.
 # Any finding fails the run; a crash input is copied into the target's seed
 # corpus (tests/fuzz/corpus/TARGET) so that it stays a regression seed.
 set -euo pipefail
@@ -45,9 +46,7 @@ build_fuzz() {
         apt-get update
         DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
     fi
-    CC=clang-14 CXX=clang++-14 cmake -S . -B "$FUZZ_DIR" -G Ninja \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARY_FUZZ=ON -DTESSARY_SANITIZE=ON \
-        -DTESSARY_GUI=OFF -DTESSARY_WERROR=ON >/dev/null
+    cmake --preset fuzz -B "$FUZZ_DIR" -DTESSARY_WERROR=ON ${CMAKE_EXTRA:-} >/dev/null
     local targets=()
     for target in $TARGETS; do targets+=("fuzz_$target"); done
     cmake --build "$FUZZ_DIR" -j "$JOBS" --target "${targets[@]}"
@@ -96,8 +95,7 @@ run_fuzz() {
 
 run_broken() {
     if [ ! -x "$ASAN_DIR/tessary-script" ] || [ ! -x "$ASAN_DIR/tessary-library" ]; then
-        cmake -S . -B "$ASAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARY_SANITIZE=ON \
-            -DTESSARY_GUI=OFF -DTESSARY_WERROR=ON >/dev/null
+        cmake --preset asan -B "$ASAN_DIR" -DTESSARY_WERROR=ON ${CMAKE_EXTRA:-} >/dev/null
     fi
     cmake --build "$ASAN_DIR" -j "$JOBS" --target tessary-script tessary-library
     python3 tests/broken/run_broken_library.py --build "$ASAN_DIR" --jobs "$JOBS"

@@ -11,6 +11,7 @@
 #                                     the Debian package
 #   package-check                     package, plus the checkers and the virtual
 #                                     display that scripts/ci-package.sh uses
+#   coverage                          build, plus gcovr for `make coverage`
 # Packages are required (the task cannot go on without them) or optional (the
 # task goes on without them, e.g. clang-format, which only `make format` and
 # the format check use). As root every missing package is installed. As
@@ -55,8 +56,9 @@ package | package-check)
         required+=(lintian desktop-file-utils appstream man-db xvfb xauth xdotool)
     fi
     ;;
+coverage) required+=(gcovr) ;;
 *)
-    echo "usage: $0 [build|test|run|library|package|package-check]" >&2
+    echo "usage: $0 [build|test|run|library|package|package-check|coverage]" >&2
     exit 2
     ;;
 esac

@@ -23,7 +23,8 @@ void launch(Program& p, const Launch& l) {
         return;
     }
     if (l.readerFolder == platform::FolderState::Created)
-        p.readerFile(catalogue::kHistoryFile).writeAtomic("");
+        // Not told when it fails: the first save of the history tries again.
+        (void)p.readerFile(catalogue::kHistoryFile).writeAtomic("");
     if (l.readerFolder == platform::FolderState::Failed)
         p.message("The folder for the page history and the book marks could not be made: " + l.why +
                       ". They cannot be saved.",

@@ -21,17 +21,11 @@ void Main2(Program& p) {
         p.end(); // no window was shown, so the program ends
         return;
     }
-    int n = -1;
-    for (const std::string& line : *lines) {
-        formats::Split sp = formats::splitAt(line, '@');
-        if (!sp.found)
-            continue;
-        if (n + 1 >= static_cast<int>(s.Abbrev.size()))
-            break; // the table holds 151 entries
-        ++n;
-        s.Abbrev[static_cast<size_t>(n)] = sp.left + "=" + sp.right;
-    }
-    s.AbbrevLast = n;
+    // The table holds 151 entries.
+    const auto entries = formats::listEntries(*lines, s.Abbrev.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        s.Abbrev[i] = entries[i].key + "=" + entries[i].text;
+    s.AbbrevLast = static_cast<int>(entries.size()) - 1;
     catalogue::readHistory(p);
     reader::readBookmarks(p);
     p.frmMain().show();

@@ -36,22 +36,16 @@ void showAdvice(app::Program& p) {
     s.BookKind = "PNV";
     auto& list = p.frmList2().lstMain2;
     list.clear();
-    int n = -1;
-    for (const std::string& line : *lines) {
-        formats::Split sp = formats::splitAt(line, '@');
-        if (!sp.found)
-            continue;
-        if (n + 1 >= static_cast<int>(s.FindAllFiles.size()))
-            break;
-        ++n;
-        list.addItem(sp.right);
-        s.FindAllFiles[static_cast<size_t>(n)] = sp.left;
+    const auto entries = formats::listEntries(*lines, s.FindAllFiles.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        list.addItem(entries[i].text);
+        s.FindAllFiles[i] = entries[i].key;
     }
-    s.FindAllLast = n;
+    s.FindAllLast = static_cast<int>(entries.size()) - 1;
     s.BackTo = "frmList0";
     p.frmList2().takeKeys();
     p.frmList2().txtSubject.setText("Advice About Teaching");
-    p.frmList2().lblStatus.setCaption(std::to_string(n + 1));
+    p.frmList2().lblStatus.setCaption(std::to_string(entries.size()));
     p.frmList2().show();
     p.frmList0().hide();
 }
@@ -105,19 +99,13 @@ void showSecondLevel(app::Program& p, const std::string& key, int index) {
                       : std::string();
     auto& list = p.frmList1().lstMain1;
     list.clear();
-    int n = -1;
-    for (const std::string& line : *lines) {
-        formats::Split sp = formats::splitAt(line, '@');
-        if (!sp.found)
-            continue;
-        if (n + 1 >= static_cast<int>(s.List1Keys.size()))
-            break;
-        ++n;
-        s.List1Keys[static_cast<size_t>(n)] = sp.left;
-        list.addItem(sp.right);
+    const auto entries = formats::listEntries(*lines, s.List1Keys.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        s.List1Keys[i] = entries[i].key;
+        list.addItem(entries[i].text);
     }
     p.frmMain().setCaption(s.ListTitle);
-    p.frmList1().lblStatus.setCaption(std::to_string(n + 1));
+    p.frmList1().lblStatus.setCaption(std::to_string(entries.size()));
     p.frmList1().show();
 }
 

@@ -1,5 +1,7 @@
 #include "catalogue/frm_list0.h"
 
+#include <algorithm>
+
 #include "app/program.h"
 #include "catalogue/dispatch.h"
 #include "formats/list_syntax.h"
@@ -22,26 +24,24 @@ void FrmList0::onLoad() {
     Left = 2;
     Width = 4785;
     Height = 5300;
-    notify("Geometry");
+    notify(ui::Prop::Geometry);
     auto lines = m_p.data().readLines(m_p.s.DataPath + "START.SEL");
     if (!lines) {
         m_p.message("Could not open Start.sel in frmList0 Load");
         return;
     }
     lstMain0.clear();
-    int n = -1;
-    for (const std::string& line : *lines) {
-        if (line.find("ABOUT.SBD") != std::string::npos)
-            break;
-        formats::Split s = formats::splitAt(line, '@');
-        if (!s.found)
-            continue;
-        if (n + 1 >= static_cast<int>(m_p.s.StartTitles.size()))
-            break; // the list holds 21 items
-        ++n;
-        lstMain0.addItem(s.right);
-        m_p.s.StartTitles[static_cast<size_t>(n)] = s.right;
-        m_p.s.StartKeys[static_cast<size_t>(n)] = s.left;
+    // The list ends before the line that names ABOUT.SBD; it holds 21 items.
+    lines->erase(std::find_if(lines->begin(), lines->end(),
+                              [](const std::string& line) {
+                                  return line.find("ABOUT.SBD") != std::string::npos;
+                              }),
+                 lines->end());
+    const auto entries = formats::listEntries(*lines, m_p.s.StartTitles.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        lstMain0.addItem(entries[i].text);
+        m_p.s.StartTitles[i] = entries[i].text;
+        m_p.s.StartKeys[i] = entries[i].key;
     }
 }
 

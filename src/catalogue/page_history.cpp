@@ -61,7 +61,8 @@ void readHistory(app::Program& p) {
     case platform::FileContent::Status::Missing:
         // Only a file that is not there is made anew.
         p.message("Missing or corrupted !Tessary.ini File Found in sub Main2, recreating file");
-        file.writeAtomic("");
+        (void)file.writeAtomic(
+            ""); // not told: the message above said so, and the next save tries again
         list.clear();
         return;
     case platform::FileContent::Status::Failed:

@@ -21,7 +21,7 @@ void readHistory(app::Program& p);
 // Writes lstSavePages to the history file in the folder of the reader's
 // files, replacing it atomically; false when it could not be written or is
 // left alone (the old file is then kept and why, when given, says why).
-bool writeHistory(app::Program& p, std::string* why = nullptr);
+[[nodiscard]] bool writeHistory(app::Program& p, std::string* why = nullptr);
 
 // The quit menu items, the history option and the closing of the main
 // window. A history that cannot be written or wiped is reported in a message

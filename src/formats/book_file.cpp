@@ -40,10 +40,7 @@ std::optional<long> writtenPageOfKey(std::string_view key) {
     const size_t colon = key.find(':');
     if (colon == npos || key.find('<') != npos)
         return std::nullopt;
-    const std::string_view page = key.substr(0, colon);
-    if (page.find(' ') != npos || (page.size() > 1 && page[0] == '0'))
-        return std::nullopt;
-    return parseNumber(page);
+    return writtenPageNumber(key.substr(0, colon));
 }
 
 BodyLine splitBodyLine(std::string_view line) {

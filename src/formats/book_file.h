@@ -30,11 +30,11 @@ std::string withParagraphBreaks(std::string_view text, std::string_view lineBrea
 
 // The page number of a key page:para as the page loader reads it: the number
 // before the first ":", blanks around it allowed; nothing without ":".
-std::optional<long> pageOfKey(std::string_view key);
+[[nodiscard]] std::optional<long> pageOfKey(std::string_view key);
 
 // The page number of a key as index lines write it: digits without blanks
 // or leading zeros before the first ":", and no "<" anywhere in the key.
-std::optional<long> writtenPageOfKey(std::string_view key);
+[[nodiscard]] std::optional<long> writtenPageOfKey(std::string_view key);
 
 // A body line split at its first ">": key before it, text after it. A line
 // without ">" is all key and has an empty text.
@@ -77,6 +77,6 @@ struct BookIndex {
 
 // Reads line 1 as a book's index; nothing when it has no "<" or "*", when
 // its first or last entry has no ">" or names no page number.
-std::optional<BookIndex> bookIndexOf(IndexHead head);
+[[nodiscard]] std::optional<BookIndex> bookIndexOf(IndexHead head);
 
 } // namespace formats

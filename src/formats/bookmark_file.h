@@ -40,7 +40,7 @@ struct BookmarkPlace {
     std::string title;
     std::string key;
 };
-std::optional<BookmarkPlace> parseBookmark(std::string_view item);
+[[nodiscard]] std::optional<BookmarkPlace> parseBookmark(std::string_view item);
 
 // Why an item cannot be a line of the file.
 enum class BookmarkFault {
@@ -68,7 +68,7 @@ struct BookmarkFile {
 // end in CR LF or a bare LF, the last one also in nothing. The file is damaged when it is larger
 // than kMaxBookmarkFileSize, holds more than kMaxBookmarks lines, or has a line that is not an item
 // (see bookmarkFault) or that repeats an earlier line.
-BookmarkFile readBookmarkFile(std::string_view content);
+[[nodiscard]] BookmarkFile readBookmarkFile(std::string_view content);
 
 // The file's content for items: each followed by CR LF.
 std::string bookmarkFileText(const std::vector<std::string>& items);

@@ -31,7 +31,7 @@ std::string dictionaryLineKey(const std::string& line);
 // The definition of key, read from a dictionary whose index line is head;
 // nothing when the key is not in the index or its offset is not followed
 // by "<".
-std::optional<std::string> readDefinition(platform::TextFile& file, const IndexHead& head,
-                                          std::string_view key);
+[[nodiscard]] std::optional<std::string>
+readDefinition(platform::TextFile& file, const IndexHead& head, std::string_view key);
 
 } // namespace formats

@@ -38,6 +38,6 @@ std::string dictionaryFileName(char letter, std::string_view lang);
 // The language a dictionary file name serves ("Grk", "Heb", or "" for a
 // letter followed by "dict.txd"), letter case ignored; nothing for a name of
 // another form.
-std::optional<std::string> dictionaryLanguage(std::string_view name);
+[[nodiscard]] std::optional<std::string> dictionaryLanguage(std::string_view name);
 
 } // namespace formats

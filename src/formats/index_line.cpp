@@ -59,19 +59,13 @@ std::optional<size_t> findLastPageEntry(std::string_view index, std::string_view
 std::optional<PageEntry> findHighestPageBelow(std::string_view index, long low, long below) {
     std::optional<PageEntry> best;
     for (size_t at = index.find('<'); at != npos; at = index.find('<', at + 1)) {
-        size_t end = at + 1;
-        long page = 0;
-        // One digit more than a page number may have is enough to tell it is too big.
-        while (end < index.size() && end - at <= kMaxDigits + 1 && index[end] >= '0' &&
-               index[end] <= '9')
-            page = page * 10 + (index[end++] - '0');
-        const size_t digits = end - at - 1;
-        if (digits == 0 || digits > kMaxDigits || end == index.size() || index[end] != ':')
-            continue;
-        if (digits > 1 && index[at + 1] == '0')
-            continue; // "<07:" is not how page 7 is written
-        if (page >= low && page < below && (!best || page > best->page))
-            best = PageEntry{at, page};
+        // A page label ends at the next ":", within as many characters as a
+        // page number has digits; "<07:" is not how page 7 is written.
+        const std::string_view label = index.substr(at + 1, kMaxDigits + 1);
+        const size_t colon = label.find(':');
+        const auto page = colon == npos ? std::nullopt : writtenPageNumber(label.substr(0, colon));
+        if (page && *page >= low && *page < below && (!best || *page > best->page))
+            best = PageEntry{at, *page};
     }
     return best;
 }

@@ -23,17 +23,18 @@ struct IndexEntry {
 
 // The position of the "<" of key's entry, or nothing when "<" + key + ">"
 // does not occur.
-std::optional<size_t> findEntry(std::string_view index, std::string_view key);
+[[nodiscard]] std::optional<size_t> findEntry(std::string_view index, std::string_view key);
 
 // The first entry (the first "<"), if any.
-std::optional<size_t> firstEntry(std::string_view index);
+[[nodiscard]] std::optional<size_t> firstEntry(std::string_view index);
 
 // The first entry of a page (the first "<" + page + ":"), page written in
 // decimal as the caller gives it.
-std::optional<size_t> findPageEntry(std::string_view index, std::string_view page);
+[[nodiscard]] std::optional<size_t> findPageEntry(std::string_view index, std::string_view page);
 
 // The last entry of a page (the last "<" + page + ":").
-std::optional<size_t> findLastPageEntry(std::string_view index, std::string_view page);
+[[nodiscard]] std::optional<size_t> findLastPageEntry(std::string_view index,
+                                                      std::string_view page);
 
 // The first entry of the highest page from low to below - 1 that has one
 // (its "<" + page + ":" written in decimal without leading zeros), found in
@@ -42,10 +43,11 @@ struct PageEntry {
     size_t at = 0; // the position of its "<"
     long page = 0;
 };
-std::optional<PageEntry> findHighestPageBelow(std::string_view index, long low, long below);
+[[nodiscard]] std::optional<PageEntry> findHighestPageBelow(std::string_view index, long low,
+                                                            long below);
 
 // The entry after the one whose "<" stands at at: the next "<", if any.
-std::optional<size_t> entryAfter(std::string_view index, size_t at);
+[[nodiscard]] std::optional<size_t> entryAfter(std::string_view index, size_t at);
 
 // The key of the entry whose "<" stands at at: the text up to the next ">",
 // or the rest of the line when no ">" follows.
@@ -57,16 +59,18 @@ struct PageLabel {
     std::string_view label;
     size_t colon = 0;
 };
-std::optional<PageLabel> pageLabelAt(std::string_view index, size_t at);
+[[nodiscard]] std::optional<PageLabel> pageLabelAt(std::string_view index, size_t at);
 
 // The offset text that starts at from (just after a key's ">"): up to the
 // next "<", or with IndexEnd::Star the next "<" or "*", whichever comes first,
 // or the end of the line. Nothing for IndexEnd::Bracket when no "<" follows.
-std::optional<std::string_view> offsetText(std::string_view index, size_t from, IndexEnd end);
+[[nodiscard]] std::optional<std::string_view> offsetText(std::string_view index, size_t from,
+                                                         IndexEnd end);
 
 // The offset of key's entry; nothing when the key has no entry or its
 // offset text is not a number.
-std::optional<long> offsetOfKey(std::string_view index, std::string_view key, IndexEnd end);
+[[nodiscard]] std::optional<long> offsetOfKey(std::string_view index, std::string_view key,
+                                              IndexEnd end);
 
 // One entry as a walk along the index line meets it.
 struct ScannedEntry {
@@ -97,7 +101,7 @@ struct ParsedIndex {
     std::vector<IndexEntry> entries;
     std::string fault;
 };
-ParsedIndex parseIndexLine(std::string_view line, IndexEnd end);
+[[nodiscard]] ParsedIndex parseIndexLine(std::string_view line, IndexEnd end);
 
 // The index line (without its CR LF) for body lines written one per line
 // with CR LF after it: an entry for every line whose keyOf is not empty.

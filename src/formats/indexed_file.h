@@ -19,20 +19,21 @@ struct IndexHead {
 };
 
 // Reads line 1 of a file just opened; nothing when the file is empty.
-std::optional<IndexHead> readIndexHead(platform::TextFile& file);
+[[nodiscard]] std::optional<IndexHead> readIndexHead(platform::TextFile& file);
 
 // Moves to the line at offset, counted from the first byte after an index
 // line of base bytes; false when offset is below 1, the seek fails, or the
 // position is at or past the end of the file.
-bool seekToOffset(platform::TextFile& file, long base, long offset);
+[[nodiscard]] bool seekToOffset(platform::TextFile& file, long base, long offset);
 
 // The line at offset (see seekToOffset); nothing when it cannot be reached.
-std::optional<std::string> readLineAt(platform::TextFile& file, long base, long offset);
+[[nodiscard]] std::optional<std::string> readLineAt(platform::TextFile& file, long base,
+                                                    long offset);
 
 // The line that key's entry in head names: find the key, take its offset,
 // read the line there. Nothing when the key has no entry, its offset is not
 // a number or leads past the end of the file.
-std::optional<std::string> readEntryLine(platform::TextFile& file, const IndexHead& head,
-                                         std::string_view key, IndexEnd end);
+[[nodiscard]] std::optional<std::string>
+readEntryLine(platform::TextFile& file, const IndexHead& head, std::string_view key, IndexEnd end);
 
 } // namespace formats

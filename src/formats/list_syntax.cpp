@@ -13,6 +13,18 @@ Split splitAt(const std::string& line, char separator) {
     return {true, line.substr(0, p), line.substr(p + 1)};
 }
 
+std::vector<ListEntry> listEntries(const std::vector<std::string>& lines, size_t limit) {
+    std::vector<ListEntry> entries;
+    for (const std::string& line : lines) {
+        if (entries.size() >= limit)
+            break;
+        Split s = splitAt(line, '@');
+        if (s.found)
+            entries.push_back({std::move(s.left), std::move(s.right)});
+    }
+    return entries;
+}
+
 bool isListKind(const std::string& kind) {
     static const std::array<const char*, 7> kinds = {"PBD", "STQ", "PTQ", "STX",
                                                      "SXX", "PNV", "PRE"};

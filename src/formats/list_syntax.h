@@ -3,8 +3,10 @@
 // that make a second-level item a Bible division.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace formats {
 
@@ -15,6 +17,18 @@ struct Split {
     std::string right;
 };
 Split splitAt(const std::string& line, char separator);
+
+// An item of a list file whose lines are "key@text" (the start list, the
+// second-level lists, the advice list, the abbreviations): the key before
+// the first "@" and the text after it.
+struct ListEntry {
+    std::string key;
+    std::string text;
+};
+// The items of such a file, in order: each line holding "@" is one, other
+// lines are skipped. At most limit items are read; the rest of the file is
+// not.
+std::vector<ListEntry> listEntries(const std::vector<std::string>& lines, size_t limit);
 
 // The kinds of third-level lists: PBD, STQ, PTQ, STX, SXX, PNV and PRE.
 bool isListKind(const std::string& kind);
@@ -40,7 +54,8 @@ struct ListItem {
 // The item a line of a third-level list of the given kind adds; nothing when
 // the line adds no item (no "@" separator, an STX/SXX line without key, or an
 // unknown kind).
-std::optional<ListItem> thirdLevelItem(const std::string& kind, const std::string& line);
+[[nodiscard]] std::optional<ListItem> thirdLevelItem(const std::string& kind,
+                                                     const std::string& line);
 
 // The original language a second-level item's text names ("Heb", "Grk"), or
 // empty when the item is not a Bible division.

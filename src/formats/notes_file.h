@@ -40,7 +40,7 @@ std::string_view noteShown(std::string_view line);
 
 // The note of key as it is shown, read from a notes file whose index line
 // is head; nothing when the key is not in the index or leads nowhere.
-std::optional<std::string> readNote(platform::TextFile& file, const IndexHead& head,
-                                    std::string_view key);
+[[nodiscard]] std::optional<std::string> readNote(platform::TextFile& file, const IndexHead& head,
+                                                  std::string_view key);
 
 } // namespace formats

@@ -29,6 +29,12 @@ std::optional<long> parseNumber(std::string_view text) {
     return value;
 }
 
+std::optional<long> writtenPageNumber(std::string_view text) {
+    if (text.find(' ') != std::string_view::npos || (text.size() > 1 && text[0] == '0'))
+        return std::nullopt;
+    return parseNumber(text);
+}
+
 long leadingNumber(std::string_view text) {
     size_t at = text.find_first_not_of(" \t\n\v\f\r");
     if (at == std::string_view::npos)

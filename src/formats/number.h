@@ -12,7 +12,11 @@ constexpr size_t kMaxDigits = 9;
 
 // A whole number of one to nine digits, blanks around it allowed; nothing for
 // anything else (a sign, another character, no digit, ten digits or more).
-std::optional<long> parseNumber(std::string_view text);
+[[nodiscard]] std::optional<long> parseNumber(std::string_view text);
+
+// A page number as index lines write it: one to nine digits, without blanks
+// or a leading zero ("7", not " 7" or "07"); nothing for anything else.
+[[nodiscard]] std::optional<long> writtenPageNumber(std::string_view text);
 
 // The number that text begins with: leading white space and one sign are
 // skipped, then the digits are read as far as they go (0 when there is none;

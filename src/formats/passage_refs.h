@@ -41,7 +41,7 @@ struct PassageEntry {
 
 // Nothing when the entry has no blank, no "\" or no ":", or its first blank
 // does not come before its "\".
-std::optional<PassageEntry> parsePassageEntry(std::string_view entry);
+[[nodiscard]] std::optional<PassageEntry> parsePassageEntry(std::string_view entry);
 
 // A passage is read by its keys, never as a count of lines in a row: from
 // its first key on, a line whose key names another page ends it before

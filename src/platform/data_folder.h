@@ -41,7 +41,7 @@ public:
     // only ones read through it. The folder is listed for the folded match
     // once, and again only after it has changed, so that a look-up costs the
     // same in a folder of fifty files as in one of fifty thousand.
-    std::optional<std::string> resolve(const std::string& name) const;
+    [[nodiscard]] std::optional<std::string> resolve(const std::string& name) const;
     // How often resolve has listed the folder.
     int listings() const { return m_listings; }
 
@@ -51,15 +51,15 @@ public:
 
     // The path at which a new file called name would be written (the path
     // resolve gives when the file exists).
-    std::optional<std::string> pathForWriting(const std::string& name) const;
+    [[nodiscard]] std::optional<std::string> pathForWriting(const std::string& name) const;
 
     // Every line of the file (without line ends); nothing when it is missing.
-    std::optional<std::vector<std::string>> readLines(const std::string& name) const;
+    [[nodiscard]] std::optional<std::vector<std::string>> readLines(const std::string& name) const;
 
     // The file read whole, at most limit bytes of it: Missing when there is
     // nothing of that name, Failed when something of that name cannot be
     // read (no permission, a folder, a read error), with the reason.
-    FileContent readWhole(const std::string& name, size_t limit) const;
+    [[nodiscard]] FileContent readWhole(const std::string& name, size_t limit) const;
 
     // Replaces the file with content: a temporary file of a new, unique name
     // in the same folder (see isTempName) is created exclusively, never
@@ -68,8 +68,8 @@ public:
     // that the rename survives a power loss.
     // On any failure the old file is left as it was and false is returned,
     // with the reason in why when given ("Permission denied").
-    bool writeAtomic(const std::string& name, const std::string& content,
-                     std::string* why = nullptr) const;
+    [[nodiscard]] bool writeAtomic(const std::string& name, const std::string& content,
+                                   std::string* why = nullptr) const;
 
     // Whether file is a temporary file that writeAtomic makes for name:
     // name, ".tmp-" and six letters or digits.
@@ -113,11 +113,13 @@ public:
     const std::string& name() const { return m_name; }
     // Where the file is or would be written, for telling the reader.
     std::string path() const { return m_folder->pathForWriting(m_name).value_or(m_name); }
-    std::optional<std::vector<std::string>> readLines() const {
+    [[nodiscard]] std::optional<std::vector<std::string>> readLines() const {
         return m_folder->readLines(m_name);
     }
-    FileContent readWhole(size_t limit) const { return m_folder->readWhole(m_name, limit); }
-    bool writeAtomic(const std::string& content, std::string* why = nullptr) const {
+    [[nodiscard]] FileContent readWhole(size_t limit) const {
+        return m_folder->readWhole(m_name, limit);
+    }
+    [[nodiscard]] bool writeAtomic(const std::string& content, std::string* why = nullptr) const {
         return m_folder->writeAtomic(m_name, content, why);
     }
     int removeStaleTemps() const { return m_folder->removeStaleTemps(m_name); }

@@ -37,7 +37,7 @@ public:
     ~TextFile();
 
     // Opens path for reading; false when it cannot be opened.
-    bool open(const std::string& path);
+    [[nodiscard]] bool open(const std::string& path);
     // The open file's stamp; a stamp of size -1 when there is none.
     FileStamp stamp() const;
     bool isOpen() const { return m_file != nullptr; }
@@ -48,7 +48,7 @@ public:
     bool eof();
     long position() const;
     // Moves to 1-based byte position pos; false when pos is out of range.
-    bool seek(long pos);
+    [[nodiscard]] bool seek(long pos);
 
 private:
     std::FILE* m_file = nullptr;

@@ -12,7 +12,7 @@ namespace reader {
 // text with a capital first letter is taken, and failing that of the text
 // with a small first letter; the other letters must match as they stand.
 // An empty searched text is never found.
-std::optional<size_t> findHilite(const std::string& text, const std::string& hilite,
-                                 bool caseSensitive);
+[[nodiscard]] std::optional<size_t> findHilite(const std::string& text, const std::string& hilite,
+                                               bool caseSensitive);
 
 } // namespace reader

@@ -11,14 +11,14 @@ namespace search {
 // characters before the caret: the blank-separated stretch around the caret,
 // from its first ">" on and up to its first CR, without the trailing
 // characters ! ) , - . : ; ? }. Nothing when the caret is at the start.
-std::optional<std::string> pickWord(const std::string& text, int caret);
+[[nodiscard]] std::optional<std::string> pickWord(const std::string& text, int caret);
 
 // The reference of the hit a click in the results points at: the text just
 // before the last ">" up to the caret, as far back as the line start, read
 // from a window of 12 characters; a reference longer than that window is
 // the whole line before that ">" when it is the line's first. Nothing when
 // the click leads to none.
-std::optional<std::string> hitReference(const std::string& results, int caret);
+[[nodiscard]] std::optional<std::string> hitReference(const std::string& results, int caret);
 
 // A Find All reference "stem key" as the book file of the stem and the key;
 // nothing without a blank.
@@ -26,6 +26,6 @@ struct HitPlace {
     std::string file;
     std::string key;
 };
-std::optional<HitPlace> findAllPlace(const std::string& reference);
+[[nodiscard]] std::optional<HitPlace> findAllPlace(const std::string& reference);
 
 } // namespace search

@@ -21,8 +21,8 @@ enum class WordBox {
 // The definition line of key in dictionary file name: one open, one index
 // line and one seek; nothing when the file, the key or its line is missing.
 // The file is closed on every path.
-std::optional<std::string> readDictionaryLine(app::Program& p, const std::string& name,
-                                              const std::string& key);
+[[nodiscard]] std::optional<std::string>
+readDictionaryLine(app::Program& p, const std::string& name, const std::string& key);
 
 // Looks up the word at the caret of the box clicked and writes its
 // definition into the other box, repainted at once; then a verse click puts

@@ -8,74 +8,39 @@
 
 namespace ui {
 
-namespace {
-
-bool setInt(const std::string& value, int& target) {
-    auto v = parseLong(value);
-    if (!v)
-        return false;
-    target = static_cast<int>(*v);
-    return true;
-}
-
-} // namespace
-
 Control::Control(Window& owner, std::string name, ControlKind kind)
     : m_owner(owner), m_name(std::move(name)), m_kind(kind) {
     m_z = owner.nextZ();
     owner.addControl(*this);
 }
 
-void Control::notify(const std::string& prop) {
+void Control::notify(Prop prop) {
     m_owner.controlChanged(*this, prop);
 }
 
-void Control::setLeft(int v) {
-    Left = v;
-    notify("Left");
-}
-void Control::setTop(int v) {
-    Top = v;
-    notify("Top");
-}
-void Control::setWidth(int v) {
-    Width = v;
-    notify("Width");
-}
-void Control::setHeight(int v) {
-    Height = v;
-    notify("Height");
-}
-void Control::setGeometry(int left, int top, int width, int height) {
-    Left = left;
-    Top = top;
-    Width = width;
-    Height = height;
-    notify("Geometry");
-}
 void Control::setVisible(bool v) {
     Visible = v;
-    notify("Visible");
+    notify(Prop::Visible);
 }
 void Control::setEnabled(bool v) {
     Enabled = v;
-    notify("Enabled");
+    notify(Prop::Enabled);
 }
 void Control::setToolTipText(const std::string& v) {
     ToolTipText = v;
-    notify("ToolTipText");
+    notify(Prop::ToolTipText);
 }
 void Control::setAccessibleName(const std::string& v) {
     AccessibleName = v;
-    notify("AccessibleName");
+    notify(Prop::AccessibleName);
 }
 void Control::setAccessibleDescription(const std::string& v) {
     AccessibleDescription = v;
-    notify("AccessibleDescription");
+    notify(Prop::AccessibleDescription);
 }
 void Control::bringToFront() {
     m_z = m_owner.nextZ();
-    notify("ZOrder");
+    notify(Prop::ZOrder);
 }
 
 void Control::click() {
@@ -100,19 +65,13 @@ bool Control::hasFocus() const {
 }
 void Control::setFocus() {
     m_owner.setFocus(this);
-    notify("Focus");
+    notify(Prop::Focus);
 }
 
 bool Control::get(const std::string& prop, std::string& out) const {
-    if (prop == "Left")
-        out = std::to_string(Left);
-    else if (prop == "Top")
-        out = std::to_string(Top);
-    else if (prop == "Width")
-        out = std::to_string(Width);
-    else if (prop == "Height")
-        out = std::to_string(Height);
-    else if (prop == "Visible")
+    if (getGeometryByName(prop, out))
+        return true;
+    if (prop == "Visible")
         out = boolText(Visible);
     else if (prop == "Enabled")
         out = boolText(Enabled);
@@ -132,20 +91,15 @@ bool Control::get(const std::string& prop, std::string& out) const {
 }
 
 bool Control::set(const std::string& prop, const std::string& value) {
-    if (prop == "Left")
-        return setInt(value, Left) && (notify(prop), true);
-    if (prop == "Top")
-        return setInt(value, Top) && (notify(prop), true);
-    if (prop == "Width")
-        return setInt(value, Width) && (notify(prop), true);
-    if (prop == "Height")
-        return setInt(value, Height) && (notify(prop), true);
+    if (setGeometryByName(prop, value))
+        return true;
     if (prop == "Visible" || prop == "Enabled") {
         auto b = parseBool(value);
         if (!b)
             return false;
-        (prop == "Visible" ? Visible : Enabled) = *b;
-        notify(prop);
+        const bool visible = prop == "Visible";
+        (visible ? Visible : Enabled) = *b;
+        notify(visible ? Prop::Visible : Prop::Enabled);
         return true;
     }
     if (prop == "ToolTipText") {
@@ -164,7 +118,7 @@ void ListBox::clear() {
     m_items.clear();
     m_listIndex = -1;
     m_lastAdded = {};
-    notify("List");
+    notify(Prop::List);
 }
 
 void ListBox::addItem(const std::string& item) {
@@ -176,7 +130,7 @@ void ListBox::addItem(const std::string& item) {
         m_lastAdded = {listCount(), 1};
         m_items.push_back(item);
     }
-    notify("List");
+    notify(Prop::List);
     if (hasFocus())
         highlightFirst();
 }
@@ -195,7 +149,7 @@ void ListBox::addItems(std::vector<std::string> items) {
         m_items.insert(m_items.end(), std::make_move_iterator(items.begin()),
                        std::make_move_iterator(items.end()));
     }
-    notify("List");
+    notify(Prop::List);
     if (hasFocus())
         highlightFirst();
 }
@@ -207,7 +161,7 @@ void ListBox::removeItem(int index) {
     m_lastAdded = {};
     if (m_listIndex >= listCount())
         m_listIndex = listCount() - 1;
-    notify("List");
+    notify(Prop::List);
 }
 
 void ListBox::setItem(int index, const std::string& item) {
@@ -215,7 +169,7 @@ void ListBox::setItem(int index, const std::string& item) {
         return;
     m_items[static_cast<size_t>(index)] = item;
     m_lastAdded = {};
-    notify("List");
+    notify(Prop::List);
 }
 
 std::string ListBox::list(int index) const {
@@ -231,7 +185,7 @@ void ListBox::highlightFirst() {
 
 void ListBox::setListIndex(int index) {
     m_listIndex = (index >= -1 && index < listCount()) ? index : -1;
-    notify("ListIndex");
+    notify(Prop::ListIndex);
 }
 
 bool ListBox::get(const std::string& prop, std::string& out) const {
@@ -273,31 +227,31 @@ void TextBox::setText(const std::string& text) {
     m_text = text;
     m_selStart = 0;
     m_selLength = 0;
-    notify("Text");
+    notify(Prop::Text);
 }
 
 void TextBox::setSelStart(int v) {
     m_selStart = std::clamp(v, 0, static_cast<int>(m_text.size()));
     m_selLength = 0;
-    notify("SelStart");
+    notify(Prop::SelStart);
 }
 
 void TextBox::setSelLength(int v) {
     m_selLength = std::clamp(v, 0, static_cast<int>(m_text.size()) - m_selStart);
-    notify("SelLength");
+    notify(Prop::SelLength);
 }
 
 void TextBox::setForeColor(std::uint32_t c) {
     m_foreColor = c;
-    notify("ForeColor");
+    notify(Prop::ForeColor);
 }
 void TextBox::setBackColor(std::uint32_t c) {
     m_backColor = c;
-    notify("BackColor");
+    notify(Prop::BackColor);
 }
 void TextBox::setLocked(bool locked) {
     m_locked = locked;
-    notify("Locked");
+    notify(Prop::Locked);
 }
 
 bool TextBox::get(const std::string& prop, std::string& out) const {
@@ -356,7 +310,7 @@ Label::Label(Window& owner, std::string name, std::string caption)
     : Control(owner, std::move(name), ControlKind::Label), m_caption(std::move(caption)) {}
 void Label::setCaption(const std::string& c) {
     m_caption = c;
-    notify("Caption");
+    notify(Prop::Caption);
 }
 bool Label::get(const std::string& prop, std::string& out) const {
     if (prop == "Caption") {
@@ -380,11 +334,11 @@ Button::Button(Window& owner, std::string name, std::string caption, std::string
       m_caption(std::move(caption)) {}
 void Button::setCaption(const std::string& c) {
     m_caption = c;
-    notify("Caption");
+    notify(Prop::Caption);
 }
 void Button::setBackColor(std::uint32_t c) {
     m_backColor = c;
-    notify("BackColor");
+    notify(Prop::BackColor);
 }
 bool Button::get(const std::string& prop, std::string& out) const {
     if (prop == "Caption")
@@ -418,7 +372,7 @@ CheckBox::CheckBox(Window& owner, std::string name, std::string caption)
     : Control(owner, std::move(name), ControlKind::CheckBox), m_caption(std::move(caption)) {}
 void CheckBox::setValue(int v) {
     m_value = v ? 1 : 0;
-    notify("Value");
+    notify(Prop::Value);
 }
 bool CheckBox::get(const std::string& prop, std::string& out) const {
     if (prop == "Caption")

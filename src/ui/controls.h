@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/geometry.h"
+#include "ui/property.h"
 #include "ui/units.h"
 
 namespace ui {
@@ -16,18 +18,17 @@ class Window;
 
 enum class ControlKind { ListBox, TextBox, Label, Button, CheckBox, Menu, Picture };
 
-class Control {
+class Control : public Geometry {
 public:
     Control(Window& owner, std::string name, ControlKind kind);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
-    virtual ~Control() = default;
+    ~Control() override = default;
 
     Window& window() const { return m_owner; }
     const std::string& name() const { return m_name; }
     ControlKind kind() const { return m_kind; }
 
-    int Left = 0, Top = 0, Width = 0, Height = 0;
     bool Visible = true;
     bool Enabled = true;
     std::string ToolTipText;
@@ -36,11 +37,6 @@ public:
     std::string AccessibleName;
     std::string AccessibleDescription;
 
-    void setLeft(int v);
-    void setTop(int v);
-    void setWidth(int v);
-    void setHeight(int v);
-    void setGeometry(int left, int top, int width, int height);
     void setVisible(bool v);
     void setEnabled(bool v);
     void setToolTipText(const std::string& v);
@@ -70,7 +66,8 @@ public:
     void setFocus();
 
 protected:
-    void notify(const std::string& prop);
+    void notify(Prop prop);
+    void geometryChanged(Prop prop) override { notify(prop); }
 
 private:
     Window& m_owner;
@@ -135,7 +132,7 @@ public:
     // A locked box shows its text and takes clicks but cannot be typed into.
     bool locked() const { return m_locked; }
     void setLocked(bool locked);
-    void refresh() { notify("Refresh"); }
+    void refresh() { notify(Prop::Refresh); }
 
     bool get(const std::string& prop, std::string& out) const override;
     bool set(const std::string& prop, const std::string& value) override;

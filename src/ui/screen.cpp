@@ -37,7 +37,7 @@ void Screen::raise(Window& w) {
     if (it != m_stack.end())
         m_stack.erase(it);
     m_stack.push_back(&w);
-    changed(w, nullptr, "ZOrder");
+    changed(w, nullptr, Prop::ZOrder);
 }
 
 void Screen::activate(Window* w) {
@@ -76,7 +76,7 @@ void Screen::hidden(Window& w) {
         deactivateActive();
 }
 
-void Screen::changed(Window& w, Control* c, const std::string& prop) {
+void Screen::changed(Window& w, Control* c, Prop prop) {
     if (m_view)
         m_view->changed(w, c, prop);
 }

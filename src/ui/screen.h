@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/dialogs.h"
+#include "ui/property.h"
 
 namespace ui {
 
@@ -41,7 +42,7 @@ public:
     // Internal, called by Window.
     void raise(Window& w);
     void hidden(Window& w);
-    void changed(Window& w, Control* c, const std::string& prop);
+    void changed(Window& w, Control* c, Prop prop);
 
 private:
     Dialogs& m_dialogs;

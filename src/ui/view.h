@@ -1,7 +1,7 @@
 // The observer that renders the screen model (the Qt binding); headless, none.
 #pragma once
 
-#include <string>
+#include "ui/property.h"
 
 namespace ui {
 
@@ -12,7 +12,7 @@ class View {
 public:
     virtual ~View() = default;
     // A property of window (control null) or of one of its controls changed.
-    virtual void changed(Window& window, Control* control, const std::string& property) = 0;
+    virtual void changed(Window& window, Control* control, Prop property) = 0;
 };
 
 } // namespace ui

@@ -9,47 +9,25 @@
 namespace ui {
 
 Window::Window(Screen& screen, std::string name, std::string caption)
-    : m_screen(screen), m_name(std::move(name)), m_caption(std::move(caption)) {
+    : Geometry(3000, 3000), m_screen(screen), m_name(std::move(name)),
+      m_caption(std::move(caption)) {
     screen.add(*this);
 }
 
-void Window::notify(const std::string& prop) {
+void Window::notify(Prop prop) {
     m_screen.changed(*this, nullptr, prop);
 }
-void Window::controlChanged(Control& c, const std::string& prop) {
+void Window::controlChanged(Control& c, Prop prop) {
     m_screen.changed(*this, &c, prop);
 }
 
 void Window::setCaption(const std::string& c) {
     m_caption = c;
-    notify("Caption");
-}
-void Window::setLeft(int v) {
-    Left = v;
-    notify("Left");
-}
-void Window::setTop(int v) {
-    Top = v;
-    notify("Top");
-}
-void Window::setWidth(int v) {
-    Width = v;
-    notify("Width");
-}
-void Window::setHeight(int v) {
-    Height = v;
-    notify("Height");
-}
-void Window::setGeometry(int left, int top, int width, int height) {
-    Left = left;
-    Top = top;
-    Width = width;
-    Height = height;
-    notify("Geometry");
+    notify(Prop::Caption);
 }
 void Window::setWindowState(WindowState s) {
     m_windowState = s;
-    notify("WindowState");
+    notify(Prop::WindowState);
 }
 
 void Window::load() {
@@ -57,14 +35,14 @@ void Window::load() {
         return;
     m_loaded = true;
     onLoad();
-    notify("Loaded");
+    notify(Prop::Loaded);
 }
 
 void Window::show() {
     load();
     if (!m_visible) {
         m_visible = true;
-        notify("Visible");
+        notify(Prop::Visible);
         onShown();
     }
     bringToFront();
@@ -74,7 +52,7 @@ void Window::hide() {
     if (!m_visible)
         return;
     m_visible = false;
-    notify("Visible");
+    notify(Prop::Visible);
     m_screen.hidden(*this);
 }
 
@@ -97,9 +75,7 @@ bool Window::front() const {
         const Window& o = **it;
         if (!o.m_visible)
             continue;
-        bool overlap = o.Left < Left + Width && Left < o.Left + o.Width && o.Top < Top + Height &&
-                       Top < o.Top + o.Height;
-        if (overlap)
+        if (overlaps(o))
             return false;
     }
     return true;
@@ -175,14 +151,8 @@ int Window::raiseKeyDown(int code, int shift) {
 bool Window::get(const std::string& prop, std::string& out) const {
     if (prop == "Caption")
         out = m_caption;
-    else if (prop == "Left")
-        out = std::to_string(Left);
-    else if (prop == "Top")
-        out = std::to_string(Top);
-    else if (prop == "Width")
-        out = std::to_string(Width);
-    else if (prop == "Height")
-        out = std::to_string(Height);
+    else if (getGeometryByName(prop, out))
+        return true;
     else if (prop == "Visible")
         out = boolText(m_visible);
     else if (prop == "Loaded")
@@ -203,24 +173,12 @@ bool Window::set(const std::string& prop, const std::string& value) {
         setCaption(value);
         return true;
     }
-    auto v = parseLong(value);
-    if (!v)
+    if (prop != "WindowState")
+        return setGeometryByName(prop, value);
+    const auto v = parseLong(value);
+    if (!v || *v < 0 || *v > static_cast<long>(WindowState::Maximized))
         return false;
-    int n = static_cast<int>(*v);
-    if (prop == "Left")
-        setLeft(n);
-    else if (prop == "Top")
-        setTop(n);
-    else if (prop == "Width")
-        setWidth(n);
-    else if (prop == "Height")
-        setHeight(n);
-    else if (prop == "WindowState") {
-        if (*v < 0 || *v > static_cast<long>(WindowState::Maximized))
-            return false;
-        setWindowState(static_cast<WindowState>(n));
-    } else
-        return false;
+    setWindowState(static_cast<WindowState>(*v));
     return true;
 }
 

@@ -14,24 +14,18 @@ namespace ui {
 
 class Screen;
 
-class Window {
+class Window : public Geometry {
 public:
     Window(Screen& screen, std::string name, std::string caption = {});
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
-    virtual ~Window() = default;
+    ~Window() override = default;
 
     const std::string& name() const { return m_name; }
     Screen& screen() const { return m_screen; }
 
     const std::string& caption() const { return m_caption; }
     void setCaption(const std::string& c);
-    int Left = 0, Top = 0, Width = 3000, Height = 3000;
-    void setLeft(int v);
-    void setTop(int v);
-    void setWidth(int v);
-    void setHeight(int v);
-    void setGeometry(int left, int top, int width, int height);
     bool visible() const { return m_visible; }
     bool loaded() const { return m_loaded; }
     WindowState windowState() const { return m_windowState; }
@@ -91,7 +85,7 @@ public:
 
     // Internal: controls register themselves and report changes here.
     void addControl(Control& c);
-    void controlChanged(Control& c, const std::string& prop);
+    void controlChanged(Control& c, Prop prop);
     // The control that takes the keys; a list highlights its first item
     // when none is.
     void setFocus(Control* c);
@@ -100,7 +94,8 @@ public:
 protected:
     void setMain() { m_isMain = true; }
     void setNeverActive() { m_neverActive = true; }
-    void notify(const std::string& prop);
+    void notify(Prop prop);
+    void geometryChanged(Prop prop) override { notify(prop); }
 
 private:
     friend class Screen;

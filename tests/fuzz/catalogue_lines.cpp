@@ -19,7 +19,7 @@ void asListLine(const std::string& line) {
                       "a split keeps every byte but the separator");
     }
     for (const char* kind : {"PBD", "STQ", "PTQ", "STX", "SXX", "PNV", "PRE", "XYZ"})
-        formats::thirdLevelItem(kind, line);
+        (void)formats::thirdLevelItem(kind, line);
     formats::isListKind(formats::listKind(line));
     formats::languageOf(line);
 }
@@ -46,7 +46,7 @@ void asName(const std::string& line) {
     formats::bookFileOfKey(line);
     formats::notesFileOf(line);
     formats::isNotesFileName(line);
-    formats::dictionaryLanguage(line);
+    (void)formats::dictionaryLanguage(line);
     for (const char* lang : {"Grk", "Heb", ""})
         formats::dictionaryFor(formats::lowerText(line), lang);
     const std::string upper = formats::upperText(line);

@@ -26,12 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const formats::NoteKey& k : keys) {
         if (looked++ == formats::kMaxNoteKeys)
             break;
-        formats::readNote(text, *head, k.key);
-        formats::readDefinition(text, *head, k.key);
+        (void)formats::readNote(text, *head, k.key);
+        (void)formats::readDefinition(text, *head, k.key);
         for (const char* lang : {"Grk", "Heb", ""})
             formats::dictionaryFor(k.key, lang);
     }
-    formats::readDefinition(text, *head, verse);
+    (void)formats::readDefinition(text, *head, verse);
     std::string line;
     while (text.readLine(line)) {
         formats::dictionaryLineKey(line);

@@ -29,9 +29,7 @@ namespace fs = std::filesystem;
 
 class NoDialogs : public ui::Dialogs {
 public:
-    std::vector<std::string> shown;
-    ui::Answer message(const std::string& text, ui::Buttons, ui::Icon) override {
-        shown.push_back(text);
+    ui::Answer message(const std::string&, ui::Buttons, ui::Icon) override {
         return ui::Answer::OK;
     }
 };
@@ -45,6 +43,11 @@ inline const fs::path& libraryCopy() {
         return dir;
     }();
     return copy;
+}
+
+inline void removeLibraryCopy() {
+    std::error_code ec;
+    fs::remove_all(libraryCopy(), ec);
 }
 
 inline void settle() {
@@ -66,10 +69,21 @@ struct Fixture {
         view->mainWindow()->activateWindow();
         if (!QTest::qWaitForWindowActive(view->mainWindow()))
             qWarning("the main window did not become active");
+        sync();
+    }
+    ~Fixture() { view.reset(); }
+    void sync() {
         view->sync();
         settle();
     }
-    ~Fixture() { view.reset(); }
+    // Waits for the main window to take a new size or state.
+    void waitForMain() {
+        for (int i = 0; i < 10; ++i) {
+            QTest::qWait(20);
+            settle();
+        }
+        view->sync();
+    }
 
     template <class W>
     W* widget(const ui::Control& c) const {
@@ -81,15 +95,19 @@ struct Fixture {
         w->scrollToItem(w->item(row));
         QTest::mouseClick(w->viewport(), Qt::LeftButton, {},
                           w->visualItemRect(w->item(row)).center());
-        view->sync();
-        settle();
+        sync();
     }
     void clickButton(ui::Button& button) {
         auto* w = widget<QPushButton>(button);
         QVERIFY(w && w->isVisible());
         QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-        view->sync();
-        settle();
+        sync();
+    }
+    // The program's own click on a text at position pos (a verse, a word).
+    void clickAt(ui::TextBox& box, int pos) {
+        box.setSelStart(pos);
+        box.click();
+        sync();
     }
     // Start list, the Bible, a division, a book.
     void openBook(int division, int book) {
@@ -97,9 +115,9 @@ struct Fixture {
         clickRow(program.frmList1().lstMain1, division);
         clickRow(program.frmList2().lstMain2, book);
     }
-    // Where w lies in the MDI area's viewport.
-    QRect inArea(const QWidget& w) const {
-        return QRect(w.mapTo(view->mdiArea()->viewport(), QPoint(0, 0)), w.size());
+    // Where w lies in the MDI area's viewport, or in another.
+    QRect inArea(const QWidget& w, const QWidget* area = nullptr) const {
+        return QRect(w.mapTo(area ? area : view->mdiArea()->viewport(), QPoint(0, 0)), w.size());
     }
 };
 

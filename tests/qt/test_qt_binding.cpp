@@ -1,35 +1,28 @@
-// The Qt binding against real widgets on the offscreen platform: user events
-// must reach the screen model with the model's own positions and codes, and
-// model changes must show in the widgets. The windows here are small test
-// windows, independent of the program's own.
+// The Qt binding against real widgets on the offscreen platform, on small
+// test windows independent of the program's own: what the widgets show and
+// where the reader's events land, beyond what the scenarios run through the
+// widgets already check.
 #include <algorithm>
 #include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
-#include <QAction>
-
-#include <QApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "test_windows.h"
-#include "ui/controls.h"
 #include "ui/qt/cp1252.h"
-#include "ui/qt/keys.h"
-#include "ui/qt/qt_view.h"
-#include "ui/screen.h"
-#include "ui/window.h"
+#include "ui/qt/window_place.h"
+#include "ui/qt/zoom.h"
 
 using test_windows::Fixture;
 using test_windows::TestWindow;
@@ -38,209 +31,298 @@ class TestQtBinding : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cp1252RoundTrip();
-    void caretMapping();
-    void keyCodes();
-    void listClickReachesModel();
-    void listFollowsEveryChange();
-    void listFontFitsAsIfFilledAtOnce();
-    void overlongRunWrapsAnywhere();
+    void clicksLandAtTheModelsPositions();
+    void modelChangesShowWithoutEchoingBack();
+    void listsFollowEveryChangeAndFitTheirFont();
+    void keysButtonsAndActivation();
+    void framesAndOversizedControls();
+    void zoomScalesTheWidgetsNotTheModel();
+    void zoomAndPlaceAreKeptInTheSettings();
     void longParagraphShowsInPieces();
-    void textClickCountsCrLfAsTwo();
-    void clickBelowTrailingBlanks();
-    void modelSelectionShowsInWidget();
-    void rightPressOnButtonShowsHelp();
-    void leftClickOnButton();
-    void controlClicksAreNotBackgroundClicks();
-    void typingGoesIntoModel();
-    void enterInLineEditIsOneKeyDown();
-    void userActivationReachesModel();
-    void menuItemClicks();
-    void closeCanBeCancelled();
-    void noEventsAfterEnd();
 };
 
-void TestQtBinding::cp1252RoundTrip() {
-    std::string all;
-    for (int b = 0; b < 256; ++b)
-        all.push_back(static_cast<char>(b));
-    QString decoded = ui::qt::decode(all);
-    QCOMPARE(decoded.size(), 256);
-    QCOMPARE(ui::qt::encode(decoded), all);
-    // The 0x80..0x9F block is not Latin-1.
-    QCOMPARE(decoded.at(0x80), QChar(0x20AC));
-    QCOMPARE(decoded.at(0x92), QChar(0x2019));
-    QCOMPARE(decoded.at(0x9F), QChar(0x0178));
-    QCOMPARE(decoded.at(0xE9), QChar(0x00E9));
-    QCOMPARE(ui::qt::encode(QString(QChar(0x2014))), std::string("\x97"));
-    // Outside the code page.
-    QCOMPARE(ui::qt::encode(QString(QChar(0x4E2D))), std::string("?"));
-}
-
-void TestQtBinding::caretMapping() {
-    const std::string model = "ab\r\ncd\r\n\r\ne\nf";
-    QCOMPARE(ui::qt::toWidgetText(model), QStringLiteral("ab\ncd\n\ne\nf"));
-    QCOMPARE(ui::qt::fromWidgetText(QStringLiteral("x\ny")), std::string("x\r\ny"));
-    QCOMPARE(ui::qt::toWidgetText("a\rb"), QStringLiteral("a\nb"));
-    // 'd' is model position 5, widget position 4.
-    QCOMPARE(ui::qt::modelToWidgetPos(model, 5), 4);
-    QCOMPARE(ui::qt::widgetToModelPos(model, 4), 5);
-    // After the blank line: 'e' at model 10, widget 7; the lone LF counts one.
-    QCOMPARE(ui::qt::modelToWidgetPos(model, 10), 7);
-    QCOMPARE(ui::qt::widgetToModelPos(model, 7), 10);
-    QCOMPARE(ui::qt::widgetToModelPos(model, 9), 12);
-    // Between CR and LF: after the line break.
-    QCOMPARE(ui::qt::modelToWidgetPos(model, 3), 3);
-    // Clamped at both ends.
-    QCOMPARE(ui::qt::modelToWidgetPos(model, -4), 0);
-    QCOMPARE(ui::qt::modelToWidgetPos(model, 99), 10);
-    QCOMPARE(ui::qt::widgetToModelPos(model, 99), static_cast<int>(model.size()));
-    // Every widget position survives the round trip.
-    for (int w = 0; w <= 10; ++w)
-        QCOMPARE(ui::qt::modelToWidgetPos(model, ui::qt::widgetToModelPos(model, w)), w);
-    QCOMPARE(ui::qt::withoutMnemonics(QStringLiteral("&Find && replace")),
-             QStringLiteral("Find & replace"));
-}
-
-void TestQtBinding::keyCodes() {
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Return), 13);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Enter), 13);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Escape), 27);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_PageUp), 33);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_PageDown), 34);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_End), 35);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Home), 36);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Left), 37);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Down), 40);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_A), 65);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Z), 90);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_7), 55);
-    QCOMPARE(ui::qt::windowsKeyCode(Qt::Key_Shift), 0);
-}
-
-void TestQtBinding::listClickReachesModel() {
+// The caret as the model counts it (CR LF two); a page ends in blanks laid
+// out as one hanging line: a click on or below it went past them, it lies at
+// the first blank. No event reaches a program that has ended.
+void TestQtBinding::clicksLandAtTheModelsPositions() {
     Fixture f;
-    auto* list = f.widget<QListWidget>(f.frmA.lstItems);
-    QVERIFY(list);
-    QCOMPARE(list->count(), 4);
-    QPoint at = list->visualItemRect(list->item(2)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QCOMPARE(f.frmA.lstItems.listIndex(), 2);
-    // Click saw ListIndex already set.
-    QCOMPARE(f.frmA.listClicks, std::vector<int>{2});
-    // A model change comes back into the widget.
-    f.frmA.lstItems.setListIndex(0);
-    QCOMPARE(list->currentRow(), 0);
-    QCOMPARE(f.frmA.listClicks.size(), size_t(1));
+    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
+    f.clickText(edit, 10); // between "th" and "ree"
+    f.frmA.txtText.setText("one\r\ntwo\r\n\r\n" + std::string(400, ' '));
+    const QPoint below(edit->viewport()->width() / 2, edit->viewport()->height() - 4);
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, below);
+    f.clickText(edit, 5); // on a character the click stays where it lands
+    f.frmA.txtText.setText("one\r\ntwo");
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, below);
+    QCOMPARE(f.frmA.textClicks, (std::vector<int>{12, 12, 6, 8}));
+    f.frmA.lstItems.onClick = [&f] { f.ended = true; };
+    f.clickRow(f.frmA.lstItems, 1);
+    QVERIFY(f.view->blocked());
+    f.clickRow(f.frmA.lstItems, 2);
+    QTest::mouseClick(f.widget<QPushButton>(f.frmA.btnHelp), Qt::LeftButton);
+    QCOMPARE(f.frmA.lstItems.listIndex(), 1);
+    QCOMPARE(f.frmA.buttonClicks, 0);
 }
 
-namespace {
-
-std::vector<std::string> widgetItems(const QListWidget& list) {
-    std::vector<std::string> items;
-    for (int i = 0; i < list.count(); ++i)
-        items.push_back(list.item(i)->text().toStdString());
-    return items;
+// The model's list index, selection and text show in the widgets and are no
+// user events; typed text reaches the model in Windows-1252; only a text with
+// a run too long to be a word wraps anywhere (laid out again for every line,
+// a huge one hung the program).
+void TestQtBinding::modelChangesShowWithoutEchoingBack() {
+    Fixture f;
+    f.frmA.lstItems.setListIndex(3);
+    QCOMPARE(f.widget<QListWidget>(f.frmA.lstItems)->currentRow(), 3);
+    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
+    f.frmA.txtText.setSelStart(10);
+    f.frmA.txtText.setSelLength(5);
+    QCOMPARE(edit->textCursor().selectedText(), QStringLiteral("three"));
+    QVERIFY(f.frmA.textClicks.empty() && f.frmA.listClicks.empty());
+    QCOMPARE(f.frmA.txtText.selStart(), 10);
+    auto* line = f.widget<QLineEdit>(f.frmA.txtInput);
+    line->setFocus();
+    QTest::keyClicks(line, QStringLiteral("ab"));
+    QKeyEvent euro(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x20AC)));
+    QApplication::sendEvent(line, &euro);
+    QCOMPARE(f.frmA.txtInput.text(), std::string("ab\x80"));
+    QCOMPARE(f.frmA.txtInput.selStart(), 3);
+    f.frmA.txtInput.setText("caf\xE9");
+    QCOMPARE(line->text(), QStringLiteral("caf\u00E9"));
+    std::string words;
+    for (int i = 0; i < 400; ++i)
+        words += "word ";
+    const std::string x600(600, 'x');
+    for (const auto& [text, mode] :
+         {std::pair{words, QTextOption::WrapAtWordBoundaryOrAnywhere},
+          {std::string(1000, 'x'), QTextOption::WrapAtWordBoundaryOrAnywhere},
+          {words + std::string(1001, 'x'), QTextOption::WrapAnywhere},
+          {x600 + "\r\n" + x600, QTextOption::WrapAtWordBoundaryOrAnywhere}}) {
+        f.frmA.txtText.setText(text);
+        QCOMPARE(edit->wordWrapMode(), mode);
+        QCOMPARE(edit->toPlainText(), ui::qt::toWidgetText(text));
+    }
 }
 
-} // namespace
-
-// Items added are inserted alone (the widget's other items stay the same
-// objects); any other change replaces all; the highlight is the model's.
-void TestQtBinding::listFollowsEveryChange() {
+// Items added are inserted alone (the widget's first item stays the same
+// object); any other change replaces all; the highlight is the model's. A
+// list filled item by item takes the font it would take filled at once.
+void TestQtBinding::listsFollowEveryChangeAndFitTheirFont() {
     Fixture f;
     ui::ListBox& model = f.frmA.lstItems;
     auto* list = f.widget<QListWidget>(model);
-    QVERIFY(list);
-    const struct {
-        const char* name;
-        std::function<void()> change;
-        bool kept; // the widget's first item is still the one from before
-    } steps[] = {
-        {"one at the end", [&] { model.addItem("Deuteronomy"); }, true},
-        {"several at once",
-         [&] {
+    const std::pair<std::function<void()>, bool> steps[] = {
+        {[&] {
              model.addItems({"Joshua", "Judges"});
          },
          true},
-        {"highlight", [&] { model.setListIndex(1); }, true},
-        {"sorted, before the highlight",
-         [&] {
+        {[&] { model.setListIndex(1); }, true},
+        {[&] {
              model.Sorted = true;
              model.addItem("Amos");
          },
          false},
-        {"sorted, after it", [&] { model.addItem("Ruth"); }, true},
-        {"replaced", [&] { model.setItem(2, "Exodus!"); }, false},
-        {"removed", [&] { model.removeItem(0); }, false},
-        {"cleared", [&] { model.clear(); }, false},
-        {"filled again",
-         [&] {
+        {[&] { model.addItem("Ruth"); }, true},
+        {[&] { model.setItem(2, "Exodus!"); }, false},
+        {[&] { model.removeItem(0); }, false},
+        {[&] {
+             model.clear();
              model.addItems({"x", "y"});
          },
          false},
     };
-    for (const auto& step : steps) {
-        QListWidgetItem* first = list->count() > 0 ? list->item(0) : nullptr;
-        step.change();
-        QVERIFY2(widgetItems(*list) == model.items(), step.name);
-        QVERIFY2(list->currentRow() == model.listIndex(), step.name);
-        if (step.kept)
-            QVERIFY2(list->item(0) == first, step.name);
+    for (const auto& [change, kept] : steps) {
+        QListWidgetItem* first = list->item(0);
+        change();
+        std::vector<std::string> shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown.push_back(list->item(i)->text().toStdString());
+        QCOMPARE(shown, model.items());
+        QCOMPARE(list->currentRow(), model.listIndex());
+        QVERIFY(!kept || list->item(0) == first);
     }
-}
-
-// A list filled item by item takes the font it would take filled at once:
-// smaller while its items fit at a smaller size, the program's own when none
-// does.
-void TestQtBinding::listFontFitsAsIfFilledAtOnce() {
-    Fixture f;
-    ui::ListBox& model = f.frmA.lstItems;
-    auto* list = f.widget<QListWidget>(model);
+    // Smaller while its items fit at a smaller size, the program's own font
+    // when none does.
     model.clear();
-    const int own = QFontInfo(QApplication::font()).pixelSize();
+    model.Sorted = false;
+    const auto size = [list] { return QFontInfo(list->font()).pixelSize(); };
+    const int own = size();
     std::string item;
-    // Each item one letter wider, until the list's font has shrunk.
-    while (QFontInfo(list->font()).pixelSize() == own && item.size() < 100) {
-        item += item.size() % 2 ? "m" : "w";
+    while (size() == own && item.size() < 100) {
+        item += item.size() % 2 ? "m" : "w"; // each item one letter wider
         model.addItem(item);
     }
-    const int shrunk = QFontInfo(list->font()).pixelSize();
+    const int shrunk = size();
     QVERIFY(shrunk < own);
-    model.addItem("w");
-    QCOMPARE(QFontInfo(list->font()).pixelSize(), shrunk);
-    // The same items at once.
-    model.setItem(0, model.list(0));
-    QCOMPARE(QFontInfo(list->font()).pixelSize(), shrunk);
-    // An item no size fits: the program's font.
+    model.setItem(0, model.list(0)); // the same items at once
+    QCOMPARE(size(), shrunk);
     model.addItem(std::string(200, 'w'));
-    QCOMPARE(QFontInfo(list->font()).pixelSize(), own);
-    model.addItem("m");
-    QCOMPARE(QFontInfo(list->font()).pixelSize(), own);
+    QCOMPARE(size(), own);
 }
 
-// Only a text with a run of letters too long to be a word wraps anywhere.
-void TestQtBinding::overlongRunWrapsAnywhere() {
+// The help box shows on a right press and takes no activation; Space on a
+// button is a left click; a release that opens another window is no
+// background click; Return in a one-line box arrives once with its
+// modifiers; a key the program takes is not the widget's too (the new page
+// showed one screen down); arrows move a list's highlight, Enter opens; Tab
+// stays in the window, Ctrl+Tab changes it and the model follows.
+void TestQtBinding::keysButtonsAndActivation() {
     Fixture f;
+    f.frmB.show();
+    f.frmA.bringToFront();
+    f.view->sync();
+    QVERIFY(f.activeMain());
+    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
+    QTest::mousePress(button, Qt::RightButton, {}, button->rect().center());
+    QVERIFY(f.view->subWindow(f.frmMsg)->isVisible());
+    QTest::mouseRelease(button, Qt::RightButton, {}, button->rect().center());
+    QCOMPARE(f.screen.active(), &f.frmA);
+    QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmA));
+    f.frmMsg.hide();
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_Space);
+    QCOMPARE(f.frmA.downs, (std::vector<int>{2, 1}));
+    QCOMPARE(f.frmA.ups, (std::vector<int>{2, 1}));
+    QCOMPARE(f.frmA.buttonClicks, 1);
+    auto* line = f.widget<QLineEdit>(f.frmA.txtInput);
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_Return);
+    QTest::keyClick(line, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(f.frmA.keys, (std::vector<int>{32, 13, 35}));
+    QCOMPARE(f.frmA.lastShift, ui::Window::kCtrlKey | ui::Window::kShiftKey);
+    f.frmA.txtText.setText(TestWindow::lines("old page"));
     auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
-    std::string words;
-    for (int i = 0; i < 400; ++i)
-        words += "word ";
-    const struct {
-        std::string text;
-        QTextOption::WrapMode mode;
-    } cases[] = {
-        {words, QTextOption::WrapAtWordBoundaryOrAnywhere},
-        {std::string(1000, 'x'), QTextOption::WrapAtWordBoundaryOrAnywhere},
-        {words + std::string(1001, 'x'), QTextOption::WrapAnywhere},
-        {std::string(600, 'x') + "\r\n" + std::string(600, 'x'),
-         QTextOption::WrapAtWordBoundaryOrAnywhere},
-    };
-    for (const auto& c : cases) {
-        f.frmA.txtText.setText(c.text);
-        QCOMPARE(edit->wordWrapMode(), c.mode);
-        QCOMPARE(edit->toPlainText(), ui::qt::toWidgetText(c.text));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_PageDown);
+    QVERIFY(edit->verticalScrollBar()->value() > 0);
+    f.frmA.takePageDown = true;
+    QTest::keyClick(edit, Qt::Key_PageDown);
+    QVERIFY(edit->toPlainText().startsWith(QStringLiteral("new page 0")));
+    QCOMPARE(edit->verticalScrollBar()->value(), 0);
+    auto* list = f.widget<QListWidget>(f.frmA.lstItems);
+    list->setFocus(Qt::TabFocusReason);
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up})
+        QTest::keyClick(list, k);
+    QCOMPARE(f.frmA.lstItems.listIndex(), 1);
+    QVERIFY(f.frmA.listClicks.empty());
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(f.frmA.listClicks, std::vector<int>{1});
+    for (QWidget* next : {static_cast<QWidget*>(edit), static_cast<QWidget*>(line),
+                          static_cast<QWidget*>(button), static_cast<QWidget*>(list)}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
     }
+    QTest::keyClick(list, Qt::Key_Tab, Qt::ControlModifier);
+    QApplication::processEvents();
+    QCOMPARE(f.screen.active(), &f.frmB);
+    QCOMPARE(QApplication::focusWidget(), f.view->widget(f.frmB.lstItems));
+    f.frmB.btnHelp.onMouseUp = [&f](ui::MouseButton) { f.frmC.show(); };
+    QTest::mouseClick(f.widget<QPushButton>(f.frmB.btnHelp), Qt::LeftButton);
+    QVERIFY(f.frmC.visible());
+    QCOMPARE(f.frmB.backgroundClicks, 0);
+}
+
+// A window without a caption has no title bar until a caption comes; a
+// control larger than its window ends inside it; a narrow list without room
+// for a scroll bar shrank its numbers to "22": its font shrinks instead;
+// activation goes both ways between the model and the MDI area.
+void TestQtBinding::framesAndOversizedControls() {
+    Fixture f;
+    f.frmC.show();
+    f.view->sync();
+    QMdiSubWindow* bare = f.view->subWindow(f.frmC);
+    QCOMPARE(f.view->surface(f.frmC)->size(), bare->size());
+    f.frmC.setCaption("Titled");
+    QVERIFY(f.view->surface(f.frmC)->height() < bare->height() - 10);
+    f.frmA.lstItems.setGeometry(8, 100, 5000, 5000);
+    QWidget* surface = f.view->surface(f.frmA);
+    auto* list = f.widget<QListWidget>(f.frmA.lstItems);
+    QCOMPARE(list->geometry(), QRect(8, 100, surface->width() - 8, surface->height() - 100));
+    f.frmA.lstItems.setGeometry(8, 8, 26, 30);
+    for (int i = 0; i < 20; ++i)
+        f.frmA.lstItems.addItem("225");
+    QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QVERIFY(QFontMetrics(list->font()).horizontalAdvance(QStringLiteral("225")) <=
+            list->viewport()->width() - 2);
+    QCOMPARE(f.view->mdiArea()->activeSubWindow(), bare);
+    const int before = f.frmA.activations;
+    f.view->mdiArea()->setActiveSubWindow(f.view->subWindow(f.frmA)); // a title bar click
+    QCOMPARE(f.screen.active(), &f.frmA);
+    QCOMPARE(f.frmA.activations, before + 1);
+    QCOMPARE(f.screen.stacking().back(), &f.frmA);
+    f.frmC.bringToFront();
+    f.view->sync();
+    QCOMPARE(f.view->mdiArea()->activeSubWindow(), bare);
+}
+
+// Controls and scroll bars grow with the step, the model keeps its units.
+// Zooming a maximised
+// window kept the program's height in the twips of the old step: it fits the
+// area at the new one.
+void TestQtBinding::zoomScalesTheWidgetsNotTheModel() {
+    Fixture f;
+    auto* list = f.widget<QListWidget>(f.frmA.lstItems);
+    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    f.view->setZoom(200);
+    QCOMPARE(list->geometry(), QRect(16, 16, 300, 240));
+    QVERIFY(list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) >= scrollBar * 3 / 2);
+    QCOMPARE(f.frmA.lstItems.Width, 150);
+    f.view->setZoom(100);
+    QVERIFY(f.activeMain());
+    f.view->mainWindow()->showMaximized();
+    QTest::qWait(50);
+    const int height100 = f.frmMain.Height;
+    f.view->setZoom(200);
+    QCoreApplication::processEvents();
+    QCOMPARE(f.frmMain.windowState(), ui::WindowState::Maximized);
+    QCOMPARE(f.frmMain.Height, f.heardHeight());
+    QVERIFY(f.frmMain.Height < height100 * 6 / 10);
+}
+
+// The step, size, place and maximised state were forgotten at every start:
+// they come back, on a screen that shows them. The 900 x 600 test window
+// starts at 150 % on 1920x1080; 175 % is the largest step that fits.
+void TestQtBinding::zoomAndPlaceAreKeptInTheSettings() {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("tessary.ini")), QSettings::IniFormat);
+    QRect frame;
+    {
+        Fixture f(&settings);
+        QCOMPARE(f.view->zoom(), 150);
+        QVERIFY(f.activeMain());
+        QTest::keyClick(f.view->mainWindow(), Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(f.view->zoom(), 175);
+        QVERIFY(!f.view->zoomInAction()->isEnabled());
+        f.view->mainWindow()->setGeometry(2400, 200, 1200, 700);
+        QTest::qWait(50);
+        frame = f.view->mainWindow()->frameGeometry();
+    }
+    {
+        Fixture f(&settings);
+        QVERIFY(f.activeMain());
+        QCOMPARE(f.view->zoom(), 175);
+        QCOMPARE(f.view->mainWindow()->frameGeometry(), frame);
+        QCOMPARE(f.view->mainWindow()->screen()->name(), QStringLiteral("uhd"));
+        QCOMPARE(f.frmMain.Height, f.heardHeight()); // the program hears it
+        QTest::keyClick(f.view->mainWindow(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(ui::qt::storedZoom(settings), std::nullopt);
+        f.view->mainWindow()->showMaximized();
+        QTest::qWait(50);
+    }
+    {
+        Fixture f(&settings);
+        QVERIFY(f.activeMain());
+        QTest::qWait(50);
+        QVERIFY(f.view->mainWindow()->isMaximized());
+        QCOMPARE(f.view->mainWindow()->screen()->name(), QStringLiteral("uhd"));
+    }
+    // A place on a screen that is gone: onto the primary, whole; a step
+    // stored on a larger screen: the largest this one shows.
+    ui::qt::storePlace(settings, {QRect(9000, 4000, 904, 624), QSize(900, 600), false});
+    settings.setValue(QStringLiteral("view/zoom"), 400);
+    Fixture f(&settings);
+    QVERIFY(f.activeMain());
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(
+        f.view->mainWindow()->frameGeometry()));
+    QCOMPARE(f.view->zoom(), 175);
 }
 
 // A text of one 1 MB paragraph took over half a second to show: Qt lays a
@@ -307,202 +389,6 @@ void TestQtBinding::longParagraphShowsInPieces() {
     f.frmA.txtText.setSelLength(2);
     QCOMPARE(edit->textCursor().selectedText(), QStringLiteral("yz"));
     QCOMPARE(edit->textCursor().selectionStart(), 2 * p + 6);
-}
-
-void TestQtBinding::textClickCountsCrLfAsTwo() {
-    Fixture f;
-    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
-    QVERIFY(edit);
-    QCOMPARE(edit->toPlainText(), QStringLiteral("one\ntwo\nthree"));
-    // Widget position 10 is between "th" and "ree" on the third line.
-    QTextCursor c(edit->document());
-    c.setPosition(10);
-    QRect r = edit->cursorRect(c);
-    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(r.left(), r.center().y()));
-    QCOMPARE(edit->textCursor().position(), 10);
-    QCOMPARE(f.frmA.textClicks, std::vector<int>{12});
-    QCOMPARE(f.frmA.txtText.text().substr(12), std::string("ree"));
-}
-
-// A text that ends in blanks (a page and its filler): the widget lays the
-// blanks out as one hanging line and puts a click on it, or below it, after
-// the last of them. The model sees that click at the first blank.
-void TestQtBinding::clickBelowTrailingBlanks() {
-    Fixture f;
-    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
-    QVERIFY(edit);
-    const std::string text = "one\r\ntwo\r\n\r\n" + std::string(400, ' ');
-    f.frmA.txtText.setText(text);
-    f.view->sync();
-    const QPoint below(edit->viewport()->width() / 2, edit->viewport()->height() - 4);
-    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, below);
-    QCOMPARE(edit->textCursor().position(), edit->document()->characterCount() - 1);
-    // On a character the click stays where it lands: 'w' of "two".
-    QTextCursor c(edit->document());
-    c.setPosition(5);
-    const QRect r = edit->cursorRect(c);
-    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(r.left(), r.center().y()));
-    QCOMPARE(f.frmA.textClicks, (std::vector<int>{12, 6}));
-    // A text without trailing blanks: the end is the end.
-    f.frmA.txtText.setText("one\r\ntwo");
-    f.view->sync();
-    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, below);
-    QCOMPARE(f.frmA.textClicks.back(), 8);
-}
-
-void TestQtBinding::modelSelectionShowsInWidget() {
-    Fixture f;
-    auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
-    f.frmA.txtText.setSelStart(10);
-    f.frmA.txtText.setSelLength(5);
-    QCOMPARE(edit->textCursor().selectionStart(), 8);
-    QCOMPARE(edit->textCursor().selectedText(), QStringLiteral("three"));
-    // Setting the selection from the model is no user event.
-    QVERIFY(f.frmA.textClicks.empty());
-    QCOMPARE(f.frmA.txtText.selStart(), 10);
-    QCOMPARE(f.frmA.txtText.selLength(), 5);
-}
-
-void TestQtBinding::rightPressOnButtonShowsHelp() {
-    Fixture f;
-    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
-    QVERIFY(button);
-    QVERIFY(!f.view->subWindow(f.frmMsg));
-    QTest::mousePress(button, Qt::RightButton, {}, button->rect().center());
-    QCOMPARE(f.frmA.downs, std::vector<int>{2});
-    QMdiSubWindow* help = f.view->subWindow(f.frmMsg);
-    QVERIFY(help);
-    QVERIFY(help->isVisible());
-    QTest::mouseRelease(button, Qt::RightButton, {}, button->rect().center());
-    QCOMPARE(f.frmA.ups, std::vector<int>{2});
-    QCOMPARE(f.frmA.buttonClicks, 0);
-    QApplication::processEvents();
-    // The help box takes no activation, in the model or in the MDI area.
-    QCOMPARE(f.screen.active(), &f.frmA);
-    QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmA));
-}
-
-void TestQtBinding::leftClickOnButton() {
-    Fixture f;
-    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
-    QCOMPARE(button->text(), QStringLiteral("&Help"));
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    QCOMPARE(f.frmA.downs, std::vector<int>{1});
-    QCOMPARE(f.frmA.ups, std::vector<int>{1});
-    QCOMPARE(f.frmA.buttonClicks, 1);
-    // Space on the focused button is the same left click.
-    QVERIFY(f.activeMain());
-    button->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(button, Qt::Key_Space);
-    QCOMPARE(f.frmA.downs, (std::vector<int>{1, 1}));
-    QCOMPARE(f.frmA.ups, (std::vector<int>{1, 1}));
-    QCOMPARE(f.frmA.buttonClicks, 2);
-}
-
-void TestQtBinding::controlClicksAreNotBackgroundClicks() {
-    Fixture f;
-    // A button whose release opens another window loses its pressed state;
-    // the release it then ignores must not reach the window as a click.
-    f.frmA.btnHelp.onMouseUp = [&f](ui::MouseButton) { f.frmB.show(); };
-    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    QVERIFY(f.frmB.visible());
-    auto* label = f.widget<QLabel>(f.frmA.lblNote);
-    QVERIFY(label);
-    QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-    QCOMPARE(f.frmA.labelClicks, 1);
-    QCOMPARE(f.frmA.backgroundClicks, 0);
-    // The background itself still clicks.
-    QWidget* surface = f.view->subWindow(f.frmA)->widget();
-    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(5, surface->height() - 5));
-    QCOMPARE(f.frmA.backgroundClicks, 1);
-}
-
-void TestQtBinding::typingGoesIntoModel() {
-    Fixture f;
-    auto* line = f.widget<QLineEdit>(f.frmA.txtInput);
-    QVERIFY(line);
-    QVERIFY(!line->isReadOnly());
-    line->setFocus();
-    QTest::keyClicks(line, QStringLiteral("ab"));
-    // A character QTest::keyClicks cannot type: the euro sign, byte 0x80.
-    QKeyEvent euro(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x20AC)));
-    QApplication::sendEvent(line, &euro);
-    QCOMPARE(f.frmA.txtInput.text(), std::string("ab\x80"));
-    QCOMPARE(f.frmA.txtInput.selStart(), 3);
-    // The model replacing the text shows, decoded, without echoing back.
-    f.frmA.txtInput.setText("caf\xE9");
-    QCOMPARE(line->text(), QStringLiteral("caf\u00E9"));
-    QCOMPARE(f.frmA.txtInput.text(), std::string("caf\xE9"));
-}
-
-void TestQtBinding::enterInLineEditIsOneKeyDown() {
-    Fixture f;
-    auto* line = f.widget<QLineEdit>(f.frmA.txtInput);
-    line->setFocus();
-    QTest::keyClick(line, Qt::Key_Return);
-    QTest::keyClick(line, Qt::Key_X);
-    QTest::keyClick(line, Qt::Key_Home, Qt::ControlModifier);
-    QTest::keyClick(line, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
-    // QLineEdit leaves Return to its parent; it must not arrive twice.
-    QCOMPARE(f.frmA.keys, (std::vector<int>{13, 88, 36, 35}));
-    QCOMPARE(f.frmA.shifts, (std::vector<int>{0, 0, ui::Window::kCtrlKey,
-                                              ui::Window::kCtrlKey | ui::Window::kShiftKey}));
-}
-
-void TestQtBinding::userActivationReachesModel() {
-    Fixture f;
-    f.frmB.show();
-    f.view->sync();
-    QCOMPARE(f.screen.active(), &f.frmB);
-    QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmB));
-    int before = f.frmA.activations;
-    // What a click on frmA's title bar does.
-    f.view->mdiArea()->setActiveSubWindow(f.view->subWindow(f.frmA));
-    QCOMPARE(f.screen.active(), &f.frmA);
-    QCOMPARE(f.frmA.activations, before + 1);
-    QCOMPARE(f.screen.stacking().back(), &f.frmA);
-    // The model raising a window brings Qt along.
-    f.frmB.bringToFront();
-    f.view->sync();
-    QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmB));
-    QCOMPARE(f.frmA.activations, before + 1);
-}
-
-void TestQtBinding::menuItemClicks() {
-    Fixture f;
-    QAction* quit = f.view->action(f.frmMain.mnuQuit);
-    QVERIFY(quit);
-    QCOMPARE(quit->text(), QStringLiteral("&Quit"));
-    QCOMPARE(f.view->mainWindow()->menuBar()->actions().size(), 1);
-    QCOMPARE(f.view->mainWindow()->menuBar()->actions().front()->text(), QStringLiteral("&File"));
-    quit->trigger();
-    QCOMPARE(f.frmMain.quitClicks, 1);
-    QCOMPARE(f.view->mainWindow()->windowTitle(), QStringLiteral("Tessary"));
-}
-
-void TestQtBinding::closeCanBeCancelled() {
-    Fixture f;
-    f.view->mainWindow()->show();
-    QVERIFY(!f.view->mainWindow()->close());
-    QCOMPARE(f.frmMain.queries, 1);
-    QVERIFY(f.view->mainWindow()->isVisible());
-    f.frmMain.keepOpen = false;
-    QVERIFY(f.view->mainWindow()->close());
-    QCOMPARE(f.frmMain.queries, 2);
-}
-
-void TestQtBinding::noEventsAfterEnd() {
-    Fixture f;
-    auto* list = f.widget<QListWidget>(f.frmA.lstItems);
-    f.frmA.lstItems.onClick = [&f] { f.ended = true; };
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(1)).center());
-    QVERIFY(f.view->blocked());
-    auto* button = f.widget<QPushButton>(f.frmA.btnHelp);
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    QCOMPARE(f.frmA.buttonClicks, 0);
-    QVERIFY(f.frmA.downs.empty());
 }
 
 QTEST_MAIN(TestQtBinding)

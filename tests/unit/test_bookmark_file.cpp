@@ -1,5 +1,6 @@
-// The bookmark file's lines: what is read back as the list, what makes a
-// file damaged, and that every list the program writes reads back whole.
+// Bookmark items and the bookmark file: how an item is made and read back,
+// what is read back as the list, what makes a file damaged, and that every
+// list the program writes reads back whole.
 #include <gtest/gtest.h>
 
 #include "formats/bookmark_file.h"
@@ -7,7 +8,6 @@
 namespace {
 
 using namespace std::string_literals;
-using formats::kMaxBookmarkFileSize;
 using formats::kMaxBookmarkLength;
 using formats::kMaxBookmarks;
 using formats::readBookmarkFile;
@@ -26,28 +26,58 @@ std::string lines(size_t n, size_t length) {
     return text;
 }
 
-struct Row {
-    const char* name;
-    std::string content;
-    std::vector<std::string> items;
-    std::string fault;
-};
-
 } // namespace
+
+// The title part ends at the first ","; without one, at a small " by".
+TEST(BookmarkItem, MadeAndReadBackAtTheLastSeparatorBeforeTheColon) {
+    for (const auto& [title, part] :
+         {std::pair{"Collected Letters by an author", "Collected Letters"},
+          std::pair{"Words by Night, a memoir", "Words by Night"},
+          std::pair{"Stand By Me", "Stand By Me"}, std::pair{"Nearby", "Nearby"},
+          std::pair{"", ""}})
+        EXPECT_EQ(formats::bookmarkTitlePart(title), part) << title;
+    EXPECT_EQ(formats::bookmarkItem("Collected Letters by an author", false, "12:3"),
+              "Collected Letters-12:3");
+    EXPECT_EQ(formats::bookmarkItem("John", true, "3:16"), "John--3:16");
+    // Separators after the first ":" belong to the key.
+    const struct {
+        const char* item;
+        std::optional<formats::BookmarkPlace> place;
+    } rows[] = {
+        {"Short-Stories-12:3", formats::BookmarkPlace{false, "Short-Stories", "12:3"}},
+        {"John--3:16", formats::BookmarkPlace{true, "John", "3:16"}},
+        {"Half-Bible--3:16", formats::BookmarkPlace{true, "Half-Bible", "3:16"}},
+        {"  Spaced  -1:2", formats::BookmarkPlace{false, "Spaced", "1:2"}},
+        {"Book-1:2-3", formats::BookmarkPlace{false, "Book", "1:2-3"}},
+        {"no colon-here", std::nullopt},
+        {"Title 12:3", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        const auto place = formats::parseBookmark(row.item);
+        ASSERT_EQ(place.has_value(), row.place.has_value()) << row.item;
+        if (place) {
+            EXPECT_EQ(place->bible, row.place->bible) << row.item;
+            EXPECT_EQ(place->title, row.place->title) << row.item;
+            EXPECT_EQ(place->key, row.place->key) << row.item;
+        }
+    }
+}
 
 TEST(BookmarkFile, ReadsItsLinesOrTellsTheFirstDamage) {
     const std::string longest = itemOfLength(kMaxBookmarkLength, 7);
-    const Row rows[] = {
+    const struct {
+        const char* name;
+        std::string content;
+        std::vector<std::string> items;
+        std::string fault;
+    } rows[] = {
         {"empty file", "", {}, ""},
         {"lines in CR LF", "Letters-12:3\r\nJohn--3:16\r\n", {"Letters-12:3", "John--3:16"}, ""},
         {"bare LF, last line unended", "A-1:1\nB-2:2", {"A-1:1", "B-2:2"}, ""},
         {"Windows-1252 letters and a tab kept as bytes",
          "Psalmen f\xfcr \xc4ltere\t-1:1\r\n",
          {"Psalmen f\xfcr \xc4ltere\t-1:1"},
-         ""},
-        {"separators of a title with a dash",
-         "Short-Stories-12:3\r\nHalf-Bible--3:16\r\n",
-         {"Short-Stories-12:3", "Half-Bible--3:16"},
          ""},
         {"longest line", longest + "\r\n", {longest}, ""},
         // Damage: the first faulty line is named, and nothing is kept.
@@ -72,32 +102,27 @@ TEST(BookmarkFile, ReadsItsLinesOrTellsTheFirstDamage) {
          {},
          "it is larger than 2056192 bytes"},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
+    for (const auto& r : rows) {
         const formats::BookmarkFile file = readBookmarkFile(r.content);
-        EXPECT_EQ(file.fault, r.fault);
-        EXPECT_EQ(file.damaged(), !r.fault.empty());
-        EXPECT_EQ(file.items, r.items);
+        EXPECT_EQ(file.fault, r.fault) << r.name;
+        EXPECT_EQ(file.damaged(), !r.fault.empty()) << r.name;
+        EXPECT_EQ(file.items, r.items) << r.name;
     }
 }
 
-// The fullest list the program may hold fills the file to its limit and
-// reads back whole.
+// The fullest list the program may hold fills the file to its limit, one
+// item a line in CR LF, and reads back whole.
 TEST(BookmarkFile, TheFullestListReadsBackWhole) {
+    EXPECT_EQ(formats::bookmarkFileText({}), "");
+    EXPECT_EQ(formats::bookmarkFileText({"John--3:16", "L-1:2"}), "John--3:16\r\nL-1:2\r\n");
     std::vector<std::string> items;
     for (size_t i = 0; i < kMaxBookmarks; ++i)
         items.push_back(itemOfLength(kMaxBookmarkLength, i));
     const std::string text = formats::bookmarkFileText(items);
-    EXPECT_EQ(text.size(), kMaxBookmarkFileSize);
+    EXPECT_EQ(text.size(), formats::kMaxBookmarkFileSize);
     const formats::BookmarkFile back = readBookmarkFile(text);
     EXPECT_FALSE(back.damaged()) << back.fault;
     EXPECT_EQ(back.items, items);
-}
-
-TEST(BookmarkFile, WrittenOneItemALineInCrLf) {
-    EXPECT_EQ(formats::bookmarkFileText({}), "");
-    EXPECT_EQ(formats::bookmarkFileText({"John--3:16", "Letters-1:2"}),
-              "John--3:16\r\nLetters-1:2\r\n");
 }
 
 // Whatever the program would add to the list is either a line the file
@@ -115,12 +140,11 @@ TEST(BookmarkFile, AnItemIsKeptOnlyWhenTheFileCanGiveItBack) {
          BookmarkFault::TooLong},
     };
     for (const auto& [item, fault] : rows) {
-        SCOPED_TRACE(item);
-        EXPECT_EQ(formats::bookmarkFault(item), fault);
-        if (fault == BookmarkFault::None)
-            EXPECT_EQ(readBookmarkFile(formats::bookmarkFileText({item})).items,
-                      std::vector<std::string>{item});
-        else
-            EXPECT_TRUE(readBookmarkFile(formats::bookmarkFileText({item})).damaged());
+        EXPECT_EQ(formats::bookmarkFault(item), fault) << item;
+        const auto back = readBookmarkFile(formats::bookmarkFileText({item}));
+        EXPECT_EQ(back.damaged(), fault != BookmarkFault::None) << item;
+        if (fault == BookmarkFault::None) {
+            EXPECT_EQ(back.items, std::vector<std::string>{item});
+        }
     }
 }

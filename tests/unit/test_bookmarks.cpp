@@ -1,6 +1,21 @@
+// The bookmark list: setting and following bookmarks, and the list kept in
+// its file: read at start, saved at every change, every file that cannot be
+// read or written told to the reader, with the file left as it was.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "book_builder.h"
+#include "formats/bookmark_file.h"
+#include "platform/data_folder.h"
+#include "reader/bookmark_store.h"
 #include "reader/bookmarks.h"
 #include "reader/frm_bkmrk.h"
 #include "reader/frm_text1.h"
@@ -8,17 +23,32 @@
 #include "test_support.h"
 #include "ui/value.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
-using reader::bookmarkItem;
-using reader::bookmarkTitlePart;
-using reader::parseBookmark;
+const std::string kFile = "!Bookmarks.ini";
+const std::string kReadFailure = "The book marks could not be read from !Bookmarks.ini: ";
+const std::string kReadEnd = ". The list starts empty; the file is left as it is until you set "
+                             "or clear book marks.";
+// A file that is there but cannot be read is left alone for the whole run.
+const std::string kUnreadEnd = ". The list starts empty; the file is left as it is, and book "
+                               "marks set until Tessary ends are not saved in it.";
+std::string leftAlone(const std::string& why) {
+    return "it could not be read when Tessary started (" + why + ") and is left as it is";
+}
+// A failed save names the file by its whole path.
+std::string saveFailure(const fs::path& dir) {
+    return "The book marks could not be saved in " + (dir / "!Bookmarks.ini").string() + ": ";
+}
+const std::string kSaveEnd =
+    ". They are kept until Tessary ends; the next start shows the book marks last saved.";
 
-// Two books in the abbreviation table: an essay book and a Bible book.
+// An essay book and a Bible book in the abbreviation table; the bookmark
+// list as the reader would find it (without loading its window), its file.
 struct Marks : testing_support::TestProgram {
-    reader::FrmBkMrk& list;
     reader::FrmText1& reading;
-    Marks() : list(p->frmBkMrk()), reading(p->frmText1()) {
+    Marks() : reading(p->frmText1()) {
         write("ESS.TXV", testing_books::makeBook({
                              {"1:1>Opening words"},
                              {"2:1>Second page"},
@@ -33,6 +63,7 @@ struct Marks : testing_support::TestProgram {
         for (size_t i = 0; i < 3; ++i)
             s().Abbrev[i] = table[i];
         s().AbbrevLast = 2;
+        s().BookTitle = "Letters, collected";
     }
     // Opens a book at its first page in the reading window.
     void open(const std::string& file, bool bible) {
@@ -41,148 +72,249 @@ struct Marks : testing_support::TestProgram {
         reading.showText();
         reading.show();
     }
-    const std::vector<std::string>& items() const { return list.lstBkMrk.items(); }
+    std::vector<std::string> items() {
+        ui::Window* w = p->window("frmBkMrk");
+        return w->loaded() ? p->frmBkMrk().lstBkMrk.items() : std::vector<std::string>{};
+    }
+    void mark(const std::string& key) { reader::setBookmark(*p, key); }
+    void clear() { p->frmBkMrk().btnClear.click(); }
+    std::string read(const std::string& name = kFile) const {
+        std::ifstream in(dir / name, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    std::vector<std::string> names() const {
+        std::vector<std::string> all;
+        for (const auto& e : fs::directory_iterator(dir))
+            if (e.path().extension() != ".TXV")
+                all.push_back(e.path().filename().string());
+        std::sort(all.begin(), all.end());
+        return all;
+    }
 };
+
+// Whether this process is refused what root is not: reading path, creating a file in dir.
+bool cannotRead(const fs::path& path) {
+    return !std::ifstream(path, std::ios::binary).is_open();
+}
+bool cannotCreateIn(const fs::path& dir) {
+    const bool created = std::ofstream(dir / "probe").is_open();
+    std::error_code ec;
+    fs::remove(dir / "probe", ec);
+    return !created;
+}
 
 } // namespace
 
-TEST(BookmarkItem, TitlePartAndSeparator) {
-    EXPECT_EQ(bookmarkTitlePart("Collected Letters by an author"), "Collected Letters");
-    // "," comes first, also when " by" stands before it.
-    EXPECT_EQ(bookmarkTitlePart("Words by Night, a memoir"), "Words by Night");
-    // Only a small " by" cuts.
-    EXPECT_EQ(bookmarkTitlePart("Stand By Me"), "Stand By Me");
-    EXPECT_EQ(bookmarkTitlePart("Nearby"), "Nearby");
-    EXPECT_EQ(bookmarkTitlePart(""), "");
-    EXPECT_EQ(bookmarkItem("Collected Letters by an author", false, "12:3"),
-              "Collected Letters-12:3");
-    EXPECT_EQ(bookmarkItem("John", true, "3:16"), "John--3:16");
-}
-
-TEST(BookmarkItem, ReadBackAtTheLastSeparatorBeforeTheColon) {
-    struct Row {
-        std::string item;
-        bool bible;
-        std::string title, key;
-    };
-    for (const Row& r : std::vector<Row>{
-             {"Short-Stories-12:3", false, "Short-Stories", "12:3"},
-             {"John--3:16", true, "John", "3:16"},
-             {"Half-Bible--3:16", true, "Half-Bible", "3:16"},
-             {"  Spaced  -1:2", false, "Spaced", "1:2"},
-             // Separators after the first ":" belong to the key.
-             {"Book-1:2-3", false, "Book", "1:2-3"},
-         }) {
-        const auto place = parseBookmark(r.item);
-        ASSERT_TRUE(place) << r.item;
-        EXPECT_EQ(place->bible, r.bible) << r.item;
-        EXPECT_EQ(place->title, r.title) << r.item;
-        EXPECT_EQ(place->key, r.key) << r.item;
-    }
-    EXPECT_FALSE(parseBookmark("no colon-here"));
-    EXPECT_FALSE(parseBookmark("Title 12:3"));
-    EXPECT_FALSE(parseBookmark(""));
-}
-
-TEST(BookmarkItem, TheTitleNamesItsBookThroughTheAbbreviations) {
+// The title names its book through the abbreviations: containment,
+// case-sensitive; the last filled slot is not examined.
+TEST(Bookmarks, TheTitleNamesItsBook) {
     Marks t;
-    EXPECT_EQ(reader::bookFileOfTitle(t.s(), "Short-Stories"), "ESS.TXV");
-    EXPECT_EQ(reader::bookFileOfTitle(t.s(), "John"), "JN.TXV");
-    // Containment is case-sensitive, and the last filled slot is not examined.
-    EXPECT_EQ(reader::bookFileOfTitle(t.s(), "john"), "");
-    EXPECT_EQ(reader::bookFileOfTitle(t.s(), "End of table"), "");
+    for (const auto& [title, file] :
+         {std::pair{"Short-Stories", "ESS.TXV"}, std::pair{"John", "JN.TXV"}, std::pair{"john", ""},
+          std::pair{"End of table", ""}})
+        EXPECT_EQ(reader::bookFileOfTitle(t.s(), title), file) << title;
     t.s().Abbrev[0] = " ess =Short-Stories";
     EXPECT_EQ(reader::bookFileOfTitle(t.s(), "Short-Stories"), "ESS.TXV");
 }
 
-TEST(SetBookmark, AddsEachPlaceOnceInTheOrderSet) {
+// Items the file could not give back are not set; nor is one more than the
+// list may hold. Neither touches the file.
+TEST(Bookmarks, ItemsTheFileCannotHoldAreRefused) {
     Marks t;
-    t.s().BookTitle = "John";
-    t.s().BibleMode = true;
-    reader::setBookmark(*t.p, "3:16");
-    t.s().BibleMode = false;
-    reader::setBookmark(*t.p, "3:16"); // another separator: another bookmark
-    reader::setBookmark(*t.p, "1:1");
-    EXPECT_TRUE(t.dialogs.shown.empty());
-    reader::setBookmark(*t.p, "3:16");
-    EXPECT_EQ(t.dialogs.shown, std::vector<std::string>{"Book Mark already exists"});
-    EXPECT_EQ(t.items(), (std::vector<std::string>{"John--3:16", "John-3:16", "John-1:1"}));
-    EXPECT_FALSE(t.list.visible());
+    t.mark("7");                      // no ":" to follow
+    t.s().BookTitle = "Bad\x01Title"; // a control character from a damaged table
+    t.mark("1:1");
+    EXPECT_EQ(t.dialogs.shown, std::vector<std::string>(2, "Book Mark cannot be set here"));
+    EXPECT_TRUE(t.items().empty());
+    EXPECT_TRUE(t.names().empty());
+    Marks full;
+    std::vector<std::string> items;
+    for (size_t i = 0; i < formats::kMaxBookmarks; ++i)
+        items.push_back("Letters-1:" + std::to_string(i));
+    full.write(kFile, formats::bookmarkFileText(items));
+    reader::readBookmarks(*full.p);
+    full.mark("9:9");
+    EXPECT_EQ(full.dialogs.shown,
+              std::vector<std::string>{"Book Mark list is full (4096 book marks)"});
+    EXPECT_EQ(full.items().size(), formats::kMaxBookmarks);
+    EXPECT_EQ(full.read(), formats::bookmarkFileText(items));
 }
 
-TEST(GotoBookmark, OpensThePageWithTheParagraphMarked) {
+// Following a bookmark opens its page with the paragraph selected (CurPara
+// is the line's place in ParaList, not its page), in the mode of its book;
+// a title the table lacks looks the key up in the current book.
+TEST(Bookmarks, GotoOpensThePageWithTheParagraphMarked) {
     Marks t;
     t.open("JN.TXV", true);
     t.reading.btnNext.setEnabled(false);
     t.s().DefShown = true;
-    t.list.show(); // the list is the active window when a bookmark is followed
+    t.s().HiliteText = "marked";
+    t.s().HiliteLen = 6;
+    t.p->frmBkMrk().show();
     reader::gotoBookmark(*t.p, "Short-Stories-2:2", 0);
     EXPECT_EQ(t.s().BookFile, "ESS.TXV");
     EXPECT_FALSE(t.reading.page().BibleMode);
-    EXPECT_EQ(t.s().CurPage, 2);
-    // CurPara is the line's index in ParaList, not its page.
     EXPECT_EQ(t.s().CurPara, 2);
-    EXPECT_EQ(t.s().ParaList[2], "2:2>The marked paragraph");
     EXPECT_EQ(t.reading.Text1.text(), t.s().PageText + t.s().PadText);
-    const std::string& text = t.reading.Text1.text();
-    EXPECT_EQ(text.substr(static_cast<size_t>(t.reading.Text1.selStart()),
-                          static_cast<size_t>(t.reading.Text1.selLength())),
-              "The marked paragraph {ess 2:2}");
+    // The searched text is selected when the page holds it.
+    EXPECT_EQ(t.reading.Text1.selStart(), static_cast<int>(t.reading.Text1.text().find("marked")));
+    EXPECT_EQ(t.reading.Text1.selLength(), 6);
     EXPECT_TRUE(t.reading.btnNext.Enabled);
     EXPECT_EQ(t.reading.btnPrev.backColor(), ui::kLightGrey);
     EXPECT_FALSE(t.s().DefShown);
     EXPECT_TRUE(t.reading.front());
-    // Its activation took the mark request.
-    EXPECT_FALSE(t.s().MarkPending);
-}
-
-TEST(GotoBookmark, TheSearchedTextIsSelectedWhenThePageHoldsIt) {
-    Marks t;
-    t.open("JN.TXV", true);
-    t.s().HiliteText = "marked";
-    t.s().HiliteLen = 6;
-    t.list.show();
-    reader::gotoBookmark(*t.p, "Short-Stories-2:2", 0);
-    const std::string& text = t.reading.Text1.text();
-    EXPECT_EQ(t.reading.Text1.selStart(), static_cast<int>(text.find("marked")));
-    EXPECT_EQ(t.reading.Text1.selLength(), 6);
-}
-
-TEST(GotoBookmark, ABibleVerseSetsBibleMode) {
-    Marks t;
-    t.open("ESS.TXV", false);
+    EXPECT_FALSE(t.s().MarkPending); // its activation took the mark request
     reader::gotoBookmark(*t.p, "John--3:16", 0);
     EXPECT_TRUE(t.reading.page().BibleMode);
-    EXPECT_EQ(t.s().BookFile, "JN.TXV");
     EXPECT_EQ(t.s().CurPara, 2);
     EXPECT_EQ(t.s().VerseList[2], "houtos gar");
-    // A title that the table does not hold: the key is looked up in the current book.
     reader::gotoBookmark(*t.p, "Unknown--3:1", 0);
     EXPECT_EQ(t.s().BookFile, "JN.TXV");
-    EXPECT_EQ(t.s().CurPage, 3);
     EXPECT_EQ(t.s().CurPara, 1);
 }
 
-TEST(GotoBookmark, AKeyThatCannotBeLoadedLeavesTheWindowAsItWas) {
+// A page the book lacks: the loader's message, the window as it was. A key
+// found by an earlier load does not count for this one; items without ":"
+// or without "-" before it do nothing.
+TEST(Bookmarks, AKeyThatCannotBeLoadedLeavesTheWindowAsItWas) {
     Marks t;
     t.open("JN.TXV", true);
     const std::string shown = t.reading.Text1.text();
-    // A page the book does not have: the loader's message, the Bible book stays.
     reader::gotoBookmark(*t.p, "Short-Stories-9:1", 0);
     EXPECT_EQ(t.dialogs.shown, std::vector<std::string>{"Page Not Found"});
     EXPECT_EQ(t.s().BookFile, "JN.TXV");
     EXPECT_TRUE(t.s().BibleMode);
-    EXPECT_EQ(t.reading.Text1.text(), shown);
-    // A key found by an earlier load does not count for this one: page 2
-    // exists, its paragraph 7 does not.
     t.s().KeyFound = true;
     reader::gotoBookmark(*t.p, "Short-Stories-2:7", 0);
     EXPECT_FALSE(t.s().KeyFound);
-    EXPECT_EQ(t.reading.Text1.text(), shown);
     EXPECT_FALSE(t.s().MarkPending);
-    // Items without a ":" or without a "-" before it do nothing.
     reader::gotoBookmark(*t.p, "Short-Stories", 0);
     reader::gotoBookmark(*t.p, "Nothing 2:2", 0);
     EXPECT_EQ(t.reading.Text1.text(), shown);
     EXPECT_EQ(t.dialogs.shown.size(), 1u);
+}
+
+// Reading never writes: a damaged file stays for the reader to look at
+// until the reader changes the list, which then replaces it.
+TEST(BookmarkStore, ReadAtStart) {
+    const struct {
+        const char* name;
+        std::string content;
+        std::vector<std::string> items;
+        std::string message; // empty: no message
+    } rows[] = {
+        {"two bookmarks in their order",
+         "Letters-2:1\r\nJohn--3:16\r\n",
+         {"Letters-2:1", "John--3:16"},
+         ""},
+        {"a line that is no bookmark",
+         "Letters-2:1\r\nChapter two\r\n",
+         {},
+         kReadFailure + "line 2 is not a book mark" + kReadEnd},
+        {"a file too large",
+         std::string(formats::kMaxBookmarkFileSize + 5, 'x'),
+         {},
+         kReadFailure + "it is larger than 2056192 bytes" + kReadEnd},
+    };
+    for (const auto& r : rows) {
+        Marks t;
+        t.write(kFile, r.content);
+        reader::readBookmarks(*t.p);
+        EXPECT_EQ(t.items(), r.items) << r.name;
+        EXPECT_EQ(t.dialogs.shown,
+                  r.message.empty() ? std::vector<std::string>{} : std::vector{r.message});
+        EXPECT_EQ(t.read(), r.content) << r.name;
+        EXPECT_EQ(t.names(), std::vector<std::string>{kFile}) << r.name;
+        EXPECT_FALSE(t.p->window("frmBkMrk")->visible());
+        t.mark("5:1");
+        EXPECT_EQ(t.read(), formats::bookmarkFileText(t.items())) << r.name;
+    }
+    // No file: an empty list, and nothing written.
+    Marks none;
+    reader::readBookmarks(*none.p);
+    EXPECT_TRUE(none.dialogs.shown.empty());
+    EXPECT_FALSE(none.p->window("frmBkMrk")->loaded());
+    EXPECT_TRUE(none.names().empty());
+}
+
+// Things that cannot be read are told with their reason, for root too (a
+// folder, a pipe that would block a plain read for ever); a file the program
+// may not read too, unless root reads it all the same. Each is left alone:
+// a bookmark set is kept for the run, every save says why it is not written,
+// and none renames over the pipe.
+TEST(BookmarkStore, WhatCannotBeReadIsToldAndKept) {
+    Marks folder;
+    fs::create_directories(folder.dir / kFile / "inside");
+    reader::readBookmarks(*folder.p);
+    folder.mark("2:1");
+    EXPECT_EQ(folder.dialogs.shown,
+              (std::vector<std::string>{kReadFailure + "Is a directory" + kUnreadEnd,
+                                        saveFailure(folder.dir) + leftAlone("Is a directory") +
+                                            kSaveEnd}));
+    EXPECT_FALSE(reader::saveBookmarks(*folder.p));
+    EXPECT_EQ(folder.items(), std::vector<std::string>{"Letters-2:1"});
+    EXPECT_TRUE(fs::is_directory(folder.dir / kFile / "inside"));
+    Marks pipe;
+    ASSERT_EQ(mkfifo((pipe.dir / kFile).c_str(), 0600), 0);
+    reader::readBookmarks(*pipe.p);
+    pipe.mark("2:1");
+    pipe.clear();
+    EXPECT_EQ(pipe.dialogs.shown,
+              (std::vector<std::string>{
+                  kReadFailure + "Not a regular file" + kUnreadEnd,
+                  saveFailure(pipe.dir) + leftAlone("Not a regular file") + kSaveEnd,
+                  saveFailure(pipe.dir) + leftAlone("Not a regular file") + kSaveEnd}));
+    EXPECT_TRUE(fs::is_fifo(pipe.dir / kFile));
+    EXPECT_EQ(pipe.names(), std::vector<std::string>{kFile});
+    Marks locked;
+    locked.write(kFile, "Letters-2:1\r\n");
+    fs::permissions(locked.dir / kFile, fs::perms::none);
+    const bool refused = cannotRead(locked.dir / kFile);
+    reader::readBookmarks(*locked.p);
+    fs::permissions(locked.dir / kFile, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(locked.dialogs.shown,
+              refused ? std::vector{kReadFailure + "Permission denied" + kUnreadEnd}
+                      : std::vector<std::string>{});
+    EXPECT_EQ(locked.items().empty(), refused);
+    EXPECT_EQ(locked.read(), "Letters-2:1\r\n");
+}
+
+// A folder the program may not write in: set and Clear each tell the
+// reader, the list changes for this run, and the file keeps the last saved
+// list. A write cut short (the file size limit, which binds root too) is
+// told with its own reason and leaves the old file.
+TEST(BookmarkStore, AFailedSaveIsToldAndTheFileKeepsTheLastSavedList) {
+    Marks t;
+    t.write(kFile, "Letters-2:1\r\n");
+    reader::readBookmarks(*t.p);
+    fs::permissions(t.dir, fs::perms::owner_read | fs::perms::owner_exec);
+    const bool refused = cannotCreateIn(t.dir);
+    t.mark("3:1");
+    t.clear();
+    fs::permissions(t.dir, fs::perms::owner_all);
+    EXPECT_TRUE(t.items().empty());
+    EXPECT_EQ(t.dialogs.shown, refused ? std::vector<std::string>(
+                                             2, saveFailure(t.dir) + "Permission denied" + kSaveEnd)
+                                       : std::vector<std::string>{});
+    EXPECT_EQ(t.read(), refused ? "Letters-2:1\r\n" : "");
+    EXPECT_EQ(t.names(), std::vector<std::string>{kFile});
+    t.mark("2:1");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        platform::failWritesPastTheSizeLimit();
+        const rlimit limit{16, 16};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        t.dialogs.shown.clear();
+        t.mark("4:1");
+        _exit(t.dialogs.shown == std::vector{saveFailure(t.dir) + "File too large" + kSaveEnd} ? 0
+                                                                                               : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(t.read(), "Letters-2:1\r\n");
+    EXPECT_EQ(t.names(), std::vector<std::string>{kFile});
 }

@@ -31,19 +31,8 @@ struct Search : testing_support::TestProgram {
     }
 };
 
-TEST(Findit, CurrentBookHitsFillTheResultsPane) {
-    Search t;
-    t.find("lord");
-    EXPECT_EQ(t.w.TextF.text(), "1:1>the ^lord^ said\r\n\r\n1:2>The ^lord^ spoke\r\n\r\n");
-    EXPECT_EQ(t.w.caption(), "Click to View Context");
-    EXPECT_EQ(t.w.btnReFind.caption(), "ReFind");
-    EXPECT_EQ(t.w.txtInput.text(), "lord");
-    EXPECT_EQ(t.s().HiliteText, "lord");
-    EXPECT_EQ(t.s().HiliteLen, 4);
-    EXPECT_FALSE(t.s().CaseSearch);
-    EXPECT_TRUE(t.dialogs.shown.empty());
-}
-
+// No hit keeps the pane and says so; an empty text does nothing; with case
+// on, a phrase asks no question and is found as typed.
 TEST(Findit, NoHitKeepsThePaneAndSaysSo) {
     Search t;
     t.w.TextF.setText("the page text");
@@ -52,75 +41,23 @@ TEST(Findit, NoHitKeepsThePaneAndSaysSo) {
     EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"xyzzy\"");
     EXPECT_EQ(t.w.TextF.text(), "the page text");
     EXPECT_EQ(t.w.btnReFind.caption(), "");
-    // Case on: "the Lord" of B is not found as "the lord".
-    t.s().BookFile = "B.TXV";
-    t.w.btnRadioCase.setValue(1);
-    t.find("lord");
-    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"lord\"");
-    EXPECT_TRUE(t.s().CaseSearch);
-}
-
-TEST(Findit, EmptyTextDoesNothing) {
-    Search t;
-    t.w.TextF.setText("before");
     t.find("");
-    EXPECT_EQ(t.w.TextF.text(), "before");
+    EXPECT_EQ(t.w.TextF.text(), "the page text");
     EXPECT_EQ(t.w.txtInput.text(), "");
-    EXPECT_TRUE(t.dialogs.shown.empty());
-}
-
-TEST(Findit, PhraseWithoutCaseAsksFirst) {
-    Search t;
-    t.w.TextF.setText("before");
-    t.dialogs.next = ui::Answer::No;
-    t.find("the lord");
-    ASSERT_EQ(t.dialogs.shown.size(), 1u);
-    EXPECT_EQ(t.dialogs.shown[0],
-              "All Phrase Searches are Case Sensitive. Do you wish to Continue?");
-    EXPECT_EQ(t.w.TextF.text(), "before");
-    EXPECT_EQ(t.w.txtInput.text(), "the lord");
-
-    t.dialogs.next = ui::Answer::Yes;
-    t.find("the lord");
-    EXPECT_EQ(t.w.TextF.text(), "1:1>^the lord^ said\r\n\r\n1:2>^The lord^ spoke\r\n\r\n");
-    // With case on no question is asked.
-    t.dialogs.shown.clear();
     t.w.btnRadioCase.setValue(1);
     t.find("The lord");
-    EXPECT_TRUE(t.dialogs.shown.empty());
     EXPECT_EQ(t.w.TextF.text(), "1:2>^The lord^ spoke\r\n\r\n");
-}
-
-TEST(Findit, WholeWordPhraseIsRefusedAfterTheQuestion) {
-    Search t;
-    t.w.TextF.setText("before");
-    t.w.btnRadioWhole.setValue(1);
-    t.dialogs.next = ui::Answer::Yes;
+    EXPECT_TRUE(t.s().CaseSearch);
+    t.s().BookFile = "B.TXV"; // "the Lord" is not "the lord"
     t.find("the lord");
-    ASSERT_EQ(t.dialogs.shown.size(), 2u);
-    EXPECT_EQ(t.dialogs.shown[0],
-              "All Phrase Searches are Case Sensitive. Do you wish to Continue?");
-    EXPECT_EQ(t.dialogs.shown[1], "'Whole-Word' Searches function with Single Words Only");
-    EXPECT_EQ(t.w.TextF.text(), "before");
-    EXPECT_EQ(t.w.txtInput.text(), "the lord");
+    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"the lord\"");
+    EXPECT_TRUE(t.dialogs.shown.empty());
 }
 
 // "lord" found in A, then in B, each entry with its book's stem.
 constexpr const char* kLordInAThenB = "a 1:1>the ^lord^ said\r\n\r\n"
                                       "a 1:2>The ^lord^ spoke\r\n\r\n"
                                       "b 2:1>and the ^Lord^ heard\r\n\r\n";
-
-TEST(Findit, FindAllPrefixesTheStemAndStopsAtABlankEntry) {
-    Search t;
-    t.list({" a ", "b", "", "a"});
-    t.find("lord", true);
-    EXPECT_EQ(t.w.TextF.text(), kLordInAThenB);
-    EXPECT_EQ(t.w.btnReFind.caption(), "ReFind");
-    // Without hits the caption keeps the last progress text: the blank third
-    // entry ended the search after the second book.
-    t.find("xyzzy", true);
-    EXPECT_EQ(t.w.btnReFind.caption(), "2 of 4");
-}
 
 TEST(Findit, ProgressNamesEveryBookInTurn) {
     Search t;
@@ -199,23 +136,6 @@ TEST(Findit, TooManyResultsAreCutButEveryBookIsRead) {
     t.find("x");
     EXPECT_EQ(t.w.TextF.text().size(), search::kMaxShown);
     EXPECT_EQ(t.w.txtInput.text(), "x");
-}
-
-TEST(Findit, BibleBooksFromEachWindow) {
-    Search t;
-    t.write("GEN.TXV", testing_books::makeBook({{"1:1>In the beginning God^ bara elohim<1,2"},
-                                                {"1:2>And the earth^ ha'arets elohim"}}));
-    t.s().BookFile = "GEN.TXV";
-    t.s().BibleMode = true;
-    t.find("elohim");
-    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"elohim\"");
-    t.s().FindFromText3 = true;
-    t.find("elohim");
-    EXPECT_EQ(t.w.TextF.text(), "1:1> bara ^elohim^\r\n\r\n1:2> ha'arets ^elohim^\r\n\r\n");
-    t.find("God");
-    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"God\"");
-    t.find("1,2"); // note keys are not searched
-    EXPECT_EQ(t.w.txtInput.text(), "Cannot find \"1,2\"");
 }
 
 } // namespace

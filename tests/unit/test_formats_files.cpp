@@ -1,3 +1,5 @@
+// The indexed files of a library: the line at an offset, notes and
+// dictionary lookups, the index of a book and its body lines.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 
 #include "formats/book_file.h"
 #include "formats/dictionary_file.h"
-#include "formats/letter_case.h"
 #include "formats/notes_file.h"
 #include "platform/data_folder.h"
 
@@ -21,7 +22,7 @@ struct OpenFile {
         char tmpl[] = "/tmp/tessary-formats-XXXXXX";
         dir = mkdtemp(tmpl);
         std::ofstream(dir / "F", std::ios::binary) << content;
-        file.open((dir / "F").string());
+        EXPECT_TRUE(file.open((dir / "F").string()));
     }
     ~OpenFile() {
         file.close();
@@ -120,6 +121,7 @@ TEST(DictionaryFile, TheFileOfAKey) {
              Row{"word", "Heb", ""},
              Row{"'", "Heb", ""},
              Row{"7up", "Grk", ""},
+             Row{"Abba", "Heb", "Ahebdict.txd"}, // from "A" up a letter has its file
              Row{"plain", "", "pdict.txd"},
          }) {
         const formats::DictionaryChoice choice = formats::dictionaryFor(row.key, row.lang);
@@ -183,15 +185,4 @@ TEST(BookFile, PageNumbersOfKeys) {
         EXPECT_EQ(formats::pageOfKey(row.key), row.read) << row.key;
         EXPECT_EQ(formats::writtenPageOfKey(row.key), row.written) << row.key;
     }
-}
-
-TEST(DataFolderNames, AccentedLettersMatchWithoutRegardToCase) {
-    char tmpl[] = "/tmp/tessary-formats-XXXXXX";
-    const fs::path dir = mkdtemp(tmpl);
-    std::ofstream(dir / "\xE9tude.txv") << "x\r\n";
-    const platform::DataFolder folder(dir.string(), formats::lowerText);
-    // A key upper-cased by the catalogue still finds the file.
-    EXPECT_TRUE(folder.resolve(formats::upperText("\xE9tude.txv")));
-    EXPECT_FALSE(folder.resolve("ETUDE.TXV"));
-    fs::remove_all(dir);
 }

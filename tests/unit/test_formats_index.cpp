@@ -1,3 +1,5 @@
+// Index lines: the entries of a key, a page or the page below; the scan that
+// reports every fault where it is; building an index line.
 #include <gtest/gtest.h>
 
 #include "formats/index_line.h"
@@ -14,9 +16,7 @@ TEST(IndexLookup, AKeyFindsOnlyItsOwnEntry) {
     EXPECT_EQ(formats::offsetOfKey(index, "ba", IndexEnd::Star), 12);
     EXPECT_FALSE(formats::findEntry(index, "b"));
     EXPECT_FALSE(formats::offsetOfKey(index, "b", IndexEnd::Star));
-}
-
-TEST(IndexLookup, TheFirstOccurrenceOfAKeyCounts) {
+    // The first occurrence of a key counts.
     EXPECT_EQ(formats::offsetOfKey("<k>3<k>7*", "k", IndexEnd::Star), 3);
 }
 
@@ -68,6 +68,24 @@ TEST(IndexLookup, PageLabelsRunToTheNextColon) {
     // An entry without ":" takes its label from the next entry's ":".
     EXPECT_EQ(formats::pageLabelAt(index, 14)->label, "x>9<3");
     EXPECT_FALSE(formats::pageLabelAt("<a>1*", 0));
+}
+
+// Prev counted down one page number at a time, searching the whole index
+// line for each: from page 999999999 it ran for minutes. The one walk that
+// replaced it finds what the countdown found; leading zeros, blanks and keys
+// without ":" are not how a page is searched for.
+TEST(HighestPageBelow, AsTheCountdownFoundIt) {
+    const std::string index = "<1:1>1<3:1>5<3:2>9<03:1>7<5 :1>3<6>2<12:1>20*<4:1>";
+    for (const auto& [low, below, page] :
+         {std::tuple{0L, 12L, 4L}, std::tuple{0L, 4L, 3L}, std::tuple{0L, 3L, 1L},
+          std::tuple{0L, 1L, -1L}, std::tuple{2L, 3L, -1L}, std::tuple{0L, 999999999L, 12L}}) {
+        const auto found = formats::findHighestPageBelow(index, low, below);
+        ASSERT_EQ(found.has_value(), page >= 0) << below;
+        if (found) {
+            EXPECT_EQ(found->page, page);
+            EXPECT_EQ(found->at, index.find("<" + std::to_string(page) + ":"));
+        }
+    }
 }
 
 TEST(IndexScan, EveryFaultIsReportedWhereItIs) {
@@ -144,10 +162,11 @@ TEST(BuildIndexLine, EveryOffsetReachesItsLine) {
         const formats::ParsedIndex parsed = formats::parseIndexLine(index, end);
         ASSERT_EQ(parsed.fault, "") << index;
         ASSERT_EQ(parsed.entries.size(), 3u);
-        for (const formats::IndexEntry& e : parsed.entries)
+        for (const formats::IndexEntry& e : parsed.entries) {
             EXPECT_EQ(
                 file.substr(index.size() + 2 + static_cast<size_t>(e.offset) - 1, e.key.size() + 1),
                 e.key + ">");
+        }
     }
     EXPECT_EQ(formats::buildIndexLine({}, IndexEnd::Star, keyOf), "*");
 }

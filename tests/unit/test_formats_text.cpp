@@ -1,91 +1,120 @@
+// The library's text: Windows-1252 against Unicode, letter case and order,
+// numbers as files write them, and the names of files.
 #include <gtest/gtest.h>
 
+#include "formats/cp1252.h"
 #include "formats/file_names.h"
 #include "formats/letter_case.h"
 #include "formats/number.h"
 
-TEST(LetterCase, Windows1252Pairs) {
-    EXPECT_EQ(formats::upperText("abz\xE9\xFE\x9A\x9C\x9E\xFF"), "ABZ\xC9\xDE\x8A\x8C\x8E\x9F");
-    EXPECT_EQ(formats::lowerText("ABZ\xC9\xDE\x8A\x8C\x8E\x9F"), "abz\xE9\xFE\x9A\x9C\x9E\xFF");
-    // Not letters: the multiplication and division signs, digits, ß.
+// Every byte stands for one code point and comes back from it; the 0x80
+// block is not Latin-1, and its five undefined bytes stand for their C1
+// controls; what the code page lacks (the C1 controls U+0080 and U+009F
+// among them) has no byte.
+TEST(Cp1252, EveryByteAndBack) {
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        EXPECT_EQ(formats::unicodeToCp1252(formats::cp1252ToUnicode(byte)), byte) << b;
+    }
+    for (const auto& [byte, cp] :
+         {std::pair{0x41, 0x41}, std::pair{0x80, 0x20AC}, std::pair{0x81, 0x81},
+          std::pair{0x92, 0x2019}, std::pair{0x9F, 0x178}, std::pair{0xA0, 0xA0},
+          std::pair{0xE9, 0xE9}, std::pair{0xFF, 0xFF}})
+        EXPECT_EQ(formats::cp1252ToUnicode(static_cast<unsigned char>(byte)),
+                  static_cast<char32_t>(cp))
+            << byte;
+    for (unsigned missing : {0x80u, 0x9Fu, 0x100u, 0x4E2Du, 0x2017u, 0x10FFFFu})
+        EXPECT_EQ(formats::unicodeToCp1252(missing), std::nullopt) << missing;
+}
+
+TEST(LetterCase, Windows1252PairsAndOrder) {
+    EXPECT_EQ(formats::upperText("abz\xE0\xE9\xFE\x9A\x9C\x9E\xFF"),
+              "ABZ\xC0\xC9\xDE\x8A\x8C\x8E\x9F");
+    EXPECT_EQ(formats::lowerText("ABZ\xC0\xC9\xDE\x8A\x8C\x8E\x9F"),
+              "abz\xE0\xE9\xFE\x9A\x9C\x9E\xFF");
+    // Not letters: the multiplication and division signs, digits; ß (DF) has
+    // no capital, and lowering it must not make it ÿ (FF).
     EXPECT_EQ(formats::upperText("\xF7\xDF"
                                  "1"),
               "\xF7\xDF"
               "1");
-    EXPECT_EQ(formats::lowerText("\xD7"), "\xD7");
+    EXPECT_EQ(formats::lowerText("\xD7\xDF"), "\xD7\xDF");
     // UTF-8 text keeps its multi-byte letters: "é" is C3 A9.
     EXPECT_EQ(formats::asciiUpperText("caf\xC3\xA9"), "CAF\xC3\xA9");
-}
-
-TEST(LetterCase, SortingWithoutRegardToCase) {
+    // Sorting without regard to case: a prefix first; bytes compare
+    // unsigned, accented letters after z, with their capitals.
     using formats::lessNoCase;
     EXPECT_TRUE(lessNoCase("apple", "Banana"));
     EXPECT_TRUE(lessNoCase("B", "c"));
     EXPECT_FALSE(lessNoCase("Genesis", "genesis"));
     EXPECT_FALSE(lessNoCase("genesis", "Genesis"));
-    EXPECT_TRUE(lessNoCase("Gen", "genesis")); // a prefix first
-    // Bytes compare unsigned: accented letters after z, with their capitals.
+    EXPECT_TRUE(lessNoCase("Gen", "genesis"));
     EXPECT_TRUE(lessNoCase("zebra", "\xC9tude"));
     EXPECT_FALSE(lessNoCase("\xC9tude", "\xE9tude"));
-    EXPECT_TRUE(lessNoCase("\xE0 la", "\xC9tude")); // à before É, as à before é
+    EXPECT_TRUE(lessNoCase("\xE0 la", "\xC9tude"));
 }
 
 TEST(Numbers, WholeNumbersAsFilesWriteThem) {
-    struct Row {
-        std::string text;
-        std::optional<long> value;
+    // parseNumber: one to nine digits, blanks around allowed; writtenPageNumber:
+    // as index lines write a page, without blanks or a leading zero.
+    const struct {
+        const char* text;
+        std::optional<long> value, page;
+    } rows[] = {
+        {"12", 12, 12},
+        {" 7 ", 7, {}},
+        {"007", 7, {}},
+        {"0", 0, 0},
+        {"999999999", 999999999, 999999999},
+        {"1000000000", {}, {}},
+        {"", {}, {}},
+        {"   ", {}, {}},
+        {"+1", {}, {}},
+        {"-1", {}, {}},
+        {"1 2", {}, {}},
+        {"3x", {}, {}},
+        {"\t3", {}, {}},
     };
-    for (const Row& row : {
-             Row{"12", 12},
-             Row{" 7 ", 7},
-             Row{"007", 7},
-             Row{"0", 0},
-             Row{"999999999", 999999999},
-             Row{"1000000000", std::nullopt},
-             Row{"", std::nullopt},
-             Row{"   ", std::nullopt},
-             Row{"+1", std::nullopt},
-             Row{"-1", std::nullopt},
-             Row{"1 2", std::nullopt},
-             Row{"3x", std::nullopt},
-             Row{"\t3", std::nullopt},
-         })
+    for (const auto& row : rows) {
         EXPECT_EQ(formats::parseNumber(row.text), row.value) << "\"" << row.text << "\"";
+        EXPECT_EQ(formats::writtenPageNumber(row.text), row.page) << "\"" << row.text << "\"";
+    }
+    // The counts of passage references: what a text begins with, signs and
+    // white space before it, held at 999999999.
+    for (const auto& [text, value] :
+         {std::pair{"3", 3L}, std::pair{" 16-18", 16L}, std::pair{"-2", -2L}, std::pair{"+4a", 4L},
+          std::pair{"x1", 0L}, std::pair{"", 0L}, std::pair{"-", 0L},
+          std::pair{"123456789012345678901234", 999999999L}})
+        EXPECT_EQ(formats::leadingNumber(text), value) << text;
 }
 
-TEST(Numbers, LeadingNumbersOfPassageCounts) {
-    EXPECT_EQ(formats::leadingNumber("3"), 3);
-    EXPECT_EQ(formats::leadingNumber(" 16-18"), 16);
-    EXPECT_EQ(formats::leadingNumber("-2"), -2);
-    EXPECT_EQ(formats::leadingNumber("+4a"), 4);
-    EXPECT_EQ(formats::leadingNumber("x1"), 0);
-    EXPECT_EQ(formats::leadingNumber(""), 0);
-    EXPECT_EQ(formats::leadingNumber("-"), 0);
-    EXPECT_EQ(formats::leadingNumber("123456789012345678901234"), 999999999);
-}
-
+// The stem of a book file, the file a stem or a list key names, its notes
+// file, a dictionary's file and language.
 TEST(FileNames, StemsAndTheFilesTheyName) {
-    EXPECT_EQ(formats::bookStem("GEN.TXV"), "gen");
-    EXPECT_EQ(formats::bookStem("A.B.TXV"), "a");
-    EXPECT_EQ(formats::bookStem("NOEXT"), "");
-    EXPECT_EQ(formats::titleStem(" Gen .TXV"), "gen");
-    EXPECT_EQ(formats::titleStem("NOEXT"), "");
-    EXPECT_EQ(formats::bookFileOfStem("gen"), "GEN.TXV");
-    EXPECT_EQ(formats::bookFileOfKey("GEN"), "GEN.TXV");
-    EXPECT_EQ(formats::bookFileOfKey("ESSAY1.TXT"), "ESSAY1.TXT");
-    EXPECT_EQ(formats::notesFileOf("GEN.TXV"), "GENCOM.TXV");
-    EXPECT_EQ(formats::notesFileOf("GEN"), "GENCOM.TXV");
-    EXPECT_TRUE(formats::isNotesFileName("gencom.txv"));
-    EXPECT_FALSE(formats::isNotesFileName("GENCOM.TXT"));
-    EXPECT_EQ(formats::dictionaryFileName('a', "Grk"), "agrkdict.txd");
-    EXPECT_EQ(formats::dictionaryFileName('p', ""), "pdict.txd");
-}
-
-TEST(FileNames, TheLanguageOfADictionary) {
-    EXPECT_EQ(formats::dictionaryLanguage("agrkdict.txd"), "Grk");
-    EXPECT_EQ(formats::dictionaryLanguage("BHEBDICT.TXD"), "Heb");
-    EXPECT_EQ(formats::dictionaryLanguage("pdict.txd"), "");
-    EXPECT_EQ(formats::dictionaryLanguage("dict.txd"), std::nullopt);
-    EXPECT_EQ(formats::dictionaryLanguage("alatdict.txd"), std::nullopt);
-    EXPECT_EQ(formats::dictionaryLanguage("agrkdict.txv"), std::nullopt);
+    using namespace formats;
+    for (const auto& [got, want] : {
+             std::pair{bookStem("GEN.TXV"), "gen"},
+             std::pair{bookStem("A.B.TXV"), "a"},
+             std::pair{bookStem("NOEXT"), ""},
+             std::pair{titleStem(" Gen .TXV"), "gen"},
+             std::pair{titleStem("NOEXT"), ""},
+             std::pair{bookFileOfStem("gen"), "GEN.TXV"},
+             std::pair{bookFileOfKey("GEN"), "GEN.TXV"},
+             std::pair{bookFileOfKey("ESSAY1.TXT"), "ESSAY1.TXT"},
+             std::pair{notesFileOf("GEN.TXV"), "GENCOM.TXV"},
+             std::pair{notesFileOf("GEN"), "GENCOM.TXV"},
+             std::pair{dictionaryFileName('a', "Grk"), "agrkdict.txd"},
+             std::pair{dictionaryFileName('p', ""), "pdict.txd"},
+         })
+        EXPECT_EQ(got, want);
+    EXPECT_TRUE(isNotesFileName("gencom.txv"));
+    EXPECT_FALSE(isNotesFileName("GENCOM.TXT"));
+    for (const auto& [name, language] :
+         {std::pair{"agrkdict.txd", std::optional<std::string>("Grk")},
+          std::pair{"BHEBDICT.TXD", std::optional<std::string>("Heb")},
+          std::pair{"pdict.txd", std::optional<std::string>("")},
+          std::pair{"dict.txd", std::optional<std::string>()},
+          std::pair{"alatdict.txd", std::optional<std::string>()},
+          std::pair{"agrkdict.txv", std::optional<std::string>()}})
+        EXPECT_EQ(dictionaryLanguage(name), language) << name;
 }

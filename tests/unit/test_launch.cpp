@@ -96,24 +96,17 @@ struct Session {
 
 } // namespace
 
-TEST(Launch, FirstStartMakesTheDataFolderQuietly) {
-    Installed inst;
-    const app::Launch l = app::prepareLaunch(inst.env(inst.home), inst.where);
-    EXPECT_EQ(l.readerFolder, platform::FolderState::Created);
-    Session run(l);
-    EXPECT_EQ(run.dialogs.shown, std::vector<std::string>{});
-    EXPECT_FALSE(run.p.ended());
-    EXPECT_EQ(run.p.frmList0().lstMain0.listCount(), 6);
-    EXPECT_EQ(contentOf(inst.dataFolder() / catalogue::kHistoryFile), "");
-    // A start list in the home does not make it a library.
-    EXPECT_EQ(l.places.library, inst.library.lexically_normal().string());
-}
-
+// The first start makes the data folder quietly; a start list in the home
+// does not make it a library.
 TEST(Launch, TheHistoryLivesInTheHomeAndTheLibraryStaysUntouched) {
     Installed inst;
     const auto before = inst.libraryFiles();
     {
-        Session run(app::prepareLaunch(inst.env(inst.home), inst.where));
+        const app::Launch first = app::prepareLaunch(inst.env(inst.home), inst.where);
+        EXPECT_EQ(first.readerFolder, platform::FolderState::Created);
+        EXPECT_EQ(first.places.library, inst.library.lexically_normal().string());
+        Session run(first);
+        EXPECT_EQ(contentOf(inst.dataFolder() / catalogue::kHistoryFile), "");
         run.readGenesisPage2();
         reader::setBookmark(run.p, "2:4");
         run.driver.menu(run.p.frmMain().mnuQuitWith);
@@ -135,40 +128,6 @@ TEST(Launch, TheHistoryLivesInTheHomeAndTheLibraryStaysUntouched) {
     EXPECT_EQ(run.p.s.CurPage, 2);
     EXPECT_EQ(run.p.frmBkMrk().lstBkMrk.items(), std::vector<std::string>{"Genesis--2:4"});
     EXPECT_EQ(run.dialogs.shown, std::vector<std::string>{});
-}
-
-TEST(Launch, WhereTheReadersFilesGo) {
-    Installed inst;
-    fs::create_directories(inst.root / "portable");
-    for (const auto& e : fs::directory_iterator(inst.library))
-        fs::copy_file(e.path(), inst.root / "portable" / e.path().filename());
-    const fs::path xdg = inst.root / "xdg";
-    struct Row {
-        const char* name;
-        platform::Environment env;
-        fs::path historyFolder;
-    };
-    const Row rows[] = {
-        {"XDG_DATA_HOME", inst.env(inst.home, xdg.string()), xdg / "tessary"},
-        {"relative XDG_DATA_HOME", inst.env(inst.home, "xdg"), inst.dataFolder()},
-        {"portable library", inst.env(inst.root / "portable"), inst.root / "portable"},
-    };
-    for (const Row& r : rows) {
-        {
-            Session run(app::prepareLaunch(r.env, inst.where));
-            run.readGenesisPage2();
-            reader::setBookmark(run.p, "2:4");
-            run.driver.menu(run.p.frmMain().mnuQuitWith);
-        }
-        // The two files go together.
-        EXPECT_EQ(contentOf(r.historyFolder / catalogue::kHistoryFile), "GEN=2\r\n") << r.name;
-        EXPECT_EQ(contentOf(r.historyFolder / formats::kBookmarkFile), "Genesis--2:4\r\n")
-            << r.name;
-        fs::remove(r.historyFolder / catalogue::kHistoryFile);
-        fs::remove(r.historyFolder / formats::kBookmarkFile);
-    }
-    EXPECT_FALSE(fs::exists(inst.library / catalogue::kHistoryFile));
-    EXPECT_FALSE(fs::exists(inst.library / formats::kBookmarkFile));
 }
 
 TEST(Launch, NoFolderForTheReadersFilesIsReported) {

@@ -1,8 +1,9 @@
+// The catalogue's list files: lines split at "@", the kinds of third-level
+// lists and what their items show and open, and the Bible division markers.
 #include <gtest/gtest.h>
 
 #include "formats/list_syntax.h"
 
-using formats::listKind;
 using formats::thirdLevelItem;
 
 TEST(SplitAt, KeepsLaterSeparatorsInTheRightPart) {
@@ -13,85 +14,80 @@ TEST(SplitAt, KeepsLaterSeparatorsInTheRightPart) {
     EXPECT_FALSE(formats::splitAt("no separator", '@').found);
 }
 
-TEST(ListKind, IsTheUpperCasedExtensionOrTheWholeKey) {
-    EXPECT_EQ(listKind("oldhist.stx"), "STX");
-    EXPECT_EQ(listKind("A.B.pre"), "B.PRE"); // the text after the first "."
-    EXPECT_EQ(listKind("horvel"), "HORVEL");
+// Lines without "@" are no items; the list ends at its limit.
+TEST(ListEntries, KeyAndTextOfEachLineWithASeparator) {
+    const std::vector<std::string> lines = {"GEN@Genesis@1", "no separator", "", "@no key", "EXO@"};
+    const auto all = formats::listEntries(lines, 10);
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all[0].key, "GEN");
+    EXPECT_EQ(all[0].text, "Genesis@1");
+    EXPECT_EQ(all[1].key, "");
+    EXPECT_EQ(all[2].text, "");
+    EXPECT_EQ(formats::listEntries(lines, 2).size(), 2u);
+    EXPECT_TRUE(formats::listEntries(lines, 0).empty());
 }
 
-TEST(ThirdLevelItem, HeadingsByKind) {
-    // PBD and PNV: an empty right part makes a heading of the left part.
-    EXPECT_EQ(thirdLevelItem("PBD", "Creation@")->shown, "Creation:-");
-    auto pnv = thirdLevelItem("PNV", "Faith@");
-    EXPECT_EQ(pnv->shown, "Faith:-");
-    EXPECT_EQ(pnv->key, "");
-    // PTQ and PRE: an empty left part makes a heading of the right part.
-    EXPECT_EQ(thirdLevelItem("PTQ", "@Quotes")->shown, "Quotes:-");
-    EXPECT_EQ(thirdLevelItem("PRE", "@Refs")->shown, "Refs:-");
-    EXPECT_EQ(thirdLevelItem("PRE", "@Refs")->key, "");
-}
-
-TEST(ThirdLevelItem, ShownTextAndKeyByKind) {
-    auto pnv = thirdLevelItem("PNV", "Love@joh 3:16\\");
-    EXPECT_EQ(pnv->shown, ".Love");
-    EXPECT_EQ(pnv->key, "joh 3:16\\");
-    auto ptq = thirdLevelItem("PTQ", "mat 5:3\\@Blessed");
-    EXPECT_EQ(ptq->shown, "Blessed");
-    EXPECT_EQ(ptq->key, "mat 5:3\\");
-    auto stx = thirdLevelItem("STX", "GEN@Genesis");
-    EXPECT_EQ(stx->shown, "Genesis");
-    EXPECT_EQ(stx->key, "GEN");
-    auto stq = thirdLevelItem("STQ", "Question@answer");
-    EXPECT_EQ(stq->shown, "Question");
-    EXPECT_EQ(stq->key, "answer");
-}
-
-TEST(ThirdLevelItem, PreSplitsTheReferenceOff) {
-    auto withRef = thirdLevelItem("PRE", "gen 1:1\\@Creation>Genesis 1:1");
-    EXPECT_EQ(withRef->shown, " .Creation");
-    EXPECT_EQ(withRef->key, "gen 1:1\\");
-    EXPECT_EQ(withRef->ref, "Genesis 1:1");
-    auto noRef = thirdLevelItem("PRE", "gen 1:1\\@Creation");
-    EXPECT_EQ(noRef->shown, " .Creation");
-    EXPECT_EQ(noRef->ref, "   ");
-}
-
-TEST(ThirdLevelItem, LinesThatAddNothing) {
-    // An STX or SXX line without a key would break the pairing of item and key.
-    EXPECT_FALSE(thirdLevelItem("STX", "@Orphan title"));
-    EXPECT_FALSE(thirdLevelItem("SXX", "@Orphan title"));
-    EXPECT_FALSE(thirdLevelItem("STX", "no separator here"));
-    EXPECT_FALSE(thirdLevelItem("HORVEL", "a@b"));
-}
-
-TEST(LanguageOf, FirstMarkerWinsInItsFixedOrder) {
-    EXPECT_EQ(formats::languageOf(".Prophetic Books"), "Heb");
-    EXPECT_EQ(formats::languageOf("NEW Testament"), "Grk");
-    // ".The Gospels" is tested before "OLD Testament".
-    EXPECT_EQ(formats::languageOf("OLD Testament .The Gospels"), "Grk");
-    EXPECT_EQ(formats::languageOf("Study Texts"), "");
-    EXPECT_EQ(formats::languageOf("The Gospels"), ""); // the marker includes the "."
-}
-
-TEST(ItemsOpen, WhatAChosenItemOpensByTheKindOfItsList) {
+// The kind is the upper-cased text after the key's first "."; what an item
+// opens goes by it.
+TEST(ListKind, TheKindAndWhatItsItemsOpen) {
+    EXPECT_EQ(formats::listKind("oldhist.stx"), "STX");
+    EXPECT_EQ(formats::listKind("A.B.pre"), "B.PRE");
+    EXPECT_EQ(formats::listKind("horvel"), "HORVEL");
     using formats::ItemsOpen;
-    struct Row {
-        const char* name;
-        const char* kind;
-        ItemsOpen opens;
+    for (const auto& [kind, opens] :
+         {std::pair{"STX", ItemsOpen::Book}, std::pair{"SEL", ItemsOpen::Book},
+          std::pair{"SXX", ItemsOpen::TextFile}, std::pair{"PNV", ItemsOpen::Passages},
+          std::pair{"PRE", ItemsOpen::Passages}, std::pair{"PTQ", ItemsOpen::Passages},
+          std::pair{"PBD", ItemsOpen::OnePassage}, std::pair{"STQ", ItemsOpen::Nothing},
+          std::pair{"stx", ItemsOpen::Nothing}, std::pair{"TXT", ItemsOpen::Nothing},
+          std::pair{"", ItemsOpen::Nothing}})
+        EXPECT_EQ(formats::itemsOpen(kind), opens) << kind;
+}
+
+// What each kind shows and opens. PBD and PNV: an empty right part makes a
+// heading of the left part; PTQ and PRE: an empty left part of the right
+// part; PNV and PRE show items after "."; PRE splits its reference off at
+// ">" (three blanks without one). An STX or SXX line without a key, a line
+// without "@" and an unknown kind add no item, so that items and their keys
+// keep sharing one index.
+TEST(ThirdLevelItem, ShownTextKeyAndReferenceByKind) {
+    const struct {
+        const char *kind, *line;
+        std::optional<formats::ListItem> item;
+    } rows[] = {
+        {"PBD", "Creation@", formats::ListItem{"Creation:-", "", ""}},
+        {"PNV", "Faith@", formats::ListItem{"Faith:-", "", ""}},
+        {"PTQ", "@Quotes", formats::ListItem{"Quotes:-", "", ""}},
+        {"PRE", "@Refs", formats::ListItem{"Refs:-", "", ""}},
+        {"PNV", "Love@joh 3:16\\", formats::ListItem{".Love", "joh 3:16\\", ""}},
+        {"PTQ", "mat 5:3\\@Blessed", formats::ListItem{"Blessed", "mat 5:3\\", ""}},
+        {"STX", "GEN@Genesis", formats::ListItem{"Genesis", "GEN", ""}},
+        {"STQ", "Question@answer", formats::ListItem{"Question", "answer", ""}},
+        {"PRE", "gen 1:1\\@Creation>Genesis 1:1",
+         formats::ListItem{" .Creation", "gen 1:1\\", "Genesis 1:1"}},
+        {"PRE", "gen 1:1\\@Creation", formats::ListItem{" .Creation", "gen 1:1\\", "   "}},
+        {"STX", "@Orphan title", std::nullopt},
+        {"SXX", "@Orphan title", std::nullopt},
+        {"STX", "no separator here", std::nullopt},
+        {"HORVEL", "a@b", std::nullopt},
     };
-    for (const Row& row : {
-             Row{"book list", "STX", ItemsOpen::Book},
-             Row{"book list named like a second-level list", "SEL", ItemsOpen::Book},
-             Row{"text files", "SXX", ItemsOpen::TextFile},
-             Row{"passage lists", "PNV", ItemsOpen::Passages},
-             Row{"passage lists with a note", "PRE", ItemsOpen::Passages},
-             Row{"passage lists with their text as note", "PTQ", ItemsOpen::Passages},
-             Row{"single passages", "PBD", ItemsOpen::OnePassage},
-             Row{"questions naming books", "STQ", ItemsOpen::Nothing},
-             Row{"kind in lower case", "stx", ItemsOpen::Nothing},
-             Row{"unknown kind", "TXT", ItemsOpen::Nothing},
-             Row{"no kind", "", ItemsOpen::Nothing},
-         })
-        EXPECT_EQ(formats::itemsOpen(row.kind), row.opens) << row.name;
+    for (const auto& row : rows) {
+        const auto item = thirdLevelItem(row.kind, row.line);
+        ASSERT_EQ(item.has_value(), row.item.has_value()) << row.kind << " " << row.line;
+        if (item) {
+            EXPECT_EQ(item->shown, row.item->shown) << row.line;
+            EXPECT_EQ(item->key, row.item->key) << row.line;
+            EXPECT_EQ(item->ref, row.item->ref) << row.line;
+        }
+    }
+}
+
+// The first marker wins in its fixed order (".The Gospels" before "OLD
+// Testament"); the marker includes its ".".
+TEST(LanguageOf, FirstMarkerWinsInItsFixedOrder) {
+    for (const auto& [text, language] :
+         {std::pair{".Prophetic Books", "Heb"}, std::pair{"NEW Testament", "Grk"},
+          std::pair{"OLD Testament .The Gospels", "Grk"}, std::pair{"Study Texts", ""},
+          std::pair{"The Gospels", ""}})
+        EXPECT_EQ(formats::languageOf(text), language) << text;
 }

@@ -1,101 +1,210 @@
+// The page history: the page saved for a book and its recording, the file read
+// whole and written back; never lost: a file that is there but cannot be read
+// is told and left alone for the whole run, and every save or delete that
+// fails names the file and the reason and leaves the old file whole.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "app/frm_arrays.h"
+#include "catalogue/page_history.h"
 #include "formats/history_file.h"
+#include "platform/data_folder.h"
 #include "reader/page_history_lookup.h"
-#include "ui/screen.h"
-#include "ui/window.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
-struct NoDialogs : ui::Dialogs {
-    ui::Answer message(const std::string&, ui::Buttons, ui::Icon) override {
-        return ui::Answer::OK;
-    }
+const std::string kHistory = "!Tessary.ini";
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The ways of keeping or wiping the history, each on a program of its own.
+struct Action {
+    const char* name;
+    const char* verb; // in the message: "saved" or "deleted"
+    std::function<void(testing_support::TestProgram&)> act;
 };
 
-struct History {
-    NoDialogs dialogs;
-    ui::Screen screen{dialogs};
-    ui::Window window{screen, "frmArrays"};
-    ui::ListBox list{window, "lstSavePages"};
-    explicit History(const std::vector<std::string>& items) {
-        for (const std::string& item : items)
-            list.addItem(item);
-    }
+const Action kActions[] = {
+    {"quit with saving", "saved", [](auto& t) { catalogue::quitWithSaving(*t.p); }},
+    {"quit deleting the history", "deleted", [](auto& t) { catalogue::quitDeletingHistory(*t.p); }},
+    {"delete the history and go on", "deleted", [](auto& t) { catalogue::deleteHistory(*t.p); }},
+    {"close the main window, saving", "saved",
+     [](auto& t) {
+         t.dialogs.next = ui::Answer::Yes;
+         EXPECT_TRUE(catalogue::closingMainWindow(*t.p));
+     }},
 };
+
+std::string unwritten(const testing_support::TestProgram& t, const char* verb,
+                      const std::string& why) {
+    return std::string("The page history could not be ") + verb + " in " +
+           (t.dir / kHistory).string() + ": " + why +
+           ". The next start shows the history last saved.";
+}
 
 } // namespace
 
-TEST(SavedPage, TheBooksOwnItemOnly) {
+// What stands under the history's name and cannot be read: the reader is
+// told at start, and every way of saving or wiping the history says that
+// the file is left alone; the file is as it was at the end. (A file the
+// program may not read is one of these too, but root reads it.)
+TEST(PageHistory, AFileThatCannotBeReadIsLeftAloneAllRun) {
+    const std::string large(formats::kMaxHistoryFileSize + 1, 'x');
     struct Row {
         const char* name;
-        std::vector<std::string> items;
-        const char* book;
-        const char* page;
+        std::function<void(const fs::path&)> make;
+        std::string why;
+        std::function<bool(const fs::path&)> intact;
     };
     const Row rows[] = {
-        {"the book's item", {"WIS=3", "GEN=12"}, "GEN.TXV", "12"},
-        {"no item", {"WIS=3"}, "ROM.TXV", ""},
-        {"page 0 is the first page", {"GEN=0"}, "GEN.TXV", ""},
-        {"a page with other characters", {"GEN=1x"}, "GEN.TXV", ""},
-        {"an empty page", {"GEN="}, "GEN.TXV", ""},
-        {"a longer name first", {"GEN2=2", "GEN=7"}, "GEN.TXV", "7"},
-        {"only a longer name", {"GEN2=2"}, "GEN.TXV", ""},
-        {"a shorter name first", {"JO=5", "JOH=3"}, "JOH.TXV", "3"},
-        {"an item without \"=\"", {"GEN", "GEN=4"}, "GEN.TXV", "4"},
-        {"letter case counts", {"gen=9"}, "GEN.TXV", ""},
-        {"the first of two items", {"GEN=5", "GEN=6"}, "GEN.TXV", "5"},
-        {"a name holding \"=\"", {"A=B=5", "A=3"}, "A=B.TXV", "5"},
+        {"a pipe", [](const fs::path& at) { ASSERT_EQ(mkfifo(at.c_str(), 0600), 0); },
+         "Not a regular file", [](const fs::path& at) { return fs::is_fifo(at); }},
+        {"a folder", [](const fs::path& at) { fs::create_directories(at / "inside"); },
+         "Is a directory", [](const fs::path& at) { return fs::is_directory(at / "inside"); }},
+        {"a file too large to read",
+         [&large](const fs::path& at) { std::ofstream(at, std::ios::binary) << large; },
+         "it is larger than 16 MB", [&large](const fs::path& at) { return readFile(at) == large; }},
     };
     for (const Row& row : rows) {
-        History h{row.items};
-        EXPECT_EQ(reader::savedPage(h.list, row.book), row.page) << row.name;
+        for (const Action& action : kActions) {
+            SCOPED_TRACE(std::string(row.name) + ", " + action.name);
+            testing_support::TestProgram t;
+            const fs::path at = t.dir / kHistory;
+            row.make(at);
+            catalogue::readHistory(*t.p);
+            ASSERT_EQ(t.dialogs.shown.size(), 1u);
+            EXPECT_EQ(t.dialogs.shown[0],
+                      "The page history could not be read from " + at.string() + ": " + row.why +
+                          ". It is left as it is; the pages read until Tessary ends are not "
+                          "saved in it.");
+            t.p->frmArrays().lstSavePages.addItem("GEN=2");
+            action.act(t);
+            EXPECT_EQ(t.dialogs.shown.back(),
+                      unwritten(t, action.verb,
+                                "it could not be read when Tessary started (" + row.why +
+                                    ") and is left as it is"));
+            EXPECT_TRUE(row.intact(at));
+            // Nothing else was left in the folder.
+            EXPECT_EQ(std::distance(fs::directory_iterator(t.dir), fs::directory_iterator()), 1);
+        }
     }
 }
 
-TEST(RecordPage, ReplacesTheBooksOwnItemOrAppends) {
-    struct Row {
-        const char* name;
-        std::vector<std::string> items;
-        const char* book;
-        std::vector<std::string> after;
-    };
-    const Row rows[] = {
-        {"replaced in place", {"WIS=2", "GEN=1", "ROM=4"}, "GEN.TXV", {"WIS=2", "GEN=12", "ROM=4"}},
-        {"appended", {"WIS=2"}, "GEN.TXV", {"WIS=2", "GEN=12"}},
-        {"a longer name is another book's", {"GENX=3"}, "GEN.TXV", {"GENX=3", "GEN=12"}},
-        {"a shorter name is another book's", {"GE=3"}, "GEN.TXV", {"GE=3", "GEN=12"}},
-        {"an item without \"=\" stays", {"GEN"}, "GEN.TXV", {"GEN", "GEN=12"}},
-        {"only the first of two", {"GEN=1", "GEN=2"}, "GEN.TXV", {"GEN=12", "GEN=2"}},
-    };
-    for (const Row& row : rows) {
-        History h{row.items};
-        reader::recordPage(h.list, row.book, 12);
-        EXPECT_EQ(h.list.items(), row.after) << row.name;
+// An empty file is an empty history: nothing told, at start or at the save.
+TEST(PageHistory, AnEmptyFileIsAnEmptyHistory) {
+    testing_support::TestProgram empty;
+    empty.write(kHistory, "");
+    catalogue::readHistory(*empty.p);
+    catalogue::quitWithSaving(*empty.p);
+    EXPECT_TRUE(empty.dialogs.shown.empty());
+}
+
+// A save or a delete cut short by the file size limit (which binds root
+// too) names the file and the reason, and the old history stays whole.
+TEST(PageHistory, AWriteCutShortIsToldAndKeepsTheOldFile) {
+    for (const Action& action : kActions) {
+        // A delete writes nothing: the limit cannot cut it short.
+        if (std::string(action.verb) == "deleted")
+            continue;
+        SCOPED_TRACE(action.name);
+        testing_support::TestProgram t;
+        const std::string old = "GEN=3\r\nWIS=2\r\n";
+        t.write(kHistory, old);
+        catalogue::readHistory(*t.p);
+        t.p->frmArrays().lstSavePages.addItem("ROM=8");
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            platform::failWritesPastTheSizeLimit();
+            const rlimit limit{8, 8};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            action.act(t);
+            const bool told = !t.dialogs.shown.empty() &&
+                              t.dialogs.shown.back() == unwritten(t, action.verb, "File too large");
+            _exit(told ? 0 : 3);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_EQ(readFile(t.dir / kHistory), old);
     }
 }
 
-TEST(HistoryFile, EveryItemIsRead) {
-    struct Row {
-        const char* name;
-        std::string content;
-        std::vector<std::string> items;
+// The page saved for a book: the first item whose name before its last "="
+// is exactly the book's; page 0 or a page part with other characters means
+// the first page. Recording replaces that item or appends one.
+TEST(PageHistory, TheBooksOwnItemOnly) {
+    testing_support::TestProgram t;
+    ui::ListBox& list = t.p->frmArrays().lstSavePages;
+    const auto fill = [&list](const std::vector<std::string>& items) {
+        list.clear();
+        for (const std::string& item : items)
+            list.addItem(item);
     };
-    const Row rows[] = {
-        {"CR LF", "GEN=2\r\nWIS=3\r\n", {"GEN=2", "WIS=3"}},
-        {"no line end at the end", "GEN=2\r\nWIS=3", {"GEN=2", "WIS=3"}},
-        {"an empty line in the middle", "GEN=2\r\n\r\nWIS=3\r\n", {"GEN=2", "WIS=3"}},
-        {"empty lines first", "\r\n\r\nGEN=2\r\n", {"GEN=2"}},
-        {"CR only", "GEN=2\rWIS=3\rROM=4\r", {"GEN=2", "WIS=3", "ROM=4"}},
-        {"LF only", "GEN=2\nWIS=3\n", {"GEN=2", "WIS=3"}},
-        {"LF CR is two line ends", "GEN=2\n\rWIS=3", {"GEN=2", "WIS=3"}},
-        {"a byte-order mark", "\xEF\xBB\xBFGEN=2\r\n", {"GEN=2"}},
-        {"empty", "", {}},
-        {"blank lines only", "\r\n\r\r\n\n", {}},
-        {"lines kept as they are", " GEN = 2 \r\nx\r\n", {" GEN = 2 ", "x"}},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(formats::readHistoryFile(row.content), row.items) << row.name;
+    using Items = std::vector<std::string>;
+    for (const auto& [items, book, page] : {std::tuple{Items{"WIS=3", "GEN=12"}, "GEN.TXV", "12"},
+                                            {Items{"WIS=3"}, "ROM.TXV", ""},
+                                            {Items{"GEN=0"}, "GEN.TXV", ""},
+                                            {Items{"GEN=1x"}, "GEN.TXV", ""},
+                                            {Items{"GEN="}, "GEN.TXV", ""},
+                                            {Items{"GEN2=2", "GEN=7"}, "GEN.TXV", "7"},
+                                            {Items{"GEN2=2"}, "GEN.TXV", ""},
+                                            {Items{"JO=5", "JOH=3"}, "JOH.TXV", "3"},
+                                            {Items{"GEN", "GEN=4"}, "GEN.TXV", "4"},
+                                            {Items{"gen=9"}, "GEN.TXV", ""},
+                                            {Items{"GEN=5", "GEN=6"}, "GEN.TXV", "5"},
+                                            {Items{"A=B=5", "A=3"}, "A=B.TXV", "5"}}) {
+        fill(items);
+        EXPECT_EQ(reader::savedPage(list, book), page) << items[0] << " " << book;
+    }
+    for (const auto& [items, after] :
+         {std::pair{Items{"WIS=2", "GEN=1", "ROM=4"}, Items{"WIS=2", "GEN=12", "ROM=4"}},
+          {Items{"WIS=2"}, Items{"WIS=2", "GEN=12"}},
+          {Items{"GENX=3"}, Items{"GENX=3", "GEN=12"}},
+          {Items{"GE=3"}, Items{"GE=3", "GEN=12"}},
+          {Items{"GEN"}, Items{"GEN", "GEN=12"}},
+          {Items{"GEN=1", "GEN=2"}, Items{"GEN=12", "GEN=2"}}}) {
+        fill(items);
+        reader::recordPage(list, "GEN.TXV", 12);
+        EXPECT_EQ(list.items(), after) << items[0];
+    }
+}
+
+// The history file: every non-empty line an item, whatever its line ends
+// or a byte-order mark; written back with CR LF.
+TEST(PageHistory, EveryItemOfTheFileIsRead) {
+    using Items = std::vector<std::string>;
+    for (const auto& [content, items] :
+         {std::pair{std::string("GEN=2\r\nWIS=3\r\n"), Items{"GEN=2", "WIS=3"}},
+          {"GEN=2\r\nWIS=3", Items{"GEN=2", "WIS=3"}},
+          {"GEN=2\r\n\r\nWIS=3\r\n", Items{"GEN=2", "WIS=3"}},
+          {"\r\n\r\nGEN=2\r\n", Items{"GEN=2"}},
+          {"GEN=2\rWIS=3\rROM=4\r", Items{"GEN=2", "WIS=3", "ROM=4"}},
+          {"GEN=2\nWIS=3\n", Items{"GEN=2", "WIS=3"}},
+          {"GEN=2\n\rWIS=3", Items{"GEN=2", "WIS=3"}},
+          {"\xEF\xBB\xBFGEN=2\r\n", Items{"GEN=2"}},
+          {"", Items{}},
+          {"\r\n\r\r\n\n", Items{}},
+          {" GEN = 2 \r\nx\r\n", Items{" GEN = 2 ", "x"}}})
+        EXPECT_EQ(formats::readHistoryFile(content), items) << content;
     EXPECT_EQ(formats::historyFileText({"GEN=2", "WIS=3"}), "GEN=2\r\nWIS=3\r\n");
     EXPECT_EQ(formats::historyFileText({}), "");
 }

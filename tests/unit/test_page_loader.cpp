@@ -1,7 +1,11 @@
+// The page loader and what reads its pages: showPage, the book title, the
+// line of a key, the paragraph of a click and the page chooser's lists.
 #include <gtest/gtest.h>
 
 #include "book_builder.h"
+#include "reader/frm_page.h"
 #include "reader/page_loader.h"
+#include "reader/reference.h"
 #include "test_support.h"
 
 using reader::showPage;
@@ -11,7 +15,8 @@ namespace {
 
 const std::string kBlanks600(600, ' ');
 
-// Body lines of pages given as counts of paragraphs, every line indexed.
+// Pages given as (page, paragraphs), "P:Q>Para P.Q" each; only the first
+// paragraph of a page is indexed unless indexAll.
 std::vector<testing_books::BodyLine> pages(const std::vector<std::pair<int, int>>& layout,
                                            bool indexAll = false) {
     std::vector<testing_books::BodyLine> body;
@@ -23,12 +28,18 @@ std::vector<testing_books::BodyLine> pages(const std::vector<std::pair<int, int>
     return body;
 }
 
+struct Book : testing_support::TestProgram {
+    explicit Book(const std::string& content, bool bible = false) {
+        write("B.TXV", content);
+        s().BibleMode = bible;
+    }
+};
+
 } // namespace
 
 TEST(ShowPage, TheTwoPageExampleBook) {
-    testing_support::TestProgram t;
-    t.write("B.TXV", "<1:1>1<2:1>42*\r\n1:1>In the beginning\r\n1:2>And the earth\r\n2:1>Thus the "
-                     "heavens\r\n \r\n");
+    Book t("<1:1>1<2:1>42*\r\n1:1>In the beginning\r\n1:2>And the earth\r\n2:1>Thus the "
+           "heavens\r\n \r\n");
     ASSERT_TRUE(showPage(*t.p, "B.TXV", ""));
     EXPECT_EQ(t.s().IndexLen, 16);
     EXPECT_EQ(t.s().PageText,
@@ -45,127 +56,122 @@ TEST(ShowPage, TheTwoPageExampleBook) {
     ASSERT_TRUE(showPage(*t.p, "", "Prev"));
     EXPECT_EQ(t.s().CurPage, 1);
     EXPECT_FALSE(showPage(*t.p, "", "Prev"));
-    EXPECT_EQ(t.dialogs.shown.back(), "Beginning of Book");
+    EXPECT_EQ(t.dialogs.shown, std::vector<std::string>{"Beginning of Book"});
     EXPECT_EQ(t.s().CurPage, 1);
 }
 
-TEST(ShowPage, AKeyShowsThePageFromThatParagraph) {
-    testing_support::TestProgram t;
-    t.write("B.TXV", makeBook(pages({{11, 2}, {12, 6}, {13, 1}}, true)));
+TEST(ShowPage, KeysPagesWithSeveralEntriesAndGaps) {
+    Book t(makeBook(pages({{1, 2}, {2, 3}, {5, 2}, {12, 6}}, true)));
+    // A key shows its page from that paragraph; all the page's lines are stored.
     ASSERT_TRUE(showPage(*t.p, "B.TXV", "12:5"));
     EXPECT_TRUE(t.s().KeyFound);
-    EXPECT_EQ(t.s().ParaCount, 6); // 12:1 to 12:6 are all stored
+    EXPECT_EQ(t.s().ParaCount, 6);
     EXPECT_EQ(t.s().ParaList[1], "12:1>Para 12.1");
     EXPECT_EQ(t.s().PageText.substr(0, 17), ">Para 12.5 {b 12:");
-    EXPECT_EQ(t.s().PageText.find("12.4"), std::string::npos);
     // A key that is not on its page shows nothing but keeps the lines.
     ASSERT_TRUE(showPage(*t.p, "", "12:9"));
     EXPECT_EQ(t.s().PageText, kBlanks600);
     EXPECT_EQ(t.s().ParaCount, 6);
-}
-
-TEST(ShowPage, PagesWithSeveralEntriesAndGaps) {
-    testing_support::TestProgram t;
-    t.write("B.TXV", makeBook(pages({{1, 2}, {2, 3}, {5, 2}}, true)));
-    ASSERT_TRUE(showPage(*t.p, "B.TXV", "2"));
+    ASSERT_TRUE(showPage(*t.p, "", "2"));
     ASSERT_TRUE(showPage(*t.p, "", "Next")); // skips every entry of page 2
     EXPECT_EQ(t.s().CurPage, 5);
     ASSERT_TRUE(showPage(*t.p, "", "Prev")); // over the gap to 2, from its first entry
     EXPECT_EQ(t.s().CurPage, 2);
     EXPECT_EQ(t.s().ParaCount, 3);
     ASSERT_TRUE(showPage(*t.p, "", "Last"));
-    EXPECT_EQ(t.s().ParaList[1], "5:1>Para 5.1");
-    EXPECT_EQ(t.s().ParaCount, 2);
-}
-
-TEST(ShowPage, PageNotFoundChangesNothing) {
-    testing_support::TestProgram t;
-    t.write("B.TXV", makeBook(pages({{1, 2}, {2, 1}})));
-    ASSERT_TRUE(showPage(*t.p, "B.TXV", "2"));
+    EXPECT_EQ(t.s().ParaList[1], "12:1>Para 12.1");
+    // Next from a page the index has no entry for goes on from the first entry.
+    t.s().CurPage = 4;
+    ASSERT_TRUE(showPage(*t.p, "", "Next"));
+    EXPECT_EQ(t.s().ParaList[1], "1:2>Para 1.2");
+    // A page the book does not have changes nothing; a saved page it no
+    // longer has opens the first page, quietly.
     const std::string before = t.s().PageText;
     EXPECT_FALSE(showPage(*t.p, "", "7"));
-    EXPECT_EQ(t.dialogs.shown.back(), "Page Not Found");
+    EXPECT_EQ(t.dialogs.shown, std::vector<std::string>{"Page Not Found"});
     EXPECT_EQ(t.s().PageText, before);
-    EXPECT_EQ(t.s().CurPage, 2);
-    // A saved page the book no longer has opens the first page, quietly.
-    t.dialogs.shown.clear();
-    EXPECT_TRUE(showPage(*t.p, "", "7", reader::IfMissing::FirstPage));
-    EXPECT_TRUE(t.dialogs.shown.empty());
     EXPECT_EQ(t.s().CurPage, 1);
+    EXPECT_TRUE(showPage(*t.p, "", "7", reader::IfMissing::FirstPage));
+    EXPECT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_EQ(t.s().ShownPage, 1);
 }
 
-TEST(ShowPage, MarkersInTheBody) {
-    testing_support::TestProgram t;
-    t.write("B.TXV", makeBook({{"1:1>First%second"},
-                               {"1:2>Intro>References: Gen 1", false},
-                               {"x", false},
-                               {"1:3>After the filler", false}}));
+// Prev from page 999999999 once counted down page by page, for minutes.
+TEST(ShowPage, PrevFromAHighPageInOnePass) {
+    std::vector<std::pair<int, int>> layout;
+    for (int page = 1; page <= 1000; ++page)
+        layout.push_back({page, 1});
+    layout.push_back({999999999, 1});
+    Book t(makeBook(pages(layout)));
+    ASSERT_TRUE(showPage(*t.p, "B.TXV", "999999999"));
+    ASSERT_TRUE(showPage(*t.p, "", "Prev"));
+    EXPECT_EQ(t.s().CurPage, 1000);
+    EXPECT_EQ(t.s().ParaList[1], "1000:1>Para 1000.1");
+}
+
+TEST(ShowPage, MarkersInTheBodyAndTheOriginalLanguagePart) {
+    Book t(makeBook({{"1:1>First%second"},
+                     {"1:2>Intro>References: Gen 1", false},
+                     {"x", false},
+                     {"1:3>After the filler", false}}));
     ASSERT_TRUE(showPage(*t.p, "B.TXV", ""));
-    const std::string& text = t.s().PageText;
-    EXPECT_EQ(text.find(">First\r\n\r\nsecond {b 1:1}"), 0u);
-    EXPECT_NE(text.find(">References: Gen 1 {b 1:2}"), std::string::npos);
-    EXPECT_NE(text.find(">After the filler {b 1:3}"), std::string::npos);
+    EXPECT_EQ(t.s().PageText.find(">First\r\n\r\nsecond {b 1:1}"), 0u);
+    EXPECT_NE(t.s().PageText.find(">References: Gen 1 {b 1:2}"), std::string::npos);
+    EXPECT_NE(t.s().PageText.find(">After the filler {b 1:3}"), std::string::npos);
     EXPECT_EQ(t.s().ParaCount, 3);
+    Book bible("", true);
+    bible.write("GEN.TXV", makeBook({{"1:1>In the beginning^ hebrew words<a,b"}, {"1:2>Plain"}}));
+    ASSERT_TRUE(showPage(*bible.p, "GEN.TXV", ""));
+    EXPECT_EQ(bible.s().PageText.substr(0, 30), ">In the beginning {gen 1:1}\r\n\r");
+    EXPECT_EQ(bible.s().VerseList[1], "hebrew words<a,b");
+    EXPECT_EQ(bible.s().VerseList[2], "");
 }
 
-TEST(ShowPage, BibleVersesKeepTheOriginalLanguagePart) {
-    testing_support::TestProgram t;
-    t.s().BibleMode = true;
-    t.write("GEN.TXV",
-            makeBook({{"1:1>In the beginning^ hebrew words<a,b"}, {"1:2>Plain verse", false}}));
-    ASSERT_TRUE(showPage(*t.p, "GEN.TXV", ""));
-    EXPECT_EQ(t.s().PageText.substr(0, 30), ">In the beginning {gen 1:1}\r\n\r");
-    EXPECT_EQ(t.s().VerseList[1], "hebrew words<a,b");
-    EXPECT_EQ(t.s().VerseList[2], "");
-}
-
-TEST(ShowPage, TheTextCapEndsThePage) {
-    testing_support::TestProgram t;
-    std::vector<testing_books::BodyLine> body;
-    for (int i = 1; i <= 5; ++i)
-        body.push_back({"1:" + std::to_string(i) + ">" + std::string(9000, 'a'), i == 1});
-    t.write("B.TXV", makeBook(body));
-    ASSERT_TRUE(showPage(*t.p, "B.TXV", ""));
-    EXPECT_EQ(t.s().ParaCount, 3); // a fourth paragraph would pass 32000 characters
-    EXPECT_LE(t.s().PageText.size(), 32000u + 600u);
+// A paragraph that would take the page text past 32000 characters ends the
+// page; one that brings it to exactly 32000 is still shown. 2000 lines end a
+// page however short they are.
+TEST(ShowPage, TheTextAndLineCapsEndThePage) {
+    const struct {
+        const char* name;
+        std::vector<size_t> lengths;
+        int shown;
+    } rows[] = {
+        {"a fourth would pass the cap", {9000, 9000, 9000, 9000, 9000}, 3},
+        {"exactly the cap", {32000}, 1},
+        {"one past the cap", {32001}, 0},
+    };
+    for (const auto& row : rows) {
+        std::vector<testing_books::BodyLine> body;
+        for (size_t i = 0; i < row.lengths.size(); ++i)
+            body.push_back(
+                {"1:" + std::to_string(i + 1) + ">" + std::string(row.lengths[i], 'a'), i == 0});
+        Book t(makeBook(body));
+        ASSERT_TRUE(showPage(*t.p, "B.TXV", "")) << row.name;
+        EXPECT_EQ(t.s().ParaCount, row.shown) << row.name;
+        EXPECT_LE(t.s().PageText.size(), 32000u + 700u) << row.name;
+    }
+    // A key that never comes keeps the page text empty, so that only the
+    // line bound ends the page; a line without separator is stored as its key.
+    std::vector<testing_books::BodyLine> body = {{"1:1>ok"}, {"1:2 no separator", false}};
+    for (int i = 3; i <= 2500; ++i)
+        body.push_back({"1:" + std::to_string(i) + ">x", false});
+    Book t(makeBook(body));
+    ASSERT_TRUE(showPage(*t.p, "B.TXV", "1:9999"));
+    EXPECT_EQ(t.s().ParaCount, 2000);
+    EXPECT_EQ(t.s().ParaList[2], "1:2 no separator>");
 }
 
 TEST(ShowPage, BadBooksGiveAMessageAndNoCrash) {
-    struct Case {
-        const char* name;
-        std::string content;
-    };
-    const std::vector<Case> cases = {
-        {"no entries", "no index here\r\n1:1>x\r\n"},
-        {"no star", "<1:1>1\r\n1:1>x\r\n"},
-        {"offset not a number", "<1:1>abc*\r\n1:1>x\r\n"},
-        {"offset past the end", "<1:1>9999*\r\n1:1>x\r\n"},
-        {"empty file", ""},
-    };
-    for (const Case& c : cases) {
-        testing_support::TestProgram t;
-        t.write("BAD.TXV", c.content);
-        EXPECT_FALSE(showPage(*t.p, "BAD.TXV", "")) << c.name;
-        ASSERT_FALSE(t.dialogs.shown.empty()) << c.name;
-        EXPECT_EQ(t.dialogs.shown.back(), "Missing or corrupt file BAD.TXV") << c.name;
-        EXPECT_EQ(t.s().BookFile, "") << c.name;
+    for (const char* content : {"no index here\r\n1:1>x\r\n", "<1:1>1\r\n1:1>x\r\n",
+                                "<1:1>abc*\r\n1:1>x\r\n", "<1:1>9999*\r\n1:1>x\r\n", ""}) {
+        Book t(content);
+        EXPECT_FALSE(showPage(*t.p, "B.TXV", "")) << content;
+        EXPECT_EQ(t.dialogs.shown, std::vector<std::string>{"Missing or corrupt file B.TXV"});
+        EXPECT_EQ(t.s().BookFile, "") << content;
     }
     testing_support::TestProgram t;
     EXPECT_FALSE(showPage(*t.p, "MISSING.TXV", ""));
     EXPECT_EQ(t.dialogs.shown.back(), "Missing or corrupt file MISSING.TXV");
-}
-
-TEST(ShowPage, ALineWithoutSeparatorOrAHugePageStaysBounded) {
-    testing_support::TestProgram t;
-    std::vector<testing_books::BodyLine> body = {{"1:1>ok"}, {"1:2 no separator", false}};
-    for (int i = 3; i <= 2500; ++i)
-        body.push_back({"1:" + std::to_string(i) + ">x", false});
-    t.write("B.TXV", makeBook(body));
-    // A key that never comes keeps the page text empty, so only the line bound ends the page.
-    ASSERT_TRUE(showPage(*t.p, "B.TXV", "1:9999"));
-    EXPECT_EQ(t.s().ParaCount, 2000);
-    EXPECT_EQ(t.s().ParaList[2], "1:2 no separator>");
 }
 
 TEST(GetBookTitle, StemMatchesTheFirstEntryItBegins) {
@@ -175,15 +181,76 @@ TEST(GetBookTitle, StemMatchesTheFirstEntryItBegins) {
     s.Abbrev[1] = "joh=John";
     s.Abbrev[2] = "rev=Revelation";
     s.AbbrevLast = 2;
-    s.BookFile = "JO.TXV";
-    reader::getBookTitle(*t.p);
-    EXPECT_EQ(s.BookTitle, "Job");
-    s.BookFile = "JOH.TXV";
-    reader::getBookTitle(*t.p);
-    EXPECT_EQ(s.BookTitle, "John");
     // The last filled entry is never examined.
-    s.BookFile = "REV.TXV";
-    reader::getBookTitle(*t.p);
-    EXPECT_EQ(s.BookTitle, "Unknown");
+    for (const auto& [file, title] : {std::pair{"JO.TXV", "Job"}, std::pair{"JOH.TXV", "John"},
+                                      std::pair{"REV.TXV", "Unknown"}}) {
+        s.BookFile = file;
+        reader::getBookTitle(*t.p);
+        EXPECT_EQ(s.BookTitle, title) << file;
+    }
     EXPECT_FALSE(s.TitleKnown);
+}
+
+// The line of a key among the page's lines: the key whole, never a key or a
+// text that merely holds it; of a key a damaged page holds twice, the first.
+TEST(LineOfKey, TheFirstLineWhoseKeyIsExactlyIt) {
+    testing_support::TestProgram t;
+    const char* lines[] = {"1:1>1:3 is quoted first", "1:10>Tenth",          "1:3>Third", "1:31>x",
+                           "1:3>Third again",         "1:4>beyond the count"};
+    for (size_t i = 0; i < 6; ++i)
+        t.s().ParaList[i + 1] = lines[i];
+    t.s().ParaCount = 5;
+    for (const auto& [key, line] :
+         {std::pair{"1:1", 1L}, std::pair{"1:10", 2L}, std::pair{"1:3", 3L}, std::pair{"1:31", 4L},
+          std::pair{"1:4", 0L}, std::pair{"1:", 0L}, std::pair{"", 0L}})
+        EXPECT_EQ(reader::lineOfKey(t.s(), key), line) << key;
+}
+
+// Right after a paragraph's ">" counts as the paragraph before it; the
+// trailing blanks, as the last one, up to the last five characters.
+TEST(ClickedParagraph, ParagraphByCaret) {
+    const std::string text = ">First {gen 1:1}\r\n\r\n>Second {gen 1:2}\r\n\r\n" + kBlanks600;
+    const int second = static_cast<int>(text.find(">Second"));
+    const int size = static_cast<int>(text.size());
+    const std::vector<app::ShownParagraph> paras{{0, "1:1"}, {text.find(">Second"), "1:2"}};
+    for (const auto& [caret, key] :
+         {std::pair{0, ""}, std::pair{1, ""}, std::pair{3, "1:1"}, std::pair{second, "1:1"},
+          std::pair{second + 1, "1:1"}, std::pair{second + 2, "1:2"}, std::pair{size - 300, "1:2"},
+          std::pair{size - 5, "1:2"}, std::pair{size - 4, ""}, std::pair{size + 1, ""}})
+        EXPECT_EQ(reader::clickedParagraph(paras, text.size(), caret), key) << caret;
+    EXPECT_EQ(reader::clickedParagraph({}, text.size(), 3), "");
+}
+
+// 25 pages a list; a page with several entries is listed once; the walk
+// ends once LastPage pages are listed (page 20 of a book from page 0).
+TEST(PageChooser, PageNumbersInListsOfTwentyFive) {
+    struct Chooser : Book {
+        reader::FrmPage& c;
+        Chooser(int from, int to, bool bible, std::vector<std::pair<int, int>> layout = {})
+            : Book("", bible), c(p->frmPage()) {
+            for (int n = from; n <= to; ++n)
+                layout.push_back({n, 1});
+            write("B.TXV", makeBook(pages(layout, true)));
+            EXPECT_TRUE(showPage(*p, "B.TXV", ""));
+            c.getNewPara();
+        }
+    };
+    Chooser thirty(1, 30, false);
+    EXPECT_TRUE(thirty.c.visible());
+    EXPECT_EQ(thirty.c.lists[0]->listCount(), 25);
+    EXPECT_EQ(thirty.c.lists[1]->items(), (std::vector<std::string>{"26", "27", "28", "29", "30"}));
+    EXPECT_EQ(thirty.c.lists[2]->listCount(), 0);
+    EXPECT_FALSE(thirty.c.lists[2]->Enabled);
+    EXPECT_EQ(thirty.c.caption(), "Select Page");
+    Chooser bible(1, 300, true);
+    EXPECT_EQ(bible.c.lists[9]->list(24), "250");
+    EXPECT_EQ(bible.c.lists[10]->listCount(), 50);
+    EXPECT_TRUE(bible.c.lists[10]->Enabled);
+    EXPECT_EQ(bible.c.caption(), "Select Chapter");
+    Chooser gaps(1, 0, false, {{1, 1}, {2, 2}, {5, 1}});
+    EXPECT_EQ(gaps.c.lists[0]->items(), (std::vector<std::string>{"1", "2", "5"}));
+    EXPECT_NE(gaps.c.caption(), "Select Page");
+    Chooser zero(0, 20, false);
+    EXPECT_EQ(zero.c.lists[0]->listCount(), 20);
+    EXPECT_EQ(zero.c.lists[0]->list(19), "19");
 }

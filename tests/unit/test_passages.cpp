@@ -13,8 +13,10 @@ TEST(PassageEntries, TheThreeFormsAndTheEndOfTheList) {
     EXPECT_TRUE(passageEntries("rom 8:38,39\\").empty());
     // No "\" at all: nothing.
     EXPECT_TRUE(passageEntries("gen 1:1").empty());
-    // A reference whose stem cannot be cut off ends the list.
+    // A reference whose stem cannot be cut off ends the list, as does one
+    // with its ":" before its blank.
     EXPECT_TRUE(passageEntries("gen1:1\\").empty());
+    EXPECT_TRUE(passageEntries("gen:1 1\\joh 3:16\\").empty());
 }
 
 TEST(PassageEntries, AtMostOneHundredFifty) {
@@ -32,6 +34,36 @@ TEST(SinglePassageEntry, KeysOfSingleVerseLists) {
     // A key without "\" takes the next item's key.
     EXPECT_EQ(singlePassageEntry("GEN 1:1", "Creation", "JOH 3:16\\1"), "JOH 3:16\\1");
     EXPECT_EQ(singlePassageEntry("GEN 1:1", "Creation", ""), "");
+    // A key that names no passage (no blank, or no "\") is none.
+    EXPECT_EQ(singlePassageEntry("GEN1:1\\2", "Creation", ""), "");
+    EXPECT_EQ(singlePassageEntry("GEN 1:1", "Creation", "JOH 3:16"), "");
+}
+
+TEST(PassageEntry, StemFirstLineAndBoundedCount) {
+    struct Row {
+        const char* entry;
+        std::optional<formats::PassageEntry> parsed;
+    } rows[] = {
+        {"gen 1:1\\3", formats::PassageEntry{"gen", "1:1", 3, 3, "1:3"}},
+        {"gen  2:4 \\12 lines", formats::PassageEntry{"gen", "2:4", 12, 12, "2:15"}},
+        {"gen 1:1\\99999999999", formats::PassageEntry{"gen", "1:1", 2000, 999999999, "1:2000"}},
+        {"gen 1:1\\-2", formats::PassageEntry{"gen", "1:1", -2, -2, ""}},
+        {"gen1:1\\1", std::nullopt},  // no blank
+        {"gen 1:1", std::nullopt},    // no "\"
+        {"gen 1\\1", std::nullopt},   // no ":"
+        {"gen\\1 1:1", std::nullopt}, // the blank after the "\"
+    };
+    for (const Row& row : rows) {
+        const auto got = formats::parsePassageEntry(row.entry);
+        ASSERT_EQ(got.has_value(), row.parsed.has_value()) << row.entry;
+        if (got) {
+            EXPECT_EQ(got->stem, row.parsed->stem) << row.entry;
+            EXPECT_EQ(got->ref, row.parsed->ref) << row.entry;
+            EXPECT_EQ(got->lines, row.parsed->lines) << row.entry;
+            EXPECT_EQ(got->asked, row.parsed->asked) << row.entry;
+            EXPECT_EQ(got->last, row.parsed->last) << row.entry;
+        }
+    }
 }
 
 TEST(PassageEntry, ReadByItsKeys) {
@@ -58,6 +90,4 @@ TEST(PassageEntry, ReadByItsKeys) {
         for (const auto& [key, read] : row.lines)
             EXPECT_EQ(formats::passageLine(*entry, key), read) << row.entry << " " << key;
     }
-    // The count is capped; the last key follows the cap.
-    EXPECT_EQ(formats::parsePassageEntry("gen 1:1\\999999")->last, "1:2000");
 }

@@ -1,80 +1,400 @@
+// The platform: text files read line by line (a byte-order mark read past),
+// names confined to the data folder (links out of it are missing files), the
+// folder listed once until it changes, and the files the program and
+// tessary-library write: never through a link, never half written, with the
+// old file's permissions, no temporary file left behind for good.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <sstream>
+#include <thread>
 
+#include "app/frm_arrays.h"
+#include "app/program.h"
+#include "catalogue/page_history.h"
 #include "formats/letter_case.h"
+#include "library/index_file.h"
 #include "platform/data_folder.h"
 #include "platform/text_file.h"
+#include "test_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        char tmpl[] = "/tmp/tessary-test-XXXXXX";
-        path = mkdtemp(tmpl);
+struct Folders {
+    testing_support::TestProgram data; // the data folder
+    testing_support::TestProgram outside;
+    platform::DataFolder folder{data.dir.string(), formats::lowerText};
+
+    std::string read(const fs::path& path) const {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
     }
-    ~TempDir() {
-        std::error_code ec;
-        fs::permissions(path, fs::perms::owner_all, ec);
-        fs::remove_all(path, ec);
+    // A file outside the data folder that nothing may change.
+    fs::path victim() const {
+        outside.write("victim", "keep me");
+        return outside.dir / "victim";
     }
-    void write(const std::string& name, const std::string& content) const {
-        std::ofstream(path / name, std::ios::binary) << content;
+    // Stamps the data folder as changed seconds ago: the file system's clock, set by hand.
+    void changedAgo(long seconds) const {
+        const std::timespec times[2] = {{std::time(nullptr) - seconds, 0},
+                                        {std::time(nullptr) - seconds, 0}};
+        ::utimensat(AT_FDCWD, data.dir.c_str(), times, 0);
+    }
+    mode_t mode(const std::string& name) const {
+        struct stat st {};
+        ::stat((data.dir / name).c_str(), &st);
+        return st.st_mode & 07777;
+    }
+    // The names in the data folder, sorted.
+    std::vector<std::string> names() const {
+        std::vector<std::string> all;
+        for (const auto& e : fs::directory_iterator(data.dir))
+            all.push_back(e.path().filename().string());
+        std::sort(all.begin(), all.end());
+        return all;
     }
 };
 
+std::vector<std::string> linesOf(const fs::path& file) {
+    platform::TextFile f;
+    std::vector<std::string> lines;
+    if (!f.open(file.string()))
+        return lines;
+    for (std::string line; f.readLine(line);)
+        lines.push_back(line);
+    return lines;
+}
+
+const std::string kMark = "\xEF\xBB\xBF";
+
+// Forks a child that runs save under a file size limit of limit bytes and
+// exits with what it returns; the parent gets that status.
+template <class Save>
+int savedWithSizeLimit(rlim_t limit, Save save) {
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit bound{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &bound);
+        _exit(save() ? 0 : 3);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 } // namespace
 
-TEST(TextFile, LinesWithoutLineEndsAndOneBasedPositions) {
-    TempDir dir;
-    dir.write("b.txt", "<1:1>1*\r\n1:1>Hello\r\nbare\nlast");
-    platform::TextFile f;
-    ASSERT_TRUE(f.open((dir.path / "b.txt").string()));
+// Lines without their ends (CR LF, a bare LF, none at the end); only the
+// first line loses a byte-order mark. Positions are one-based and count the
+// mark, and a seek to the start reads past it again.
+TEST(TextFile, LinesAndAByteOrderMarkAtTheStartOnly) {
+    using Lines = std::vector<std::string>;
+    Folders f;
+    for (const auto& [content, lines] :
+         {std::pair{std::string("<1:1>1*\r\n1:1>Hello\r\nbare\nlast"),
+                    Lines{"<1:1>1*", "1:1>Hello", "bare", "last"}},
+          {kMark + "WIS=3\r\nGEN=2\r\n", Lines{"WIS=3", "GEN=2"}},
+          {"WIS=3\r\n" + kMark + "GEN=2\r\n", Lines{"WIS=3", kMark + "GEN=2"}},
+          {kMark + kMark + "x\r\n", Lines{kMark + "x"}},
+          {kMark, Lines{""}},
+          {"\xEF\xBBx\r\n", Lines{"\xEF\xBBx"}}}) {
+        f.data.write("f", content);
+        EXPECT_EQ(linesOf(f.data.dir / "f"), lines) << content;
+    }
+    f.data.write("GEN.TXV", kMark + "<1:1>1*\r\n1:1>In the beginning\r\n");
+    platform::TextFile file;
+    ASSERT_TRUE(file.open((f.data.dir / "GEN.TXV").string()));
     std::string line;
-    ASSERT_TRUE(f.readLine(line));
+    ASSERT_TRUE(file.readLine(line));
     EXPECT_EQ(line, "<1:1>1*");
-    EXPECT_EQ(f.position(), 10); // the index line is 9 bytes with its CR LF
-    ASSERT_TRUE(f.readLine(line));
-    EXPECT_EQ(line, "1:1>Hello");
-    ASSERT_TRUE(f.readLine(line));
-    EXPECT_EQ(line, "bare");
-    ASSERT_TRUE(f.readLine(line));
-    EXPECT_EQ(line, "last");
-    EXPECT_TRUE(f.eof());
-    EXPECT_FALSE(f.readLine(line));
-    ASSERT_TRUE(f.seek(10));
-    ASSERT_TRUE(f.readLine(line));
-    EXPECT_EQ(line, "1:1>Hello");
+    EXPECT_EQ(file.position(), 13);
+    for (const long at : {1L, 4L}) { // the start, and just after the mark
+        ASSERT_TRUE(file.seek(at));
+        ASSERT_TRUE(file.readLine(line));
+        EXPECT_EQ(line, "<1:1>1*");
+    }
+    ASSERT_TRUE(file.seek(13));
+    ASSERT_TRUE(file.readLine(line));
+    EXPECT_EQ(line, "1:1>In the beginning");
+    EXPECT_TRUE(file.eof());
+    EXPECT_FALSE(file.readLine(line));
+    EXPECT_EQ(platform::withoutByteOrderMark(kMark + "x"), "x");
+    EXPECT_EQ(platform::withoutByteOrderMark("x" + kMark), "x" + kMark);
 }
 
-TEST(DataFolder, RefusesNamesOutsideTheFolder) {
-    TempDir dir;
-    dir.write("START.SEL", "x");
-    platform::DataFolder data(dir.path.string(), formats::lowerText);
-    for (const char* bad : {"../START.SEL", "/etc/passwd", "sub/START.SEL", "a\\b", "..", ""})
-        EXPECT_FALSE(data.resolve(bad)) << bad;
-    EXPECT_TRUE(data.resolve("START.SEL"));
-}
-
-TEST(DataFolder, FallsBackToACaseInsensitiveMatch) {
-    TempDir dir;
-    dir.write("Copyrgt.txv", "c\r\n");
-    platform::DataFolder data(dir.path.string(), formats::lowerText);
-    auto lines = data.readLines("COPYRGT.TXV");
+// Names are resolved inside the folder only; when the exact name is missing
+// a match without regard to case is used, accented letters included (a key
+// upper-cased by the catalogue still finds its file).
+TEST(DataFolder, NamesInsideTheFolderWithoutRegardToCase) {
+    Folders f;
+    f.data.write("START.SEL", "x");
+    f.data.write("\xE9tude.txv", "c\r\n");
+    for (const char* bad :
+         {"../START.SEL", "/etc/passwd", "sub/START.SEL", "a\\b", "..", "", "ETUDE.TXV"})
+        EXPECT_FALSE(f.folder.resolve(bad)) << bad;
+    EXPECT_TRUE(f.folder.resolve("START.SEL"));
+    const auto lines = f.folder.readLines(formats::upperText("\xE9tude.txv"));
     ASSERT_TRUE(lines);
-    EXPECT_EQ(lines->at(0), "c");
+    EXPECT_EQ(*lines, std::vector<std::string>{"c"});
 }
 
-TEST(DataFolder, AtomicWriteReplacesTheFileWhole) {
-    TempDir dir;
-    dir.write("!Tessary.ini", "GEN=3\r\n");
-    platform::DataFolder data(dir.path.string(), formats::lowerText);
-    ASSERT_TRUE(data.writeAtomic("!Tessary.ini", "JOH=2\r\n"));
-    EXPECT_EQ(data.readLines("!Tessary.ini")->size(), 1u);
-    EXPECT_EQ(data.readLines("!Tessary.ini")->at(0), "JOH=2");
-    EXPECT_FALSE(fs::exists(dir.path / "!Tessary.ini.tmp"));
+// A link that leads out of the folder, even through another link, is a
+// missing file; a link inside it is the file it leads to; a folder reached
+// through a link is the folder.
+TEST(DataFolder, AFileOutsideTheFolderIsMissing) {
+    Folders f;
+    const fs::path secret = f.victim();
+    f.data.write("GEN.TXV", "a book\r\n");
+    fs::create_directory(f.data.dir / "sub");
+    f.data.write("sub/inner", "inner\r\n");
+    fs::create_symlink(secret, f.data.dir / "OUT.TXV");
+    fs::create_symlink("../" + f.outside.dir.filename().string() + "/victim",
+                       f.data.dir / "UP.TXV");
+    fs::create_symlink("OUT.TXV", f.data.dir / "CHAIN.TXV");
+    fs::create_symlink("GEN.TXV", f.data.dir / "SAME.TXV");
+    fs::create_symlink("sub/inner", f.data.dir / "INNER.TXV");
+    fs::create_symlink(secret, f.data.dir / "lower.txv");
+    for (const auto& [name, found] : {std::pair{"OUT.TXV", false},
+                                      {"UP.TXV", false},
+                                      {"CHAIN.TXV", false},
+                                      {"LOWER.TXV", false},
+                                      {"SAME.TXV", true},
+                                      {"INNER.TXV", true},
+                                      {"GEN.TXV", true},
+                                      {"gen.txv", true}}) {
+        EXPECT_EQ(f.folder.resolve(name).has_value(), found) << name;
+        EXPECT_EQ(f.folder.readLines(name).has_value(), found) << name;
+        EXPECT_EQ(f.folder.readWhole(name, 100).status,
+                  found ? platform::FileContent::Status::Read
+                        : platform::FileContent::Status::Missing)
+            << name;
+    }
+    fs::create_symlink(f.data.dir, f.outside.dir / "library");
+    const platform::DataFolder linked((f.outside.dir / "library").string(), formats::lowerText);
+    EXPECT_TRUE(linked.resolve("GEN.TXV"));
+    EXPECT_TRUE(linked.resolve("SAME.TXV"));
+    EXPECT_FALSE(linked.resolve("OUT.TXV"));
+}
+
+// Names found exactly are never listed for; names in another case and
+// missing names are looked up in one listing until the folder's time moves
+// on. A file that went without the folder's time moving is not taken for
+// there; a folder changed just now is listed once for many lookups.
+TEST(DataFolder, ListedOnceUntilTheFolderChanges) {
+    Folders f;
+    for (int i = 0; i < 200; ++i)
+        f.data.write("other" + std::to_string(i) + ".dat", "");
+    f.data.write("Gen.txv", "g\r\n");
+    f.changedAgo(100);
+    for (int i = 0; i < 150; ++i)
+        ASSERT_TRUE(f.folder.resolve("Gen.txv"));
+    EXPECT_EQ(f.folder.listings(), 0);
+    for (int i = 0; i < 150; ++i) {
+        ASSERT_TRUE(f.folder.resolve("GEN.TXV"));
+        ASSERT_FALSE(f.folder.resolve("GENCOM.TXV"));
+    }
+    EXPECT_EQ(f.folder.listings(), 1);
+    f.data.write("Gencom.TXV", "n\r\n");
+    fs::remove(f.data.dir / "Gen.txv");
+    f.changedAgo(50);
+    EXPECT_TRUE(f.folder.resolve("GENCOM.TXV"));
+    EXPECT_FALSE(f.folder.resolve("GEN.TXV"));
+    EXPECT_EQ(f.folder.listings(), 2);
+    fs::remove(f.data.dir / "Gencom.TXV");
+    f.changedAgo(50);
+    EXPECT_FALSE(f.folder.resolve("GENCOM.TXV"));
+    Folders now;
+    now.data.write("Gen.txv", "g\r\n");
+    now.changedAgo(0);
+    for (int i = 0; i < 20; ++i)
+        ASSERT_TRUE(now.folder.resolve("GEN.TXV"));
+    EXPECT_EQ(now.folder.listings(), 1);
+    now.data.write("Exo.txv", "e\r\n");
+    now.changedAgo(-1);
+    EXPECT_TRUE(now.folder.resolve("EXO.TXV"));
+    EXPECT_EQ(now.folder.listings(), 2);
+}
+
+// A link planted at the old fixed temporary name made the save write the
+// history into the file it pointed to, outside the data folder.
+TEST(AtomicWrite, APlantedLinkIsNeverWrittenThrough) {
+    Folders f;
+    const fs::path victim = f.victim();
+    f.data.write("!Tessary.ini", "GEN=1\r\n");
+    fs::create_symlink(victim, f.data.dir / "!Tessary.ini.tmp");
+    fs::create_hard_link(victim, f.data.dir / "!Tessary.ini.tmp-x");
+    fs::create_hard_link(victim, f.data.dir / "!Tessary.ini.tmp-abcdef");
+    ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", "JOH=2\r\n"));
+    EXPECT_EQ(f.read(victim), "keep me");
+    EXPECT_EQ(f.read(f.data.dir / "!Tessary.ini"), "JOH=2\r\n");
+    EXPECT_FALSE(fs::is_symlink(f.data.dir / "!Tessary.ini"));
+    // Names not of our pattern stay; one of our pattern is taken for a
+    // leftover and unlinked, which leaves what it linked to as it was.
+    EXPECT_EQ(f.names(),
+              (std::vector<std::string>{"!Tessary.ini", "!Tessary.ini.tmp", "!Tessary.ini.tmp-x"}));
+    // A link at the file's own name is replaced, never what it leads to.
+    fs::create_symlink(victim, f.data.dir / "!Bookmarks.ini");
+    ASSERT_TRUE(f.folder.writeAtomic("!Bookmarks.ini", "GEN=2\r\n"));
+    EXPECT_EQ(f.read(victim), "keep me");
+    EXPECT_EQ(f.read(f.data.dir / "!Bookmarks.ini"), "GEN=2\r\n");
+    // The book indexer too.
+    f.data.write("GEN.TXV", "<9:9>1*\r\n1:1>In the beginning\r\n \r\n");
+    fs::create_symlink(victim, f.data.dir / "GEN.TXV.tmp");
+    std::ostringstream out;
+    ASSERT_TRUE(library::reindexFiles({(f.data.dir / "GEN.TXV").string()}, out)) << out.str();
+    EXPECT_EQ(f.read(victim), "keep me");
+    EXPECT_EQ(f.read(f.data.dir / "GEN.TXV"), "<1:1>1*\r\n1:1>In the beginning\r\n \r\n");
+}
+
+// The replaced file keeps its permissions (a private book stays private);
+// a new file gets what the user's file mask leaves of read and write for all.
+TEST(AtomicWrite, TheReplacedFileKeepsItsPermissions) {
+    for (const mode_t mode : {0600u, 0640u, 0444u, 0666u}) {
+        Folders f;
+        f.data.write("!Tessary.ini", "GEN=1\r\n");
+        ::chmod((f.data.dir / "!Tessary.ini").c_str(), mode);
+        ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", "GEN=2\r\n")) << mode;
+        EXPECT_EQ(f.mode("!Tessary.ini"), mode);
+        EXPECT_EQ(f.read(f.data.dir / "!Tessary.ini"), "GEN=2\r\n");
+        f.data.write("GEN.TXV", "<9:9>1*\r\n1:1>In the beginning\r\n \r\n");
+        ::chmod((f.data.dir / "GEN.TXV").c_str(), mode | 0200);
+        std::ostringstream out;
+        ASSERT_TRUE(library::reindexFiles({(f.data.dir / "GEN.TXV").string()}, out)) << out.str();
+        EXPECT_EQ(f.mode("GEN.TXV"), mode | 0200);
+    }
+    Folders f;
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(f.folder.writeAtomic("!Bookmarks.ini", ""));
+    ::umask(mask);
+    EXPECT_EQ(f.mode("!Bookmarks.ini"), 0644u);
+}
+
+TEST(AtomicWrite, TemporaryNamesAreRecognisablyOurs) {
+    using platform::DataFolder;
+    EXPECT_TRUE(DataFolder::isTempName("!Tessary.ini.tmp-a1B2c3", "!Tessary.ini"));
+    for (const char* other : {"!Tessary.ini.tmp", "!Tessary.ini.tmp-a1B2c",
+                              "!Tessary.ini.tmp-a1B2c3d", "!Tessary.ini.tmp-a1/2c3",
+                              "!Tessary.ini.tmp-a1.2c3", "GEN.TXV.tmp-a1B2c3", "!Tessary.ini"})
+        EXPECT_FALSE(DataFolder::isTempName(other, "!Tessary.ini")) << other;
+}
+
+// A save cut short left its temporary file for good; the next start
+// removes those of our naming, and only those.
+TEST(AtomicWrite, StaleTemporaryFilesGoAtStart) {
+    Folders f;
+    const fs::path victim = f.victim();
+    f.data.write("BIBLIO.TXV", "gen@Genesis\r\n");
+    f.data.write("START.SEL", "");
+    f.data.write("!Tessary.ini", "GEN=1\r\n");
+    f.data.write("!Tessary.ini.tmp-Ab12cd", "GEN=");
+    f.data.write("!Tessary.ini.tmp", "not ours");
+    f.data.write("GEN.TXV.tmp-Ab12cd", "another file's");
+    fs::create_symlink(victim, f.data.dir / "!Tessary.ini.tmp-zzzzzz");
+    fs::create_directory(f.data.dir / "!Tessary.ini.tmp-folder");
+    app::entry(*f.data.p);
+    EXPECT_EQ(f.names(), (std::vector<std::string>{"!Tessary.ini", "!Tessary.ini.tmp",
+                                                   "!Tessary.ini.tmp-folder", "BIBLIO.TXV",
+                                                   "GEN.TXV.tmp-Ab12cd", "START.SEL"}));
+    EXPECT_EQ(f.read(victim), "keep me");
+    EXPECT_EQ(f.data.p->frmArrays().lstSavePages.items(), (std::vector<std::string>{"GEN=1"}));
+}
+
+// A write that fails half-way (here: the file size limit) or whose rename
+// fails keeps the old file and removes its temporary file.
+TEST(AtomicWrite, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    Folders f;
+    f.data.write("!Tessary.ini", "GEN=3\r\n");
+    EXPECT_EQ(
+        savedWithSizeLimit(
+            4096, [&f] { return f.folder.writeAtomic("!Tessary.ini", std::string(100000, 'x')); }),
+        3);
+    EXPECT_EQ(f.read(f.data.dir / "!Tessary.ini"), "GEN=3\r\n");
+    fs::create_directories(f.data.dir / "busy" / "inside");
+    EXPECT_FALSE(f.folder.writeAtomic("busy", "text"));
+    EXPECT_TRUE(fs::is_directory(f.data.dir / "busy" / "inside"));
+    EXPECT_EQ(f.names(), (std::vector<std::string>{"!Tessary.ini", "busy"}));
+}
+
+// A child saves a large history and is killed at a random moment; whatever
+// the moment, the file is the old history or the new one, whole. Every other
+// save is the program's own (the history list made into text, then written);
+// the rest write the text made beforehand, so that more kills fall inside
+// the writing of the file itself.
+TEST(HistoryCrashSafety, KilledDuringTheSave) {
+    Folders f;
+    std::string before, after;
+    auto& list = f.data.p->frmArrays().lstSavePages;
+    for (int i = 0; i < 120000; ++i) {
+        before += "OLD" + std::to_string(i) + "=1\r\n";
+        list.addItem("NEW" + std::to_string(i) + "=" + std::to_string(i % 150 + 1));
+        after += list.items().back() + "\r\n";
+    }
+    auto save = [&](bool programSave) {
+        return programSave ? catalogue::writeHistory(*f.data.p)
+                           : f.folder.writeAtomic("!Tessary.ini", after);
+    };
+    // How long each kind of save takes here (the longest of three), to spread the kills over it.
+    long micros[2] = {50, 50};
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", before));
+        const auto t0 = std::chrono::steady_clock::now();
+        ASSERT_TRUE(save(i % 2 == 1));
+        const auto took = std::chrono::steady_clock::now() - t0;
+        micros[i % 2] = std::max<long>(
+            micros[i % 2], std::chrono::duration_cast<std::chrono::microseconds>(took).count());
+    }
+    std::mt19937 random(2024);
+    int kills = 0, rounds = 0, old = 0, fresh = 0;
+    for (; kills < 60 && rounds < 300; ++rounds) {
+        const bool programSave = rounds % 2 == 1;
+        ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", before));
+        // The child says when its save begins, so that the kill falls inside it.
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(ready[0]);
+            const bool saving = write(ready[1], "s", 1) == 1;
+            _exit(saving && save(programSave) ? 0 : 3);
+        }
+        close(ready[1]);
+        char signal = 0;
+        ASSERT_EQ(read(ready[0], &signal, 1), 1);
+        close(ready[0]);
+        std::this_thread::sleep_for(std::chrono::microseconds(
+            random() % static_cast<unsigned long>(micros[programSave ? 1 : 0])));
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        kills += WIFSIGNALED(status) ? 1 : 0;
+        const std::string now = f.read(f.data.dir / "!Tessary.ini");
+        ASSERT_TRUE(now == before || now == after)
+            << "round " << rounds << ": " << now.size() << " bytes";
+        (now == before ? old : fresh)++;
+    }
+    // The next start clears what the killed saves left.
+    list.clear();
+    catalogue::readHistory(*f.data.p);
+    EXPECT_EQ(f.names(), (std::vector<std::string>{"!Tessary.ini"}));
+    std::cout << "history crash safety: " << kills << " kills in " << rounds << " saves of "
+              << after.size() << " bytes; " << old << " left the old history, " << fresh
+              << " the new one, none torn\n";
+    EXPECT_GE(kills, 50);
 }

@@ -1,6 +1,9 @@
+// The reading window: the searched text selected on activation, its paging
+// keys, and clicks on a page's paragraphs at their edges.
 #include <gtest/gtest.h>
 
 #include "book_builder.h"
+#include "reader/frm_bkmrk.h"
 #include "reader/frm_text1.h"
 #include "reader/hilite.h"
 #include "reader/page_loader.h"
@@ -8,14 +11,19 @@
 
 namespace {
 
+// A book whose first page has no paragraph 2, so that a verse's number and
+// its place on the page differ, shown in the reading window.
 struct Reader : testing_support::TestProgram {
     reader::FrmText1& w;
-    Reader() : w(p->frmText1()) {
+    explicit Reader(bool bible = false) : w(p->frmText1()) {
         write("B.TXV", testing_books::makeBook({
                            {"1:1>Grace and peace; gracE abounds"},
+                           {"1:3>Third verse"},
+                           {"1:4>Fourth verse"},
                            {"2:1>Second page"},
                            {"3:1>Third page, with grace"},
                        }));
+        s().BibleMode = bible;
         EXPECT_TRUE(reader::showPage(*p, "B.TXV", ""));
         w.showText();
         w.show();
@@ -31,23 +39,36 @@ struct Reader : testing_support::TestProgram {
         s().CaseSearch = caseSensitive;
         s().SearchHit = true;
     }
+    std::string selected() const {
+        return w.Text1.text().substr(static_cast<size_t>(w.Text1.selStart()),
+                                     static_cast<size_t>(w.Text1.selLength()));
+    }
+    // A click with the caret after n characters of the shown text.
+    void clickAt(size_t n) {
+        w.Text1.setSelStart(static_cast<int>(n));
+        w.Text1.click();
+    }
+    size_t after(const std::string& text) const { return w.Text1.text().find(text) + text.size(); }
 };
 
 } // namespace
 
+// The capital form of the first letter is tried first, the inner letters
+// stand as typed; an exact search takes the text as it is.
 TEST(Hilite, FirstLetterFormsAndExactSearch) {
-    using reader::findHilite;
     const std::string page = "the Word was; word; wORD";
-    EXPECT_EQ(findHilite(page, "word", false), 4u); // the capital form is tried first
-    EXPECT_EQ(findHilite(page, "Word", false), 4u);
-    EXPECT_EQ(findHilite(page, "word", true), 14u); // exact
-    EXPECT_EQ(findHilite(page, "wORD", true), 20u);
-    EXPECT_EQ(findHilite(page, "WORD", false), 20u);          // "wORD", the small-initial form
-    EXPECT_EQ(findHilite(page, "wOrd", false), std::nullopt); // inner letters stand as typed
-    EXPECT_EQ(findHilite(page, "", false), std::nullopt);
-    EXPECT_EQ(findHilite(page, "absent", false), std::nullopt);
-    // Accented first letters of Windows-1252 have their capitals too.
-    EXPECT_EQ(findHilite("un \xC9lan", "\xE9lan", false), 3u);
+    const struct {
+        const char* text;
+        bool exact;
+        std::optional<size_t> at;
+    } rows[] = {{"word", false, 4},  {"Word", false, 4},
+                {"word", true, 14},  {"wORD", true, 20},
+                {"WORD", false, 20}, {"wOrd", false, std::nullopt},
+                {"", false, {}},     {"absent", false, std::nullopt}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(reader::findHilite(page, row.text, row.exact), row.at) << row.text;
+    }
+    EXPECT_EQ(reader::findHilite("un \xC9lan", "\xE9lan", false), 3u);
 }
 
 TEST(ReadingWindow, ActivationSelectsTheSearchedText) {
@@ -55,33 +76,29 @@ TEST(ReadingWindow, ActivationSelectsTheSearchedText) {
     t.searched("grace", false);
     t.reactivate();
     EXPECT_TRUE(t.w.Text1.hasFocus());
-    EXPECT_EQ(t.w.Text1.text().substr(static_cast<size_t>(t.w.Text1.selStart()), 5), "Grace");
-    EXPECT_EQ(t.w.Text1.selLength(), 5);
-    // The hit flag stays, so the next activation selects again.
+    EXPECT_EQ(t.selected(), "Grace");
+    // The hit flag stays, so the next activation selects again; a paging button ends it.
     EXPECT_TRUE(t.s().SearchHit);
     t.w.Text1.setSelStart(0);
     t.reactivate();
     EXPECT_EQ(t.w.Text1.selLength(), 5);
-    // A paging button ends it.
     t.w.btnNext.click();
     EXPECT_FALSE(t.s().SearchHit);
     t.w.Text1.setSelStart(0);
     t.reactivate();
     EXPECT_EQ(t.w.Text1.selLength(), 0);
-}
-
-TEST(ReadingWindow, CaseAndAbsenceDecideWhatIsSelected) {
-    Reader t;
-    t.searched("gracE", true);
-    t.reactivate();
-    EXPECT_EQ(t.w.Text1.text().substr(static_cast<size_t>(t.w.Text1.selStart()), 5), "gracE");
-    // Different case inside the word: not found, nothing selected, no focus.
-    Reader u;
-    u.searched("gRACE", false);
-    u.w.btnFind.setFocus();
-    u.reactivate();
-    EXPECT_EQ(u.w.Text1.selLength(), 0);
-    EXPECT_FALSE(u.w.Text1.hasFocus());
+    // Case on: the text as typed; different case inside the word: nothing
+    // selected, and the focus stays where it was.
+    Reader exact;
+    exact.searched("gracE", true);
+    exact.reactivate();
+    EXPECT_EQ(exact.selected(), "gracE");
+    Reader absent;
+    absent.searched("gRACE", false);
+    absent.w.btnFind.setFocus();
+    absent.reactivate();
+    EXPECT_EQ(absent.w.Text1.selLength(), 0);
+    EXPECT_FALSE(absent.w.Text1.hasFocus());
 }
 
 TEST(ReadingWindow, BookmarkJumpSelectsOnceAndTheVerseWindowSearchSelectsNothing) {
@@ -95,7 +112,6 @@ TEST(ReadingWindow, BookmarkJumpSelectsOnceAndTheVerseWindowSearchSelectsNothing
     t.w.Text1.setSelStart(0);
     t.reactivate();
     EXPECT_EQ(t.w.Text1.selLength(), 0);
-
     t.s().SearchHit = true;
     t.s().FindFromText3 = true;
     t.reactivate();
@@ -103,20 +119,51 @@ TEST(ReadingWindow, BookmarkJumpSelectsOnceAndTheVerseWindowSearchSelectsNothing
     EXPECT_EQ(t.w.Text1.selLength(), 0);
 }
 
+// Page Down and Up, Ctrl+Home and Ctrl+End page; Home and End alone, or
+// with Shift, move the caret; a disabled button's key does nothing.
 TEST(ReadingWindow, PagingKeys) {
     Reader t;
-    auto key = [&](int code, int shift) {
-        t.w.raiseKeyDown(code, shift);
-        return t.s().ShownPage;
-    };
     constexpr int ctrl = ui::Window::kCtrlKey, shift = ui::Window::kShiftKey;
-    EXPECT_EQ(key(34, 0), 2);    // Page Down
-    EXPECT_EQ(key(35, ctrl), 3); // Ctrl+End
-    EXPECT_EQ(key(33, 0), 2);    // Page Up
-    EXPECT_EQ(key(36, ctrl), 1); // Ctrl+Home
-    EXPECT_EQ(key(35, 0), 1);    // End alone moves the caret, not the page
-    EXPECT_EQ(key(35, ctrl | shift), 1);
+    for (const auto& [code, modifiers, page] :
+         {std::tuple{34, 0, 2L}, std::tuple{35, ctrl, 3L}, std::tuple{33, 0, 2L},
+          std::tuple{36, 0, 2L}, std::tuple{36, shift, 2L}, std::tuple{36, ctrl, 1L},
+          std::tuple{35, 0, 1L}, std::tuple{35, ctrl | shift, 1L}}) {
+        t.w.raiseKeyDown(code, modifiers);
+        EXPECT_EQ(t.s().ShownPage, page) << code << " " << modifiers;
+    }
     t.w.btnLast.Enabled = false;
-    EXPECT_EQ(key(35, ctrl), 1);
+    t.w.raiseKeyDown(35, ctrl);
+    EXPECT_EQ(t.s().ShownPage, 1);
     EXPECT_TRUE(t.dialogs.shown.empty());
+}
+
+// In Bible books a click sets CurPara to the verse's place on the page; the
+// last verse and the blanks after it count as the last verse.
+TEST(ReadingWindow, ClicksOnTheLastVerseOfAPage) {
+    Reader t(true);
+    int verses = 0;
+    t.w.onVerse = [&] { ++verses; };
+    ASSERT_EQ(t.s().ParaCount, 3);
+    for (const auto& [caret, line] :
+         {std::pair{t.after(">Third"), 2L}, std::pair{t.after(">Fourth"), 3L},
+          std::pair{t.after("{b 1:4}") + 2, 3L}, std::pair{t.w.Text1.text().size() - 10, 3L}}) {
+        t.s().CurPara = 0;
+        t.clickAt(caret);
+        EXPECT_EQ(t.s().CurPara, line) << caret;
+    }
+    EXPECT_EQ(verses, 4);
+}
+
+// In other books a click bookmarks the paragraph; every click ends a
+// definition shown in the verse window, also one that names no paragraph.
+TEST(ReadingWindow, ClicksOnTheLastParagraphOfOtherBooks) {
+    Reader t;
+    t.s().DefShown = true;
+    t.clickAt(0);
+    EXPECT_FALSE(t.s().DefShown);
+    t.clickAt(t.after(">Fourth"));
+    t.clickAt(t.w.Text1.text().size() - 10);
+    // Both clicks name paragraph 1:4: its bookmark, then the news that it exists.
+    EXPECT_EQ(t.p->frmBkMrk().lstBkMrk.items(), std::vector<std::string>{t.s().BookTitle + "-1:4"});
+    EXPECT_EQ(t.dialogs.shown, std::vector<std::string>{"Book Mark already exists"});
 }

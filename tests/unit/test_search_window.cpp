@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "book_builder.h"
-#include "catalogue/dispatch.h"
 #include "reader/frm_text1.h"
 #include "reader/page_loader.h"
 #include "search/frm_find6.h"
@@ -20,20 +19,20 @@ namespace {
 using search::hitReference;
 using search::pickWord;
 
+// The blank-separated word around the caret of a click in the results or
+// the page: only trailing characters go; line breaks do not separate words
+// (the stretch "12:3}\r\n\r\n>Hope" holds the reference's end and the next
+// paragraph's first word, which the ">" gives); punctuation alone leaves an
+// empty word.
 TEST(PickWord, TheBlankSeparatedWordAroundTheCaret) {
     const std::string page = ">By faith, and (grace) alone. {let 12:3}\r\n\r\n>Hope grows";
-    EXPECT_EQ(pickWord(page, 5), "faith");   // inside "faith,"
-    EXPECT_EQ(pickWord(page, 4), "faith");   // just after the blank before it
-    EXPECT_EQ(pickWord(page, 3), "By");      // just before that blank
-    EXPECT_EQ(pickWord(page, 17), "(grace"); // only trailing characters go
-    EXPECT_EQ(pickWord(page, 1), "By");      // just after the paragraph's ">"
-    // Line breaks do not separate words: the stretch "12:3}\r\n\r\n>Hope"
-    // holds the reference's end and the next paragraph's first word, which
-    // the ">" gives.
-    EXPECT_EQ(pickWord(page, static_cast<int>(page.find("Hope")) + 1), "Hope");
-    EXPECT_EQ(pickWord(page, static_cast<int>(page.find("12:3")) + 1), "Hope");
-    EXPECT_EQ(pickWord(page, 0), std::nullopt);
-    // A pick of punctuation alone leaves an empty word.
+    const auto at = [&page](const char* what) { return static_cast<int>(page.find(what)) + 1; };
+    const std::pair<int, std::optional<std::string>> rows[] = {
+        {5, "faith"},         {4, "faith"},         {3, "By"},         {17, "(grace"}, {1, "By"},
+        {at("Hope"), "Hope"}, {at("12:3"), "Hope"}, {0, std::nullopt},
+    };
+    for (const auto& [caret, word] : rows)
+        EXPECT_EQ(pickWord(page, caret), word) << caret;
     EXPECT_EQ(pickWord("a ... b", 3), "");
     EXPECT_EQ(pickWord("end.", 4), "end");
     EXPECT_EQ(pickWord("end.", 99), "end");
@@ -79,8 +78,9 @@ TEST(HitReference, TheKeyBeforeTheLastAngleBeforeTheCaret) {
         {"the hit after a long first one", longFirst, at(longFirst, "x"), "kjv 3:16"},
         {"text without any >", "no hits here at all", 5, std::nullopt},
     };
-    for (const Row& row : rows)
+    for (const Row& row : rows) {
         EXPECT_EQ(hitReference(row.text, row.caret), row.reference) << row.name;
+    }
 }
 
 TEST(HitReference, FindAllPlaces) {
@@ -120,6 +120,10 @@ TEST(SearchWindow, CtrlFAndTheButtonOpenIt) {
     int plain = 'F';
     t.reading.raiseKeyDown(plain);
     EXPECT_FALSE(t.w.visible());
+    t.reading.btnFind.setEnabled(false); // a disabled button's key does nothing
+    t.reading.raiseKeyDown('F', ui::Window::kCtrlKey);
+    EXPECT_FALSE(t.w.visible());
+    t.reading.btnFind.setEnabled(true);
     t.reading.raiseKeyDown('F', ui::Window::kCtrlKey);
     EXPECT_TRUE(t.w.visible());
     EXPECT_EQ(t.w.TextF.text(), t.reading.Text1.text());
@@ -130,19 +134,6 @@ TEST(SearchWindow, CtrlFAndTheButtonOpenIt) {
     EXPECT_TRUE(t.w.visible());
     EXPECT_EQ(t.w.btnRadioWhole.value(), 0);
     EXPECT_EQ(t.p->screen().active(), &t.w);
-}
-
-TEST(SearchWindow, EnterFindsOnlyFromTheInputBox) {
-    Window t;
-    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
-    t.w.txtInput.setText("grace");
-    t.w.TextF.gotFocus();
-    t.w.raiseKeyDown(13);
-    EXPECT_EQ(t.w.btnReFind.caption(), "");
-    t.w.txtInput.gotFocus();
-    t.w.txtInput.setText("grace");
-    t.w.raiseKeyDown(13);
-    EXPECT_EQ(t.w.TextF.text(), "1:1>^Grace^ first\r\n\r\n2:1>More ^grace^ and grace\r\n\r\n");
 }
 
 TEST(SearchWindow, ARefittedPaneIsRestoredByTheNextClick) {
@@ -173,45 +164,16 @@ TEST(SearchWindow, AHitNotInItsBookLeavesTheViews) {
     EXPECT_EQ(t.s().CurPage, 3);
 }
 
-TEST(SearchWindow, TheReadingWindowKeepsItsPageWhileAContextIsShown) {
+// An empty Find changes nothing: a hit shown before still opens its context
+// with the text searched for selected.
+TEST(SearchWindow, AnEmptyFindKeepsTheLastSearch) {
     Window t;
-    t.s().FindAllFiles[0] = "B";
-    t.s().FindAllFiles[1] = "A";
-    t.s().FindAllLast = 1;
     t.reading.btnFind.mouseUp(ui::MouseButton::Left);
-    t.find("grace", true);
-    ASSERT_EQ(t.w.TextF.text().substr(0, 8), "B 1:1>Fa");
+    t.find("grace", false);
+    t.find("", false);
     t.clickAt(t.w.TextF, 8);
-    EXPECT_EQ(t.w.TextF2.text(), "1:1>Far grace\r\nin two parts");
-    EXPECT_EQ(t.w.TextF2.selStart(), 8);
-    EXPECT_EQ(t.s().BookFile, "B.TXV"); // loaded for the context
-    // Find now searches the book the reading window shows, A.
-    t.w.txtInput.setText("Third");
-    t.w.btnSearch.mouseUp(ui::MouseButton::Left);
-    EXPECT_EQ(t.w.TextF.text(), "3:1>^Third^ page\r\n\r\n");
-    EXPECT_EQ(t.s().BookFile, "A.TXV");
-    EXPECT_EQ(t.w.TextF.Top, 58); // the hits in view, not the old context
-    EXPECT_EQ(t.w.TextF2.Top, 566);
-    // Back after another look: the reading window's book and page again.
-    t.find("grace", true);
-    t.clickAt(t.w.TextF, 8);
-    EXPECT_EQ(t.s().BookFile, "B.TXV");
-    t.w.btnBack.mouseUp(ui::MouseButton::Left);
-    EXPECT_EQ(t.reading.page().BookFile, "A.TXV");
-    EXPECT_EQ(t.reading.page().CurPage, 3);
-    EXPECT_EQ(t.s().HiliteLen, 0);
-    t.reading.btnPrev.click();
-    EXPECT_EQ(t.s().CurPage, 2);
-    // Going to a location keeps the page loaded.
-    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
-    t.find("grace", true);
-    t.clickAt(t.w.TextF, 8);
-    t.w.TextF2.click();
-    EXPECT_EQ(t.s().BookFile, "B.TXV");
-    EXPECT_EQ(t.reading.Text1.text().substr(0, 14), ">Far grace\r\n\r\n");
-    EXPECT_EQ(t.reading.Text1.selStart(), 5);
-    EXPECT_EQ(t.reading.Text1.selLength(), 5);
-    EXPECT_FALSE(t.w.visible());
+    EXPECT_EQ(t.w.TextF2.text(), "1:1>Grace first");
+    EXPECT_EQ(t.w.TextF2.selLength(), 5);
 }
 
 TEST(SearchWindow, FromTheVerseWindow) {
@@ -241,27 +203,6 @@ TEST(SearchWindow, FromTheVerseWindow) {
     t.w.btnReFind.mouseUp(ui::MouseButton::Left);
     EXPECT_EQ(t.w.TextF.text(), " elohim");
     EXPECT_EQ(t.w.btnReFind.caption(), "");
-}
-
-// Lists that are not book catalogues fill all 901 Find All slots; book
-// catalogues keep the last two for their closing entries.
-TEST(ThirdLevelList, HoldsUpTo901Items) {
-    testing_support::TestProgram t;
-    std::string list;
-    for (int i = 0; i < 950; ++i)
-        list += "B" + std::to_string(i) + "@Book " + std::to_string(i) + "\r\n";
-    t.write("MANY.STX", list);
-    t.s().List1Keys[0] = "MANY.STX";
-    t.s().BookLists = false;
-    catalogue::list1Dispatch(*t.p, "Many books", 0);
-    EXPECT_EQ(t.s().FindAllLast, 900);
-    EXPECT_EQ(t.s().FindAllFiles[900], "B900");
-    t.s().BookLists = true;
-    catalogue::list1Dispatch(*t.p, "Many books", 0);
-    EXPECT_EQ(t.s().FindAllLast, 900);
-    EXPECT_EQ(t.s().FindAllFiles[898], "B898");
-    EXPECT_EQ(t.s().FindAllFiles[899], "");
-    EXPECT_EQ(t.s().FindAllFiles[900], "( Searched by Find All )");
 }
 
 } // namespace

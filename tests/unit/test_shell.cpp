@@ -1,29 +1,74 @@
+// The main window: its children fitted to its height, and the help box a
+// right-button press shows under a button's window.
+#include <vector>
+
 #include <gtest/gtest.h>
 
+#include "catalogue/frm_list0.h"
+#include "catalogue/frm_list2.h"
 #include "shell/control_help.h"
 #include "shell/frm_main.h"
 #include "shell/frm_msg.h"
 #include "test_support.h"
 #include "ui/window.h"
 
-TEST(HelpBoxSize, RowsGrowWithTheTextUpToEight) {
-    // Up to 45 characters the box is one row exactly as wide as the text.
-    EXPECT_EQ(shell::helpBoxSize(45).rows, 1);
-    EXPECT_EQ(shell::helpBoxSize(45).cols * 90 + 90, 4140);
-    EXPECT_EQ(shell::helpBoxSize(46).rows, 2);
-    EXPECT_EQ(shell::helpBoxSize(46).cols * 90 + 90, 3690);
-    EXPECT_EQ(shell::helpBoxSize(285).rows, 7);
-    EXPECT_EQ(shell::helpBoxSize(286).rows, 8);
-    EXPECT_EQ(shell::helpBoxSize(286).rows * 240 + 320, 2240);
-    EXPECT_EQ(shell::helpBoxSize(5000).rows, 8);
-    EXPECT_EQ(shell::helpBoxSize(0).cols, 0);
+namespace {
+
+struct Resized : testing_support::TestProgram {
+    shell::FrmMain& main = p->frmMain();
+    void resize(int height, ui::WindowState state = ui::WindowState::Normal) {
+        main.setWindowState(state);
+        main.setHeight(height);
+        main.onResize();
+    }
+};
+
+} // namespace
+
+// Which heights re-fit: a maximised window is fitted like any other (it
+// left the lower part of the main window empty); the load height keeps the
+// designed sizes until a re-fit changed them, and then fits again (a window
+// restored after a maximise kept children taller than itself).
+TEST(Layout, WhichResizesRefitTheChildren) {
+    struct Step {
+        int height;
+        ui::WindowState state;
+        int list2Height;
+    };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+    } rows[] = {
+        {"load height at start keeps the design", {{6000, ui::WindowState::Normal, 5300}}},
+        {"maximised", {{9000, ui::WindowState::Maximized, 9000 - 856}}},
+        {"maximised, then restored to the load height",
+         {{9000, ui::WindowState::Maximized, 9000 - 856},
+          {6000, ui::WindowState::Normal, 6000 - 856}}},
+        {"minimised keeps the last fit",
+         {{9000, ui::WindowState::Normal, 9000 - 856},
+          {3000, ui::WindowState::Minimized, 9000 - 856}}},
+        {"below 2160 keeps the last fit",
+         {{9000, ui::WindowState::Normal, 9000 - 856},
+          {2159, ui::WindowState::Normal, 9000 - 856}}},
+        {"below 2160 at start keeps the design", {{2159, ui::WindowState::Normal, 5300}}},
+        {"2160 is fitted", {{2160, ui::WindowState::Normal, 2160 - 856}}},
+    };
+    for (const auto& row : rows) {
+        Resized r;
+        for (const Step& step : row.steps) {
+            r.resize(step.height, step.state);
+            EXPECT_EQ(r.p->frmList2().Height, step.list2Height)
+                << row.name << " at " << step.height;
+        }
+    }
 }
 
-TEST(MainTitle, IsTheSpacedNameBlanksAndTheMaker) {
-    const std::string t = shell::mainTitle();
-    EXPECT_EQ(t.size(), 128u);
-    EXPECT_EQ(t.substr(0, 14), " T e s s a r y");
-    EXPECT_EQ(t.substr(14, 104), std::string(104, ' '));
+// Heights past the 16-bit range are clamped, not wrapped into negatives.
+TEST(Layout, AHugeMainWindowIsClampedTo16Bits) {
+    Resized r;
+    r.resize(100000);
+    EXPECT_EQ(r.p->frmList0().Height, 32767 - 779);
+    EXPECT_EQ(r.p->frmList0().lstMain0.Height, 32767 / 18 - 78 + 32767 / 18 / 5);
 }
 
 namespace {
@@ -45,24 +90,6 @@ struct HelpedButton : testing_support::TestProgram {
 
 } // namespace
 
-TEST(ControlHelp, RightPressShowsTheTextUnderTheButtonsWindow) {
-    HelpedButton h;
-    h.button.mouseDown(ui::MouseButton::Right);
-    ASSERT_TRUE(h.boxVisible());
-    shell::FrmMsg& box = h.p->frmMsg();
-    EXPECT_EQ(box.Message.text(), "Explains");
-    // 8 characters: 8 x 90 + 90 wide, centred over the window's first 4710 twips.
-    EXPECT_EQ(box.Width, 810);
-    EXPECT_EQ(box.Left, 1000 + (4710 - 810) / 2);
-    EXPECT_EQ(box.Top, 2000 + 360 + 775);
-    EXPECT_EQ(h.actions, 0);
-    // The box follows the window to wherever it is at the time of the press.
-    h.window.setGeometry(0, 15, 4800, 5300);
-    h.button.mouseDown(ui::MouseButton::Right);
-    EXPECT_EQ(box.Left, (4710 - 810) / 2);
-    EXPECT_EQ(box.Top, 15 + 360 + 775);
-}
-
 TEST(ControlHelp, OnlyTheRightButtonShowsAndOnlyTheLeftActs) {
     HelpedButton h;
     h.button.mouseDown(ui::MouseButton::Left);
@@ -80,6 +107,12 @@ TEST(ControlHelp, OnlyTheRightButtonShowsAndOnlyTheLeftActs) {
     h.button.mouseUp(ui::MouseButton::Right);
     EXPECT_FALSE(h.boxVisible());
     EXPECT_EQ(h.actions, 1);
+    // The box grows with the text up to eight rows.
+    EXPECT_EQ(shell::helpBoxSize(165).rows, 4);
+    EXPECT_EQ(shell::helpBoxSize(166).rows, 5);
+    EXPECT_EQ(shell::helpBoxSize(285).rows, 7);
+    EXPECT_EQ(shell::helpBoxSize(286).rows, 8);
+    EXPECT_EQ(shell::helpBoxSize(5000).rows, 8);
 }
 
 TEST(ControlHelp, ReleasingBeforeAnyHelpLoadsNoBox) {

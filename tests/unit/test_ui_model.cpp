@@ -1,10 +1,14 @@
+// The screen model: activation and the front window, properties by name,
+// units, and what the keys do before a window's own handler sees them.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ui/screen.h"
+#include "ui/view.h"
 #include "ui/window.h"
 
 namespace {
@@ -15,187 +19,14 @@ struct NoDialogs : ui::Dialogs {
     }
 };
 
-// A window that records its activation events in a shared log.
-struct Logged : ui::Window {
-    Logged(ui::Screen& s, const std::string& n, std::vector<std::string>& log)
-        : ui::Window(s, n), m_log(log) {}
-    void onActivate() override { m_log.push_back("activate " + name()); }
-    void onDeactivate() override { m_log.push_back("deactivate " + name()); }
-    std::vector<std::string>& m_log;
-};
-
-} // namespace
-
-TEST(Screen, ShowingAWindowDeactivatesThePreviousOneFirst) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    std::vector<std::string> log;
-    Logged a(screen, "a", log), b(screen, "b", log);
-    a.show();
-    b.show();
-    EXPECT_EQ(log, (std::vector<std::string>{"activate a", "deactivate a", "activate b"}));
-    EXPECT_EQ(screen.active(), &b);
-}
-
-TEST(Screen, HidingTheActiveWindowActivatesTheFrontMostVisibleOne) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    std::vector<std::string> log;
-    Logged a(screen, "a", log), b(screen, "b", log), c(screen, "c", log);
-    a.show();
-    b.show();
-    c.show();
-    b.hide(); // not active: nothing changes
-    EXPECT_EQ(screen.active(), &c);
-    c.hide();
-    EXPECT_EQ(screen.active(), &a); // b is hidden, so a is next
-}
-
-TEST(Screen, FrontMeansAboveEveryOverlappingVisibleWindow) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    std::vector<std::string> log;
-    Logged left(screen, "left", log), right(screen, "right", log), over(screen, "over", log);
-    left.setGeometry(0, 0, 100, 100);
-    right.setGeometry(200, 0, 100, 100);
-    over.setGeometry(50, 0, 100, 100);
-    left.show();
-    right.show();
-    EXPECT_TRUE(left.front()); // right does not overlap it
-    over.show();
-    EXPECT_FALSE(left.front());
-    EXPECT_TRUE(over.front());
-    over.hide();
-    EXPECT_TRUE(left.front());
-}
-
-TEST(ListBox, SortedListIgnoresLetterCase) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    ui::Window w(screen, "w");
-    ui::ListBox list(w, "lst");
-    list.Sorted = true;
-    for (const char* item : {"b", "A", "c", "B"})
-        list.addItem(item);
-    EXPECT_EQ(list.items(), (std::vector<std::string>{"A", "b", "B", "c"}));
-    EXPECT_EQ(list.list(9), "");
-}
-
-// Each change of a list tells a view which items it added, so that the view
-// can insert those alone; any other change tells it none.
-TEST(ListBox, TellsWhichItemsTheLastChangeAdded) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    ui::Window w(screen, "w");
-    ui::ListBox list(w, "lst");
-    struct Step {
-        const char* name;
-        std::function<void()> change;
-        std::vector<std::string> items;
-        int at, count;
-    };
-    const Step steps[] = {
-        {"one at the end", [&] { list.addItem("b"); }, {"b"}, 0, 1},
-        {"several at once",
-         [&] {
-             list.addItems({"d", "e"});
-         },
-         {"b", "d", "e"},
-         1,
-         2},
-        {"none at once", [&] { list.addItems({}); }, {"b", "d", "e"}, 1, 2},
-        {"sorted, in the middle",
-         [&] {
-             list.Sorted = true;
-             list.addItem("C");
-         },
-         {"b", "C", "d", "e"},
-         1,
-         1},
-        {"sorted, several",
-         [&] {
-             list.addItems({"a", "f"});
-         },
-         {"a", "b", "C", "d", "e", "f"},
-         -1,
-         0},
-        {"an item replaced", [&] { list.setItem(0, "A"); }, {"A", "b", "C", "d", "e", "f"}, -1, 0},
-        {"one added again", [&] { list.addItem("g"); }, {"A", "b", "C", "d", "e", "f", "g"}, 6, 1},
-        {"an item removed", [&] { list.removeItem(1); }, {"A", "C", "d", "e", "f", "g"}, -1, 0},
-        {"cleared", [&] { list.clear(); }, {}, -1, 0},
-    };
-    for (const Step& step : steps) {
-        step.change();
-        EXPECT_EQ(list.items(), step.items) << step.name;
-        EXPECT_EQ(list.lastAdded().at, step.at) << step.name;
-        EXPECT_EQ(list.lastAdded().count, step.count) << step.name;
-    }
-}
-
-TEST(Properties, ReadAndWrittenByNameAsText) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    ui::Window w(screen, "w");
-    ui::Button b(w, "btn");
-    std::string out;
-    EXPECT_TRUE(b.set("BackColor", "#C0C0C0"));
-    EXPECT_TRUE(b.get("BackColor", out));
-    EXPECT_EQ(out, "#C0C0C0");
-    EXPECT_FALSE(b.set("BackColor", "grey"));
-    EXPECT_TRUE(w.get("Loaded", out));
-    EXPECT_EQ(out, "False");
-    EXPECT_FALSE(w.get("NoSuchProperty", out));
-}
-
-TEST(Units, PlaceConvertsEachTwipsValueToWholePixels) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    ui::Window w(screen, "w");
-    ui::TextBox cell(w, "cell");
-    // Cell 7 of a topic grid: each value is divided on its own, truncating.
-    ui::place(cell, 1560 * (7 % 3), 120 + 360 * (7 / 3), 1575, 372);
-    EXPECT_EQ(cell.Left, 104);
-    EXPECT_EQ(cell.Top, 56);
-    EXPECT_EQ(cell.Width, 105);
-    EXPECT_EQ(cell.Height, 24);
-    // Less than a pixel is nothing; negative values truncate toward zero.
-    ui::place(cell, 14, -15, -29, 0);
-    EXPECT_EQ(cell.Left, 0);
-    EXPECT_EQ(cell.Top, -1);
-    EXPECT_EQ(cell.Width, -1);
-    EXPECT_EQ(ui::pixels(4650) - 10, 300);
-}
-
-TEST(Properties, WindowStateIsReadAndWrittenAsItsNumber) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    ui::Window w(screen, "frmMain");
-    std::string out;
-    ASSERT_TRUE(w.get("WindowState", out));
-    EXPECT_EQ(out, "0");
-    EXPECT_TRUE(w.set("WindowState", "2"));
-    EXPECT_EQ(w.windowState(), ui::WindowState::Maximized);
-    w.get("WindowState", out);
-    EXPECT_EQ(out, "2");
-    EXPECT_TRUE(w.set("WindowState", "1"));
-    EXPECT_EQ(w.windowState(), ui::WindowState::Minimized);
-    // Numbers that name no state are refused and leave the state alone,
-    // including one that would wrap around to 2 as a 32-bit integer.
-    for (const char* bad : {"3", "-1", "4294967298", "max"})
-        EXPECT_FALSE(w.set("WindowState", bad)) << bad;
-    EXPECT_EQ(w.windowState(), ui::WindowState::Minimized);
-}
-
-namespace {
-
 // A window with a list, a multi-line text box, a one-line box that can be
-// typed into, a locked one and a button; it counts their clicks (with the
-// caret at each click), the button's mouse events, its KeyDown codes and
-// how often it was shown.
+// typed into, a locked one and a button; it logs its activation events,
+// the clicks (with the caret), the button's mouse events and how often it
+// was shown; takeCode is a key its own handler takes.
 struct KeyWindow : ui::Window {
-    explicit KeyWindow(ui::Screen& s)
-        : ui::Window(s, "keys"), list(*this, "lst"), text(*this, "txt"), line(*this, "line", false),
-          cell(*this, "cell", false), button(*this, "btn", "Go") {
+    KeyWindow(ui::Screen& s, const std::string& name, std::vector<std::string>& log)
+        : ui::Window(s, name), list(*this, "lst"), text(*this, "txt"), line(*this, "line", false),
+          cell(*this, "cell", false), button(*this, "btn", "Go"), m_log(log) {
         list.addItem("one");
         list.addItem("two");
         list.onClick = [this] { ++clicks; };
@@ -212,6 +43,8 @@ struct KeyWindow : ui::Window {
         };
         button.onClick = [this] { buttonEvents += "click"; };
     }
+    void onActivate() override { m_log.push_back("activate " + name()); }
+    void onDeactivate() override { m_log.push_back("deactivate " + name()); }
     void onShown() override { ++shown; }
     void onKeyDown(int& code, int) override {
         if (code == takeCode)
@@ -223,76 +56,261 @@ struct KeyWindow : ui::Window {
     std::vector<std::string> textClicks;
     std::string buttonEvents;
     int clicks = 0, shown = 0, takeCode = -1;
+    std::vector<std::string>& m_log;
+};
+
+struct Model {
+    NoDialogs dialogs;
+    ui::Screen screen{dialogs};
+    std::vector<std::string> log;
+    KeyWindow w{screen, "keys", log};
 };
 
 } // namespace
+
+TEST(Screen, ActivationFollowsShowingAndHiding) {
+    Model m;
+    KeyWindow b(m.screen, "b", m.log), c(m.screen, "c", m.log);
+    m.w.show();
+    b.show();
+    EXPECT_EQ(m.log, (std::vector<std::string>{"activate keys", "deactivate keys", "activate b"}));
+    c.show();
+    b.hide(); // not active: nothing changes
+    EXPECT_EQ(m.screen.active(), &c);
+    c.hide(); // the front-most visible one: b is hidden
+    EXPECT_EQ(m.screen.active(), &m.w);
+    b.show();
+    c.show();
+    c.hide(); // b now, the top-most of the two below
+    EXPECT_EQ(m.screen.active(), &b);
+    // Shown runs each time the window comes up, not when it is raised.
+    m.w.show();
+    m.w.bringToFront();
+    EXPECT_EQ(m.w.shown, 1);
+    m.w.hide();
+    m.w.show();
+    EXPECT_EQ(m.w.shown, 2);
+    // The main window and a window that never takes the activation (a tip)
+    // are never made active; activating the active window does nothing.
+    struct Kept : KeyWindow {
+        Kept(ui::Screen& s, std::vector<std::string>& log, bool main) : KeyWindow(s, "kept", log) {
+            main ? setMain() : setNeverActive();
+        }
+    };
+    Kept main(m.screen, m.log, true), tip(m.screen, m.log, false);
+    m.log.clear();
+    for (ui::Window* w : {static_cast<ui::Window*>(&main), static_cast<ui::Window*>(&tip),
+                          static_cast<ui::Window*>(&m.w)})
+        m.screen.activate(w);
+    EXPECT_EQ(m.screen.active(), &m.w);
+    EXPECT_TRUE(m.log.empty());
+}
+
+TEST(Screen, FrontMeansAboveEveryOverlappingVisibleWindow) {
+    Model m;
+    ui::Window& left = m.w;
+    KeyWindow right(m.screen, "right", m.log), over(m.screen, "over", m.log);
+    left.setGeometry(0, 0, 100, 100);
+    right.setGeometry(100, 0, 100, 100); // touching is not overlapping
+    over.setGeometry(50, 0, 100, 100);
+    KeyWindow above(m.screen, "above", m.log), below(m.screen, "below", m.log),
+        before(m.screen, "before", m.log);
+    above.setGeometry(0, -100, 100, 100);
+    below.setGeometry(0, 100, 100, 100);
+    before.setGeometry(-100, 0, 100, 100);
+    left.show();
+    for (ui::Window* w : {static_cast<ui::Window*>(&right), static_cast<ui::Window*>(&above),
+                          static_cast<ui::Window*>(&below), static_cast<ui::Window*>(&before)})
+        w->show();
+    EXPECT_TRUE(left.front());
+    over.show();
+    EXPECT_FALSE(left.front());
+    EXPECT_TRUE(over.front());
+    over.hide();
+    EXPECT_TRUE(left.front());
+}
+
+// Each change of a list tells a view which items it added (first, count),
+// so that the view can insert those alone; any other change tells none.
+TEST(ListBox, TellsWhichItemsTheLastChangeAdded) {
+    Model m;
+    ui::ListBox& list = m.w.list;
+    list.clear();
+    using Items = std::vector<std::string>;
+    const std::tuple<std::function<void()>, Items, int, int> steps[] = {
+        {[&] { list.addItem("b"); }, {"b"}, 0, 1},
+        {[&] {
+             list.addItems({"d", "e"});
+         },
+         {"b", "d", "e"},
+         1,
+         2},
+        {[&] { list.addItems({}); }, {"b", "d", "e"}, 1, 2},
+        {[&] {
+             list.Sorted = true;
+             list.addItem("C");
+         },
+         {"b", "C", "d", "e"},
+         1,
+         1},
+        {[&] {
+             list.addItems({"a", "f"});
+         },
+         {"a", "b", "C", "d", "e", "f"},
+         -1,
+         0},
+        {[&] { list.setItem(0, "A"); }, {"A", "b", "C", "d", "e", "f"}, -1, 0},
+        {[&] { list.addItem("g"); }, {"A", "b", "C", "d", "e", "f", "g"}, 6, 1},
+        {[&] { list.removeItem(1); }, {"A", "C", "d", "e", "f", "g"}, -1, 0},
+        {[&] { list.clear(); }, {}, -1, 0},
+    };
+    int n = 0;
+    for (const auto& [change, items, at, count] : steps) {
+        change();
+        EXPECT_EQ(list.items(), items) << n;
+        EXPECT_EQ(list.lastAdded().at, at) << n;
+        EXPECT_EQ(list.lastAdded().count, count) << n++;
+    }
+    // A highlight past either end is none.
+    list.addItems({"a", "b"});
+    for (const auto& [index, highlighted] : {std::pair{1, 1}, {2, -1}, {-2, -1}}) {
+        list.setListIndex(index);
+        EXPECT_EQ(list.listIndex(), highlighted) << index;
+    }
+}
+
+TEST(Properties, ReadAndWrittenByNameAsText) {
+    Model m;
+    ui::ListBox sorted(m.w, "sorted");
+    sorted.Sorted = true;
+    for (const char* item : {"b", "A", "c", "B"})
+        sorted.addItem(item);
+    EXPECT_EQ(sorted.items(), (std::vector<std::string>{"A", "b", "B", "c"}));
+    EXPECT_EQ(sorted.list(9), "");
+    // Colours as #RRGGBB, Booleans as True/False (or 1, -1, 0); a value of
+    // another form, or a property the object does not have, is refused.
+    std::string out;
+    EXPECT_TRUE(m.w.button.set("BackColor", "#C0C0C0"));
+    EXPECT_TRUE(m.w.button.get("BackColor", out));
+    EXPECT_EQ(out, "#C0C0C0");
+    for (const char* bad : {"grey", "1C0C0C0", "#C0C0C", "#C0C0CX"})
+        EXPECT_FALSE(m.w.button.set("BackColor", bad)) << bad;
+    EXPECT_TRUE(m.w.list.set("Visible", "False"));
+    EXPECT_TRUE(m.w.list.set("Enabled", "0"));
+    EXPECT_FALSE(m.w.list.set("Visible", "no"));
+    EXPECT_FALSE(m.w.list.Visible || m.w.list.Enabled);
+    EXPECT_TRUE(m.w.list.set("Visible", "-1"));
+    EXPECT_TRUE(m.w.list.Visible);
+    // A text box takes its colours and the properties of every control.
+    EXPECT_TRUE(m.w.text.set("ForeColor", "#FF0000"));
+    EXPECT_FALSE(m.w.text.set("SelStart", "x"));
+    EXPECT_TRUE(m.w.text.set("Visible", "False"));
+    EXPECT_TRUE(m.w.text.get("ForeColor", out));
+    EXPECT_EQ(out + (m.w.text.Visible ? " shown" : " hidden"), "#FF0000 hidden");
+    EXPECT_TRUE(m.w.get("Loaded", out));
+    EXPECT_EQ(out, "False");
+    EXPECT_FALSE(m.w.get("NoSuchProperty", out));
+    EXPECT_FALSE(m.w.set("NoSuchProperty", "1"));
+    EXPECT_FALSE(m.w.list.set("NoSuchProperty", "1"));
+    ui::Menu menu(m.w, "mnuFile", "&File", "");
+    EXPECT_TRUE(menu.get("Caption", out));
+    EXPECT_EQ(out, "&File");
+    // The geometry of windows and controls alike, each change told to the
+    // view; a value that is no number changes nothing.
+    struct Seen : ui::View {
+        std::vector<ui::Prop> props;
+        void changed(ui::Window&, ui::Control*, ui::Prop p) override { props.push_back(p); }
+    } seen;
+    m.screen.setView(&seen);
+    EXPECT_TRUE(m.w.set("Left", "7"));
+    EXPECT_TRUE(m.w.list.set("Height", "-2"));
+    EXPECT_FALSE(m.w.set("Top", "x"));
+    EXPECT_FALSE(m.w.list.set("Width", "x"));
+    EXPECT_EQ(std::vector({m.w.Left, m.w.Top, m.w.list.Height, m.w.list.Width}),
+              std::vector({7, 0, -2, 0}));
+    EXPECT_TRUE(m.w.list.get("Height", out));
+    EXPECT_EQ(out, "-2");
+    EXPECT_EQ(seen.props, (std::vector{ui::Prop::Left, ui::Prop::Height}));
+    m.screen.setView(nullptr);
+    // The window state by its number; numbers that name no state are
+    // refused, one that would wrap around to 2 as a 32-bit integer too.
+    EXPECT_TRUE(m.w.set("WindowState", "0"));
+    EXPECT_TRUE(m.w.set("WindowState", "2"));
+    EXPECT_EQ(m.w.windowState(), ui::WindowState::Maximized);
+    EXPECT_TRUE(m.w.set("WindowState", "1"));
+    m.w.get("WindowState", out);
+    EXPECT_EQ(out, "1");
+    for (const char* bad : {"3", "-1", "4294967298", "max"}) {
+        EXPECT_FALSE(m.w.set("WindowState", bad)) << bad;
+    }
+    EXPECT_EQ(m.w.windowState(), ui::WindowState::Minimized);
+}
 
 // A list that takes the keys highlights its first item, so that the first
 // Enter opens it (at start the start list had the keys but nothing
 // highlighted, and Enter did nothing).
 TEST(Keys, AListThatTakesTheKeysHighlightsItsFirstItem) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    KeyWindow w(screen);
-    EXPECT_EQ(w.list.listIndex(), -1);
-    w.list.setFocus();
-    EXPECT_EQ(w.list.listIndex(), 0);
-    EXPECT_EQ(w.clicks, 0);
-    // Filled while it has the keys: the first item of the new items.
-    w.list.clear();
-    EXPECT_EQ(w.list.listIndex(), -1);
-    w.list.addItem("three");
-    EXPECT_EQ(w.list.listIndex(), 0);
+    Model m;
+    ui::ListBox& list = m.w.list;
+    EXPECT_EQ(list.listIndex(), -1);
+    list.setFocus();
+    EXPECT_EQ(list.listIndex(), 0);
+    std::string focused;
+    ASSERT_TRUE(list.get("Focused", focused));
+    EXPECT_EQ(focused, "True");
+    // Filled while it has the keys: the first of the new items.
+    list.clear();
+    EXPECT_EQ(list.listIndex(), -1);
+    list.addItem("three");
+    EXPECT_EQ(list.listIndex(), 0);
     // A highlighted item stays; an empty list has none.
-    w.list.addItem("four");
-    w.list.setListIndex(1);
-    w.text.setFocus();
-    w.list.gotFocus();
-    EXPECT_EQ(w.list.listIndex(), 1);
-    w.list.clear();
-    w.list.setFocus();
-    EXPECT_EQ(w.list.listIndex(), -1);
+    list.addItem("four");
+    list.setListIndex(1);
+    m.w.text.setFocus();
+    list.gotFocus();
+    EXPECT_EQ(list.listIndex(), 1);
+    list.clear();
+    list.setFocus();
+    EXPECT_EQ(list.listIndex(), -1);
     // Filled while another control has the keys: nothing highlighted.
-    w.text.setFocus();
-    w.list.addItem("five");
-    EXPECT_EQ(w.list.listIndex(), -1);
-    EXPECT_EQ(w.clicks, 0);
+    m.w.text.setFocus();
+    list.addItem("five");
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_EQ(m.w.clicks, 0);
 }
 
 TEST(Keys, EnterOpensTheChosenItemOfTheFocusedListOnly) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    KeyWindow w(screen);
-    w.list.setFocus();
-    EXPECT_TRUE(w.list.hasFocus());
-    w.list.setListIndex(1);
-    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEnterKey), 0);
-    EXPECT_EQ(w.clicks, 1);
-    // With a modifier, on a disabled list, or with the focus elsewhere: no click.
-    EXPECT_NE(w.raiseKeyDown(ui::Window::kEnterKey, ui::Window::kShiftKey), 0);
-    w.list.setEnabled(false);
-    EXPECT_NE(w.raiseKeyDown(ui::Window::kEnterKey), 0);
-    w.list.setEnabled(true);
-    w.button.setFocus();
-    w.button.setVisible(false);
-    EXPECT_NE(w.raiseKeyDown(ui::Window::kEnterKey), 0);
-    EXPECT_EQ(w.clicks, 1);
+    Model m;
+    m.w.list.setFocus();
+    m.w.list.setListIndex(1);
+    EXPECT_EQ(m.w.raiseKeyDown(ui::Window::kEnterKey), 0);
+    EXPECT_EQ(m.w.clicks, 1);
+    // With a modifier, on a disabled list, or with the focus on a hidden button: no click.
+    EXPECT_NE(m.w.raiseKeyDown(ui::Window::kEnterKey, ui::Window::kShiftKey), 0);
+    m.w.list.setEnabled(false);
+    EXPECT_NE(m.w.raiseKeyDown(ui::Window::kEnterKey), 0);
+    m.w.list.setEnabled(true);
+    m.w.button.setFocus();
+    m.w.button.setVisible(false);
+    EXPECT_NE(m.w.raiseKeyDown(ui::Window::kEnterKey), 0);
+    EXPECT_EQ(m.w.clicks, 1);
     // Nothing highlighted: the key stays unused.
-    w.list.setFocus();
-    w.list.setListIndex(-1);
-    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEnterKey), ui::Window::kEnterKey);
+    m.w.list.setFocus();
+    m.w.list.setListIndex(-1);
+    EXPECT_EQ(m.w.raiseKeyDown(ui::Window::kEnterKey), ui::Window::kEnterKey);
     // A handler that takes Enter itself keeps it.
-    w.list.setListIndex(0);
-    w.takeCode = ui::Window::kEnterKey;
-    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEnterKey), 0);
-    EXPECT_EQ(w.clicks, 1);
+    m.w.list.setListIndex(0);
+    m.w.takeCode = ui::Window::kEnterKey;
+    EXPECT_EQ(m.w.raiseKeyDown(ui::Window::kEnterKey), 0);
+    EXPECT_EQ(m.w.clicks, 1);
 }
 
 // Enter, and Space where it would not type a blank, is a click at the
 // caret of the focused text box (a verse could not be opened, nor a
 // paragraph bookmarked, nor a search hit followed from the keyboard); Enter
-// on a button presses it as the left mouse button does.
-TEST(Keys, EnterAndSpaceClickTheFocusedControl) {
+// on a button presses it as the left mouse button does; Escape runs the
+// window's escape action when it has one.
+TEST(Keys, EnterSpaceAndEscapeOnTheFocusedControl) {
     const struct {
         const char* name;
         const char* focus;
@@ -310,65 +328,33 @@ TEST(Keys, EnterAndSpaceClickTheFocusedControl) {
         {"another key in a text box", "txt", 65, 0, false, "", ""},
         {"Enter on a button", "btn", 13, 0, true, "", "down1 up1 click"},
         {"Space on a button is the widget's", "btn", 32, 0, false, "", ""},
+        {"Escape without an action", "txt", 27, 0, false, "", ""},
     };
     for (const auto& row : rows) {
-        NoDialogs d;
-        ui::Screen screen(d);
-        KeyWindow w(screen);
-        for (ui::TextBox* box : {&w.text, &w.line, &w.cell}) {
+        Model m;
+        for (ui::TextBox* box : {&m.w.text, &m.w.line, &m.w.cell}) {
             box->setText("In the beginning");
             box->setSelStart(7);
         }
-        w.control(row.focus)->setFocus();
-        const int left = w.raiseKeyDown(row.code, row.shift);
-        EXPECT_EQ(left == 0, row.taken) << row.name;
-        const std::string clicked = w.textClicks.empty() ? "" : w.textClicks.front();
-        EXPECT_EQ(clicked, row.textClick) << row.name;
-        EXPECT_LE(w.textClicks.size(), 1u) << row.name;
-        EXPECT_EQ(w.buttonEvents, row.buttonEvents) << row.name;
+        m.w.control(row.focus)->setFocus();
+        EXPECT_EQ(m.w.raiseKeyDown(row.code, row.shift) == 0, row.taken) << row.name;
+        EXPECT_EQ(m.w.textClicks.empty() ? "" : m.w.textClicks.front(), row.textClick) << row.name;
+        EXPECT_LE(m.w.textClicks.size(), 1u) << row.name;
+        EXPECT_EQ(m.w.buttonEvents, row.buttonEvents) << row.name;
     }
     // A hidden or disabled box takes nothing.
-    NoDialogs d;
-    ui::Screen screen(d);
-    KeyWindow w(screen);
-    w.text.setFocus();
-    w.text.setVisible(false);
-    EXPECT_EQ(w.raiseKeyDown(13), 13);
-    w.text.setVisible(true);
-    w.text.setEnabled(false);
-    EXPECT_EQ(w.raiseKeyDown(32), 32);
-    EXPECT_TRUE(w.textClicks.empty());
-}
-
-TEST(Keys, EscapeRunsTheWindowsEscapeActionWhenItHasOne) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    KeyWindow w(screen);
-    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEscapeKey), ui::Window::kEscapeKey);
+    Model m;
+    m.w.text.setFocus();
+    m.w.text.setVisible(false);
+    EXPECT_EQ(m.w.raiseKeyDown(13), 13);
+    m.w.text.setVisible(true);
+    m.w.text.setEnabled(false);
+    EXPECT_EQ(m.w.raiseKeyDown(32), 32);
+    EXPECT_TRUE(m.w.textClicks.empty());
     int escapes = 0;
-    w.onEscape = [&escapes] { ++escapes; };
-    EXPECT_EQ(w.raiseKeyDown(ui::Window::kEscapeKey), 0);
+    m.w.onEscape = [&escapes] { ++escapes; };
+    EXPECT_EQ(m.w.raiseKeyDown(ui::Window::kEscapeKey), 0);
+    m.w.takeCode = ui::Window::kEscapeKey;
+    m.w.raiseKeyDown(ui::Window::kEscapeKey);
     EXPECT_EQ(escapes, 1);
-    w.takeCode = ui::Window::kEscapeKey;
-    w.raiseKeyDown(ui::Window::kEscapeKey);
-    EXPECT_EQ(escapes, 1);
-}
-
-TEST(Keys, ShownRunsEachTimeTheWindowComesUpNotWhenRaised) {
-    NoDialogs d;
-    ui::Screen screen(d);
-    KeyWindow w(screen);
-    w.show();
-    w.show();
-    w.bringToFront();
-    EXPECT_EQ(w.shown, 1);
-    w.hide();
-    w.show();
-    EXPECT_EQ(w.shown, 2);
-    std::string focused;
-    ASSERT_TRUE(w.list.get("Focused", focused));
-    EXPECT_EQ(focused, "False");
-    w.list.setFocus();
-    ASSERT_TRUE(w.list.get("Focused", focused));
-    EXPECT_EQ(focused, "True");
 }

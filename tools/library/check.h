@@ -9,6 +9,6 @@ namespace library {
 
 // Checks the library in dir, printing one line per fault to out. Returns the
 // number of faults (0 for a clean library).
-int checkLibrary(const std::string& dir, std::ostream& out);
+[[nodiscard]] int checkLibrary(const std::string& dir, std::ostream& out);
 
 } // namespace library

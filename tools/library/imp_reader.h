@@ -16,7 +16,7 @@ struct ImpEntry {
 };
 
 std::vector<ImpEntry> parseImp(std::string_view text);
-std::optional<std::string> readWholeFile(const std::string& path);
+[[nodiscard]] std::optional<std::string> readWholeFile(const std::string& path);
 
 // A tag of the markup in entry bodies.
 struct Tag {

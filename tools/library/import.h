@@ -16,6 +16,6 @@ struct ImportOptions {
 // Writes the whole library into options.out. Problems with single source
 // entries are reported to err and skipped. Returns false when the library
 // could not be written.
-bool importLibrary(const ImportOptions& options, std::ostream& err);
+[[nodiscard]] bool importLibrary(const ImportOptions& options, std::ostream& err);
 
 } // namespace library

@@ -10,6 +10,6 @@ namespace library {
 // Rewrites the index line of each file from its body, the body unchanged,
 // replacing each file atomically. Reports what it did or why it could not
 // to out; returns false when any file failed.
-bool reindexFiles(const std::vector<std::string>& files, std::ostream& out);
+[[nodiscard]] bool reindexFiles(const std::vector<std::string>& files, std::ostream& out);
 
 } // namespace library

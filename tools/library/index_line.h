@@ -33,12 +33,13 @@ std::string buildIndexLineWith(const std::vector<std::string>& body, IndexEnd en
 
 // The entries of a well-formed index line; nothing, with error set to the
 // first fault, otherwise.
-std::optional<std::vector<IndexEntry>> parseIndexLine(const std::string& line, IndexEnd end,
-                                                      std::string& error);
+[[nodiscard]] std::optional<std::vector<IndexEntry>>
+parseIndexLine(const std::string& line, IndexEnd end, std::string& error);
 
 // Writes a library file: the index line, CR LF, then every body line with
 // CR LF. Replaces the file atomically. Returns false with error set on failure.
-bool writeIndexedFile(const std::string& path, const std::vector<std::string>& body, IndexEnd end,
-                      bool (*wanted)(const std::string& line), std::string& error);
+[[nodiscard]] bool writeIndexedFile(const std::string& path, const std::vector<std::string>& body,
+                                    IndexEnd end, bool (*wanted)(const std::string& line),
+                                    std::string& error);
 
 } // namespace library

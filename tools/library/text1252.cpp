@@ -3,16 +3,11 @@
 #include <array>
 #include <cstdint>
 
+#include "formats/cp1252.h"
+
 namespace library {
 
 namespace {
-
-// The Windows-1252 bytes 0x80..0x9F and the code points they stand for
-// (0 where the byte is undefined).
-constexpr std::array<char32_t, 32> kHighBlock = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // Latin Extended-A, U+0100..U+017F, as base letters.
 constexpr std::string_view kExtendedA =
@@ -31,13 +26,10 @@ static_assert(kExtendedA.size() == 0x80);
 static_assert(kExtendedAdditional.size() == 0x100);
 
 std::string mapCodePoint(char32_t cp) {
-    if (cp < 0x80)
-        return std::string(1, static_cast<char>(cp));
-    if (cp >= 0xA0 && cp <= 0xFF)
-        return std::string(1, static_cast<char>(static_cast<unsigned char>(cp)));
-    for (size_t i = 0; i < kHighBlock.size(); ++i)
-        if (kHighBlock[i] == cp && cp != 0)
-            return std::string(1, static_cast<char>(0x80 + i));
+    // The C1 controls are no text, though the code page's undefined bytes stand for them.
+    if (cp < 0x80 || cp >= 0xA0)
+        if (const auto byte = formats::unicodeToCp1252(cp))
+            return std::string(1, static_cast<char>(*byte));
     if (cp >= 0x100 && cp < 0x100 + kExtendedA.size())
         return std::string(1, kExtendedA[cp - 0x100]);
     if (cp >= 0x1E00 && cp < 0x1E00 + kExtendedAdditional.size())

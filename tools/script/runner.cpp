@@ -414,10 +414,11 @@ Outcome runScenarioFile(const std::string& path, Driver& driver, const Options& 
             const std::string& command = c.words.front();
             const bool setup = command == "library" || command == "write" || command == "remove";
             if (options.stepLimit > 0 && !setup && took.count() > options.stepLimit) {
-                char text[120];
-                std::snprintf(text, sizeof text, "expected a step of at most %g s, got %.2f s",
-                              options.stepLimit, took.count());
-                throw Failure{text};
+                char message[120];
+                std::snprintf(message, sizeof message,
+                              "expected a step of at most %g s, got %.2f s", options.stepLimit,
+                              took.count());
+                throw Failure{message};
             }
         }
         run.finish();

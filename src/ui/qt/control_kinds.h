@@ -19,8 +19,6 @@ namespace ui::qt {
 class ControlBinding;
 class QtView;
 
-// True when prop names `name` or is empty (every property).
-bool isProp(const std::string& prop, const char* name);
 QColor toQColor(std::uint32_t rgb);
 // A scroll bar needs room for its two arrows and a handle; a control less
 // than this many pixels across (or high) gets none.

@@ -1,46 +1,21 @@
 #include "ui/qt/cp1252.h"
 
 #include <algorithm>
-#include <array>
+
+#include "formats/cp1252.h"
 
 namespace ui::qt {
 
 namespace {
 
-// Bytes 0x80..0x9F; the others equal their Latin-1 code points.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-struct Table {
-    std::array<char16_t, 256> chars{};
-    Table() {
-        for (int b = 0; b < 256; ++b)
-            chars[static_cast<size_t>(b)] = static_cast<char16_t>(b);
-        for (size_t i = 0; i < kHigh.size(); ++i)
-            chars[0x80 + i] = kHigh[i];
-    }
-};
-
-const Table& table() {
-    static const Table t;
-    return t;
-}
-
 char encodeChar(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(static_cast<unsigned char>(c));
-    for (size_t i = 0; i < kHigh.size(); ++i)
-        if (kHigh[i] == c)
-            return static_cast<char>(0x80 + i);
-    return '?';
+    return static_cast<char>(formats::unicodeToCp1252(c).value_or('?'));
 }
 
 } // namespace
 
 QChar cp1252Char(unsigned char byte) {
-    return QChar(table().chars[byte]);
+    return QChar(static_cast<char16_t>(formats::cp1252ToUnicode(byte)));
 }
 
 QString decode(const std::string& bytes) {

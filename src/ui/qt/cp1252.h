@@ -1,5 +1,5 @@
 // Windows-1252 texts of the screen model shown in Qt widgets: one QChar per
-// byte through a 256-entry table, and the mapping of caret positions between
+// byte (formats/cp1252.h), and the mapping of caret positions between
 // a model string (line breaks are CR LF, two characters) and the widget text
 // (one line break character).
 #pragma once

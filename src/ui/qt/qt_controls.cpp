@@ -26,10 +26,6 @@ namespace ui::qt {
 
 namespace {
 
-bool is(const std::string& prop, const char* name) {
-    return isProp(prop, name);
-}
-
 // The Qt mouse button as the program's button; none for the other buttons.
 std::optional<ui::MouseButton> modelButton(Qt::MouseButton b) {
     switch (b) {
@@ -93,8 +89,8 @@ public:
     }
 
 protected:
-    void updateOwn(const std::string& prop) override {
-        if (is(prop, "Caption")) {
+    void updateOwn(ui::Prop prop) override {
+        if (ui::touches(prop, ui::Prop::Caption)) {
             m_label->setText(withoutMnemonics(toWidgetText(m_model.caption())));
             resized();
         }
@@ -141,23 +137,24 @@ public:
     }
 
 protected:
-    void updateOwn(const std::string& prop) override {
-        if (is(prop, "Caption")) {
+    void updateOwn(ui::Prop prop) override {
+        if (ui::touches(prop, ui::Prop::Caption)) {
             m_button->setText(decode(m_model.caption()));
             // A caption set inside a long handler (a search's progress) is
             // painted at once, not when the event loop runs again.
-            if (prop == "Caption" && m_button->isVisible())
+            if (prop == ui::Prop::Caption && m_button->isVisible())
                 m_button->repaint();
             resized();
         }
-        if (is(prop, "Picture")) {
+        // The picture is set before the button first shows.
+        if (prop == ui::Prop::All) {
             if (!m_model.Picture.empty())
                 m_button->setIcon(standardIcon(m_button->style(), m_model.Picture));
             else
                 m_button->setIcon(QIcon());
             resized();
         }
-        if (is(prop, "BackColor")) {
+        if (ui::touches(prop, ui::Prop::BackColor)) {
             QPalette pal = m_button->palette();
             pal.setColor(QPalette::Button, toQColor(m_model.backColor()));
             m_button->setPalette(pal);
@@ -223,12 +220,12 @@ public:
     }
 
 protected:
-    void updateOwn(const std::string& prop) override {
-        if (is(prop, "Caption")) {
+    void updateOwn(ui::Prop prop) override {
+        if (ui::touches(prop, ui::Prop::Caption)) {
             m_box->setText(decode(m_model.caption()));
             resized();
         }
-        if (is(prop, "Value") && !m_pushing) {
+        if (ui::touches(prop, ui::Prop::Value) && !m_pushing) {
             QSignalBlocker block(m_box);
             m_box->setChecked(m_model.value() != 0);
         }
@@ -270,7 +267,7 @@ public:
     }
 
 protected:
-    void updateOwn(const std::string&) override {}
+    void updateOwn(ui::Prop) override {}
     bool filterOwn(QObject* watched, QEvent* e) override {
         return watched == m_widget && takeLeftClick(e, m_control, m_view);
     }
@@ -283,10 +280,6 @@ ControlBinding::ControlBinding(QtView& view, ui::Control& control, QWidget* widg
     m_widget->installEventFilter(this);
 }
 
-bool isProp(const std::string& prop, const char* name) {
-    return prop.empty() || prop == name;
-}
-
 QColor toQColor(std::uint32_t rgb) {
     return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
                   static_cast<int>(rgb & 0xFF));
@@ -296,22 +289,22 @@ int scrollBarRoom(const QWidget& widget) {
     return 3 * widget.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &widget);
 }
 
-void ControlBinding::update(const std::string& prop) {
-    const bool geometry = is(prop, "Left") || is(prop, "Top") || is(prop, "Width") ||
-                          is(prop, "Height") || is(prop, "Geometry");
-    const bool placed = geometry || is(prop, "Visible");
+void ControlBinding::update(ui::Prop prop) {
+    const bool geometry = ui::isGeometry(prop);
+    const bool placed = geometry || ui::touches(prop, ui::Prop::Visible);
     // A control that a sibling covers whole is not drawn at all.
     const QRect rect = placed ? m_view.controlRect(m_control) : QRect();
     if (geometry && !rect.isEmpty())
         m_widget->setGeometry(rect);
-    if (is(prop, "Enabled"))
+    if (ui::touches(prop, ui::Prop::Enabled))
         m_widget->setEnabled(m_control.Enabled);
-    if (is(prop, "ToolTipText"))
+    if (ui::touches(prop, ui::Prop::ToolTipText))
         m_widget->setToolTip(decode(m_control.ToolTipText));
     updateOwn(prop);
-    if (is(prop, "Caption") || is(prop, "ToolTipText") || is(prop, "AccessibleName"))
+    if (ui::touches(prop, ui::Prop::Caption) || ui::touches(prop, ui::Prop::ToolTipText) ||
+        ui::touches(prop, ui::Prop::AccessibleName))
         m_widget->setAccessibleName(accessibleName());
-    if (is(prop, "AccessibleDescription"))
+    if (ui::touches(prop, ui::Prop::AccessibleDescription))
         m_widget->setAccessibleDescription(decode(m_control.AccessibleDescription));
     if (geometry)
         resized();
@@ -393,7 +386,7 @@ ControlBinding* createBinding(QtView& view, ui::Control& control, QWidget* paren
     }
     if (neverActive)
         b->widget()->setFocusPolicy(Qt::NoFocus);
-    b->update({});
+    b->update(ui::Prop::All);
     return b;
 }
 

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "ui/property.h"
+
 #include <QObject>
 #include <QString>
 
@@ -25,11 +27,11 @@ public:
     QWidget* widget() const { return m_widget; }
     ui::Control& control() const { return m_control; }
     // Applies model property prop to the widget; an empty prop applies all.
-    void update(const std::string& prop);
+    void update(ui::Prop prop);
 
 protected:
     // The properties of this kind of control; empty prop means all of them.
-    virtual void updateOwn(const std::string& prop) = 0;
+    virtual void updateOwn(ui::Prop prop) = 0;
     // The widget has been given a new size (its font or icon may follow).
     virtual void resized() {}
     // What assistive technology calls the control: its accessible name in

@@ -97,15 +97,16 @@ public:
     }
 
 protected:
-    void updateOwn(const std::string& prop) override {
+    void updateOwn(ui::Prop prop) override {
         QSignalBlocker block(m_list);
-        if (isProp(prop, "List"))
-            takeItems(prop.empty());
-        if ((isProp(prop, "List") || isProp(prop, "ListIndex")) && !m_pushing) {
+        if (ui::touches(prop, ui::Prop::List))
+            takeItems(prop == ui::Prop::All);
+        if ((ui::touches(prop, ui::Prop::List) || ui::touches(prop, ui::Prop::ListIndex)) &&
+            !m_pushing) {
             int index = m_lb.listIndex();
             if (index >= 0 && index < m_list->count()) {
                 // An item added below the highlight leaves it where it is.
-                if (m_list->currentRow() != index || !isProp(prop, "List")) {
+                if (m_list->currentRow() != index || !ui::touches(prop, ui::Prop::List)) {
                     m_list->setCurrentRow(index);
                     m_list->scrollToItem(m_list->item(index));
                 }
@@ -114,7 +115,7 @@ protected:
                 m_list->clearSelection();
             }
         }
-        if (prop == "Focus")
+        if (prop == ui::Prop::Focus)
             m_view.requestFocus(m_lb);
     }
 

@@ -45,8 +45,8 @@ public:
         : ControlBinding(view, tb, widget), m_tb(tb) {}
 
 protected:
-    void updateColours(const std::string& prop) {
-        if (!isProp(prop, "ForeColor") && !isProp(prop, "BackColor"))
+    void updateColours(ui::Prop prop) {
+        if (!ui::touches(prop, ui::Prop::ForeColor) && !ui::touches(prop, ui::Prop::BackColor))
             return;
         QPalette pal = m_widget->palette();
         pal.setColor(QPalette::Text, toQColor(m_tb.foreColor()));
@@ -105,14 +105,14 @@ public:
     }
 
 protected:
-    void updateOwn(const std::string& prop) override {
+    void updateOwn(ui::Prop prop) override {
         updateColours(prop);
-        if (prop == "Refresh")
+        if (prop == ui::Prop::Refresh)
             m_edit->viewport()->update();
         if (m_pushing)
             return;
         m_applyingModel = true;
-        if (isProp(prop, "Text")) {
+        if (ui::touches(prop, ui::Prop::Text)) {
             const auto wrap = holdsOverlongRun(m_tb.text())
                                   ? QTextOption::WrapAnywhere
                                   : QTextOption::WrapAtWordBoundaryOrAnywhere;
@@ -129,11 +129,11 @@ protected:
         // needs no moving, and a long paragraph no measuring, when the model
         // wants it there too.
         const bool atStart = m_tb.selStart() == 0 && m_tb.selLength() == 0;
-        if ((isProp(prop, "Text") && !(prop == "Text" && atStart)) || isProp(prop, "SelStart") ||
-            isProp(prop, "SelLength"))
+        if ((ui::touches(prop, ui::Prop::Text) && !(prop == ui::Prop::Text && atStart)) ||
+            ui::touches(prop, ui::Prop::SelStart) || ui::touches(prop, ui::Prop::SelLength))
             select();
         m_applyingModel = false;
-        if (prop == "SelStart" || prop == "SelLength" || prop == "Focus")
+        if (prop == ui::Prop::SelStart || prop == ui::Prop::SelLength || prop == ui::Prop::Focus)
             m_view.requestFocus(m_tb);
     }
     void resized() override {
@@ -194,23 +194,24 @@ public:
     }
 
 protected:
-    void updateOwn(const std::string& prop) override {
+    void updateOwn(ui::Prop prop) override {
         updateColours(prop);
-        if (isProp(prop, "Locked"))
+        if (ui::touches(prop, ui::Prop::Locked))
             m_line->setReadOnly(m_tb.locked());
         if (m_pushing)
             return;
         m_applyingModel = true;
-        if (isProp(prop, "Text"))
+        if (ui::touches(prop, ui::Prop::Text))
             m_line->setText(decode(m_tb.text()));
-        if (isProp(prop, "Text") || isProp(prop, "SelStart") || isProp(prop, "SelLength")) {
+        if (ui::touches(prop, ui::Prop::Text) || ui::touches(prop, ui::Prop::SelStart) ||
+            ui::touches(prop, ui::Prop::SelLength)) {
             if (m_tb.selLength() > 0)
                 m_line->setSelection(m_tb.selStart(), m_tb.selLength());
             else
                 m_line->setCursorPosition(m_tb.selStart());
         }
         m_applyingModel = false;
-        if (prop == "SelStart" || prop == "SelLength" || prop == "Focus")
+        if (prop == ui::Prop::SelStart || prop == ui::Prop::SelLength || prop == ui::Prop::Focus)
             m_view.requestFocus(m_tb);
     }
     // The text keeps clear of the focus ring.
@@ -253,9 +254,9 @@ public:
     }
 
 protected:
-    void updateOwn(const std::string& prop) override {
+    void updateOwn(ui::Prop prop) override {
         updateColours(prop);
-        if (isProp(prop, "Text")) {
+        if (ui::touches(prop, ui::Prop::Text)) {
             m_label->setText(toWidgetText(m_tb.text()));
             fit();
         }

@@ -84,7 +84,7 @@ QtView::QtView(ui::Screen& screen, std::function<bool()> ended, QSettings* setti
         if (!w->loaded())
             continue;
         if (w->isMain())
-            mainChanged(*w, nullptr, {});
+            mainChanged(*w, nullptr, ui::Prop::All);
         else
             ensureWindow(*w);
     }
@@ -141,7 +141,7 @@ QRect QtView::controlRect(const ui::Control& control) const {
     return clearOf(r, over);
 }
 
-void QtView::changed(ui::Window& window, ui::Control* control, const std::string& property) {
+void QtView::changed(ui::Window& window, ui::Control* control, ui::Prop property) {
     if (window.isMain()) {
         mainChanged(window, control, property);
         return;
@@ -158,13 +158,12 @@ void QtView::changed(ui::Window& window, ui::Control* control, const std::string
         if (!cb)
             return;
         cb->update(property);
-        if (property == "ZOrder")
+        if (property == ui::Prop::ZOrder)
             restackControls(window);
         // Where a control stands or whether it shows decides where the
         // siblings that give way to it are drawn.
-        if (property.empty() || property == "Left" || property == "Top" || property == "Width" ||
-            property == "Height" || property == "Geometry" || property == "Visible" ||
-            property == "ZOrder")
+        if (ui::isGeometry(property) || property == ui::Prop::Visible ||
+            property == ui::Prop::ZOrder)
             refitControls(window);
         return;
     }
@@ -199,7 +198,7 @@ QtView::WindowBinding* QtView::ensureWindow(ui::Window& w) {
     b.frame->moved = [this, model] { onFrameMoved(*model); };
     b.surface->resized = [this, model] { layoutControls(*model); };
     bindMissingControls(w, b);
-    applyWindow(w, b, {});
+    applyWindow(w, b, ui::Prop::All);
     return &b;
 }
 
@@ -222,28 +221,27 @@ ControlBinding* QtView::bindControl(WindowBinding& b, ui::Control& c) {
     return cb;
 }
 
-void QtView::applyWindow(ui::Window& w, WindowBinding& b, const std::string& prop) {
-    auto is = [&prop](const char* name) { return prop.empty() || prop == name; };
-    if (is("Caption")) {
+void QtView::applyWindow(ui::Window& w, WindowBinding& b, ui::Prop prop) {
+    auto is = [prop](ui::Prop p) { return ui::touches(prop, p); };
+    if (is(ui::Prop::Caption)) {
         b.frame->setFrameless(w.caption().empty());
         b.surface->setOutline(b.frame->frameless());
         b.frame->setWindowTitle(decode(w.caption()));
     }
     const QRect r = m_scale.window(w);
-    if (is("Width") || is("Height") || is("Geometry"))
+    if (is(ui::Prop::Width) || is(ui::Prop::Height) || is(ui::Prop::Geometry))
         b.frame->setFixedSize(r.size());
-    if (is("Left") || is("Top") || is("Geometry"))
+    if (is(ui::Prop::Left) || is(ui::Prop::Top) || is(ui::Prop::Geometry))
         b.frame->move(r.topLeft());
-    if (is("Loaded"))
+    if (is(ui::Prop::Loaded))
         bindMissingControls(w, b);
-    if (is("Visible")) {
+    if (is(ui::Prop::Visible)) {
         if (w.visible() && !m_main->isVisible())
             showMain();
         if (!w.visible())
             b.frame->hide();
     }
-    if (is("Visible") || is("Width") || is("Height") || is("Left") || is("Top") || is("Geometry") ||
-        prop == "ZOrder") {
+    if (ui::isGeometry(prop) || prop == ui::Prop::Visible || prop == ui::Prop::ZOrder) {
         restackWindows();
         showWindows();
     }
@@ -267,7 +265,7 @@ void QtView::layoutControls(ui::Window& w) {
     for (ui::Control* c : w.controls()) {
         auto it = m_controls.find(c);
         if (it != m_controls.end())
-            it->second->update("Geometry");
+            it->second->update(ui::Prop::Geometry);
     }
 }
 
@@ -281,7 +279,7 @@ void QtView::refitControls(ui::Window& w) {
         QWidget* widget = it->second->widget();
         const bool shown = c->Visible && !r.isEmpty();
         if ((shown && widget->geometry() != r) || widget->isHidden() == shown)
-            it->second->update("Geometry");
+            it->second->update(ui::Prop::Geometry);
     }
 }
 
@@ -289,7 +287,7 @@ void QtView::layoutAll() {
     Applying guard(*this);
     for (auto& [w, b] : m_windows) {
         auto* model = const_cast<ui::Window*>(w);
-        applyWindow(*model, b, "Geometry");
+        applyWindow(*model, b, ui::Prop::Geometry);
         layoutControls(*model);
     }
 }

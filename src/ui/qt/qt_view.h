@@ -59,7 +59,7 @@ public:
     QtView(const QtView&) = delete;
     QtView& operator=(const QtView&) = delete;
 
-    void changed(ui::Window& window, ui::Control* control, const std::string& property) override;
+    void changed(ui::Window& window, ui::Control* control, ui::Prop property) override;
 
     QMainWindow* mainWindow() const;
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -150,7 +150,7 @@ private:
     WindowBinding* ensureWindow(ui::Window& w);
     void bindMissingControls(ui::Window& w, WindowBinding& b);
     ControlBinding* bindControl(WindowBinding& b, ui::Control& c);
-    void applyWindow(ui::Window& w, WindowBinding& b, const std::string& prop);
+    void applyWindow(ui::Window& w, WindowBinding& b, ui::Prop prop);
     void restackControls(ui::Window& w);
     void layoutControls(ui::Window& w);
     // Draws anew the controls of w whose place or showing changed, after
@@ -177,9 +177,9 @@ private:
     // The ring follows the focus when it is on a control's widget.
     void ringFocus(QWidget* focus);
 
-    void mainChanged(ui::Window& w, ui::Control* c, const std::string& prop);
+    void mainChanged(ui::Window& w, ui::Control* c, ui::Prop prop);
     void buildMenus(ui::Window& w);
-    void applyMainGeometry(ui::Window& w, const std::string& prop);
+    void applyMainGeometry(ui::Window& w, ui::Prop prop, bool zoomed = false);
     void applyMainState(ui::Window& w);
     QScreen* currentScreen() const;
     void updateZoomActions();

@@ -52,11 +52,11 @@ ui::WindowState modelState(const QWidget& w) {
 
 } // namespace
 
-void QtView::mainChanged(ui::Window& w, ui::Control* c, const std::string& changedProp) {
+void QtView::mainChanged(ui::Window& w, ui::Control* c, ui::Prop changedProp) {
     if (!w.loaded())
         return;
     // Once loaded, every property is applied.
-    const std::string prop = changedProp == "Loaded" ? std::string() : changedProp;
+    const ui::Prop prop = changedProp == ui::Prop::Loaded ? ui::Prop::All : changedProp;
     m_mainModel = &w;
     ++m_applying;
     if (!m_zoomChosen)
@@ -65,20 +65,20 @@ void QtView::mainChanged(ui::Window& w, ui::Control* c, const std::string& chang
         buildMenus(w);
     if (c) {
         if (QAction* a = action(*c)) {
-            if (prop.empty() || prop == "Visible")
+            if (prop == ui::Prop::All || prop == ui::Prop::Visible)
                 a->setVisible(c->Visible);
-            if (prop.empty() || prop == "Enabled")
+            if (prop == ui::Prop::All || prop == ui::Prop::Enabled)
                 a->setEnabled(c->Enabled);
         }
     } else {
-        if (prop.empty() || prop == "Caption")
+        if (prop == ui::Prop::All || prop == ui::Prop::Caption)
             m_main->setWindowTitle(decode(w.caption()));
         if (!m_forwardingMain) {
             applyMainGeometry(w, prop);
-            if (prop.empty() || prop == "WindowState")
+            if (prop == ui::Prop::All || prop == ui::Prop::WindowState)
                 applyMainState(w);
         }
-        if (prop == "Visible" && w.visible())
+        if (prop == ui::Prop::Visible && w.visible())
             showMain();
     }
     --m_applying;
@@ -196,7 +196,7 @@ void QtView::setZoom(int zoom) {
     QApplication::setFont(designFont(QApplication::font(), zoom));
     if (m_mainModel) {
         ++m_applying;
-        applyMainGeometry(*m_mainModel, "Size");
+        applyMainGeometry(*m_mainModel, ui::Prop::All, true);
         --m_applying;
     }
     updateStretch();
@@ -275,24 +275,23 @@ void QtView::updateStretch() {
     layoutAll();
 }
 
-void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
+void QtView::applyMainGeometry(ui::Window& w, ui::Prop prop, bool zoomed) {
     if (m_main->isMaximized() || m_main->isMinimized())
         return;
-    // "Size": the model's size drawn anew (a new zoom step, a frame that
+    // zoomed: the model's size drawn anew (a new zoom step, a frame that
     // came), where the window stands.
-    const bool all = prop.empty() || prop == "Geometry";
-    const bool zoomed = prop == "Size";
+    const bool all = !zoomed && (prop == ui::Prop::All || prop == ui::Prop::Geometry);
     // The model's size is the outer size; the frame's decorations come off.
     QSize extra = m_main->frameGeometry().size() - m_main->size();
     QSize size = m_main->size();
-    if (all || zoomed || prop == "Width") {
+    if (all || zoomed || prop == ui::Prop::Width) {
         // The user's width reaches the model silently; only the program's
         // own width is the designed one.
-        if (!zoomed && (prop != "" || m_designWidth == 0))
+        if (!zoomed && (prop != ui::Prop::All || m_designWidth == 0))
             m_designWidth = w.Width;
         size.setWidth(m_scale.twipsToPixels(w.Width) - extra.width());
     }
-    if (all || zoomed || prop == "Height")
+    if (all || zoomed || prop == ui::Prop::Height)
         size.setHeight(std::max(m_scale.twipsToPixels(w.Height) - extra.height(),
                                 menuHeight() + m_scale.twipsToPixels(w.Height) -
                                     m_scale.twipsToPixels(kWindowChrome)));
@@ -300,7 +299,7 @@ void QtView::applyMainGeometry(ui::Window& w, const std::string& prop) {
     if (size != m_main->size())
         m_main->resize(size);
     m_appliedSize = size;
-    if (all || prop == "Left" || prop == "Top")
+    if (all || prop == ui::Prop::Left || prop == ui::Prop::Top)
         m_main->move(m_scale.twipsToPixels(w.Left), m_scale.twipsToPixels(w.Top));
 }
 
@@ -412,7 +411,7 @@ void QtView::reportMainSize() {
         // stays the outer size.
         if (m_scale.twipsToPixels(w.Height) != frame.height()) {
             ++m_applying;
-            applyMainGeometry(w, "Size");
+            applyMainGeometry(w, ui::Prop::All, true);
             --m_applying;
         }
         return;

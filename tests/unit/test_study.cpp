@@ -1,0 +1,267 @@
+// The parallel verse window: a verse's notes, the three boxes, stepping
+// across pages, and the words clicked there and their definitions.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "book_builder.h"
+#include "formats/clicked_word.h"
+#include "reader/frm_bkmrk.h"
+#include "reader/frm_text1.h"
+#include "reader/page_loader.h"
+#include "study/frm_text3.h"
+#include "study/show_verse.h"
+#include "study/word_def.h"
+#include "test_study_files.h"
+#include "test_support.h"
+
+namespace {
+
+using testing_study::notesFile;
+
+// A Bible book of three chapters (pages) of 3, 2 and 2 verses, with notes.
+struct Bible : testing_support::TestProgram {
+    study::FrmText3& w;
+    Bible() : w(p->frmText3()) {
+        write("BK.TXV", testing_books::makeBook({
+                            {"1:1>First verse.^ alpha one<a,b"},
+                            {"1:2>Second verse.^ beta two"},
+                            {"1:3>Third verse.^ gamma three<ab,"},
+                            {"2:1>Fourth verse.^ delta<b"},
+                            {"2:2>Fifth verse.^ epsilon"},
+                            {"3:1>Sixth verse.^ zeta"},
+                            {"3:2>Last verse.^ eta<a"},
+                        }));
+        write("BKCOM.TXV",
+              notesFile(
+                  {{"a", "a>Note A"}, {"ab", "label ab>Note AB"}, {"b", "Note B without label"}}));
+        s().BibleMode = true;
+        EXPECT_TRUE(reader::showPage(*p, "BK.TXV", ""));
+    }
+    std::string notes(const std::string& keys) { return study::readVerseNotes(*p, "BK.TXV", keys); }
+    void showAt(long verse) {
+        s().CurPara = verse;
+        study::showVerse(*p);
+    }
+};
+
+} // namespace
+
+// The notes of a verse in the order of its keys, each from its label; the
+// missing ones left out, and only the first fifty keys looked up. A broken
+// or missing notes file gives no notes and leaves no file open.
+TEST(VerseNotes, MissingNotesAreLeftOutAndTheFileIsClosed) {
+    Bible t;
+    const size_t before = testing_study::openFiles();
+    EXPECT_EQ(t.notes("zz,b,,a"), "Note B without label\r\n>Note A\r\n");
+    std::string keys;
+    for (int i = 0; i < 50; ++i)
+        keys += "zz,";
+    EXPECT_EQ(t.notes(keys + "a"), "");
+    EXPECT_EQ(t.notes(keys.substr(3) + "a"), ">Note A\r\n");
+    for (const auto& [file, notes] :
+         {std::pair{"<a>1<b>5000*\r\na>Note A\r\n", ">Note A\r\n"}, std::pair{"", ""},
+          std::pair{"no index at all\r\n", ""}, std::pair{"<a>x*\r\na>Note A\r\n", ""}}) {
+        t.write("BKCOM.TXV", file);
+        EXPECT_EQ(t.notes("b,a"), notes) << file;
+    }
+    std::filesystem::remove(t.dir / "BKCOM.TXV");
+    EXPECT_EQ(t.notes("a"), "");
+    EXPECT_EQ(testing_study::openFiles(), before);
+}
+
+// A verse index outside the page's lines reads no list; a verse without keys
+// shows no notes and leaves the buttons as they are; DefShown is cleared.
+TEST(ShowVerse, FillsTheThreeBoxesAndTheSavedTexts) {
+    Bible t;
+    t.s().DefShown = true;
+    t.w.btnClear.setVisible(true);
+    t.showAt(2);
+    EXPECT_EQ(t.w.Text32.text(), "beta two");
+    EXPECT_EQ(t.w.Text33.text(), "");
+    EXPECT_EQ(t.s().SavedText32, "beta two");
+    EXPECT_TRUE(t.w.btnClear.Visible);
+    EXPECT_FALSE(t.s().DefShown);
+    for (long outside : {4L, -3L, 5000L}) {
+        t.showAt(outside);
+        EXPECT_EQ(t.w.Text31.text() + t.w.Text32.text() + t.w.Text33.text(), "") << outside;
+    }
+}
+
+TEST(VerseWindow, SetBkmarkNeedsAKeyInTheHeading) {
+    Bible t;
+    t.s().BookTitle = "Book";
+    t.w.takePage();
+    t.showAt(2);
+    t.w.btnBkMrk.mouseUp(ui::MouseButton::Left);
+    t.w.Text31.setText("no key here");
+    t.w.btnBkMrk.mouseUp(ui::MouseButton::Left);
+    EXPECT_EQ(t.p->frmBkMrk().lstBkMrk.items(), std::vector<std::string>{"Book--1:2"});
+}
+
+namespace {
+
+using formats::clickedWord;
+using formats::WordLookup;
+
+using testing_study::dictionary;
+using testing_study::openFiles;
+
+// The parallel window of a Greek Bible book with a few dictionaries.
+struct Study : testing_support::TestProgram {
+    study::FrmText3& w;
+    Study() : w(p->frmText3()) {
+        write("lgrkdict.txd", dictionary({"lego: to say", "logos: a word, from G[lego]; speech"}));
+        write("ahebdict.txd", dictionary({"ab': father"}));
+        s().BookKind = "STX";
+        s().BibleMode = true;
+        s().LangStem = "Grk";
+        w.takePage();
+        w.Text32.setText("en arche en logos kai");
+        w.Text33.setText("the notes");
+        s().SavedText32 = w.Text32.text();
+        s().SavedText33 = w.Text33.text();
+    }
+    // A click in box with the caret after caret characters.
+    static void clickAt(ui::TextBox& box, int caret) {
+        box.setSelStart(caret);
+        box.click();
+    }
+};
+
+} // namespace
+
+TEST(ClickedWord, CutsTheWordAroundTheCaret) {
+    struct Row {
+        const char* text;
+        size_t caret;
+        bool bracket;
+        const char* lang;
+        WordLookup::Outcome outcome;
+        const char* file;
+        const char* key;
+    };
+    const Row rows[] = {
+        // A root word followed by a comma; the language comes from its prefix.
+        {"see G[logos], also", 7, true, "Heb", WordLookup::Found, "lgrkdict.txd", "logos"},
+        // A word followed by a full stop, clicked on its last letter.
+        {"and he said.", 11, false, "Grk", WordLookup::Found, "sgrkdict.txd", "said"},
+        // The apostrophe before "]" stays in the key; after a blank too.
+        {"root H[ab'] here", 8, true, "Grk", WordLookup::Found, "ahebdict.txd", "ab'"},
+        {"x bara' y", 4, false, "Heb", WordLookup::Found, "bhebdict.txd", "bara'"},
+        // Keys beginning with "'" or "-" are filed under their second letter, unchanged.
+        {"the 'ayin sign", 6, false, "Heb", WordLookup::Found, "ahebdict.txd", "'ayin"},
+        {"x -nun", 4, false, "Heb", WordLookup::Found, "nhebdict.txd", "-nun"},
+        // The file the dictionary rule gives: a Hebrew one for a Greek y, none for a Hebrew x.
+        {"qara Yesu", 7, false, "Grk", WordLookup::Found, "yhebdict.txd", "yesu"},
+        {"xenos", 3, false, "Heb", WordLookup::NoDictionary, "", ""},
+        {"fish jot word", 2, false, "Grk", WordLookup::NoDictionary, "", ""},
+        {"fish jot word", 7, false, "Grk", WordLookup::NoDictionary, "", ""},
+        {"fish jot word", 11, false, "Grk", WordLookup::NoDictionary, "", ""},
+        // A click just after a blank takes the word before it.
+        {"logos kai", 6, false, "Grk", WordLookup::Found, "lgrkdict.txd", "logos"},
+        {"logos kai", 7, false, "Grk", WordLookup::Found, "kgrkdict.txd", "kai"},
+        // The caret at the very start takes nothing; after the last letter, the last word.
+        {"logos kai", 0, false, "Grk", WordLookup::NotAWord, "", ""},
+        {"logos kai", 9, false, "Grk", WordLookup::Found, "kgrkdict.txd", "kai"},
+        // Under the bracket rule "(" keeps the "[" out of the first three characters.
+        {"a (G[logos]) b", 6, true, "Grk", WordLookup::NoResponse, "", ""},
+        {"a (G[logos]) b", 6, false, "Grk", WordLookup::Found, "lgrkdict.txd", "logos"},
+        {"plain words", 3, true, "Grk", WordLookup::NoResponse, "", ""},
+        // At the start of the text there is no blank before the root word.
+        {"G[logos] x", 3, true, "", WordLookup::Found, "lgrkdict.txd", "logos"},
+        {"G[logos x", 3, true, "Grk", WordLookup::NoResponse, "", ""},
+        // A leading ">" or quote goes, capitals are lowered, two final marks at most go.
+        {">Logos here", 3, false, "Grk", WordLookup::Found, "lgrkdict.txd", "logos"},
+        {"a \"Logos\" b", 4, false, "Grk", WordLookup::Found, "lgrkdict.txd", "logos"},
+        {"said.)) x", 2, false, "Grk", WordLookup::Found, "sgrkdict.txd", "said."},
+        // Without a language the file is the letter and "dict".
+        {"plain", 2, false, "", WordLookup::Found, "pdict.txd", "plain"},
+        // Marks alone are no word.
+        {"a ... b", 3, false, "Grk", WordLookup::NoDictionary, "", ""},
+        {"a -- b", 3, false, "Grk", WordLookup::NotAWord, "", ""},
+    };
+    for (const Row& r : rows) {
+        const WordLookup found = clickedWord(r.text, r.caret, r.bracket, r.lang);
+        SCOPED_TRACE(std::string(r.text) + " @" + std::to_string(r.caret));
+        EXPECT_EQ(found.outcome, r.outcome);
+        EXPECT_EQ(found.file, r.file);
+        if (r.outcome == WordLookup::Found) {
+            EXPECT_EQ(found.key, r.key);
+        }
+    }
+}
+
+TEST(ClickedWord, TheWordReachesPastLineBreaksOnlyToItsBlank) {
+    // Notes are lines joined by CR LF: a root word at a line's end still
+    // ends at its "]".
+    const std::string notes = "first G[lego]\r\nsecond line";
+    const WordLookup found = clickedWord(notes, notes.find("lego"), true, "Heb");
+    EXPECT_EQ(found.outcome, WordLookup::Found);
+    EXPECT_EQ(found.file, "lgrkdict.txd");
+    EXPECT_EQ(found.key, "lego");
+    // A caret beyond the text is no click on a word.
+    EXPECT_EQ(clickedWord("ab", 3, false, "Grk").outcome, WordLookup::NotAWord);
+}
+
+// Each box answers by the kind and mode of the verse's book, taken with the
+// verse: the catalogue moving on to another list changes nothing.
+TEST(WordDefinition, EachBoxAnswersOnlyInItsKindOfBook) {
+    struct Row {
+        const char* name;
+        const char* kind;
+        bool bible;
+        bool verseBox, notesBox;
+    } rows[] = {
+        {"a Bible division", "STX", true, true, true},
+        {"a topic list", "PNV", true, false, true},
+        {"another book list", "STX", false, true, false},
+    };
+    for (const Row& row : rows) {
+        Study t;
+        t.s().BookKind = row.kind;
+        t.s().BibleMode = row.bible;
+        t.w.takePage();
+        // The lists move on: the window keeps its book's kind and mode.
+        t.s().BookKind = row.verseBox ? "PNV" : "STX";
+        t.s().BibleMode = !row.bible;
+        Study::clickAt(t.w.Text32, 14);
+        EXPECT_EQ(t.w.Text33.text() != "the notes", row.verseBox) << row.name;
+        EXPECT_EQ(t.w.btnClear.Visible, row.verseBox) << row.name;
+        t.w.Text33.setText("from G[lego];");
+        Study::clickAt(t.w.Text33, 8);
+        EXPECT_EQ(t.s().DefShown, row.notesBox) << row.name;
+        // The current list's mode is back after each click.
+        EXPECT_EQ(t.s().BibleMode, !row.bible) << row.name;
+    }
+}
+
+TEST(WordDefinition, FailedLookupsChangeNothingAndCloseTheirFile) {
+    Study t;
+    // "kai": no such file; "arche": a file without the key; "en": an
+    // offset past the end; "logos" in a file whose offset has no "<" after it.
+    t.write("agrkdict.txd", dictionary({"agape: love"}));
+    t.write("egrkdict.txd", "<en>900<\r\nen: in\r\n");
+    const size_t before = openFiles();
+    for (int caret : {19, 5, 1, 0}) {
+        Study::clickAt(t.w.Text32, caret);
+        EXPECT_EQ(t.w.Text33.text(), "the notes") << caret;
+        EXPECT_FALSE(t.w.btnClear.Visible) << caret;
+        EXPECT_EQ(openFiles(), before) << caret;
+    }
+    t.write("lgrkdict.txd", "<logos>1\r\nlogos: unreachable\r\n");
+    Study::clickAt(t.w.Text32, 14);
+    EXPECT_EQ(t.w.Text33.text(), "the notes");
+    t.write("lgrkdict.txd", "");
+    Study::clickAt(t.w.Text32, 14);
+    EXPECT_EQ(t.w.Text33.text(), "the notes");
+    EXPECT_EQ(openFiles(), before);
+    // A good lookup afterwards works and leaves no file open either; a key
+    // is found whole, in the data folder only.
+    t.write("lgrkdict.txd", dictionary({"logos: a word"}));
+    Study::clickAt(t.w.Text32, 14);
+    EXPECT_EQ(t.w.Text33.text(), "logos: a word");
+    EXPECT_EQ(openFiles(), before);
+    EXPECT_EQ(study::readDictionaryLine(*t.p, "lgrkdict.txd", "log"), std::nullopt);
+    EXPECT_EQ(study::readDictionaryLine(*t.p, "../lgrkdict.txd", "logos"), std::nullopt);
+}
