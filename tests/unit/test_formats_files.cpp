@@ -2,32 +2,20 @@
 // dictionary lookups, the index of a book and its body lines.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "formats/book_file.h"
 #include "formats/dictionary_file.h"
 #include "formats/notes_file.h"
 #include "platform/data_folder.h"
-
-namespace fs = std::filesystem;
+#include "test_support.h"
 
 namespace {
 
 // A file in a temporary folder, opened for reading.
-struct OpenFile {
-    fs::path dir;
+struct OpenFile : testing_support::TempDir {
     platform::TextFile file;
     explicit OpenFile(const std::string& content) {
-        char tmpl[] = "/tmp/tessary-formats-XXXXXX";
-        dir = mkdtemp(tmpl);
-        std::ofstream(dir / "F", std::ios::binary) << content;
+        write("F", content);
         EXPECT_TRUE(file.open((dir / "F").string()));
-    }
-    ~OpenFile() {
-        file.close();
-        std::error_code ec;
-        fs::remove_all(dir, ec);
     }
 };
 

@@ -1,10 +1,7 @@
 // tessary-library check. Each case in fixtures/library_check/cases plants
-// faults in a copy of the clean fixture library (files written whole, files
-// removed) and holds the report the check must give for it: every fault at
-// its file, line and byte, with what it does to the reader. A case is named
-// after what it plants. After a deliberate change of the check, run the test
-// with TESSARY_UPDATE_EXPECTED=1 to write the new reports into the cases, and
-// look at the difference before committing it.
+// faults in a copy of the clean fixture library and holds the report the
+// check must give. After a deliberate change of the check,
+// TESSARY_UPDATE_EXPECTED=1 writes the new reports; look at the difference.
 #include <gtest/gtest.h>
 
 #include <algorithm>

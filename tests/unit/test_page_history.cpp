@@ -4,15 +4,11 @@
 // fails names the file and the reason and leaves the old file whole.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "app/frm_arrays.h"
 #include "catalogue/page_history.h"
@@ -26,13 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kHistory = "!Tessary.ini";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing_support::readFile;
 
 // The ways of keeping or wiping the history, each on a program of its own.
 struct Action {
@@ -129,21 +119,12 @@ TEST(PageHistory, AWriteCutShortIsToldAndKeepsTheOldFile) {
         t.write(kHistory, old);
         catalogue::readHistory(*t.p);
         t.p->frmArrays().lstSavePages.addItem("ROM=8");
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            platform::failWritesPastTheSizeLimit();
-            const rlimit limit{8, 8};
-            setrlimit(RLIMIT_FSIZE, &limit);
+        const auto told = [&] {
             action.act(t);
-            const bool told = !t.dialogs.shown.empty() &&
-                              t.dialogs.shown.back() == unwritten(t, action.verb, "File too large");
-            _exit(told ? 0 : 3);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0);
+            return !t.dialogs.shown.empty() &&
+                   t.dialogs.shown.back() == unwritten(t, action.verb, "File too large");
+        };
+        EXPECT_EQ(testing_support::inChildWithSizeLimit(8, told), 0);
         EXPECT_EQ(readFile(t.dir / kHistory), old);
     }
 }

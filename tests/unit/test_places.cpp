@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "platform/places.h"
+#include "test_support.h"
 
 namespace fs = std::filesystem;
 using platform::Environment;
@@ -15,16 +17,8 @@ using platform::FolderState;
 
 namespace {
 
-struct Tree {
-    fs::path root;
-    Tree() {
-        char tmpl[] = "/tmp/tessary-places-XXXXXX";
-        root = mkdtemp(tmpl);
-    }
-    ~Tree() {
-        std::error_code ec;
-        fs::remove_all(root, ec);
-    }
+struct Tree : testing_support::TempDir {
+    fs::path root = dir;
     std::string folder(const std::string& name) const {
         fs::create_directories(root / name);
         return (root / name).string();
@@ -177,16 +171,11 @@ TEST(MakeFolder, FailuresSayWhere) {
 }
 
 TEST(EnvironmentOfProcess, ReadsTheReadersVariables) {
-    struct Saved {
-        const char* name;
-        std::string value;
-        bool set;
-    };
-    Saved saved[] = {{"HOME", "", false}, {"XDG_DATA_HOME", "", false}};
-    for (Saved& s : saved)
-        if (const char* v = std::getenv(s.name))
-            s.value = v, s.set = true;
-
+    const char* names[] = {"HOME", "XDG_DATA_HOME"};
+    std::optional<std::string> saved[2];
+    for (int i = 0; i < 2; ++i)
+        if (const char* v = std::getenv(names[i]))
+            saved[i] = v;
     setenv("HOME", "/tmp/reader-home", 1);
     setenv("XDG_DATA_HOME", "/tmp/reader-data", 1);
     Environment env = platform::environmentOfProcess();
@@ -202,10 +191,6 @@ TEST(EnvironmentOfProcess, ReadsTheReadersVariables) {
     EXPECT_EQ(env.home.front(), '/');
     EXPECT_EQ(env.xdgDataHome, "");
 
-    for (const Saved& s : saved) {
-        if (s.set)
-            setenv(s.name, s.value.c_str(), 1);
-        else
-            unsetenv(s.name);
-    }
+    for (int i = 0; i < 2; ++i)
+        saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
 }

