@@ -67,10 +67,8 @@ TEST(NotesFile, TheKeysOfAVerse) {
         return found;
     };
     using List = std::vector<std::string>;
-    EXPECT_EQ(keys("a,b"), (List{"a", "b"}));
     EXPECT_EQ(keys("a,b,"), (List{"a", "b"}));
     EXPECT_EQ(keys("3,,9"), (List{"3", "", "9"}));
-    EXPECT_EQ(keys(""), List{});
     EXPECT_EQ(keys(","), List{});
     EXPECT_EQ(formats::noteKeys("3,,9")[2].at, 3u);
 }
@@ -162,13 +160,11 @@ TEST(BookFile, PageNumbersOfKeys) {
     };
     for (const Row& row : {
              Row{"12:5", 12, 12},
-             Row{" 12 :5", 12, std::nullopt},
              Row{"012:1", 12, std::nullopt},
              Row{"1:a<b", 1, std::nullopt},
              Row{"0:1", 0, 0},
              Row{"x:1", std::nullopt, std::nullopt},
              Row{"12", std::nullopt, std::nullopt},
-             Row{"1234567890:1", std::nullopt, std::nullopt},
          }) {
         EXPECT_EQ(formats::pageOfKey(row.key), row.read) << row.key;
         EXPECT_EQ(formats::writtenPageOfKey(row.key), row.written) << row.key;

@@ -71,18 +71,6 @@ TEST(ScenarioWords, QuotedWordsAndTheirEscapes) {
     EXPECT_EQ(script::splitWords("a\\n\tb", error), (std::vector<std::string>{"a\\n", "b"}));
 }
 
-TEST(ScenarioParse, SkipsBlankAndCommentLinesAndKeepsLineNumbers) {
-    std::string error;
-    int line = 0;
-    auto commands = script::parseScenario(
-        "# comment\r\n\r\n  start\r\n   # indented comment\nclose\n", error, line);
-    ASSERT_TRUE(error.empty());
-    ASSERT_EQ(commands.size(), 2u);
-    EXPECT_EQ(commands[0].line, 3);
-    EXPECT_EQ(commands[0].words.at(0), "start");
-    EXPECT_EQ(commands[1].line, 5);
-}
-
 // Runs of three blanks or more are counted; the value is cut after 200
 // characters of its escaped text.
 TEST(EscapeValue, EveryEscapeBlankRunsAndTheCut) {
@@ -154,6 +142,8 @@ TEST(ScriptRun, FailuresGiveTheirLineAndReason) {
         std::string message;
     } rows[] = {
         {"unknown command", "# comment\n\njump\n", 3, "expected a command, got \"jump\""},
+        {"after CR LF and indented comments", "# a\r\n\r\n  write A x\r\n   # b\r\njump\r\n", 5,
+         "expected a command, got \"jump\""},
         {"unknown operator", "write A x\nexpect file A ~= x\n", 2,
          "expected an operator, got \"~=\""},
         {"missing argument", "expect\n", 1, "expected 1 arguments to expect, got 0"},
