@@ -80,14 +80,6 @@ TEST(HitReference, TheKeyBeforeTheLastAngleBeforeTheCaret) {
     }
 }
 
-TEST(HitReference, FindAllPlaces) {
-    const auto place = search::findAllPlace("kjv 3:16");
-    ASSERT_TRUE(place);
-    EXPECT_EQ(place->file, "KJV.TXV");
-    EXPECT_EQ(place->key, "3:16");
-    EXPECT_EQ(search::findAllPlace("3:16"), std::nullopt);
-}
-
 struct Window : testing_support::TestProgram {
     search::FrmFind6& w;
     reader::FrmText1& reading;
@@ -159,18 +151,6 @@ TEST(SearchWindow, AHitNotInItsBookLeavesTheViews) {
     EXPECT_EQ(t.w.TextF.Top, 58);
     EXPECT_EQ(t.w.btnReFind.caption(), "ReFind");
     EXPECT_EQ(t.s().CurPage, 3);
-}
-
-// An empty Find changes nothing: a hit shown before still opens its context
-// with the text searched for selected.
-TEST(SearchWindow, AnEmptyFindKeepsTheLastSearch) {
-    Window t;
-    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
-    t.find("grace", false);
-    t.find("", false);
-    t.clickAt(t.w.TextF, 8);
-    EXPECT_EQ(t.w.TextF2.text(), "1:1>Grace first");
-    EXPECT_EQ(t.w.TextF2.selLength(), 5);
 }
 
 TEST(SearchWindow, FromTheVerseWindow) {
