@@ -75,27 +75,22 @@ TEST(ProgramLibrary, TheSourceTreesFromTheBuildFolderElseTheInstalledOne) {
               l.where.sourceLibrary);
 }
 
+// Each entry is made in a folder of its own; a trailing "/" makes a folder.
 TEST(HoldsStartList, ARegularFileOfThatNameInAnyLetterCase) {
     Tree t;
-    struct Row {
-        const char* name;
-        const char* entry; // made inside the folder; a trailing "/" makes a folder
-        bool expected;
-    };
-    const Row rows[] = {
-        {"exact", "START.SEL", true},           {"lower case", "start.sel", true},
-        {"mixed case", "Start.Sel", true},      {"another list only", "BOOKS.SEL", false},
-        {"a longer name", "START.SELX", false}, {"a folder of that name", "START.SEL/", false},
-    };
     int n = 0;
-    for (const Row& r : rows) {
+    for (const auto& [entry, holds] : {std::pair{"START.SEL", true},
+                                       {"start.sel", true},
+                                       {"Start.Sel", true},
+                                       {"BOOKS.SEL", false},
+                                       {"START.SELX", false},
+                                       {"START.SEL/", false}}) {
         const std::string dir = t.folder("f" + std::to_string(n++));
-        const std::string entry = dir + "/" + r.entry;
-        if (entry.back() == '/')
-            fs::create_directories(entry);
+        if (std::string(entry).ends_with('/'))
+            fs::create_directories(dir + "/" + entry);
         else
-            std::ofstream(entry) << "x";
-        EXPECT_EQ(platform::holdsStartList(dir), r.expected) << r.name;
+            std::ofstream(dir + "/" + entry) << "x";
+        EXPECT_EQ(platform::holdsStartList(dir), holds) << entry;
     }
     EXPECT_FALSE(platform::holdsStartList((t.root / "missing").string()));
 }
