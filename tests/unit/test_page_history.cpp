@@ -97,15 +97,6 @@ TEST(PageHistory, AFileThatCannotBeReadIsLeftAloneAllRun) {
     }
 }
 
-// An empty file is an empty history: nothing told, at start or at the save.
-TEST(PageHistory, AnEmptyFileIsAnEmptyHistory) {
-    testing_support::TestProgram empty;
-    empty.write(kHistory, "");
-    catalogue::readHistory(*empty.p);
-    catalogue::quitWithSaving(*empty.p);
-    EXPECT_TRUE(empty.dialogs.shown.empty());
-}
-
 // A save or a delete cut short by the file size limit (which binds root
 // too) names the file and the reason, and the old history stays whole.
 TEST(PageHistory, AWriteCutShortIsToldAndKeepsTheOldFile) {
