@@ -174,6 +174,10 @@ TEST(ClickedWord, CutsTheWordAroundTheCaret) {
         // Marks alone are no word.
         {"a ... b", 3, false, "Grk", WordLookup::NoDictionary, "", ""},
         {"a -- b", 3, false, "Grk", WordLookup::NotAWord, "", ""},
+        // Notes are lines joined by CR LF: a root word at a line's end still ends at its "]".
+        {"first G[lego]\r\nsecond line", 8, true, "Heb", WordLookup::Found, "lgrkdict.txd", "lego"},
+        // A caret beyond the text is no click on a word.
+        {"ab", 3, false, "Grk", WordLookup::NotAWord, "", ""},
     };
     for (const Row& r : rows) {
         const WordLookup found = clickedWord(r.text, r.caret, r.bracket, r.lang);
@@ -184,18 +188,6 @@ TEST(ClickedWord, CutsTheWordAroundTheCaret) {
             EXPECT_EQ(found.key, r.key);
         }
     }
-}
-
-TEST(ClickedWord, TheWordReachesPastLineBreaksOnlyToItsBlank) {
-    // Notes are lines joined by CR LF: a root word at a line's end still
-    // ends at its "]".
-    const std::string notes = "first G[lego]\r\nsecond line";
-    const WordLookup found = clickedWord(notes, notes.find("lego"), true, "Heb");
-    EXPECT_EQ(found.outcome, WordLookup::Found);
-    EXPECT_EQ(found.file, "lgrkdict.txd");
-    EXPECT_EQ(found.key, "lego");
-    // A caret beyond the text is no click on a word.
-    EXPECT_EQ(clickedWord("ab", 3, false, "Grk").outcome, WordLookup::NotAWord);
 }
 
 // Each box answers by the kind and mode of the verse's book, taken with the
