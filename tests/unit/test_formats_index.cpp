@@ -7,39 +7,35 @@
 
 using formats::IndexEnd;
 
-TEST(IndexLookup, AKeyFindsOnlyItsOwnEntry) {
-    // "a" is a prefix of "ab" and stands after it: the search includes "<" and ">".
-    const std::string index = "<ab>5<a>9<ba>12*";
-    EXPECT_EQ(formats::findEntry(index, "a"), 5u);
-    EXPECT_EQ(formats::offsetOfKey(index, "a", IndexEnd::Star), 9);
-    EXPECT_EQ(formats::offsetOfKey(index, "ab", IndexEnd::Star), 5);
-    // The last entry's offset ends at "*".
-    EXPECT_EQ(formats::offsetOfKey(index, "ba", IndexEnd::Star), 12);
-    EXPECT_FALSE(formats::findEntry(index, "b"));
-    EXPECT_FALSE(formats::offsetOfKey(index, "b", IndexEnd::Star));
-    // The first occurrence of a key counts.
-    EXPECT_EQ(formats::offsetOfKey("<k>3<k>7*", "k", IndexEnd::Star), 3);
-}
-
-TEST(IndexLookup, OffsetsEndAtTheNextEntryOrTheEndMarker) {
+// A key finds only its own entry: "a" is a prefix of "ab" and stands after
+// it, and the search includes "<" and ">"; the first occurrence counts. An
+// offset ends at the next entry or the end marker.
+TEST(IndexLookup, AKeysOffsetEndsAtTheNextEntryOrTheEndMarker) {
+    EXPECT_EQ(formats::findEntry("<ab>5<a>9*", "a"), 5u);
     struct Row {
-        std::string index;
+        std::string index, key;
         IndexEnd end;
-        std::optional<long> offset; // of key "k"
+        std::optional<long> offset;
     };
     for (const Row& row : {
-             Row{"<k> 12 <z>3*", IndexEnd::Star, 12}, // blanks around an offset are ignored
-             Row{"<k>12", IndexEnd::Star, 12},        // no "*": up to the end of the line
-             Row{"<k>1x<z>3*", IndexEnd::Star, std::nullopt},
-             Row{"<k><z>3*", IndexEnd::Star, std::nullopt},
-             Row{"<k>-4*", IndexEnd::Star, std::nullopt},
-             Row{"<k>8<", IndexEnd::Bracket, 8}, // the closing "<"
-             Row{"<a>1<k>8<", IndexEnd::Bracket, 8},
+             Row{"<ab>5<a>9<ba>12*", "a", IndexEnd::Star, 9},
+             Row{"<ab>5<a>9<ba>12*", "ab", IndexEnd::Star, 5},
+             Row{"<ab>5<a>9<ba>12*", "ba", IndexEnd::Star, 12},
+             Row{"<ab>5<a>9<ba>12*", "b", IndexEnd::Star, std::nullopt},
+             Row{"<k>3<k>7*", "k", IndexEnd::Star, 3},
+             Row{"<k> 12 <z>3*", "k", IndexEnd::Star, 12}, // blanks around an offset are ignored
+             Row{"<k>12", "k", IndexEnd::Star, 12},        // no "*": up to the end of the line
+             Row{"<k>1x<z>3*", "k", IndexEnd::Star, std::nullopt},
+             Row{"<k><z>3*", "k", IndexEnd::Star, std::nullopt},
+             Row{"<k>-4*", "k", IndexEnd::Star, std::nullopt},
+             Row{"<k>8<", "k", IndexEnd::Bracket, 8}, // the closing "<"
+             Row{"<a>1<k>8<", "k", IndexEnd::Bracket, 8},
              // A dictionary offset that no "<" follows cannot be resolved.
-             Row{"<a>1<k>8", IndexEnd::Bracket, std::nullopt},
-             Row{"<k>8*", IndexEnd::Bracket, std::nullopt},
+             Row{"<a>1<k>8", "k", IndexEnd::Bracket, std::nullopt},
+             Row{"<k>8*", "k", IndexEnd::Bracket, std::nullopt},
          })
-        EXPECT_EQ(formats::offsetOfKey(row.index, "k", row.end), row.offset) << row.index;
+        EXPECT_EQ(formats::offsetOfKey(row.index, row.key, row.end), row.offset)
+            << row.index << " " << row.key;
 }
 
 TEST(IndexLookup, PagesAndTheEntriesAroundThem) {
