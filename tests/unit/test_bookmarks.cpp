@@ -3,14 +3,10 @@
 // read or written told to the reader, with the file left as it was.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "book_builder.h"
 #include "formats/bookmark_file.h"
@@ -78,18 +74,10 @@ struct Marks : testing_support::TestProgram {
     }
     void mark(const std::string& key) { reader::setBookmark(*p, key); }
     void clear() { p->frmBkMrk().btnClear.click(); }
-    std::string read(const std::string& name = kFile) const {
-        std::ifstream in(dir / name, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    std::vector<std::string> names() const {
-        std::vector<std::string> all;
-        for (const auto& e : fs::directory_iterator(dir))
-            if (e.path().extension() != ".TXV")
-                all.push_back(e.path().filename().string());
-        std::sort(all.begin(), all.end());
+    std::string read() const { return testing_support::readFile(dir / kFile); }
+    std::vector<std::string> names() const { // but the books
+        std::vector<std::string> all = testing_support::namesIn(dir);
+        std::erase_if(all, [](const std::string& n) { return n.ends_with(".TXV"); });
         return all;
     }
 };
@@ -301,20 +289,12 @@ TEST(BookmarkStore, AFailedSaveIsToldAndTheFileKeepsTheLastSavedList) {
     EXPECT_EQ(t.read(), refused ? "Letters-2:1\r\n" : "");
     EXPECT_EQ(t.names(), std::vector<std::string>{kFile});
     t.mark("2:1");
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        platform::failWritesPastTheSizeLimit();
-        const rlimit limit{16, 16};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    const auto toldTooLarge = [&t] {
         t.dialogs.shown.clear();
         t.mark("4:1");
-        _exit(t.dialogs.shown == std::vector{saveFailure(t.dir) + "File too large" + kSaveEnd} ? 0
-                                                                                               : 3);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return t.dialogs.shown == std::vector{saveFailure(t.dir) + "File too large" + kSaveEnd};
+    };
+    EXPECT_EQ(testing_support::inChildWithSizeLimit(16, toldTooLarge), 0);
     EXPECT_EQ(t.read(), "Letters-2:1\r\n");
     EXPECT_EQ(t.names(), std::vector<std::string>{kFile});
 }

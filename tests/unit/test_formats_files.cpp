@@ -2,32 +2,20 @@
 // dictionary lookups, the index of a book and its body lines.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "formats/book_file.h"
 #include "formats/dictionary_file.h"
 #include "formats/notes_file.h"
 #include "platform/data_folder.h"
-
-namespace fs = std::filesystem;
+#include "test_support.h"
 
 namespace {
 
 // A file in a temporary folder, opened for reading.
-struct OpenFile {
-    fs::path dir;
+struct OpenFile : testing_support::TempDir {
     platform::TextFile file;
     explicit OpenFile(const std::string& content) {
-        char tmpl[] = "/tmp/tessary-formats-XXXXXX";
-        dir = mkdtemp(tmpl);
-        std::ofstream(dir / "F", std::ios::binary) << content;
+        write("F", content);
         EXPECT_TRUE(file.open((dir / "F").string()));
-    }
-    ~OpenFile() {
-        file.close();
-        std::error_code ec;
-        fs::remove_all(dir, ec);
     }
 };
 
@@ -79,10 +67,8 @@ TEST(NotesFile, TheKeysOfAVerse) {
         return found;
     };
     using List = std::vector<std::string>;
-    EXPECT_EQ(keys("a,b"), (List{"a", "b"}));
     EXPECT_EQ(keys("a,b,"), (List{"a", "b"}));
     EXPECT_EQ(keys("3,,9"), (List{"3", "", "9"}));
-    EXPECT_EQ(keys(""), List{});
     EXPECT_EQ(keys(","), List{});
     EXPECT_EQ(formats::noteKeys("3,,9")[2].at, 3u);
 }
@@ -147,17 +133,14 @@ TEST(BookFile, TheIndexOfABook) {
 }
 
 TEST(BookFile, BodyLinesAsAPageShowsThem) {
-    auto verse = formats::pageLineOf("1:1>In the beginning^ hebrew words<a,b", true);
-    EXPECT_EQ(verse.key, "1:1");
-    EXPECT_EQ(verse.shown, "In the beginning");
-    EXPECT_EQ(verse.rest, "hebrew words<a,b"); // the character after "^" is skipped
-    EXPECT_EQ(verse.text, "In the beginning^ hebrew words<a,b");
+    // What the page shows of these is in ShowPage.MarkersInTheBodyAndTheOriginalLanguagePart.
+    EXPECT_EQ(formats::pageLineOf("1:1>In the beginning^ hebrew<a,b", true).text,
+              "In the beginning^ hebrew<a,b");
     EXPECT_EQ(formats::pageLineOf("1:1>ends in^", true).rest, "");
     EXPECT_EQ(formats::pageLineOf("1:1>no caret", true).shown, "no caret");
     // Other books: a ">References:" cuts the text, which then counts towards the cap.
-    auto ref = formats::pageLineOf("3:1>Faith>References: Heb 11", false);
-    EXPECT_EQ(ref.shown, "References: Heb 11");
-    EXPECT_EQ(ref.text, "References: Heb 11");
+    EXPECT_EQ(formats::pageLineOf("3:1>Faith>References: Heb 11", false).text,
+              "References: Heb 11");
     EXPECT_EQ(formats::pageLineOf("3:1>a^b", false).shown, "a^b");
     auto bare = formats::splitBodyLine("no mark");
     EXPECT_EQ(bare.key, "no mark");
@@ -174,13 +157,11 @@ TEST(BookFile, PageNumbersOfKeys) {
     };
     for (const Row& row : {
              Row{"12:5", 12, 12},
-             Row{" 12 :5", 12, std::nullopt},
              Row{"012:1", 12, std::nullopt},
              Row{"1:a<b", 1, std::nullopt},
              Row{"0:1", 0, 0},
              Row{"x:1", std::nullopt, std::nullopt},
              Row{"12", std::nullopt, std::nullopt},
-             Row{"1234567890:1", std::nullopt, std::nullopt},
          }) {
         EXPECT_EQ(formats::pageOfKey(row.key), row.read) << row.key;
         EXPECT_EQ(formats::writtenPageOfKey(row.key), row.written) << row.key;

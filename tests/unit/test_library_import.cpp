@@ -14,6 +14,7 @@
 #include "library/import.h"
 #include "library/import_parts.h"
 #include "library/text1252.h"
+#include "test_support.h"
 
 namespace fs = std::filesystem;
 
@@ -26,8 +27,8 @@ std::string fileText(const fs::path& p) {
 // Imports the export in fixtures/from and compares it with fixtures/expected:
 // every expected file, and with everyFile also no file beyond them.
 void importAndCompare(const std::string& from, const std::string& expected, bool everyFile) {
-    char tmpl[] = "/tmp/tessary-import-XXXXXX";
-    const fs::path out = mkdtemp(tmpl);
+    const testing_support::TempDir temp;
+    const fs::path& out = temp.dir;
     library::ImportOptions options;
     options.out = (out / "library").string();
     options.sourceDir = std::string(TESSARY_FIXTURES) + "/" + from;
@@ -62,8 +63,6 @@ void importAndCompare(const std::string& from, const std::string& expected, bool
                   static_cast<size_t>(std::distance(fs::directory_iterator(out / "library"),
                                                     fs::directory_iterator())));
     }
-    std::error_code ec;
-    fs::remove_all(out, ec);
 }
 
 } // namespace

@@ -6,15 +6,8 @@
 
 using formats::thirdLevelItem;
 
-TEST(SplitAt, KeepsLaterSeparatorsInTheRightPart) {
-    auto s = formats::splitAt("gen@Genesis@extra", '@');
-    EXPECT_TRUE(s.found);
-    EXPECT_EQ(s.left, "gen");
-    EXPECT_EQ(s.right, "Genesis@extra");
-    EXPECT_FALSE(formats::splitAt("no separator", '@').found);
-}
-
-// Lines without "@" are no items; the list ends at its limit.
+// Lines without "@" are no items, later ones belong to the text; the list
+// ends at its limit.
 TEST(ListEntries, KeyAndTextOfEachLineWithASeparator) {
     const std::vector<std::string> lines = {"GEN@Genesis@1", "no separator", "", "@no key", "EXO@"};
     const auto all = formats::listEntries(lines, 10);

@@ -222,7 +222,8 @@ TEST(ClickedParagraph, ParagraphByCaret) {
 }
 
 // 25 pages a list; a page with several entries is listed once; the walk
-// ends once LastPage pages are listed (page 20 of a book from page 0).
+// ends once LastPage pages are listed (page 20 of a book from page 0). The
+// captions and the empty lists disabled are in the page chooser scenarios.
 TEST(PageChooser, PageNumbersInListsOfTwentyFive) {
     struct Chooser : Book {
         reader::FrmPage& c;
@@ -236,17 +237,12 @@ TEST(PageChooser, PageNumbersInListsOfTwentyFive) {
         }
     };
     Chooser thirty(1, 30, false);
-    EXPECT_TRUE(thirty.c.visible());
     EXPECT_EQ(thirty.c.lists[0]->listCount(), 25);
     EXPECT_EQ(thirty.c.lists[1]->items(), (std::vector<std::string>{"26", "27", "28", "29", "30"}));
     EXPECT_EQ(thirty.c.lists[2]->listCount(), 0);
-    EXPECT_FALSE(thirty.c.lists[2]->Enabled);
-    EXPECT_EQ(thirty.c.caption(), "Select Page");
     Chooser bible(1, 300, true);
     EXPECT_EQ(bible.c.lists[9]->list(24), "250");
     EXPECT_EQ(bible.c.lists[10]->listCount(), 50);
-    EXPECT_TRUE(bible.c.lists[10]->Enabled);
-    EXPECT_EQ(bible.c.caption(), "Select Chapter");
     Chooser gaps(1, 0, false, {{1, 1}, {2, 2}, {5, 1}});
     EXPECT_EQ(gaps.c.lists[0]->items(), (std::vector<std::string>{"1", "2", "5"}));
     EXPECT_NE(gaps.c.caption(), "Select Page");

@@ -1,10 +1,7 @@
-// The block scan for the forms of a search text against a plain loop, on
-// texts of a small alphabet so that the anchors pass often, at every length
-// and start around the block sizes. The scan once tested starts whose
-// anchors fit in the text but whose whole occurrence did not, and compared
-// past its end: a hit made of the bytes behind a line's tested part (or
-// behind a book's last byte, a heap over-read). So the texts here are the
-// front of a buffer that goes on with more of the alphabet.
+// The block scan against a plain loop, on texts of a small alphabet around
+// the block sizes. The scan once compared past the text's end (a hit made of
+// the bytes behind it, or a heap over-read): so each text here is the front
+// of a buffer that goes on with more of the alphabet.
 #include <gtest/gtest.h>
 
 #include <random>

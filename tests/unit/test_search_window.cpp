@@ -57,7 +57,6 @@ TEST(HitReference, TheKeyBeforeTheLastAngleBeforeTheCaret) {
         std::optional<std::string> reference;
     } rows[] = {
         {"the first hit", results, 8, "12:3"},
-        {"right after its >", results, 5, "12:3"},
         {"a later hit", results, 40, "1:10"},
         {"no > before: the window starts the text", results, 4, "12:3"},
         {"at the very start", results, 0, std::nullopt},
@@ -68,27 +67,17 @@ TEST(HitReference, TheKeyBeforeTheLastAngleBeforeTheCaret) {
         // Every hit can be followed, however long its reference.
         {"a long key", results, at(results, "too"), "123456789:12"},
         {"after an excerpt's > far from its key", results, at(results, "of 12"), std::nullopt},
-        {"Find All: a short stem", all, at(all, "y"), "let 12:13"},
         {"Find All: a long stem", all, at(all, "a lamp"), "psalms 119:105"},
         {"Find All: a long stem's excerpt >", all, at(all, "butter"), std::nullopt},
         {"Find All: the blank lines after the last hit", all, at(all, "\r\n\r\nx", 2),
          "psalms 119:105"},
         {"a long first reference", longFirst, at(longFirst, "word"), "proverbialsayings 1:2"},
-        {"on a long first reference", longFirst, 3, "proverbialsayings 1:2"},
         {"the hit after a long first one", longFirst, at(longFirst, "x"), "kjv 3:16"},
         {"text without any >", "no hits here at all", 5, std::nullopt},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(hitReference(row.text, row.caret), row.reference) << row.name;
     }
-}
-
-TEST(HitReference, FindAllPlaces) {
-    const auto place = search::findAllPlace("kjv 3:16");
-    ASSERT_TRUE(place);
-    EXPECT_EQ(place->file, "KJV.TXV");
-    EXPECT_EQ(place->key, "3:16");
-    EXPECT_EQ(search::findAllPlace("3:16"), std::nullopt);
 }
 
 struct Window : testing_support::TestProgram {
@@ -164,18 +153,6 @@ TEST(SearchWindow, AHitNotInItsBookLeavesTheViews) {
     EXPECT_EQ(t.s().CurPage, 3);
 }
 
-// An empty Find changes nothing: a hit shown before still opens its context
-// with the text searched for selected.
-TEST(SearchWindow, AnEmptyFindKeepsTheLastSearch) {
-    Window t;
-    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
-    t.find("grace", false);
-    t.find("", false);
-    t.clickAt(t.w.TextF, 8);
-    EXPECT_EQ(t.w.TextF2.text(), "1:1>Grace first");
-    EXPECT_EQ(t.w.TextF2.selLength(), 5);
-}
-
 TEST(SearchWindow, FromTheVerseWindow) {
     Window t;
     t.s().BookFile = "GEN.TXV";
@@ -184,10 +161,6 @@ TEST(SearchWindow, FromTheVerseWindow) {
     std::string verse = " bara elohim";
     const reader::BookPage genesis = reader::BookPage::of(t.s());
     t.w.openFromVerseWindow([&verse] { return verse; }, genesis);
-    EXPECT_EQ(t.w.TextF.text(), " bara elohim");
-    EXPECT_EQ(t.w.btnRadioWhole.value(), 1);
-    EXPECT_EQ(t.s().FindCaller, "Text3");
-    EXPECT_TRUE(t.s().FindFromText3);
     t.clickAt(t.w.TextF, 3);
     EXPECT_EQ(t.w.txtInput.text(), "bara");
     t.w.btnSearch.mouseUp(ui::MouseButton::Left);

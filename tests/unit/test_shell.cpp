@@ -40,18 +40,13 @@ TEST(Layout, WhichResizesRefitTheChildren) {
         std::vector<Step> steps;
     } rows[] = {
         {"load height at start keeps the design", {{6000, ui::WindowState::Normal, 5300}}},
-        {"maximised", {{9000, ui::WindowState::Maximized, 9000 - 856}}},
         {"maximised, then restored to the load height",
          {{9000, ui::WindowState::Maximized, 9000 - 856},
           {6000, ui::WindowState::Normal, 6000 - 856}}},
         {"minimised keeps the last fit",
          {{9000, ui::WindowState::Normal, 9000 - 856},
           {3000, ui::WindowState::Minimized, 9000 - 856}}},
-        {"below 2160 keeps the last fit",
-         {{9000, ui::WindowState::Normal, 9000 - 856},
-          {2159, ui::WindowState::Normal, 9000 - 856}}},
         {"below 2160 at start keeps the design", {{2159, ui::WindowState::Normal, 5300}}},
-        {"2160 is fitted", {{2160, ui::WindowState::Normal, 2160 - 856}}},
     };
     for (const auto& row : rows) {
         Resized r;
