@@ -1,8 +1,10 @@
-// The Qt binding against real widgets on the offscreen platform, on small
-// test windows independent of the program's own: what the widgets show and
-// where the reader's events land, beyond what the scenarios run through the
-// widgets already check.
+// The Qt binding: its rules that need no window (texts and positions, key
+// codes, zoom steps, placing windows and controls, message boxes), and real
+// widgets on small test windows independent of the program's own: what they
+// show and where the reader's events land, beyond what the scenarios run
+// through the widgets already check.
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +17,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -23,9 +26,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "ui/controls.h"
 #include "ui/qt/cp1252.h"
+#include "ui/qt/keys.h"
+#include "ui/qt/overlaps.h"
+#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_view.h"
 #include "ui/qt/window_place.h"
 #include "ui/qt/zoom.h"
@@ -148,6 +155,8 @@ struct Fixture {
 
 } // namespace
 
+using namespace ui::qt;
+
 class TestQtBinding : public QObject {
     Q_OBJECT
 
@@ -160,6 +169,12 @@ private Q_SLOTS:
     void zoomScalesTheWidgetsNotTheModel();
     void zoomAndPlaceAreKeptInTheSettings();
     void longParagraphShowsInPieces();
+    void textsCaretsAndKeys();
+    void zoomSteps();
+    void placeOnTheScreens();
+    void controlsClearOfTheirSiblings();
+    void messageBoxTitleShowsWhole();
+    void messageBeforeTheMainWindowStandsAlone();
 };
 
 // A page ends in blanks laid out as one hanging line: a click below it went
@@ -371,7 +386,7 @@ void TestQtBinding::zoomAndPlaceAreKeptInTheSettings() {
         QCOMPARE(main->screen()->name(), QStringLiteral("uhd"));
         QCOMPARE(f.frmMain.Height, f.heardHeight()); // the program hears it
         QTest::keyClick(main, Qt::Key_0, Qt::ControlModifier);
-        QCOMPARE(ui::qt::storedZoom(settings), std::nullopt);
+        QCOMPARE(storedZoom(settings), std::nullopt);
         main->showMaximized();
         QTest::qWait(50);
     }
@@ -382,7 +397,7 @@ void TestQtBinding::zoomAndPlaceAreKeptInTheSettings() {
         QVERIFY(f.view->mainWindow()->isMaximized());
         QCOMPARE(f.view->mainWindow()->screen()->name(), QStringLiteral("uhd"));
     }
-    ui::qt::storePlace(settings, {QRect(9000, 4000, 904, 624), QSize(900, 600), false});
+    storePlace(settings, {QRect(9000, 4000, 904, 624), QSize(900, 600), false});
     Fixture f(&settings);
     QVERIFY(f.activeMain());
     QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(
@@ -392,8 +407,8 @@ void TestQtBinding::zoomAndPlaceAreKeptInTheSettings() {
 // A one-paragraph text of 1 MB took over half a second to show (Qt lays a
 // paragraph out whole): long paragraphs show in pieces, positions map across.
 void TestQtBinding::longParagraphShowsInPieces() {
-    const auto P = static_cast<size_t>(ui::qt::kPieceLength);
-    const int p = ui::qt::kPieceLength;
+    const auto P = static_cast<size_t>(kPieceLength);
+    const int p = kPieceLength;
     const std::pair<std::string, std::vector<int>> cases[] = {
         {std::string(P - 1, 'a') + " bb\r\nc", {p}}, // after the first blank
         {std::string(P - 1, 'a') + " \r\nc", {}},    // not at the paragraph's end
@@ -401,22 +416,20 @@ void TestQtBinding::longParagraphShowsInPieces() {
         {std::string(2 * P + 5, 'x') + std::string(P, 'y') + " z", {2 * p, 3 * p + 6}},
     };
     for (const auto& [model, breaks] : cases) {
-        QCOMPARE(ui::qt::pieceBreaks(model), breaks);
-        QString expected = ui::qt::toWidgetText(model);
+        QCOMPARE(pieceBreaks(model), breaks);
+        QString expected = toWidgetText(model);
         for (size_t k = breaks.size(); k-- > 0;)
-            expected.insert(ui::qt::modelToWidgetPos(model, breaks[k]), QLatin1Char('\n'));
-        QCOMPARE(ui::qt::toBoxText(model, breaks), expected);
+            expected.insert(modelToWidgetPos(model, breaks[k]), QLatin1Char('\n'));
+        QCOMPARE(toBoxText(model, breaks), expected);
         const int size = static_cast<int>(model.size());
-        QCOMPARE(ui::qt::modelToBoxPos(model, breaks, size), static_cast<int>(expected.size()));
+        QCOMPARE(modelToBoxPos(model, breaks, size), static_cast<int>(expected.size()));
         // Round trips around each break; both sides of it are the model's position at it.
         for (size_t k = 0; k < breaks.size(); ++k) {
             for (int m = breaks[k] - 2; m <= std::min(breaks[k] + 2, size); ++m)
-                QCOMPARE(
-                    ui::qt::boxToModelPos(model, breaks, ui::qt::modelToBoxPos(model, breaks, m)),
-                    m);
-            const int after = ui::qt::modelToBoxPos(model, breaks, breaks[k]);
-            QCOMPARE(after, ui::qt::modelToWidgetPos(model, breaks[k]) + static_cast<int>(k) + 1);
-            QCOMPARE(ui::qt::boxToModelPos(model, breaks, after - 1), breaks[k]);
+                QCOMPARE(boxToModelPos(model, breaks, modelToBoxPos(model, breaks, m)), m);
+            const int after = modelToBoxPos(model, breaks, breaks[k]);
+            QCOMPARE(after, modelToWidgetPos(model, breaks[k]) + static_cast<int>(k) + 1);
+            QCOMPARE(boxToModelPos(model, breaks, after - 1), breaks[k]);
         }
     }
     // In the box: the pieces are blocks, a model selection covers the same letters.
@@ -428,6 +441,163 @@ void TestQtBinding::longParagraphShowsInPieces() {
     f.frmA.txtText.setSelLength(2);
     QCOMPARE(edit->textCursor().selectedText(), QStringLiteral("yz"));
     QCOMPARE(edit->textCursor().selectionStart(), 2 * p + 6);
+}
+
+// The caret clicks of the scenarios run through the widgets map positions
+// both ways; what they do not reach is here.
+void TestQtBinding::textsCaretsAndKeys() {
+    // Every byte is one character and back; what the code page lacks is "?".
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    QCOMPARE(encode(decode(all)), all);
+    QCOMPARE(encode(QStringLiteral("\u2014\u4E2D")), std::string("\x97?"));
+    // A lone CR or LF is one break too; a model position between CR and LF
+    // lies after the break; both directions clamp.
+    const std::string model = "ab\r\ncd\re\nf";
+    QCOMPARE(toWidgetText(model), QStringLiteral("ab\ncd\ne\nf"));
+    QCOMPARE(fromWidgetText(QStringLiteral("x\ny")), std::string("x\r\ny"));
+    for (const auto& [m, w] : {std::pair{3, 3}, {-4, 0}, {99, 9}})
+        QCOMPARE(modelToWidgetPos(model, m), w);
+    QCOMPARE(widgetToModelPos(model, 99), static_cast<int>(model.size()));
+    QCOMPARE(withoutMnemonics(QStringLiteral("&Find && replace")),
+             QStringLiteral("Find & replace"));
+    // Key codes both ways; keypad Enter is 13 as Return is; keys the
+    // program has no use for are 0.
+    for (int code : {8, 9, 33, 40, 46, 48, 57, 65, 90, 112, 123})
+        QCOMPARE(windowsKeyCode(qtKey(code)), code);
+    QCOMPARE(windowsKeyCode(Qt::Key_Enter), 13);
+    for (int none : {windowsKeyCode(Qt::Key_Shift), qtKey(7), qtKey(124)})
+        QCOMPARE(none, 0);
+}
+
+// A 4K screen got 300 %, a window over half of it with text smaller than on
+// 1920x1080: the first step takes the share 225 % gives there, never beyond
+// 90 % of the screen; 275 % made 1948x1175 on 1920x1080: the largest step is
+// one the screen shows whole.
+void TestQtBinding::zoomSteps() {
+    const struct {
+        QSize screen;
+        int automatic, largest;
+    } rows[] = {
+        {{1920, 1080}, 225, 250}, {{3840, 2160}, 450, 500}, {{3840, 2100}, 425, 500},
+        {{640, 480}, 100, 100},   {{903, 556}, 125, 125},   {{902, 556}, 100, 125},
+    };
+    for (const auto& row : rows) {
+        const QByteArray name = QByteArray::number(row.screen.width());
+        QVERIFY2(automaticZoom({650, 400}, row.screen) == row.automatic, name);
+        QVERIFY2(largestFittingZoom({650, 400}, row.screen) == row.largest, name);
+    }
+    for (const auto& [from, step, to] :
+         {std::tuple{100, -1, 100}, {475, 1, 500}, {500, 1, 500}, {230, -1, 225}, {230, 1, 250}})
+        QCOMPARE(nextZoom(from, step), to);
+    // The design font: one line 13 pixels high at 100 %, in proportion above.
+    for (int zoom : {100, 225, 450}) {
+        const int height = QFontMetrics(designFont(QApplication::font(), zoom)).height();
+        QVERIFY(height <= 13 * zoom / 100 && height >= 13 * zoom / 100 - 3);
+    }
+}
+
+// The window's place comes back on a screen that shows it; stored values
+// that make no window, or a zoom that is no step, are not taken.
+void TestQtBinding::placeOnTheScreens() {
+    const std::vector<QRect> screens{QRect(0, 0, 1920, 1050), QRect(1920, 0, 3840, 2160)};
+    const struct {
+        const char* name;
+        QRect saved, placed;
+    } rows[] = {
+        {"on the second", {2500, 300, 1500, 900}, {2500, 300, 1500, 900}},
+        {"far below the second", {3000, 9000, 900, 600}, {1020, 450, 900, 600}},
+        {"partly off the primary's right", {1400, 100, 900, 600}, {1020, 100, 900, 600}},
+        {"mostly on the second", {1800, 100, 900, 600}, {1920, 100, 900, 600}},
+        {"larger than the primary", {10, 10, 2500, 1400}, {0, 0, 1920, 1050}},
+    };
+    for (const auto& row : rows)
+        QVERIFY2(placeOnScreens(row.saved, screens) == row.placed, row.name);
+    QCOMPARE(placeOnScreens(QRect(5, 5, 10, 10), {}), QRect(5, 5, 10, 10));
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("place.ini")), QSettings::IniFormat);
+    QVERIFY(!storedPlace(settings));
+    storePlace(settings, {QRect(0, 0, 900, 600), QSize(900, 600), true}); // no frame
+    QVERIFY(storedPlace(settings) && storedPlace(settings)->maximised);
+    const std::pair<QVariant, QVariant> bad[] = {{QRect(0, 0, 100, 100), QSize(120, 90)},
+                                                 {QRect(0, 0, 100, 100), QSize(90, 120)},
+                                                 {QStringLiteral("big"), QSize(10, 10)}};
+    for (const auto& [frame, client] : bad) {
+        settings.setValue(QStringLiteral("window/frame"), frame);
+        settings.setValue(QStringLiteral("window/client"), client);
+        QVERIFY(!storedPlace(settings));
+    }
+    for (const QVariant& zoom : {QVariant(130), QVariant(QStringLiteral("big"))}) {
+        settings.setValue(QStringLiteral("view/zoom"), zoom);
+        QCOMPARE(storedZoom(settings), std::nullopt);
+    }
+}
+
+// A control is drawn clear of the slivers of siblings over its edges (not of
+// one deeper than a quarter, nor of one in its middle); the share of a
+// window that the windows in front cover, overlaps counted once.
+void TestQtBinding::controlsClearOfTheirSiblings() {
+    const QRect text(0, 38, 300, 92);
+    const struct {
+        const char* name;
+        std::vector<QRect> over;
+        QRect expected;
+    } rows[] = {
+        {"the deepest of two over its top",
+         {QRect(8, 13, 36, 29), QRect(48, 13, 52, 31)},
+         QRect(0, 44, 300, 86)},
+        {"over its bottom edge", {QRect(10, 125, 40, 20)}, QRect(0, 38, 300, 87)},
+        {"over its right edge", {QRect(290, 30, 20, 200)}, QRect(0, 38, 290, 92)},
+        {"over its left edge", {QRect(-5, 0, 8, 300)}, QRect(3, 38, 297, 92)},
+        {"a third of its height", {QRect(100, 0, 50, 70)}, text},
+        {"in its middle", {QRect(100, 60, 30, 20)}, text},
+        {"covered whole", {QRect(-1, 30, 310, 120)}, QRect()},
+    };
+    for (const auto& row : rows)
+        QVERIFY2(clearOf(text, row.over) == row.expected, row.name);
+    const QRect reading(0, 0, 100, 100);
+    const std::pair<std::vector<QRect>, double> covered[] = {
+        {{QRect(-10, -10, 200, 200)}, 1.0},
+        {{QRect(0, 0, 60, 100), QRect(40, 0, 60, 50)}, 0.8},
+        {{QRect(1, 2, 97, 95)}, 97.0 * 95 / 10000},
+    };
+    for (const auto& [above, share] : covered)
+        QVERIFY(std::abs(coveredShare(reading, above) - share) < 1e-9);
+    QCOMPARE(coveredShare(QRect(), {reading}), 0.0);
+}
+
+// A short message made a box so narrow that its title was cut ("Te...ary").
+void TestQtBinding::messageBoxTitleShowsWhole() {
+    QMessageBox box;
+    setUpMessageBox(box, "x", ui::Buttons::OK, ui::Icon::None);
+    box.show();
+    QApplication::processEvents();
+    QCOMPARE(box.windowTitle(), QStringLiteral("Tessary"));
+    const QFontMetrics metrics(box.font());
+    QVERIFY(box.width() >= metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height());
+    QMessageBox question;
+    setUpMessageBox(question, "Save?", ui::Buttons::YesNoCancel, ui::Icon::Question);
+    QCOMPARE(question.standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(question.escapeButton(), question.button(QMessageBox::Cancel));
+}
+
+// A message at start, before the main window showed, was the main window's
+// child: the main window got its native window early and was then placed
+// without its frame, its title bar off the screen.
+void TestQtBinding::messageBeforeTheMainWindowStandsAlone() {
+    QMainWindow main;
+    QtDialogs dialogs(&main);
+    QWidget* parent = &main; // stays so when no box came
+    QTimer::singleShot(0, [&parent] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            parent = box->parentWidget();
+            box->close();
+        }
+    });
+    dialogs.message("Missing", ui::Buttons::OK, ui::Icon::Exclamation);
+    QCOMPARE(parent, nullptr);
+    QVERIFY(!main.testAttribute(Qt::WA_WState_Created));
 }
 
 QTEST_MAIN(TestQtBinding)
