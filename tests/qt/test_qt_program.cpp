@@ -1,7 +1,5 @@
-// The program's own windows through the Qt binding, on a copy of the
-// bundled library and the offscreen screens (a 1920x1080 primary, a
-// 3840x2160 to its right): what a reader and a screen reader meet, at every
-// zoom step and main window size.
+// The program's windows through the binding on a copy of the bundled library
+// and the offscreen screens (1920x1080, 3840x2160 to its right).
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -250,9 +248,8 @@ void TestQtProgram::everyControlHasAName() {
                  QString::fromLatin1(name));
 }
 
-// "Set Bkmark" showed as "et Bkmar", captions, buttons and the help text
-// were cut or overlapped at some steps, the chapter chooser showed slivers of
-// its numbers ("22") beside scroll bars, the focus ring was barely visible.
+// "Set Bkmark" showed as "et Bkmar", captions and the help text were cut or
+// overlapped at some steps, chapter numbers as "22", the focus ring faint.
 void TestQtProgram::captionsShowWholeAtEveryZoom() {
     int ring = 0;
     for (int zoom = ui::qt::kMinZoom; zoom <= ui::qt::kMaxZoom; zoom += ui::qt::kZoomStep) {
@@ -332,9 +329,8 @@ void TestQtProgram::captionsShowWholeAtEveryZoom() {
     }
 }
 
-// Shrunk, the reading window lost its right edge; enlarged, its Last button;
-// widened or maximised, grey space stayed beside or below the panes. Lower
-// than the panes fit, the area scrolls to them.
+// Shrunk, the reading window lost its right edge; widened or maximised, grey
+// space stayed beside or below the panes; too low, the area scrolls to them.
 void TestQtProgram::windowsFitTheMainWindowAtEverySize() {
     Fixture f(225);
     f.openBook(0, 0);
