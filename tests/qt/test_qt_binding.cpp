@@ -250,8 +250,9 @@ void TestQtBinding::listsFollowEveryChangeAndFitTheirFont() {
     QCOMPARE(size(), own);
 }
 
-// A key the program takes is not the widget's too (its new page showed one
-// screen down); Tab stays in the window, Ctrl+Tab changes it, the model follows.
+// The help box takes no activation; Space on a button is a left click; a key
+// the program takes is not the widget's too (its new page showed one screen
+// down); Tab stays in the window, Ctrl+Tab changes it, the model follows.
 void TestQtBinding::keysButtonsAndActivation() {
     Fixture f;
     f.frmB.show();
