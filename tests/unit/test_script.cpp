@@ -1,7 +1,4 @@
-// tessary-script, the scenario runner: the words of a command line, the
-// escaped values it prints, every comparison, the failures it reports with
-// their line, message boxes and answers, restart, and the lines and exit
-// status of the program itself.
+// The scenario runner: words, escaped values, comparisons, failures and the program's output.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -23,7 +20,7 @@ struct ScenarioFolder : testing_support::TempDir {
 };
 
 const std::string kStarted = "library " TESSARY_SAMPLE_LIBRARY "\nstart\n";
-// A data folder without the abbreviation table: start shows one OK box and ends.
+// Without the abbreviation table start shows one OK box and ends.
 const std::string kStartWithMessage = "write START.SEL \"A.SEL@Item A\\r\\n\"\nstart\n";
 const std::string kBibliography = "Missing or corrupted BIBLIO.TXV in sub Main2";
 const std::string kQuestion =
@@ -71,8 +68,7 @@ TEST(ScenarioWords, QuotedWordsAndTheirEscapes) {
     EXPECT_EQ(script::splitWords("a\\n\tb", error), (std::vector<std::string>{"a\\n", "b"}));
 }
 
-// Runs of three blanks or more are counted; the value is cut after 200
-// characters of its escaped text.
+// Runs of three blanks or more are counted; the value is cut after 200 escaped characters.
 TEST(EscapeValue, EveryEscapeBlankRunsAndTheCut) {
     std::string breaks;
     for (int i = 0; i < 100; ++i)
@@ -94,8 +90,7 @@ TEST(EscapeValue, EveryEscapeBlankRunsAndTheCut) {
     }
 }
 
-// Every operator, holding and not, at the edges: the empty value and a value
-// longer than the one it is checked against.
+// Every operator, holding and not, with empty values and longer ones.
 TEST(ScriptCompare, EveryOperatorHoldsOrFailsWithItsValues) {
     const struct {
         const char *actual, *op, *expected;
@@ -204,11 +199,7 @@ TEST(ScriptRun, FailuresGiveTheirLineAndReason) {
                   "expected a scenario file, got none");
 }
 
-// One line per file, then the counts; the status is 0 only when every file
-// passed and there was at least one, 2 for a bad option. Values are
-// escaped and cut, dump prints without failing; --whole-values prints a
-// dumped value uncut, --step-limit fails a scenario at its first step that
-// takes longer (copying the library in is not timed).
+// One line per file, then the counts; the status is 0 only when all of at least one file passed.
 TEST(ScriptOutput, OneLinePerFileThenTheCounts) {
     ScenarioFolder folder;
     folder.write("good.tss", "write A abc\nexpect file A == abc\n");
