@@ -89,9 +89,19 @@ bool cannotCreateIn(const fs::path& dir) {
 
 } // namespace
 
-// The title names its book by case-sensitive containment; the last filled slot is not examined.
+// A title names its book by case-sensitive containment, a book its title by the first entry
+// its stem begins; the last filled slot is not examined.
 TEST(Bookmarks, TheTitleNamesItsBook) {
     Marks t;
+    for (const auto& [file, title] : {std::pair{"E.TXV", "Short-Stories"},
+                                      {"JNX.TXV", "Unknown"},
+                                      {"JN.TXV", "John"},
+                                      {"END.TXV", "Unknown"}}) {
+        t.s().BookFile = file;
+        reader::getBookTitle(*t.p);
+        EXPECT_EQ(t.s().BookTitle, title) << file;
+    }
+    EXPECT_FALSE(t.s().TitleKnown);
     for (const auto& [title, file] :
          {std::pair{"Short-Stories", "ESS.TXV"}, std::pair{"John", "JN.TXV"}, std::pair{"john", ""},
           std::pair{"End of table", ""}})
@@ -142,7 +152,7 @@ TEST(Bookmarks, GotoOpensThePageWithTheParagraphMarked) {
     EXPECT_EQ(t.reading.btnPrev.backColor(), ui::kLightGrey);
     EXPECT_FALSE(t.s().DefShown);
     EXPECT_TRUE(t.reading.front());
-    EXPECT_FALSE(t.s().MarkPending); // its activation took the mark request
+    EXPECT_FALSE(t.s().MarkPending);             // its activation took the mark request
     reader::gotoBookmark(*t.p, "John--3:16", 0); // CurPara: the line, not the page
     EXPECT_TRUE(t.reading.page().BibleMode);
     EXPECT_EQ(t.s().CurPara, 2);

@@ -166,22 +166,6 @@ TEST(ShowPage, BadBooksGiveAMessageAndNoCrash) {
     EXPECT_EQ(t.dialogs.shown.back(), "Missing or corrupt file MISSING.TXV");
 }
 
-TEST(GetBookTitle, StemMatchesTheFirstEntryItBegins) {
-    testing_support::TestProgram t;
-    auto& s = t.s();
-    s.Abbrev[0] = "job=Job, the book";
-    s.Abbrev[1] = "joh=John";
-    s.Abbrev[2] = "rev=Revelation";
-    s.AbbrevLast = 2;
-    for (const auto& [file, title] : {std::pair{"JO.TXV", "Job"}, std::pair{"JOH.TXV", "John"},
-                                      std::pair{"REV.TXV", "Unknown"}}) {
-        s.BookFile = file;
-        reader::getBookTitle(*t.p);
-        EXPECT_EQ(s.BookTitle, title) << file;
-    }
-    EXPECT_FALSE(s.TitleKnown);
-}
-
 // The first line whose key is exactly the key, never one that merely holds it.
 TEST(LineOfKey, TheFirstLineWhoseKeyIsExactlyIt) {
     testing_support::TestProgram t;

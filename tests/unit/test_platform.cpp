@@ -79,17 +79,13 @@ TEST(TextFile, LinesAndAByteOrderMarkAtTheStartOnly) {
     platform::TextFile file;
     ASSERT_TRUE(file.open((f.data.dir / "GEN.TXV").string()));
     std::string line;
-    ASSERT_TRUE(file.readLine(line));
-    EXPECT_EQ(line, "<1:1>1*");
-    EXPECT_EQ(file.position(), 13);
-    for (const long at : {1L, 4L}) { // the start, and just after the mark
-        ASSERT_TRUE(file.seek(at));
+    // From the start, the start again, just after the mark, and the second line.
+    for (const long at : {0L, 1L, 4L, 13L}) {
+        ASSERT_TRUE(at == 0 || file.seek(at));
         ASSERT_TRUE(file.readLine(line));
-        EXPECT_EQ(line, "<1:1>1*");
+        EXPECT_EQ(line, at < 13 ? "<1:1>1*" : "1:1>In the beginning") << at;
+        EXPECT_EQ(file.position(), at < 13 ? 13 : 35) << at;
     }
-    ASSERT_TRUE(file.seek(13));
-    ASSERT_TRUE(file.readLine(line));
-    EXPECT_EQ(line, "1:1>In the beginning");
     EXPECT_TRUE(file.eof());
     EXPECT_FALSE(file.readLine(line));
     EXPECT_EQ(platform::withoutByteOrderMark(kMark + "x"), "x");
@@ -295,7 +291,7 @@ TEST(HistoryCrashSafety, KilledDuringTheSave) {
             micros[i % 2], std::chrono::duration_cast<std::chrono::microseconds>(took).count());
     }
     std::mt19937 random(2024);
-    int kills = 0, rounds = 0, old = 0, fresh = 0;
+    int kills = 0, rounds = 0;
     for (; kills < 60 && rounds < 300; ++rounds) {
         ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", before));
         // The child says when its save begins.
@@ -320,12 +316,9 @@ TEST(HistoryCrashSafety, KilledDuringTheSave) {
         const std::string now = f.read(f.data.dir / "!Tessary.ini");
         ASSERT_TRUE(now == before || now == after)
             << "round " << rounds << ": " << now.size() << " bytes";
-        (now == before ? old : fresh)++;
     }
     list.clear();
     catalogue::readHistory(*f.data.p);
     EXPECT_EQ(f.names(), (std::vector<std::string>{"!Tessary.ini"}));
-    std::cout << kills << " kills in " << rounds << " saves: " << old << " old, " << fresh
-              << " new\n";
     EXPECT_GE(kills, 50);
 }

@@ -30,12 +30,13 @@ struct KeyWindow : ui::Window {
                 events += box->name() + "@" + std::to_string(box->selStart()) + " ";
             };
         cell.setLocked(true);
-        button.onMouseDown = [this](ui::MouseButton b) {
-            events += "down" + std::to_string(static_cast<int>(b)) + " ";
+        const auto logged = [this](std::string what) {
+            return [this, what](ui::MouseButton b) {
+                events += what + std::to_string(static_cast<int>(b)) + " ";
+            };
         };
-        button.onMouseUp = [this](ui::MouseButton b) {
-            events += "up" + std::to_string(static_cast<int>(b)) + " ";
-        };
+        button.onMouseDown = logged("down");
+        button.onMouseUp = logged("up");
         button.onClick = [this] { events += "click "; };
     }
     void onActivate() override { m_log.push_back("activate " + name()); }
