@@ -103,17 +103,10 @@ TEST(ScriptCompare, EveryOperatorHoldsOrFailsWithItsValues) {
     };
     ScenarioFolder folder;
     for (const auto& c : rows) {
-        SCOPED_TRACE(std::string(c.actual) + " " + c.op + " " + c.expected);
-        const script::Outcome outcome =
-            folder.run(std::string("write A \"") + c.actual + "\"\nexpect file A " + c.op + " \"" +
-                       c.expected + "\"\n");
-        if (c.holds) {
-            EXPECT_TRUE(outcome.passed) << outcome.message;
-        } else {
-            expectFailure(outcome, 2,
-                          std::string("expected file A ") + c.op + " \"" + c.expected +
-                              "\", got \"" + c.actual + "\"");
-        }
+        const std::string check = std::string("file A ") + c.op + " \"" + c.expected + "\"";
+        const auto got = folder.run(std::string("write A \"") + c.actual + "\"\nexpect " + check);
+        EXPECT_EQ(got.message, c.holds ? "" : "expected " + check + ", got \"" + c.actual + "\"");
+        EXPECT_EQ(got.passed, c.holds) << got.message;
     }
 }
 

@@ -67,9 +67,12 @@ TEST(VerseNotes, MissingNotesAreLeftOutAndTheFileIsClosed) {
     EXPECT_EQ(testing_study::openFiles(), before);
 }
 
-// A verse without keys leaves the buttons; one outside the page's lines shows nothing.
+// A verse without keys leaves the buttons; one outside the page's lines shows nothing. Set
+// Bkmark needs a key in the heading.
 TEST(ShowVerse, FillsTheThreeBoxesAndTheSavedTexts) {
     Bible t;
+    t.s().BookTitle = "Book";
+    t.w.takePage();
     t.s().DefShown = true;
     t.w.btnClear.setVisible(true);
     t.showAt(2);
@@ -78,21 +81,14 @@ TEST(ShowVerse, FillsTheThreeBoxesAndTheSavedTexts) {
     EXPECT_EQ(t.s().SavedText32, "beta two");
     EXPECT_TRUE(t.w.btnClear.Visible);
     EXPECT_FALSE(t.s().DefShown);
-    for (long outside : {4L, -3L, 5000L}) {
-        t.showAt(outside);
-        EXPECT_EQ(t.w.Text31.text() + t.w.Text32.text() + t.w.Text33.text(), "") << outside;
-    }
-}
-
-TEST(VerseWindow, SetBkmarkNeedsAKeyInTheHeading) {
-    Bible t;
-    t.s().BookTitle = "Book";
-    t.w.takePage();
-    t.showAt(2);
     t.w.btnBkMrk.mouseUp(ui::MouseButton::Left);
     t.w.Text31.setText("no key here");
     t.w.btnBkMrk.mouseUp(ui::MouseButton::Left);
     EXPECT_EQ(t.p->frmBkMrk().lstBkMrk.items(), std::vector<std::string>{"Book--1:2"});
+    for (long outside : {4L, -3L, 5000L}) {
+        t.showAt(outside);
+        EXPECT_EQ(t.w.Text31.text() + t.w.Text32.text() + t.w.Text33.text(), "") << outside;
+    }
 }
 
 namespace {
