@@ -1,6 +1,4 @@
-// The search window: what a click in its panes picks, the verse window's
-// road, the re-fitted pane, the keys that open and leave it, and the reading
-// window's page kept while a hit's context is looked at.
+// The search window: what a click in its panes picks, how it opens, and its panes.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -19,11 +17,7 @@ namespace {
 using search::hitReference;
 using search::pickWord;
 
-// The blank-separated word around the caret of a click in the results or
-// the page: only trailing characters go; line breaks do not separate words
-// (the stretch "12:3}\r\n\r\n>Hope" holds the reference's end and the next
-// paragraph's first word, which the ">" gives); punctuation alone leaves an
-// empty word.
+// The blank-separated word at the caret, trailing marks cut; line breaks do not separate words.
 TEST(PickWord, TheBlankSeparatedWordAroundTheCaret) {
     const std::string page = ">By faith, and (grace) alone. {let 12:3}\r\n\r\n>Hope grows";
     const auto at = [&page](const char* what) { return static_cast<int>(page.find(what)) + 1; };
@@ -60,11 +54,9 @@ TEST(HitReference, TheKeyBeforeTheLastAngleBeforeTheCaret) {
         {"a later hit", results, 40, "1:10"},
         {"no > before: the window starts the text", results, 4, "12:3"},
         {"at the very start", results, 0, std::nullopt},
-        // The last ">" before the caret may be one of the excerpt's own.
         {"after an excerpt's > near its key", results, at(results, "mark"), std::nullopt},
         {"in a blank line: the hit above", results, at(results, "\r\n123456789") + 1, "2:7"},
         {"on a hit's reference: the hit above", results, at(results, "456789:12"), "2:7"},
-        // Every hit can be followed, however long its reference.
         {"a long key", results, at(results, "too"), "123456789:12"},
         {"after an excerpt's > far from its key", results, at(results, "of 12"), std::nullopt},
         {"Find All: a long stem", all, at(all, "a lamp"), "psalms 119:105"},
@@ -165,12 +157,10 @@ TEST(SearchWindow, FromTheVerseWindow) {
     EXPECT_EQ(t.w.txtInput.text(), "bara");
     t.w.btnSearch.mouseUp(ui::MouseButton::Left);
     EXPECT_EQ(t.w.TextF.text(), "1:1> ^bara^ elohim\r\n\r\n");
-    // The context: the verse without its note keys, then the shown line;
-    // nothing is selected there.
+    // The context: the verse without its note keys, then the line, nothing selected.
     t.clickAt(t.w.TextF, 6);
     EXPECT_EQ(t.w.TextF2.text(), "bara elohim\r\n\r\n1:1>In the beginning God");
     EXPECT_EQ(t.w.TextF2.selLength(), 0);
-    // ReFind offers the verse window's text as it is now.
     t.w.btnReFind.setCaption("ReFind");
     verse = " elohim";
     t.w.btnReFind.mouseUp(ui::MouseButton::Left);

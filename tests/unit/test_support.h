@@ -1,5 +1,4 @@
-// Temporary folders, files read whole, a child under a file size limit, and
-// a program on a temporary data folder with its message boxes recorded.
+// Temporary folders, files, a child under a size limit, a program with its boxes recorded.
 #pragma once
 
 #include <sys/resource.h>
@@ -54,8 +53,7 @@ inline std::vector<std::string> namesIn(const std::filesystem::path& dir) {
     return all;
 }
 
-// Runs act in a child whose writes past limit bytes fail (as they do for
-// root too); the child's exit status: 0 when act gave true, else 3.
+// The exit status of act run in a child whose writes past limit bytes fail: 0 when true, else 3.
 template <class Act>
 int inChildWithSizeLimit(rlim_t limit, Act act) {
     const pid_t child = fork();

@@ -1,5 +1,4 @@
-// The screen model: activation and the front window, properties by name,
-// units, and what the keys do before a window's own handler sees them.
+// The screen model: activation, the front window, properties by name and the keys.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -18,11 +17,7 @@ struct NoDialogs : ui::Dialogs {
     }
 };
 
-// A window with a list, a multi-line text box, a one-line box that can be
-// typed into, a locked one and a button; it logs its activation events, and
-// in events the clicks (a box's with the caret) and the button's mouse
-// events; it counts how often it was shown; takeCode is a key its own
-// handler takes.
+// A window that logs its activation and its controls' clicks; its handler takes takeCode.
 struct KeyWindow : ui::Window {
     KeyWindow(ui::Screen& s, const std::string& name, std::vector<std::string>& log)
         : ui::Window(s, name), list(*this, "lst"), text(*this, "txt"), line(*this, "line", false),
@@ -35,12 +30,13 @@ struct KeyWindow : ui::Window {
                 events += box->name() + "@" + std::to_string(box->selStart()) + " ";
             };
         cell.setLocked(true);
-        button.onMouseDown = [this](ui::MouseButton b) {
-            events += "down" + std::to_string(static_cast<int>(b)) + " ";
+        const auto logged = [this](std::string what) {
+            return [this, what](ui::MouseButton b) {
+                events += what + std::to_string(static_cast<int>(b)) + " ";
+            };
         };
-        button.onMouseUp = [this](ui::MouseButton b) {
-            events += "up" + std::to_string(static_cast<int>(b)) + " ";
-        };
+        button.onMouseDown = logged("down");
+        button.onMouseUp = logged("up");
         button.onClick = [this] { events += "click "; };
     }
     void onActivate() override { m_log.push_back("activate " + name()); }
@@ -58,7 +54,6 @@ struct KeyWindow : ui::Window {
     std::vector<std::string>& m_log;
 };
 
-// A property read by name, "?" when the object has none of that name.
 template <class Object>
 std::string got(const Object& o, const std::string& prop) {
     std::string out;
@@ -89,15 +84,14 @@ TEST(Screen, ActivationFollowsShowingAndHiding) {
     c.show();
     c.hide(); // b now, the top-most of the two below
     EXPECT_EQ(m.screen.active(), &b);
-    // Shown runs each time the window comes up, not when it is raised.
+    // Shown runs each time the window comes up, not when raised.
     m.w.show();
     m.w.bringToFront();
     EXPECT_EQ(m.w.shown, 1);
     m.w.hide();
     m.w.show();
     EXPECT_EQ(m.w.shown, 2);
-    // The main window and a window that never takes the activation (a tip)
-    // are never made active; activating the active window does nothing.
+    // The main window and a tip are never made active.
     struct Kept : KeyWindow {
         Kept(ui::Screen& s, std::vector<std::string>& log, bool main) : KeyWindow(s, "kept", log) {
             main ? setMain() : setNeverActive();
@@ -116,7 +110,6 @@ TEST(Screen, FrontMeansAboveEveryOverlappingVisibleWindow) {
     Model m;
     m.w.setGeometry(0, 0, 100, 100);
     m.w.show();
-    // Windows touching it on each side do not overlap it.
     std::vector<std::unique_ptr<KeyWindow>> around;
     for (const auto& [x, y] : {std::pair{100, 0}, {0, -100}, {0, 100}, {-100, 0}}) {
         around.push_back(std::make_unique<KeyWindow>(
@@ -134,8 +127,7 @@ TEST(Screen, FrontMeansAboveEveryOverlappingVisibleWindow) {
     EXPECT_TRUE(m.w.front());
 }
 
-// Each change of a list tells a view which items it added (first, count),
-// so that the view can insert those alone; any other change tells none.
+// Each change tells which items it added (first, count); any other change tells none.
 TEST(ListBox, TellsWhichItemsTheLastChangeAdded) {
     Model m;
     ui::ListBox& list = m.w.list;
@@ -167,7 +159,6 @@ TEST(ListBox, TellsWhichItemsTheLastChangeAdded) {
     added("ACdefg", -1, 0);
     list.clear();
     added("", -1, 0);
-    // A highlight past either end is none.
     list.addItems({"a", "b"});
     for (const auto& [index, highlighted] : {std::pair{1, 1}, {2, -1}, {-2, -1}}) {
         list.setListIndex(index);
@@ -183,8 +174,7 @@ TEST(Properties, ReadAndWrittenByNameAsText) {
         sorted.addItem(item);
     EXPECT_EQ(sorted.items(), (std::vector<std::string>{"A", "b", "B", "c"}));
     EXPECT_EQ(sorted.list(9) + got(sorted, "List(1)"), "b");
-    // Colours as #RRGGBB, Booleans as True/False (or 1, -1, 0); a value of
-    // another form, or a property the object does not have, is refused.
+    // Colours as #RRGGBB, Booleans as True/False (or 1, -1, 0); anything else is refused.
     EXPECT_TRUE(m.w.button.set("BackColor", "#C0C0C0"));
     EXPECT_EQ(got(m.w.button, "BackColor"), "#C0C0C0");
     for (const char* bad : {"grey", "1C0C0C0", "#C0C0C", "#C0C0CX"})
@@ -195,7 +185,6 @@ TEST(Properties, ReadAndWrittenByNameAsText) {
     EXPECT_FALSE(m.w.list.Visible || m.w.list.Enabled);
     EXPECT_TRUE(m.w.list.set("Visible", "-1"));
     EXPECT_TRUE(m.w.list.Visible);
-    // A text box takes its colours and the properties of every control.
     EXPECT_TRUE(m.w.text.set("ForeColor", "#FF0000"));
     EXPECT_FALSE(m.w.text.set("SelStart", "x"));
     EXPECT_TRUE(m.w.text.set("Visible", "False"));
@@ -204,8 +193,7 @@ TEST(Properties, ReadAndWrittenByNameAsText) {
     EXPECT_EQ(got(m.w, "NoSuchProperty"), "?");
     EXPECT_FALSE(m.w.set("NoSuchProperty", "1"));
     EXPECT_FALSE(m.w.list.set("NoSuchProperty", "1"));
-    // The geometry of windows and controls alike, each change told to the
-    // view; a value that is no number changes nothing.
+    // Geometry, each change told to the view; a value that is no number changes nothing.
     struct Seen : ui::View {
         std::vector<ui::Prop> props;
         void changed(ui::Window&, ui::Control*, ui::Prop p) override { props.push_back(p); }
@@ -220,8 +208,7 @@ TEST(Properties, ReadAndWrittenByNameAsText) {
     EXPECT_EQ(got(m.w.list, "Height"), "-2");
     EXPECT_EQ(seen.props, (std::vector{ui::Prop::Left, ui::Prop::Height}));
     m.screen.setView(nullptr);
-    // The window state by its number; numbers that name no state are
-    // refused, one that would wrap around to 2 as a 32-bit integer too.
+    // The window state by number; one that would wrap around to 2 in 32 bits is refused.
     EXPECT_TRUE(m.w.set("WindowState", "2"));
     EXPECT_EQ(m.w.windowState(), ui::WindowState::Maximized);
     EXPECT_TRUE(m.w.set("WindowState", "1"));
@@ -231,9 +218,7 @@ TEST(Properties, ReadAndWrittenByNameAsText) {
     EXPECT_EQ(m.w.windowState(), ui::WindowState::Minimized);
 }
 
-// A list that takes the keys highlights its first item, so that the first
-// Enter opens it (at start the start list had the keys but nothing
-// highlighted, and Enter did nothing).
+// A list that takes the keys highlights its first item, so that Enter opens it.
 TEST(Keys, AListThatTakesTheKeysHighlightsItsFirstItem) {
     Model m;
     ui::ListBox& list = m.w.list;
@@ -241,12 +226,10 @@ TEST(Keys, AListThatTakesTheKeysHighlightsItsFirstItem) {
     list.setFocus();
     EXPECT_EQ(list.listIndex(), 0);
     EXPECT_EQ(got(list, "Focused"), "True");
-    // Filled while it has the keys: the first of the new items.
     list.clear();
     EXPECT_EQ(list.listIndex(), -1);
     list.addItem("three");
     EXPECT_EQ(list.listIndex(), 0);
-    // A highlighted item stays; an empty list has none.
     list.addItem("four");
     list.setListIndex(1);
     m.w.text.setFocus();
@@ -255,19 +238,13 @@ TEST(Keys, AListThatTakesTheKeysHighlightsItsFirstItem) {
     list.clear();
     list.setFocus();
     EXPECT_EQ(list.listIndex(), -1);
-    // Filled while another control has the keys: nothing highlighted.
     m.w.text.setFocus();
     list.addItem("five");
     EXPECT_EQ(list.listIndex(), -1);
     EXPECT_EQ(m.w.events, "");
 }
 
-// Enter on the focused list opens its highlighted item; Enter, and Space
-// where it would not type a blank, is a click at the caret of the focused
-// text box (a verse could not be opened, nor a paragraph bookmarked, nor a
-// search hit followed from the keyboard); Enter on a button presses it as
-// the left mouse button does; Escape runs the window's escape action when it
-// has one. A key taken reaches the window's own handler as 0.
+// Enter (and Space where it types nothing) acts on the focused control; a key taken arrives as 0.
 TEST(Keys, EnterSpaceAndEscapeOnTheFocusedControl) {
     constexpr int shift = ui::Window::kShiftKey;
     const struct {
@@ -300,8 +277,7 @@ TEST(Keys, EnterSpaceAndEscapeOnTheFocusedControl) {
         EXPECT_EQ(m.w.raiseKeyDown(row.code, row.shift) == 0, row.taken) << row.name;
         EXPECT_EQ(m.w.events, row.events) << row.name;
     }
-    // A disabled list or one with nothing highlighted, a hidden button, a
-    // hidden or disabled box take nothing.
+    // Disabled, hidden or unhighlighted controls take nothing.
     Model m;
     m.w.list.setFocus();
     m.w.list.setEnabled(false);
@@ -318,7 +294,6 @@ TEST(Keys, EnterSpaceAndEscapeOnTheFocusedControl) {
     m.w.text.setVisible(true);
     m.w.text.setEnabled(false);
     EXPECT_EQ(m.w.raiseKeyDown(32), 32);
-    // A handler that takes the key itself keeps it.
     m.w.list.setFocus();
     m.w.list.setListIndex(0);
     m.w.takeCode = ui::Window::kEnterKey;
