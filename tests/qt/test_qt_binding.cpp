@@ -378,6 +378,7 @@ void TestQtBinding::longParagraphShowsInPieces() {
     QCOMPARE(edit->textCursor().selectionStart(), 2 * p + 6);
 }
 
+// Text and key conversions, overlaps, zoom steps, stored places and message boxes.
 void TestQtBinding::textsKeysZoomPlacesAndMessages() {
     // Every byte is one character and back; what the code page lacks is "?".
     std::string all;

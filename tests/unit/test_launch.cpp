@@ -65,7 +65,6 @@ struct Session {
         driver.starting(p);
         app::launch(p, launch);
     }
-    // The first book of the Bible.
     void openGenesis() {
         driver.clickListItem(p.frmList0().lstMain0, 0);
         driver.clickListItem(p.frmList1().lstMain1, 0);
