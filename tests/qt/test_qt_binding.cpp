@@ -1,5 +1,4 @@
-// The Qt binding's rules, and real widgets on small test windows: what they
-// show and where events land, beyond what the widgets runs of the scenarios check.
+// The Qt binding's rules, and real widgets on small test windows.
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -38,8 +37,7 @@
 
 namespace {
 
-// Three child windows with a list, two text boxes and a button (the third a
-// caption-less help box); a 900 x 600 pixel main window with one menu.
+// Three child windows (the third a caption-less help box); a 900 x 600 main window.
 class TestDialogs : public ui::Dialogs {
 public:
     ui::Answer message(const std::string&, ui::Buttons, ui::Icon) override {
@@ -152,26 +150,50 @@ class TestQtBinding : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void textBoxesAndAnEndedProgram();
-    void listsFollowEveryChangeAndFitTheirFont();
-    void keysButtonsAndActivation();
-    void framesAndZoom();
+    void listsTextBoxesAndAnEndedProgram();
+    void keysButtonsActivationFramesAndZoom();
     void zoomAndPlaceAreKeptInTheSettings();
     void longParagraphShowsInPieces();
-    void textsCaretsAndKeys();
-    void zoomSteps();
-    void placeOnTheScreens();
-    void controlsClearOfTheirSiblings();
-    void messageBoxes();
+    void textsKeysZoomPlacesAndMessages();
 };
 
-// The model's selection shows and is no click; a page ends in blanks laid
-// out as one hanging line: a click below it went past them, it lies at the
-// first blank. Typing reaches the model in Windows-1252; only a run too long
-// to be a word wraps anywhere (a huge text laid out again for every line hung
-// the program). No event reaches an ended program.
-void TestQtBinding::textBoxesAndAnEndedProgram() {
+// Lists: added items are inserted alone, and a list filled item by item gets its font.
+void TestQtBinding::listsTextBoxesAndAnEndedProgram() {
     Fixture f;
+    ui::ListBox& model = f.frmA.lstItems;
+    auto* list = f.widget<QListWidget>(model);
+    const std::vector<std::string> two{"Joshua", "Judges"};
+    const std::pair<std::function<void()>, bool> steps[] = {
+        {[&] { model.addItems(two); }, true},          {[&] { model.setListIndex(1); }, true},
+        {[&] { model.Sorted = true; }, true},          {[&] { model.addItem("Amos"); }, false},
+        {[&] { model.setItem(2, "Exodus!"); }, false},
+    };
+    for (const auto& [change, kept] : steps) {
+        QListWidgetItem* first = list->item(0);
+        change();
+        std::vector<std::string> shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown.push_back(list->item(i)->text().toStdString());
+        QCOMPARE(shown, model.items());
+        QCOMPARE(list->currentRow(), model.listIndex());
+        QVERIFY(!kept || list->item(0) == first);
+    }
+    model.clear();
+    model.Sorted = false;
+    const auto size = [list] { return QFontInfo(list->font()).pixelSize(); };
+    const int own = size();
+    std::string item;
+    while (size() == own && item.size() < 100) {
+        item += item.size() % 2 ? "m" : "w"; // each item one letter wider
+        model.addItem(item);
+    }
+    const int shrunk = size();
+    QVERIFY(shrunk < own);
+    model.setItem(0, model.list(0)); // the same items at once
+    QCOMPARE(size(), shrunk);
+    model.addItem(std::string(200, 'w'));
+    QCOMPARE(size(), own);
+    // Selections, clicks past trailing blanks, Windows-1252 typing, wrapping; an ended program.
     auto* edit = f.widget<QPlainTextEdit>(f.frmA.txtText);
     f.frmA.txtText.setSelStart(10);
     f.frmA.txtText.setSelLength(5);
@@ -207,53 +229,8 @@ void TestQtBinding::textBoxesAndAnEndedProgram() {
     QCOMPARE(f.frmA.buttonClicks, 0);
 }
 
-// Added items are inserted alone, other changes replace all; a list filled
-// item by item takes the font it takes filled at once.
-void TestQtBinding::listsFollowEveryChangeAndFitTheirFont() {
-    Fixture f;
-    ui::ListBox& model = f.frmA.lstItems;
-    auto* list = f.widget<QListWidget>(model);
-    const std::pair<std::function<void()>, bool> steps[] = {
-        {[&] {
-             model.addItems({"Joshua", "Judges"});
-         },
-         true},
-        {[&] { model.setListIndex(1); }, true},
-        {[&] { model.Sorted = true; }, true},
-        {[&] { model.addItem("Amos"); }, false},
-        {[&] { model.setItem(2, "Exodus!"); }, false},
-    };
-    for (const auto& [change, kept] : steps) {
-        QListWidgetItem* first = list->item(0);
-        change();
-        std::vector<std::string> shown;
-        for (int i = 0; i < list->count(); ++i)
-            shown.push_back(list->item(i)->text().toStdString());
-        QCOMPARE(shown, model.items());
-        QCOMPARE(list->currentRow(), model.listIndex());
-        QVERIFY(!kept || list->item(0) == first);
-    }
-    model.clear();
-    model.Sorted = false;
-    const auto size = [list] { return QFontInfo(list->font()).pixelSize(); };
-    const int own = size();
-    std::string item;
-    while (size() == own && item.size() < 100) {
-        item += item.size() % 2 ? "m" : "w"; // each item one letter wider
-        model.addItem(item);
-    }
-    const int shrunk = size();
-    QVERIFY(shrunk < own);
-    model.setItem(0, model.list(0)); // the same items at once
-    QCOMPARE(size(), shrunk);
-    model.addItem(std::string(200, 'w'));
-    QCOMPARE(size(), own);
-}
-
-// The help box takes no activation; Space on a button is a left click; a key
-// the program takes is not the widget's too (its new page showed one screen
-// down); Tab stays in the window, Ctrl+Tab changes it, the model follows.
-void TestQtBinding::keysButtonsAndActivation() {
+// Help box activation, Space on a button, keys the program takes, Tab and Ctrl+Tab.
+void TestQtBinding::keysButtonsActivationFramesAndZoom() {
     Fixture f;
     f.frmB.show();
     f.frmA.bringToFront();
@@ -293,15 +270,7 @@ void TestQtBinding::keysButtonsAndActivation() {
     QTest::mouseClick(f.widget<QPushButton>(f.frmB.btnHelp), Qt::LeftButton);
     QVERIFY(f.frmC.visible());
     QCOMPARE(f.frmB.backgroundClicks, 0);
-}
-
-// A window without a caption has no title bar; a control larger than its
-// window ends inside it; the model's front window is the MDI area's active
-// one. Controls and scroll bars grow with the step, the model keeps its
-// units; zooming a maximised window kept its height in the old step's twips.
-void TestQtBinding::framesAndZoom() {
-    Fixture f;
-    f.frmB.show();
+    // Title bars, clipped controls, the front window; zoom grows widgets, not the model's units.
     f.frmC.show();
     f.view->sync();
     QMdiSubWindow* bare = f.view->subWindow(f.frmC);
@@ -316,11 +285,11 @@ void TestQtBinding::framesAndZoom() {
     f.view->sync();
     QCOMPARE(f.view->mdiArea()->activeSubWindow(), f.view->subWindow(f.frmA));
     f.frmA.lstItems.setGeometry(8, 8, 150, 120);
-    auto* list = f.widget<QListWidget>(f.frmA.lstItems);
-    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    auto* items = f.widget<QListWidget>(f.frmA.lstItems);
+    const int scrollBar = items->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     f.view->setZoom(200);
-    QCOMPARE(list->geometry(), QRect(16, 16, 300, 240));
-    QVERIFY(list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) >= scrollBar * 3 / 2);
+    QCOMPARE(items->geometry(), QRect(16, 16, 300, 240));
+    QVERIFY(items->style()->pixelMetric(QStyle::PM_ScrollBarExtent) >= scrollBar * 3 / 2);
     QCOMPARE(f.frmA.lstItems.Width, 150);
     f.view->setZoom(100);
     QVERIFY(f.activeMain());
@@ -334,8 +303,7 @@ void TestQtBinding::framesAndZoom() {
     QVERIFY(f.frmMain.Height < height100 * 6 / 10);
 }
 
-// The step, place and maximised state were forgotten at every start. The
-// 900 x 600 window starts at 150 %; 175 % is the largest step on 1920x1080.
+// The step, place and maximised state are kept across starts.
 void TestQtBinding::zoomAndPlaceAreKeptInTheSettings() {
     QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("tessary.ini")), QSettings::IniFormat);
@@ -372,8 +340,7 @@ void TestQtBinding::zoomAndPlaceAreKeptInTheSettings() {
     }
 }
 
-// A one-paragraph text of 1 MB took over half a second to show (Qt lays a
-// paragraph out whole): long paragraphs show in pieces, positions map across.
+// Long paragraphs show in pieces (Qt lays a paragraph out whole); positions map across.
 void TestQtBinding::longParagraphShowsInPieces() {
     const auto P = static_cast<size_t>(kPieceLength);
     const int p = kPieceLength;
@@ -411,17 +378,15 @@ void TestQtBinding::longParagraphShowsInPieces() {
     QCOMPARE(edit->textCursor().selectionStart(), 2 * p + 6);
 }
 
-// The caret clicks of the scenarios run through the widgets map positions
-// both ways; what they do not reach is here.
-void TestQtBinding::textsCaretsAndKeys() {
+// Text and key conversions, overlaps, zoom steps, stored places and message boxes.
+void TestQtBinding::textsKeysZoomPlacesAndMessages() {
     // Every byte is one character and back; what the code page lacks is "?".
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
     QCOMPARE(encode(decode(all)), all);
     QCOMPARE(encode(QStringLiteral("\u2014\u4E2D")), std::string("\x97?"));
-    // A lone CR or LF is one break too; a model position between CR and LF
-    // lies after the break; both directions clamp.
+    // A lone CR or LF is a break; between CR and LF lies after it; both ways clamp.
     const std::string model = "ab\r\ncd\re\nf";
     QCOMPARE(toWidgetText(model), QStringLiteral("ab\ncd\ne\nf"));
     QCOMPARE(fromWidgetText(QStringLiteral("x\ny")), std::string("x\r\ny"));
@@ -430,77 +395,13 @@ void TestQtBinding::textsCaretsAndKeys() {
     QCOMPARE(widgetToModelPos(model, 99), static_cast<int>(model.size()));
     QCOMPARE(withoutMnemonics(QStringLiteral("&Find && replace")),
              QStringLiteral("Find & replace"));
-    // Key codes both ways; keypad Enter is 13 as Return is; keys the
-    // program has no use for are 0.
+    // Key codes both ways; keypad Enter is 13; keys of no use are 0.
     for (int code : {8, 9, 33, 40, 46, 48, 57, 65, 90, 112, 123})
         QCOMPARE(windowsKeyCode(qtKey(code)), code);
     QCOMPARE(windowsKeyCode(Qt::Key_Enter), 13);
     for (int none : {windowsKeyCode(Qt::Key_Shift), qtKey(7), qtKey(124)})
         QCOMPARE(none, 0);
-}
-
-// A 4K screen got 300 % and smaller text than 1920x1080; 275 % made 1948x1175
-// on 1920x1080: the first step is 225 %'s share there, the largest one fits.
-void TestQtBinding::zoomSteps() {
-    const struct {
-        QSize screen;
-        int automatic, largest;
-    } rows[] = {
-        {{1920, 1080}, 225, 250}, {{3840, 2160}, 450, 500}, {{3840, 2100}, 425, 500},
-        {{640, 480}, 100, 100},   {{903, 556}, 125, 125},   {{902, 556}, 100, 125},
-    };
-    for (const auto& row : rows) {
-        const QByteArray name = QByteArray::number(row.screen.width());
-        QVERIFY2(automaticZoom({650, 400}, row.screen) == row.automatic, name);
-        QVERIFY2(largestFittingZoom({650, 400}, row.screen) == row.largest, name);
-    }
-    for (const auto& [from, step, to] :
-         {std::tuple{100, -1, 100}, {475, 1, 500}, {500, 1, 500}, {230, -1, 225}, {230, 1, 250}})
-        QCOMPARE(nextZoom(from, step), to);
-    // The design font: one line 13 pixels high at 100 %, in proportion above.
-    for (int zoom : {100, 225, 450}) {
-        const int height = QFontMetrics(designFont(QApplication::font(), zoom)).height();
-        QVERIFY(height <= 13 * zoom / 100 && height >= 13 * zoom / 100 - 3);
-    }
-}
-
-// The window's place comes back on a screen that shows it; stored values
-// that make no window, or a zoom that is no step, are not taken.
-void TestQtBinding::placeOnTheScreens() {
-    const std::vector<QRect> screens{QRect(0, 0, 1920, 1050), QRect(1920, 0, 3840, 2160)};
-    const struct {
-        const char* name;
-        QRect saved, placed;
-    } rows[] = {
-        {"far below the second", {3000, 9000, 900, 600}, {1020, 450, 900, 600}},
-        {"partly off the primary's right", {1400, 100, 900, 600}, {1020, 100, 900, 600}},
-        {"larger than the primary", {10, 10, 2500, 1400}, {0, 0, 1920, 1050}},
-    };
-    for (const auto& row : rows)
-        QVERIFY2(placeOnScreens(row.saved, screens) == row.placed, row.name);
-    QCOMPARE(placeOnScreens(QRect(5, 5, 10, 10), {}), QRect(5, 5, 10, 10));
-    QTemporaryDir dir;
-    QSettings settings(dir.filePath(QStringLiteral("place.ini")), QSettings::IniFormat);
-    QVERIFY(!storedPlace(settings));
-    storePlace(settings, {QRect(0, 0, 900, 600), QSize(900, 600), true}); // no frame
-    QVERIFY(storedPlace(settings) && storedPlace(settings)->maximised);
-    const std::pair<QVariant, QVariant> bad[] = {{QRect(0, 0, 100, 100), QSize(120, 90)},
-                                                 {QRect(0, 0, 100, 100), QSize(90, 120)},
-                                                 {QStringLiteral("big"), QSize(10, 10)}};
-    for (const auto& [frame, client] : bad) {
-        settings.setValue(QStringLiteral("window/frame"), frame);
-        settings.setValue(QStringLiteral("window/client"), client);
-        QVERIFY(!storedPlace(settings));
-    }
-    for (const QVariant& zoom : {QVariant(130), QVariant(QStringLiteral("big"))}) {
-        settings.setValue(QStringLiteral("view/zoom"), zoom);
-        QCOMPARE(storedZoom(settings), std::nullopt);
-    }
-}
-
-// A control is drawn clear of slivers of siblings over its edges; the share of
-// a window the windows in front cover counts overlaps once.
-void TestQtBinding::controlsClearOfTheirSiblings() {
+    // Controls clear of siblings over their edges; covered shares count overlaps once.
     const QRect text(0, 38, 300, 92);
     const struct {
         const char* name;
@@ -526,12 +427,58 @@ void TestQtBinding::controlsClearOfTheirSiblings() {
     for (const auto& [above, share] : covered)
         QVERIFY(std::abs(coveredShare(reading, above) - share) < 1e-9);
     QCOMPARE(coveredShare(QRect(), {reading}), 0.0);
-}
-
-// A short message made a box so narrow that its title was cut ("Te...ary");
-// a message at start was the main window's child: that window got its native
-// window early and was placed without its frame, its title bar off the screen.
-void TestQtBinding::messageBoxes() {
+    // The first step is 225 %'s share of 1920x1080; the largest step fits the screen.
+    const struct {
+        QSize screen;
+        int automatic, largest;
+    } zooms[] = {
+        {{1920, 1080}, 225, 250}, {{3840, 2160}, 450, 500}, {{3840, 2100}, 425, 500},
+        {{640, 480}, 100, 100},   {{903, 556}, 125, 125},   {{902, 556}, 100, 125},
+    };
+    for (const auto& row : zooms) {
+        const QByteArray name = QByteArray::number(row.screen.width());
+        QVERIFY2(automaticZoom({650, 400}, row.screen) == row.automatic, name);
+        QVERIFY2(largestFittingZoom({650, 400}, row.screen) == row.largest, name);
+    }
+    for (const auto& [from, step, to] :
+         {std::tuple{100, -1, 100}, {475, 1, 500}, {500, 1, 500}, {230, -1, 225}, {230, 1, 250}})
+        QCOMPARE(nextZoom(from, step), to);
+    // The design font: one line 13 pixels high at 100 %, in proportion above.
+    for (int zoom : {100, 225, 450}) {
+        const int height = QFontMetrics(designFont(QApplication::font(), zoom)).height();
+        QVERIFY(height <= 13 * zoom / 100 && height >= 13 * zoom / 100 - 3);
+    }
+    // A place comes back on a screen; stored values that make no window or step are refused.
+    const std::vector<QRect> screens{QRect(0, 0, 1920, 1050), QRect(1920, 0, 3840, 2160)};
+    const struct {
+        const char* name;
+        QRect saved, placed;
+    } places[] = {
+        {"far below the second", {3000, 9000, 900, 600}, {1020, 450, 900, 600}},
+        {"partly off the primary's right", {1400, 100, 900, 600}, {1020, 100, 900, 600}},
+        {"larger than the primary", {10, 10, 2500, 1400}, {0, 0, 1920, 1050}},
+    };
+    for (const auto& row : places)
+        QVERIFY2(placeOnScreens(row.saved, screens) == row.placed, row.name);
+    QCOMPARE(placeOnScreens(QRect(5, 5, 10, 10), {}), QRect(5, 5, 10, 10));
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("place.ini")), QSettings::IniFormat);
+    QVERIFY(!storedPlace(settings));
+    storePlace(settings, {QRect(0, 0, 900, 600), QSize(900, 600), true}); // no frame
+    QVERIFY(storedPlace(settings) && storedPlace(settings)->maximised);
+    const std::pair<QVariant, QVariant> bad[] = {{QRect(0, 0, 100, 100), QSize(120, 90)},
+                                                 {QRect(0, 0, 100, 100), QSize(90, 120)},
+                                                 {QStringLiteral("big"), QSize(10, 10)}};
+    for (const auto& [frame, client] : bad) {
+        settings.setValue(QStringLiteral("window/frame"), frame);
+        settings.setValue(QStringLiteral("window/client"), client);
+        QVERIFY(!storedPlace(settings));
+    }
+    for (const QVariant& zoom : {QVariant(130), QVariant(QStringLiteral("big"))}) {
+        settings.setValue(QStringLiteral("view/zoom"), zoom);
+        QCOMPARE(storedZoom(settings), std::nullopt);
+    }
+    // A short message's title shows whole; a box at start has no parent to place early.
     QMessageBox box;
     setUpMessageBox(box, "x", ui::Buttons::OK, ui::Icon::None);
     box.show();

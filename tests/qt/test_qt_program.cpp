@@ -1,5 +1,4 @@
-// The program's windows through the binding on a copy of the bundled library
-// and the offscreen screens (1920x1080, 3840x2160 to its right).
+// The program's windows on a copy of the bundled library and the offscreen screens.
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -66,15 +65,12 @@ struct Fixture {
             qWarning("the main window did not become active");
         sync();
     }
-    void sync() {
+    void sync(int waitMs = 0) { // a wait for the main window to take a new size or state
+        if (waitMs > 0)
+            QTest::qWait(waitMs);
         view->sync();
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();
-    }
-    // Waits for the main window to take a new size or state.
-    void waitForMain() {
-        QTest::qWait(200);
-        sync();
     }
     template <class W>
     W* widget(const ui::Control& c) const {
@@ -109,8 +105,7 @@ struct Fixture {
     }
 };
 
-// Whether all of w shows in the visible part of the main area. The reading
-// window stands a little above the top by design.
+// Whether all of w shows in the main area (the reading window stands a little above it).
 bool inView(Fixture& f, const ui::Window& w) {
     QWidget* viewport = f.view->mainArea()->viewport();
     const QRect room = viewport->rect().adjusted(0, -f.view->scale().twipsToPixels(15) - 1, 0, 0);
@@ -153,33 +148,16 @@ private Q_SLOTS:
         libraryCopy = m_library.path().toStdString();
         fs::copy(TESSARY_LIBRARY, libraryCopy, fs::copy_options::recursive);
     }
-    void windowsBehindOthersDrawNothing();
     void textsOpenAtTheirTopAndCellsTakeNoTyping();
     void everyControlHasAName();
     void captionsShowWholeAtEveryZoom();
-    void windowsFitTheMainWindowAtEverySize();
+    void windowsBehindDrawNothingAndFitTheMainWindow();
     void verseWindowShowsWholeUnderATallMenuBar();
     void titlesStartAtTheLeft();
 
 private:
     QTemporaryDir m_library;
 };
-
-// The edges of windows behind the front one showed beside and below it.
-void TestQtProgram::windowsBehindOthersDrawNothing() {
-    Fixture f(225);
-    f.openBook(0, 0);
-    reader::FrmText1& reading = f.program.frmText1();
-    f.clickAt(reading.Text1, 5);
-    QVERIFY(f.view->covered(reading) && !f.view->subWindow(reading)->isVisible());
-    f.clickButton(f.program.frmText3().btnBack);
-    QVERIFY(f.view->subWindow(reading)->isVisible());
-    QVERIFY(!f.view->subWindow(f.program.frmText3())->isVisible());
-    f.clickButton(reading.btnGetBkMrk);
-    QVERIFY(f.view->subWindow(f.program.frmBkMrk())->isVisible());
-    QVERIFY(!f.view->covered(f.program.frmList2()));
-    QVERIFY(f.view->subWindow(f.program.frmList2())->isVisible());
-}
 
 // Gathered passages opened scrolled down; a topic cell took typing ("27xyz").
 void TestQtProgram::textsOpenAtTheirTopAndCellsTakeNoTyping() {
@@ -202,8 +180,7 @@ void TestQtProgram::textsOpenAtTheirTopAndCellsTakeNoTyping() {
     QVERIFY(!before.isEmpty() && cell->text() == before);
 }
 
-// Picture buttons and text boxes had no accessible name; the sixteen buttons
-// with a right-button help are described by it.
+// Every control has an accessible name; the sixteen right-button helps describe theirs.
 void TestQtProgram::everyControlHasAName() {
     Fixture f(150);
     f.openBook(0, 0);
@@ -243,8 +220,7 @@ void TestQtProgram::everyControlHasAName() {
                  QString::fromLatin1(name));
 }
 
-// "Set Bkmark" showed as "et Bkmar", captions and the help text were cut or
-// overlapped at some steps, chapter numbers as "22", the focus ring faint.
+// Captions, help text and chapter numbers show whole at every step; the focus ring shows.
 void TestQtProgram::captionsShowWholeAtEveryZoom() {
     int ring = 0;
     for (int zoom = ui::qt::kMinZoom; zoom <= ui::qt::kMaxZoom; zoom += ui::qt::kZoomStep) {
@@ -324,13 +300,23 @@ void TestQtProgram::captionsShowWholeAtEveryZoom() {
     }
 }
 
-// Shrunk, the reading window lost its right edge; widened or maximised, grey
-// space stayed beside or below the panes; too low, the area scrolls to them.
-void TestQtProgram::windowsFitTheMainWindowAtEverySize() {
+// The panes fill a shrunk, widened or maximised main window; too low, the area scrolls.
+void TestQtProgram::windowsBehindDrawNothingAndFitTheMainWindow() {
     Fixture f(225);
     f.openBook(0, 0);
-    QMainWindow* main = f.view->mainWindow();
+    // The edges of windows behind the front one showed beside and below it.
     reader::FrmText1& reading = f.program.frmText1();
+    f.clickAt(reading.Text1, 5);
+    QVERIFY(f.view->covered(reading) && !f.view->subWindow(reading)->isVisible());
+    f.clickButton(f.program.frmText3().btnBack);
+    QVERIFY(f.view->subWindow(reading)->isVisible());
+    QVERIFY(!f.view->subWindow(f.program.frmText3())->isVisible());
+    f.clickButton(reading.btnGetBkMrk);
+    QVERIFY(f.view->subWindow(f.program.frmBkMrk())->isVisible());
+    QVERIFY(!f.view->covered(f.program.frmList2()));
+    QVERIFY(f.view->subWindow(f.program.frmList2())->isVisible());
+    f.clickButton(f.program.frmBkMrk().btnExit);
+    QMainWindow* main = f.view->mainWindow();
     QScrollArea* area = f.view->mainArea();
     const struct {
         const char* name;
@@ -342,13 +328,13 @@ void TestQtProgram::windowsFitTheMainWindowAtEverySize() {
                 {"maximised on 3840x2160", {2100, 100}, {}}};
     for (const auto& row : rows) {
         main->showNormal();
-        f.waitForMain();
+        f.sync(200);
         main->move(row.at);
         if (row.size.isEmpty())
             main->showMaximized();
         else
             main->resize(row.size);
-        f.waitForMain();
+        f.sync(200);
         const bool scrolls = row.size.height() == 220;
         QCOMPARE(area->verticalScrollBar()->isVisible(), scrolls);
         QCOMPARE(area->horizontalScrollBar()->isVisible(), scrolls);
@@ -365,8 +351,7 @@ void TestQtProgram::windowsFitTheMainWindowAtEverySize() {
                     (f.view->widget(*c)->isVisible() &&
                      f.view->surface(reading)->rect().contains(f.view->widget(*c)->geometry())),
                 (row.name + c->name()).c_str());
-        // Maximised, the panes fill the area down; else they widen to its
-        // right, the left one ending where the right one starts.
+        // Maximised, the panes fill the area down; else they widen to its right, seamless.
         const QRect viewport = area->viewport()->rect();
         const QRect gap = QRect(right->geometry().bottomRight(), viewport.bottomRight());
         const int seam = f.view->subWindow(f.program.frmList2())->geometry().right() + 1 -

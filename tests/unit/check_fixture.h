@@ -1,5 +1,4 @@
-// The clean fixture library of the check tests, copied into a temporary
-// folder in which a test plants its faults.
+// The clean fixture library of the check tests, copied for a test to plant faults in.
 #pragma once
 
 #include <filesystem>

@@ -1,15 +1,11 @@
-// Index lines: the entries of a key, a page or the page below; the scan that
-// reports every fault where it is. (Building one is pinned byte for byte by
-// the Reindex tests, the ends of a run by the parse and lookup rows.)
+// Index lines: the entries of a key, a page or the page below; the scan of faults.
 #include <gtest/gtest.h>
 
 #include "formats/index_line.h"
 
 using formats::IndexEnd;
 
-// A key finds only its own entry: "a" is a prefix of "ab" and stands after
-// it, and the search includes "<" and ">"; the first occurrence counts. An
-// offset ends at the next entry or the end marker.
+// A key finds only its own entry, the first; an offset ends at the next entry or the end.
 TEST(IndexLookup, AKeysOffsetEndsAtTheNextEntryOrTheEndMarker) {
     EXPECT_EQ(formats::findEntry("<ab>5<a>9*", "a"), 5u);
     struct Row {
@@ -38,7 +34,7 @@ TEST(IndexLookup, AKeysOffsetEndsAtTheNextEntryOrTheEndMarker) {
             << row.index << " " << row.key;
 }
 
-TEST(IndexLookup, PagesAndTheEntriesAroundThem) {
+TEST(IndexLookup, PagesTheEntriesAroundThemTheirLabelsAndThePageBelow) {
     const std::string index = "<1:1>1<2:1>9<12:1>13<2:5>17*";
     // "<2:" is not found inside "<12:".
     EXPECT_EQ(formats::findPageEntry(index, "2"), 6u);
@@ -54,38 +50,29 @@ TEST(IndexLookup, PagesAndTheEntriesAroundThem) {
     EXPECT_EQ(formats::keyAt("<1:1", 0), "1:1");  // no ">": the rest of the line
     EXPECT_EQ(formats::firstEntry("text <1:1>1*"), 5u);
     EXPECT_FALSE(formats::firstEntry("*"));
-}
-
-TEST(IndexLookup, PageLabelsRunToTheNextColon) {
-    const std::string index = "<12:1>1<12:2>5<x>9<3:1>13*";
-    auto first = formats::pageLabelAt(index, 0);
+    const std::string labels = "<12:1>1<12:2>5<x>9<3:1>13*";
+    auto first = formats::pageLabelAt(labels, 0);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->label, "12");
     EXPECT_EQ(first->colon, 3u);
     // An entry without ":" takes its label from the next entry's ":".
-    EXPECT_EQ(formats::pageLabelAt(index, 14)->label, "x>9<3");
+    EXPECT_EQ(formats::pageLabelAt(labels, 14)->label, "x>9<3");
     EXPECT_FALSE(formats::pageLabelAt("<a>1*", 0));
-}
-
-// Prev counted down one page number at a time, searching the whole index
-// line for each: from page 999999999 it ran for minutes. The one walk that
-// replaced it finds what the countdown found; leading zeros, blanks and keys
-// without ":" are not how a page is searched for.
-TEST(HighestPageBelow, AsTheCountdownFoundIt) {
-    const std::string index = "<1:1>1<3:1>5<3:2>9<03:1>7<5 :1>3<6>2<12:1>20*<4:1>";
+    // One walk finds what counting page numbers down found; "03", "5 " and "6" are no pages.
+    const std::string pages = "<1:1>1<3:1>5<3:2>9<03:1>7<5 :1>3<6>2<12:1>20*<4:1>";
     for (const auto& [low, below, page] :
          {std::tuple{0L, 12L, 4L}, std::tuple{0L, 4L, 3L}, std::tuple{0L, 3L, 1L},
           std::tuple{0L, 1L, -1L}, std::tuple{2L, 3L, -1L}, std::tuple{0L, 999999999L, 12L}}) {
-        const auto found = formats::findHighestPageBelow(index, low, below);
+        const auto found = formats::findHighestPageBelow(pages, low, below);
         ASSERT_EQ(found.has_value(), page >= 0) << below;
         if (found) {
             EXPECT_EQ(found->page, page);
-            EXPECT_EQ(found->at, index.find("<" + std::to_string(page) + ":"));
+            EXPECT_EQ(found->at, pages.find("<" + std::to_string(page) + ":"));
         }
     }
 }
 
-TEST(IndexScan, EveryFaultIsReportedWhereItIs) {
+TEST(IndexScan, EveryFaultWhereItIsAndTheFirstForParsing) {
     const std::string line = "junk<1:1>1<1:2 87<2:1>x*tail";
     const formats::IndexScan scan = formats::scanIndexLine(line, IndexEnd::Star);
     EXPECT_TRUE(scan.hasEntries);
@@ -101,9 +88,6 @@ TEST(IndexScan, EveryFaultIsReportedWhereItIs) {
     EXPECT_EQ(scan.entries[2].key, "2:1");
     EXPECT_EQ(scan.entries[2].offsetText, "x");
     EXPECT_FALSE(scan.entries[2].offset);
-}
-
-TEST(ParseIndexLine, WellFormedLinesAndTheFirstFault) {
     auto good = formats::parseIndexLine("<1:1>1<1:2> 12 <2:1>24*", IndexEnd::Star);
     EXPECT_EQ(good.fault, "");
     ASSERT_EQ(good.entries.size(), 3u);

@@ -1,6 +1,4 @@
-// The program started as a reader starts it: an installed library that is
-// only read, the reader's files in a temporary home's data folder, and the
-// messages when those files cannot be kept.
+// The program started as a reader starts it: a read-only library, the reader's files in a home.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -25,8 +23,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A prefix with bin/ and the sample library installed in share/, a home,
-// and the state of every file of the installed library.
+// A prefix with bin/ and the sample library installed in share/, and a home.
 struct Installed : testing_support::TempDir {
     fs::path root = dir, bin = root / "usr/bin", library = root / "usr/share/tessary/library",
              home = root / "home";
@@ -68,20 +65,21 @@ struct Session {
         driver.starting(p);
         app::launch(p, launch);
     }
-    // The first book of the Bible, then its next page.
-    void readGenesisPage2() {
+    void openGenesis() {
         driver.clickListItem(p.frmList0().lstMain0, 0);
         driver.clickListItem(p.frmList1().lstMain1, 0);
         driver.clickListItem(p.frmList2().lstMain2, 0);
         ASSERT_EQ(p.s.BookFile, "GEN.TXV");
+    }
+    void readGenesisPage2() {
+        openGenesis();
         driver.clickControl(p.frmText1().btnNext);
     }
 };
 
 } // namespace
 
-// The first start makes the data folder quietly; a start list in the home
-// does not make it a library.
+// The first start makes the data folder quietly; the next finds the page and the bookmark.
 TEST(Launch, TheHistoryLivesInTheHomeAndTheLibraryStaysUntouched) {
     Installed inst;
     const auto before = inst.libraryFiles();
@@ -101,14 +99,10 @@ TEST(Launch, TheHistoryLivesInTheHomeAndTheLibraryStaysUntouched) {
     EXPECT_EQ(readFile(inst.dataFolder() / formats::kBookmarkFile), "Genesis--2:4\r\n");
     EXPECT_EQ(inst.libraryFiles(), before);
 
-    // The next start finds the folder, opens the book where it was left and
-    // lists the bookmark.
     const app::Launch again = app::prepareLaunch(inst.env(inst.home), inst.where);
     EXPECT_EQ(again.readerFolder, platform::FolderState::Existed);
     Session run(again);
-    run.driver.clickListItem(run.p.frmList0().lstMain0, 0);
-    run.driver.clickListItem(run.p.frmList1().lstMain1, 0);
-    run.driver.clickListItem(run.p.frmList2().lstMain2, 0);
+    run.openGenesis();
     EXPECT_EQ(run.p.s.CurPage, 2);
     EXPECT_EQ(run.p.frmBkMrk().lstBkMrk.items(), std::vector<std::string>{"Genesis--2:4"});
     EXPECT_EQ(run.dialogs.shown, std::vector<std::string>{});
@@ -143,9 +137,7 @@ TEST(Launch, NoFolderForTheReadersFilesIsReported) {
     }
 }
 
-// The reader's folder disappears while the program runs (a removed or
-// unmounted home): each way of keeping the history or the bookmarks says so,
-// naming the file by its whole path. FOLDER stands for the reader's folder.
+// The reader's folder vanishes while the program runs; FOLDER stands for it.
 TEST(Launch, ReadersFilesThatCannotBeWrittenAreNeverLostSilently) {
     const std::string history = "FOLDER/!Tessary.ini: No such file or directory. The next start "
                                 "shows the history last saved.";

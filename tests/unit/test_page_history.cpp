@@ -1,7 +1,4 @@
-// The page history: the page saved for a book and its recording, the file read
-// whole and written back; never lost: a file that is there but cannot be read
-// is told and left alone for the whole run, and every save or delete that
-// fails names the file and the reason and leaves the old file whole.
+// The page history: a book's saved page, the file, and failures that never lose it.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -51,11 +48,7 @@ std::string unwritten(const testing_support::TestProgram& t, const char* verb,
 
 } // namespace
 
-// What stands under the history's name and cannot be read: the reader is
-// told at start, and every way of saving or wiping the history says that
-// the file is left alone; the file is as it was at the end. (A file the
-// program may not read is one of these too, but root reads it.)
-TEST(PageHistory, AFileThatCannotBeReadIsLeftAloneAllRun) {
+TEST(PageHistory, AnUnreadableFileOrAWriteCutShortLeavesTheOldFile) {
     const std::string large(formats::kMaxHistoryFileSize + 1, 'x');
     struct Row {
         const char* name;
@@ -95,11 +88,7 @@ TEST(PageHistory, AFileThatCannotBeReadIsLeftAloneAllRun) {
             EXPECT_EQ(std::distance(fs::directory_iterator(t.dir), fs::directory_iterator()), 1);
         }
     }
-}
-
-// A save or a delete cut short by the file size limit (which binds root
-// too) names the file and the reason, and the old history stays whole.
-TEST(PageHistory, AWriteCutShortIsToldAndKeepsTheOldFile) {
+    // A save cut short by the file size limit (which binds root too) keeps the old file.
     for (const Action& action : kActions) {
         // A delete writes nothing: the limit cannot cut it short.
         if (std::string(action.verb) == "deleted")
@@ -120,11 +109,8 @@ TEST(PageHistory, AWriteCutShortIsToldAndKeepsTheOldFile) {
     }
 }
 
-// The page saved for a book: the first item whose name before its last "="
-// is exactly the book's; a page part with other characters means the first
-// page. Recording replaces that item or appends one (page_history.tss has
-// page 0, a longer name, a replaced item and an appended one).
-TEST(PageHistory, TheBooksOwnItemOnly) {
+// The first item named exactly as the book before its last "="; recording replaces or appends.
+TEST(PageHistory, TheBooksOwnItemOnlyAndEveryItemOfTheFile) {
     testing_support::TestProgram t;
     ui::ListBox& list = t.p->frmArrays().lstSavePages;
     const auto fill = [&list](const std::vector<std::string>& items) {
@@ -153,12 +139,7 @@ TEST(PageHistory, TheBooksOwnItemOnly) {
         reader::recordPage(list, "GEN.TXV", 12);
         EXPECT_EQ(list.items(), after) << items[0];
     }
-}
-
-// The history file: every non-empty line an item, whatever its line ends
-// or a byte-order mark (page_history.tss reads CR-only ends, writes CR LF).
-TEST(PageHistory, EveryItemOfTheFileIsRead) {
-    using Items = std::vector<std::string>;
+    // The file: every non-empty line an item, whatever its line ends or a byte-order mark.
     for (const auto& [content, items] :
          {std::pair{std::string("GEN=2\r\nWIS=3\r\n"), Items{"GEN=2", "WIS=3"}},
           {"GEN=2\r\n\r\nWIS=3\r\n", Items{"GEN=2", "WIS=3"}},

@@ -1,5 +1,4 @@
-// Where the library and the reader's files are: the rules of the data
-// folder, of the program's own library and of the portable library.
+// Where the library and the reader's files are.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -44,13 +43,9 @@ struct Layout {
 } // namespace
 
 TEST(ReaderDataFolder, FromXdgDataHomeElseHome) {
-    struct Row {
-        const char* name;
-        const char* home;
-        const char* xdg;
-        const char* expected;
-    };
-    const Row rows[] = {
+    const struct {
+        const char *name, *home, *xdg, *expected;
+    } rows[] = {
         {"xdg wins", "/home/r", "/data", "/data/tessary"},
         {"xdg unset", "/home/r", "", "/home/r/.local/share/tessary"},
         {"relative xdg ignored", "/home/r", "data", "/home/r/.local/share/tessary"},
@@ -58,21 +53,10 @@ TEST(ReaderDataFolder, FromXdgDataHomeElseHome) {
         {"relative home", "home/r", "", ""},
         {"neither", "", "", ""},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         const Environment env{"/cwd", "/usr/bin", r.home, r.xdg};
         EXPECT_EQ(platform::readerDataFolder(env), r.expected) << r.name;
     }
-}
-
-TEST(ProgramLibrary, TheSourceTreesFromTheBuildFolderElseTheInstalledOne) {
-    Layout l;
-    EXPECT_EQ(platform::programLibrary(l.env("/", l.where.buildFolder), l.where),
-              l.where.sourceLibrary);
-    EXPECT_EQ(platform::programLibrary(l.env("/", l.bin), l.where), l.installed);
-    // The build folder reached through a link is still the build folder.
-    fs::create_directory_symlink(l.where.buildFolder, l.t.root / "link");
-    EXPECT_EQ(platform::programLibrary(l.env("/", (l.t.root / "link").string()), l.where),
-              l.where.sourceLibrary);
 }
 
 // Each entry is made in a folder of its own; a trailing "/" makes a folder.
@@ -95,8 +79,15 @@ TEST(HoldsStartList, ARegularFileOfThatNameInAnyLetterCase) {
     EXPECT_FALSE(platform::holdsStartList((t.root / "missing").string()));
 }
 
-TEST(ChoosePlaces, PortableOnlyInAForeignLibrary) {
+TEST(ChoosePlaces, TheProgramsOwnLibraryAndPortableOnlyInAForeignOne) {
     Layout l;
+    EXPECT_EQ(platform::programLibrary(l.env("/", l.where.buildFolder), l.where),
+              l.where.sourceLibrary);
+    EXPECT_EQ(platform::programLibrary(l.env("/", l.bin), l.where), l.installed);
+    // The build folder reached through a link is still the build folder.
+    fs::create_directory_symlink(l.where.buildFolder, l.t.root / "link");
+    EXPECT_EQ(platform::programLibrary(l.env("/", (l.t.root / "link").string()), l.where),
+              l.where.sourceLibrary);
     l.t.file("portable/START.SEL");
     l.t.file("usr/share/tessary/library/START.SEL");
     l.t.file("src/library/START.SEL");
@@ -141,12 +132,7 @@ TEST(MakeFolder, MadeWithItsParentsForTheOwnerAlone) {
     }
     EXPECT_EQ(platform::makeFolder(folder.string()), FolderState::Existed);
     EXPECT_EQ(platform::makeFolder(folder.string() + "/"), FolderState::Existed);
-}
-
-// A file in the way fails even for root, who may write anywhere else (a file
-// on the way is Launch.NoFolderForTheReadersFilesIsReported).
-TEST(MakeFolder, AFileOfThatNameIsNoFolder) {
-    Tree t;
+    // A file in the way fails even for root.
     t.file("plain");
     std::string why;
     EXPECT_EQ(platform::makeFolder((t.root / "plain").string(), &why), FolderState::Failed);

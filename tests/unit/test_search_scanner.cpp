@@ -1,7 +1,5 @@
-// The block scan against a plain loop, on texts of a small alphabet around
-// the block sizes. The scan once compared past the text's end (a hit made of
-// the bytes behind it, or a heap over-read): so each text here is the front
-// of a buffer that goes on with more of the alphabet.
+// The block scan against a plain loop around the block sizes; each text is the front of
+// a longer buffer, as the scan once read past the text's end.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -47,9 +45,7 @@ TEST(FormScanner, AgreesWithAPlainLoopAndNeverReadsPastTheText) {
     }
     EXPECT_EQ(search::FormScanner(search::SearchText("", false)).next("anything", 0),
               std::string::npos);
-}
-
-TEST(FormScanner, FindsTheLastPossibleStartOfLongBuffers) {
+    // The last possible start of buffers around the block sizes.
     for (size_t len : {31u, 32u, 33u, 47u, 48u, 63u, 64u, 65u, 100u}) {
         for (const std::string typed : {"x", "Xy", "lord", "chalcedony"}) {
             const search::SearchText text(typed, false);
