@@ -1,8 +1,6 @@
 // Bookmarks set and followed, and their file: read at start, saved at every change, failures told.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <fstream>
 
@@ -222,7 +220,7 @@ TEST(BookmarkStore, ReadAtStart) {
     EXPECT_TRUE(none.names().empty());
 }
 
-// What cannot be read (a folder, a pipe, a locked file) is told and left alone by every save.
+// What cannot be read (a folder, a locked file) is told and left alone by every save.
 TEST(BookmarkStore, WhatCannotBeReadIsToldAndKept) {
     Marks folder;
     fs::create_directories(folder.dir / kFile / "inside");
@@ -235,18 +233,6 @@ TEST(BookmarkStore, WhatCannotBeReadIsToldAndKept) {
     EXPECT_FALSE(reader::saveBookmarks(*folder.p));
     EXPECT_EQ(folder.items(), std::vector<std::string>{"Letters-2:1"});
     EXPECT_TRUE(fs::is_directory(folder.dir / kFile / "inside"));
-    Marks pipe;
-    ASSERT_EQ(mkfifo((pipe.dir / kFile).c_str(), 0600), 0);
-    reader::readBookmarks(*pipe.p);
-    pipe.mark("2:1");
-    pipe.clear();
-    EXPECT_EQ(pipe.dialogs.shown,
-              (std::vector<std::string>{
-                  kReadFailure + "Not a regular file" + kUnreadEnd,
-                  saveFailure(pipe.dir) + leftAlone("Not a regular file") + kSaveEnd,
-                  saveFailure(pipe.dir) + leftAlone("Not a regular file") + kSaveEnd}));
-    EXPECT_TRUE(fs::is_fifo(pipe.dir / kFile));
-    EXPECT_EQ(pipe.names(), std::vector<std::string>{kFile});
     Marks locked;
     locked.write(kFile, "Letters-2:1\r\n");
     fs::permissions(locked.dir / kFile, fs::perms::none);

@@ -153,19 +153,6 @@ TEST(ShowPage, TheTextAndLineCapsEndThePage) {
     EXPECT_EQ(t.s().ParaList[2], "1:2 no separator>");
 }
 
-TEST(ShowPage, BadBooksGiveAMessageAndNoCrash) {
-    for (const char* content : {"no index here\r\n1:1>x\r\n", "<1:1>1\r\n1:1>x\r\n",
-                                "<1:1>abc*\r\n1:1>x\r\n", "<1:1>9999*\r\n1:1>x\r\n", ""}) {
-        Book t(content);
-        EXPECT_FALSE(showPage(*t.p, "B.TXV", "")) << content;
-        EXPECT_EQ(t.dialogs.shown, std::vector<std::string>{"Missing or corrupt file B.TXV"});
-        EXPECT_EQ(t.s().BookFile, "") << content;
-    }
-    testing_support::TestProgram t;
-    EXPECT_FALSE(showPage(*t.p, "MISSING.TXV", ""));
-    EXPECT_EQ(t.dialogs.shown.back(), "Missing or corrupt file MISSING.TXV");
-}
-
 // The first line whose key is exactly the key, never one that merely holds it.
 TEST(LineOfKey, TheFirstLineWhoseKeyIsExactlyIt) {
     testing_support::TestProgram t;

@@ -45,7 +45,6 @@ struct Reader : testing_support::TestProgram {
         w.Text1.setSelStart(static_cast<int>(n));
         w.Text1.click();
     }
-    size_t after(const std::string& text) const { return w.Text1.text().find(text) + text.size(); }
 };
 
 } // namespace
@@ -129,20 +128,4 @@ TEST(ReadingWindow, PagingKeys) {
     t.w.raiseKeyDown(35, ctrl);
     EXPECT_EQ(t.s().ShownPage, 1);
     EXPECT_TRUE(t.dialogs.shown.empty());
-}
-
-// A Bible click sets CurPara to the verse's place; the blanks after the last count as it.
-TEST(ReadingWindow, ClicksOnTheLastVerseOfAPage) {
-    Reader t(true);
-    int verses = 0;
-    t.w.onVerse = [&] { ++verses; };
-    ASSERT_EQ(t.s().ParaCount, 3);
-    for (const auto& [caret, line] :
-         {std::pair{t.after(">Third"), 2L}, std::pair{t.after(">Fourth"), 3L},
-          std::pair{t.after("{b 1:4}") + 2, 3L}, std::pair{t.w.Text1.text().size() - 10, 3L}}) {
-        t.s().CurPara = 0;
-        t.clickAt(caret);
-        EXPECT_EQ(t.s().CurPara, line) << caret;
-    }
-    EXPECT_EQ(verses, 4);
 }
