@@ -218,15 +218,6 @@ TEST(AtomicWrite, TheReplacedFileKeepsItsPermissions) {
     EXPECT_EQ(f.mode("!Bookmarks.ini"), 0644u);
 }
 
-TEST(AtomicWrite, TemporaryNamesAreRecognisablyOurs) {
-    using platform::DataFolder;
-    EXPECT_TRUE(DataFolder::isTempName("!Tessary.ini.tmp-a1B2c3", "!Tessary.ini"));
-    for (const char* other : {"!Tessary.ini.tmp", "!Tessary.ini.tmp-a1B2c",
-                              "!Tessary.ini.tmp-a1B2c3d", "!Tessary.ini.tmp-a1/2c3",
-                              "!Tessary.ini.tmp-a1.2c3", "GEN.TXV.tmp-a1B2c3", "!Tessary.ini"})
-        EXPECT_FALSE(DataFolder::isTempName(other, "!Tessary.ini")) << other;
-}
-
 // The next start removes the temporary files of our naming, and only those.
 TEST(AtomicWrite, StaleTemporaryFilesGoAtStart) {
     Folders f;
