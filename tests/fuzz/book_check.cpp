@@ -1,5 +1,4 @@
-// tessary-library check on one file: the input is read as a book, a notes
-// file and a dictionary, and every fault is reported without a crash.
+// The library check reads the input as a book, notes and a dictionary without a crash.
 #include <sstream>
 
 #include "fuzz_support.h"

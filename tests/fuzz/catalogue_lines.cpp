@@ -1,5 +1,4 @@
-// Catalogue lines: every input line is read as a line of each kind of list,
-// as a passage list key and as a file name.
+// Every input line read as each kind of list line, a passage list key and a file name.
 #include <string>
 
 #include "formats/dictionary_file.h"

@@ -1,7 +1,5 @@
-// The dictionary word cutting: the first byte holds the options (the bracket
-// rule, the window's language), the next two the caret, the rest the box's
-// text. A short text is also clicked at every caret position, as a reader
-// clicking along a verse would.
+// The clicked word: byte 0 the options, the next two the caret, the rest the box's text
+// (a short one also clicked at every caret position).
 #include <string>
 
 #include "formats/clicked_word.h"
@@ -26,8 +24,7 @@ void click(std::string_view text, size_t caret, bool bracketRule, std::string_vi
         word.pop_back();
     fuzz::require(formats::lowerText(std::string(text)).find(word) != std::string::npos,
                   "a key is cut out of the text");
-    // The file is the dictionary of the word's language: the window's, or
-    // the one its G[ or H[ names.
+    // The dictionary of the window's language, or of the one its G[ or H[ names.
     auto fileFor = [&](std::string_view language) {
         return formats::dictionaryFor(word, language).file.value_or("");
     };

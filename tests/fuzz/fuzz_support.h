@@ -1,5 +1,4 @@
-// What the fuzz targets share: the input as text, a check that stops the run
-// when a promise is broken, and a program on a data folder of its own.
+// What the fuzz targets share: the input as text, promises, a program of their own.
 #pragma once
 
 #include <cstdint>
@@ -36,7 +35,6 @@ inline void require(bool promise, const char* what) {
     }
 }
 
-// Message boxes are answered OK and forgotten.
 struct QuietDialogs : ui::Dialogs {
     ui::Answer message(const std::string&, ui::Buttons, ui::Icon) override {
         return ui::Answer::OK;

@@ -1,6 +1,4 @@
-// Index lines and keys: the first input line is read as an index line, the
-// second as a key to look up in it, every further line as a body line that
-// an index is built for.
+// Line 1 an index line, line 2 a key looked up in it, further lines body lines to index.
 #include <string>
 #include <vector>
 
@@ -56,12 +54,12 @@ void highestPageBelow(std::string_view line, long below) {
 // An index built for body lines reads back as one entry per keyed line.
 void buildAndRead(std::string_view body) {
     std::vector<std::string> lines;
-    for (size_t start = 0; start <= body.size();) {
-        const size_t nl = body.find('\n', start);
-        lines.emplace_back(body.substr(start, nl == std::string_view::npos ? nl : nl - start));
-        if (nl == std::string_view::npos)
+    for (std::string_view rest = body;;) {
+        const auto [line, next] = fuzz::firstLine(rest);
+        lines.emplace_back(line);
+        if (line.size() == rest.size())
             break;
-        start = nl + 1;
+        rest = next;
     }
     auto keyOf = [](const std::string& l) {
         const std::string key = l.substr(0, l.find('>'));

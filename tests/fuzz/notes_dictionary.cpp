@@ -1,6 +1,4 @@
-// Notes and dictionary lookups: the first input line is a verse's
-// original-language text (its note keys after "<") or a word, the rest a
-// notes file and a dictionary that the keys are looked up in.
+// Line 1 a verse (note keys after "<") or a word, looked up in the rest as notes and dictionary.
 #include <string>
 
 #include "formats/dictionary_file.h"

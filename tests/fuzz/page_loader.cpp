@@ -1,5 +1,4 @@
-// The page loader and the page chooser: the input is a book file, its first
-// byte chooses Bible mode and how the page requests are answered.
+// The page loader and chooser on a book file; byte 0 chooses the mode and the requests.
 #include <string>
 
 #include "app/program.h"

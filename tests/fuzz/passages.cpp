@@ -1,6 +1,4 @@
-// Passage gathering: the first input line is a passage list key, the rest
-// the book the passages are read from; the first byte says whether the list
-// was opened from a topic grid.
+// Passage gathering: line 1 a list key (its byte 0 a topic grid or not), the rest the book.
 #include <string>
 
 #include "app/program.h"
@@ -18,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     s.SelectForm = !key.empty() && (key[0] & 1) ? "frmSelectA" : "";
     const auto entries = formats::passageEntries(std::string(key));
     catalogue::gatherPassages(*f.p, entries);
-    // The last line read adds at most itself, a reference and a line break,
-    // and each "%" becomes a blank line.
+    // The last line adds itself, a reference and a break; each "%" becomes a blank line.
     fuzz::require(s.PageText.size() <= 4 * (formats::kMaxPageChars + 2 * book.size() + 64),
                   "the gathered text stops near its limit");
     const std::string single =

@@ -1,7 +1,5 @@
-// The run options of every program of a sanitizer build: the first report
-// stops the program with a signal, so that no test that expects a plain
-// exit status (1 for "faults found") can pass on a sanitizer abort. The
-// environment may still add to them.
+// Sanitizer builds stop at the first report by a signal, never by a plain exit status
+// (1 is "faults found"); the environment may still add options.
 extern "C" {
 
 const char* __asan_default_options();

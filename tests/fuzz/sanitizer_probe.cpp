@@ -1,6 +1,4 @@
-// Breaks a sanitizer rule on purpose. The test of the run options expects it
-// to die by a signal; without them it would exit with status 1, the status
-// that "faults found" has too.
+// Breaks a sanitizer rule on purpose: with the run options it dies by a signal, not status 1.
 #include <climits>
 #include <cstdio>
 #include <cstring>

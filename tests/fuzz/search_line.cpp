@@ -1,8 +1,5 @@
-// The search's line test: the first byte holds the options, the rest of the
-// first input line is the search text, every further line a book line. The
-// search over the whole book, which jumps from occurrence to occurrence, must
-// find what testing its lines one by one finds, and a line is a hit only
-// where the text stands in its tested part.
+// Byte 0 the options, the rest of line 1 the search text, further lines a book: the whole
+// book's search finds what testing its lines one by one finds, hits only in tested parts.
 #include <string>
 
 #include "formats/book_file.h"
@@ -55,9 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::require(hit == (byLine.size() > before), "an entry is added on a hit only");
         const formats::BodyLine body = formats::splitBodyLine(line);
         const std::string_view tested = search::testedText(body.text, options);
-        // Only the first occurrence is tested for a whole word: a hit needs a
-        // whole-word occurrence, a miss of a closed line with the text in it
-        // is a whole-word miss.
+        // Only the first occurrence is tested for a whole word.
         if (hit)
             fuzz::require(occurs(tested, text, options.wholeWord), "a hit holds the text");
         else if (!text.empty() && body.keyClosed)

@@ -1,5 +1,4 @@
-// Builds small book files for tests: body lines with an index line whose
-// entries point at the lines chosen.
+// Small book files for tests: body lines and an index line for the chosen ones.
 #pragma once
 
 #include <string>

@@ -1,43 +1,26 @@
-// The clean fixture library of the check tests, copied into a temporary
-// folder in which a test plants its faults.
+// The clean fixture library of the check tests, copied for a test to plant faults in.
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "library/check.h"
+#include "test_support.h"
 
 namespace testing_check {
 
 namespace fs = std::filesystem;
 
-struct Lib {
-    fs::path dir;
+struct Lib : testing_support::TempDir {
     Lib() {
-        char tmpl[] = "/tmp/tessary-check-XXXXXX";
-        dir = mkdtemp(tmpl);
         for (const auto& e :
              fs::directory_iterator(fs::path(TESSARY_FIXTURES) / "library_check/clean"))
             fs::copy_file(e.path(), dir / e.path().filename());
     }
-    ~Lib() {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    Lib(const Lib&) = delete;
-    Lib& operator=(const Lib&) = delete;
-    void write(const std::string& name, const std::string& content) const {
-        std::ofstream(dir / name, std::ios::binary) << content;
-    }
     std::string read(const std::string& name) const {
-        std::ifstream in(dir / name, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
+        return testing_support::readFile(dir / name);
     }
     // The check's report on the folder; count, when given, gets the number of faults.
     std::string check(int* count = nullptr) const {

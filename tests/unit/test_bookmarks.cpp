@@ -1,16 +1,8 @@
-// The bookmark list: setting and following bookmarks, and the list kept in
-// its file: read at start, saved at every change, every file that cannot be
-// read or written told to the reader, with the file left as it was.
+// Bookmarks set and followed, and their file: read at start, saved at every change, failures told.
 #include <gtest/gtest.h>
-
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "book_builder.h"
 #include "formats/bookmark_file.h"
@@ -31,21 +23,18 @@ const std::string kFile = "!Bookmarks.ini";
 const std::string kReadFailure = "The book marks could not be read from !Bookmarks.ini: ";
 const std::string kReadEnd = ". The list starts empty; the file is left as it is until you set "
                              "or clear book marks.";
-// A file that is there but cannot be read is left alone for the whole run.
 const std::string kUnreadEnd = ". The list starts empty; the file is left as it is, and book "
                                "marks set until Tessary ends are not saved in it.";
 std::string leftAlone(const std::string& why) {
     return "it could not be read when Tessary started (" + why + ") and is left as it is";
 }
-// A failed save names the file by its whole path.
 std::string saveFailure(const fs::path& dir) {
     return "The book marks could not be saved in " + (dir / "!Bookmarks.ini").string() + ": ";
 }
 const std::string kSaveEnd =
     ". They are kept until Tessary ends; the next start shows the book marks last saved.";
 
-// An essay book and a Bible book in the abbreviation table; the bookmark
-// list as the reader would find it (without loading its window), its file.
+// An essay book and a Bible book in the abbreviation table.
 struct Marks : testing_support::TestProgram {
     reader::FrmText1& reading;
     Marks() : reading(p->frmText1()) {
@@ -65,7 +54,6 @@ struct Marks : testing_support::TestProgram {
         s().AbbrevLast = 2;
         s().BookTitle = "Letters, collected";
     }
-    // Opens a book at its first page in the reading window.
     void open(const std::string& file, bool bible) {
         s().BibleMode = bible;
         ASSERT_TRUE(reader::showPage(*p, file, ""));
@@ -78,18 +66,10 @@ struct Marks : testing_support::TestProgram {
     }
     void mark(const std::string& key) { reader::setBookmark(*p, key); }
     void clear() { p->frmBkMrk().btnClear.click(); }
-    std::string read(const std::string& name = kFile) const {
-        std::ifstream in(dir / name, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    std::vector<std::string> names() const {
-        std::vector<std::string> all;
-        for (const auto& e : fs::directory_iterator(dir))
-            if (e.path().extension() != ".TXV")
-                all.push_back(e.path().filename().string());
-        std::sort(all.begin(), all.end());
+    std::string read() const { return testing_support::readFile(dir / kFile); }
+    std::vector<std::string> names() const { // but the books
+        std::vector<std::string> all = testing_support::namesIn(dir);
+        std::erase_if(all, [](const std::string& n) { return n.ends_with(".TXV"); });
         return all;
     }
 };
@@ -107,10 +87,19 @@ bool cannotCreateIn(const fs::path& dir) {
 
 } // namespace
 
-// The title names its book through the abbreviations: containment,
-// case-sensitive; the last filled slot is not examined.
+// A title names its book by case-sensitive containment, a book its title by the first entry
+// its stem begins; the last filled slot is not examined.
 TEST(Bookmarks, TheTitleNamesItsBook) {
     Marks t;
+    for (const auto& [file, title] : {std::pair{"E.TXV", "Short-Stories"},
+                                      {"JNX.TXV", "Unknown"},
+                                      {"JN.TXV", "John"},
+                                      {"END.TXV", "Unknown"}}) {
+        t.s().BookFile = file;
+        reader::getBookTitle(*t.p);
+        EXPECT_EQ(t.s().BookTitle, title) << file;
+    }
+    EXPECT_FALSE(t.s().TitleKnown);
     for (const auto& [title, file] :
          {std::pair{"Short-Stories", "ESS.TXV"}, std::pair{"John", "JN.TXV"}, std::pair{"john", ""},
           std::pair{"End of table", ""}})
@@ -119,8 +108,7 @@ TEST(Bookmarks, TheTitleNamesItsBook) {
     EXPECT_EQ(reader::bookFileOfTitle(t.s(), "Short-Stories"), "ESS.TXV");
 }
 
-// Items the file could not give back are not set; nor is one more than the
-// list may hold. Neither touches the file.
+// Items the file could not give back are refused, as is one past the limit; the file stays.
 TEST(Bookmarks, ItemsTheFileCannotHoldAreRefused) {
     Marks t;
     t.mark("7");                      // no ":" to follow
@@ -142,9 +130,7 @@ TEST(Bookmarks, ItemsTheFileCannotHoldAreRefused) {
     EXPECT_EQ(full.read(), formats::bookmarkFileText(items));
 }
 
-// Following a bookmark opens its page with the paragraph selected (CurPara
-// is the line's place in ParaList, not its page), in the mode of its book;
-// a title the table lacks looks the key up in the current book.
+// Following a bookmark opens its page in its book's mode with the paragraph selected.
 TEST(Bookmarks, GotoOpensThePageWithTheParagraphMarked) {
     Marks t;
     t.open("JN.TXV", true);
@@ -158,26 +144,23 @@ TEST(Bookmarks, GotoOpensThePageWithTheParagraphMarked) {
     EXPECT_FALSE(t.reading.page().BibleMode);
     EXPECT_EQ(t.s().CurPara, 2);
     EXPECT_EQ(t.reading.Text1.text(), t.s().PageText + t.s().PadText);
-    // The searched text is selected when the page holds it.
     EXPECT_EQ(t.reading.Text1.selStart(), static_cast<int>(t.reading.Text1.text().find("marked")));
     EXPECT_EQ(t.reading.Text1.selLength(), 6);
     EXPECT_TRUE(t.reading.btnNext.Enabled);
     EXPECT_EQ(t.reading.btnPrev.backColor(), ui::kLightGrey);
     EXPECT_FALSE(t.s().DefShown);
     EXPECT_TRUE(t.reading.front());
-    EXPECT_FALSE(t.s().MarkPending); // its activation took the mark request
-    reader::gotoBookmark(*t.p, "John--3:16", 0);
+    EXPECT_FALSE(t.s().MarkPending);             // its activation took the mark request
+    reader::gotoBookmark(*t.p, "John--3:16", 0); // CurPara: the line, not the page
     EXPECT_TRUE(t.reading.page().BibleMode);
     EXPECT_EQ(t.s().CurPara, 2);
     EXPECT_EQ(t.s().VerseList[2], "houtos gar");
-    reader::gotoBookmark(*t.p, "Unknown--3:1", 0);
+    reader::gotoBookmark(*t.p, "Unknown--3:1", 0); // the current book
     EXPECT_EQ(t.s().BookFile, "JN.TXV");
     EXPECT_EQ(t.s().CurPara, 1);
 }
 
-// A page the book lacks: the loader's message, the window as it was. A key
-// found by an earlier load does not count for this one; items without ":"
-// or without "-" before it do nothing.
+// A page the book lacks or an item without "-...:" leaves the window as it was.
 TEST(Bookmarks, AKeyThatCannotBeLoadedLeavesTheWindowAsItWas) {
     Marks t;
     t.open("JN.TXV", true);
@@ -196,8 +179,7 @@ TEST(Bookmarks, AKeyThatCannotBeLoadedLeavesTheWindowAsItWas) {
     EXPECT_EQ(t.dialogs.shown.size(), 1u);
 }
 
-// Reading never writes: a damaged file stays for the reader to look at
-// until the reader changes the list, which then replaces it.
+// Reading never writes: a damaged file stays until the list changes.
 TEST(BookmarkStore, ReadAtStart) {
     const struct {
         const char* name;
@@ -231,7 +213,6 @@ TEST(BookmarkStore, ReadAtStart) {
         t.mark("5:1");
         EXPECT_EQ(t.read(), formats::bookmarkFileText(t.items())) << r.name;
     }
-    // No file: an empty list, and nothing written.
     Marks none;
     reader::readBookmarks(*none.p);
     EXPECT_TRUE(none.dialogs.shown.empty());
@@ -239,11 +220,7 @@ TEST(BookmarkStore, ReadAtStart) {
     EXPECT_TRUE(none.names().empty());
 }
 
-// Things that cannot be read are told with their reason, for root too (a
-// folder, a pipe that would block a plain read for ever); a file the program
-// may not read too, unless root reads it all the same. Each is left alone:
-// a bookmark set is kept for the run, every save says why it is not written,
-// and none renames over the pipe.
+// What cannot be read (a folder, a locked file) is told and left alone by every save.
 TEST(BookmarkStore, WhatCannotBeReadIsToldAndKept) {
     Marks folder;
     fs::create_directories(folder.dir / kFile / "inside");
@@ -256,18 +233,6 @@ TEST(BookmarkStore, WhatCannotBeReadIsToldAndKept) {
     EXPECT_FALSE(reader::saveBookmarks(*folder.p));
     EXPECT_EQ(folder.items(), std::vector<std::string>{"Letters-2:1"});
     EXPECT_TRUE(fs::is_directory(folder.dir / kFile / "inside"));
-    Marks pipe;
-    ASSERT_EQ(mkfifo((pipe.dir / kFile).c_str(), 0600), 0);
-    reader::readBookmarks(*pipe.p);
-    pipe.mark("2:1");
-    pipe.clear();
-    EXPECT_EQ(pipe.dialogs.shown,
-              (std::vector<std::string>{
-                  kReadFailure + "Not a regular file" + kUnreadEnd,
-                  saveFailure(pipe.dir) + leftAlone("Not a regular file") + kSaveEnd,
-                  saveFailure(pipe.dir) + leftAlone("Not a regular file") + kSaveEnd}));
-    EXPECT_TRUE(fs::is_fifo(pipe.dir / kFile));
-    EXPECT_EQ(pipe.names(), std::vector<std::string>{kFile});
     Marks locked;
     locked.write(kFile, "Letters-2:1\r\n");
     fs::permissions(locked.dir / kFile, fs::perms::none);
@@ -281,10 +246,7 @@ TEST(BookmarkStore, WhatCannotBeReadIsToldAndKept) {
     EXPECT_EQ(locked.read(), "Letters-2:1\r\n");
 }
 
-// A folder the program may not write in: set and Clear each tell the
-// reader, the list changes for this run, and the file keeps the last saved
-// list. A write cut short (the file size limit, which binds root too) is
-// told with its own reason and leaves the old file.
+// A save refused or cut short is told; the file keeps the last saved list.
 TEST(BookmarkStore, AFailedSaveIsToldAndTheFileKeepsTheLastSavedList) {
     Marks t;
     t.write(kFile, "Letters-2:1\r\n");
@@ -301,20 +263,12 @@ TEST(BookmarkStore, AFailedSaveIsToldAndTheFileKeepsTheLastSavedList) {
     EXPECT_EQ(t.read(), refused ? "Letters-2:1\r\n" : "");
     EXPECT_EQ(t.names(), std::vector<std::string>{kFile});
     t.mark("2:1");
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        platform::failWritesPastTheSizeLimit();
-        const rlimit limit{16, 16};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    const auto toldTooLarge = [&t] {
         t.dialogs.shown.clear();
         t.mark("4:1");
-        _exit(t.dialogs.shown == std::vector{saveFailure(t.dir) + "File too large" + kSaveEnd} ? 0
-                                                                                               : 3);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return t.dialogs.shown == std::vector{saveFailure(t.dir) + "File too large" + kSaveEnd};
+    };
+    EXPECT_EQ(testing_support::inChildWithSizeLimit(16, toldTooLarge), 0);
     EXPECT_EQ(t.read(), "Letters-2:1\r\n");
     EXPECT_EQ(t.names(), std::vector<std::string>{kFile});
 }

@@ -1,5 +1,4 @@
-// The catalogue: gathered passages and their bounds, the topic grids, the
-// length of a third-level list, and the language of a book.
+// The catalogue: gathered passages, topic grids, third-level lists, a book's language.
 #include <gtest/gtest.h>
 
 #include "book_builder.h"
@@ -30,8 +29,7 @@ size_t countOf(const std::string& text, const std::string& part) {
 
 } // namespace
 
-// Gathering stops before an entry once the text already passes 32000
-// characters: the entry that crosses the limit is still taken whole.
+// Gathering stops before an entry once past 32000 characters; the one crossing is whole.
 TEST(GatherPassages, StopsOncePastThirtyTwoThousandCharacters) {
     testing_support::TestProgram t;
     // Each verse gathers as its text, " (b 1:N)" and a blank line: 8000 characters.
@@ -56,10 +54,7 @@ TEST(GatherPassages, StopsOncePastThirtyTwoThousandCharacters) {
     EXPECT_TRUE(t.dialogs.shown.empty());
 }
 
-// "gen 1:1-999999\" gathered the whole book into one text: the count is
-// bounded and the text limit holds inside an entry too. A count of twenty
-// digits overflowed (undefined behaviour the sanitizer build aborted on),
-// and so did an offset of twenty digits, which now adds nothing.
+// Counts are bounded, the text limit holds inside an entry; twenty digits do not overflow.
 TEST(GatherPassages, HugeCountsAndOffsetsStayBounded) {
     testing_support::TestProgram t;
     const std::string line(200, 'a');
@@ -80,8 +75,7 @@ TEST(GatherPassages, HugeCountsAndOffsetsStayBounded) {
     t.write("GEN.TXV", "<1:1>99999999999999999999<1:2>12*\r\n1:1>First\r\n1:2>Second\r\n \r\n");
     EXPECT_TRUE(catalogue::gatherPassages(*t.p, {"gen 1:1\\1", "gen 1:2\\1"}));
     EXPECT_EQ(t.s().PageText, "Second (gen 1:2)\r\n\r\n");
-    // Lines from a topic grid's own book carry no reference: only the line
-    // bound ends them.
+    // Lines from a topic grid's own book carry no reference: only the line bound ends them.
     t.s().SelectForm = "frmSelectA";
     t.write("QCELLS.TXV", longPage(3000, "v"));
     ASSERT_TRUE(catalogue::gatherPassages(*t.p, {"qcells 1:1\\999999"}));
@@ -91,7 +85,7 @@ TEST(GatherPassages, HugeCountsAndOffsetsStayBounded) {
     EXPECT_TRUE(t.dialogs.shown.empty());
 }
 
-TEST(TopicGrid, UpOneLevelStaysOverCellZeroAfterEveryShow) {
+TEST(TopicGrid, UpOneLevelOverCellZeroAndTopicsInSortedOrder) {
     testing_support::TestProgram t;
     catalogue::FrmSelect& grid = t.p->frmSelectA();
     ui::TextBox& cell0 = *grid.Cell[0];
@@ -101,18 +95,12 @@ TEST(TopicGrid, UpOneLevelStaysOverCellZeroAfterEveryShow) {
     cell0.bringToFront();
     grid.show();
     EXPECT_GT(grid.btnBack.zOrder(), cell0.zOrder());
-}
-
-// The topics fill cells 1 to 38 in sorted order, letter case aside; the
-// lines after the 38th are not read.
-TEST(TopicGrid, ThirtyEightCellsInSortedOrder) {
-    testing_support::TestProgram t;
+    // The topics fill cells 1 to 38 in sorted order, letter case aside.
     std::string list = "b topic<gen 1:1\\\r\n A topic<gen 1:2\\\r\nno target\r\n";
     for (int i = 10; i < 50; ++i)
         list += "t" + std::to_string(i) + "<gen " + std::to_string(i) + ":1\\\r\n";
     t.write("QCELLS.SNV", list);
     catalogue::startDispatch(*t.p, "QCELLS.SNV", 0);
-    catalogue::FrmSelect& grid = t.p->frmSelectA();
     EXPECT_EQ(t.s().FindAllLast, 38);
     EXPECT_EQ(grid.Cell[1]->text(), " A topic");
     EXPECT_EQ(t.s().FindAllFiles[1], "gen 1:2\\");
@@ -120,9 +108,8 @@ TEST(TopicGrid, ThirtyEightCellsInSortedOrder) {
     EXPECT_EQ(grid.Cell[38]->text(), "t45");
 }
 
-// Lists that are not book catalogues fill all 901 Find All slots; book
-// catalogues keep the last two for their closing entries.
-TEST(ThirdLevelList, HoldsUpTo901Items) {
+// Lists fill all 901 Find All slots; book catalogues keep two for their closing entries.
+TEST(ThirdLevelList, HoldsUpTo901ItemsAndGivesItsBooksTheirLanguage) {
     testing_support::TestProgram t;
     std::string list;
     for (int i = 0; i < 950; ++i)
@@ -139,12 +126,7 @@ TEST(ThirdLevelList, HoldsUpTo901Items) {
     EXPECT_EQ(t.s().FindAllFiles[898], "B898");
     EXPECT_EQ(t.s().FindAllFiles[899], "");
     EXPECT_EQ(t.s().FindAllFiles[900], "( Searched by Find All )");
-}
-
-// A book's original language is that of the Bible division whose list holds
-// it; the grids and missing lists are passed over.
-TEST(BookLanguage, TheDivisionWhoseListHoldsTheBook) {
-    testing_support::TestProgram t;
+    // A book's language is its Bible division's; grids and missing lists are passed over.
     t.write("BOOKS.SEL", "OLD.STX@.Historic Books\r\nNEW.STX@.The Gospels\r\n"
                          "PLAIN.STX@Essays\r\nGONE.STX@OLD Testament\r\n");
     t.write("OLD.STX", "GEN@Genesis\r\nexo.txv@Exodus\r\n\r\nLEV@after the empty line\r\n");

@@ -1,47 +1,40 @@
-// Index lines: the entries of a key, a page or the page below; the scan that
-// reports every fault where it is; building an index line.
+// Index lines: the entries of a key, a page or the page below; the scan of faults.
 #include <gtest/gtest.h>
 
 #include "formats/index_line.h"
 
 using formats::IndexEnd;
 
-TEST(IndexLookup, AKeyFindsOnlyItsOwnEntry) {
-    // "a" is a prefix of "ab" and stands after it: the search includes "<" and ">".
-    const std::string index = "<ab>5<a>9<ba>12*";
-    EXPECT_EQ(formats::findEntry(index, "a"), 5u);
-    EXPECT_EQ(formats::offsetOfKey(index, "a", IndexEnd::Star), 9);
-    EXPECT_EQ(formats::offsetOfKey(index, "ab", IndexEnd::Star), 5);
-    // The last entry's offset ends at "*".
-    EXPECT_EQ(formats::offsetOfKey(index, "ba", IndexEnd::Star), 12);
-    EXPECT_FALSE(formats::findEntry(index, "b"));
-    EXPECT_FALSE(formats::offsetOfKey(index, "b", IndexEnd::Star));
-    // The first occurrence of a key counts.
-    EXPECT_EQ(formats::offsetOfKey("<k>3<k>7*", "k", IndexEnd::Star), 3);
-}
-
-TEST(IndexLookup, OffsetsEndAtTheNextEntryOrTheEndMarker) {
+// A key finds only its own entry, the first; an offset ends at the next entry or the end.
+TEST(IndexLookup, AKeysOffsetEndsAtTheNextEntryOrTheEndMarker) {
+    EXPECT_EQ(formats::findEntry("<ab>5<a>9*", "a"), 5u);
     struct Row {
-        std::string index;
+        std::string index, key;
         IndexEnd end;
-        std::optional<long> offset; // of key "k"
+        std::optional<long> offset;
     };
     for (const Row& row : {
-             Row{"<k> 12 <z>3*", IndexEnd::Star, 12}, // blanks around an offset are ignored
-             Row{"<k>12", IndexEnd::Star, 12},        // no "*": up to the end of the line
-             Row{"<k>1x<z>3*", IndexEnd::Star, std::nullopt},
-             Row{"<k><z>3*", IndexEnd::Star, std::nullopt},
-             Row{"<k>-4*", IndexEnd::Star, std::nullopt},
-             Row{"<k>8<", IndexEnd::Bracket, 8}, // the closing "<"
-             Row{"<a>1<k>8<", IndexEnd::Bracket, 8},
+             Row{"<ab>5<a>9<ba>12*", "a", IndexEnd::Star, 9},
+             Row{"<ab>5<a>9<ba>12*", "ab", IndexEnd::Star, 5},
+             Row{"<ab>5<a>9<ba>12*", "ba", IndexEnd::Star, 12},
+             Row{"<ab>5<a>9<ba>12*", "b", IndexEnd::Star, std::nullopt},
+             Row{"<k>3<k>7*", "k", IndexEnd::Star, 3},
+             Row{"<k> 12 <z>3*", "k", IndexEnd::Star, 12}, // blanks around an offset are ignored
+             Row{"<k>12", "k", IndexEnd::Star, 12},        // no "*": up to the end of the line
+             Row{"<k>1x<z>3*", "k", IndexEnd::Star, std::nullopt},
+             Row{"<k><z>3*", "k", IndexEnd::Star, std::nullopt},
+             Row{"<k>-4*", "k", IndexEnd::Star, std::nullopt},
+             Row{"<k>8<", "k", IndexEnd::Bracket, 8}, // the closing "<"
+             Row{"<a>1<k>8<", "k", IndexEnd::Bracket, 8},
              // A dictionary offset that no "<" follows cannot be resolved.
-             Row{"<a>1<k>8", IndexEnd::Bracket, std::nullopt},
-             Row{"<k>8*", IndexEnd::Bracket, std::nullopt},
+             Row{"<a>1<k>8", "k", IndexEnd::Bracket, std::nullopt},
+             Row{"<k>8*", "k", IndexEnd::Bracket, std::nullopt},
          })
-        EXPECT_EQ(formats::offsetOfKey(row.index, "k", row.end), row.offset) << row.index;
+        EXPECT_EQ(formats::offsetOfKey(row.index, row.key, row.end), row.offset)
+            << row.index << " " << row.key;
 }
 
-TEST(IndexLookup, PagesAndTheEntriesAroundThem) {
+TEST(IndexLookup, PagesTheEntriesAroundThemTheirLabelsAndThePageBelow) {
     const std::string index = "<1:1>1<2:1>9<12:1>13<2:5>17*";
     // "<2:" is not found inside "<12:".
     EXPECT_EQ(formats::findPageEntry(index, "2"), 6u);
@@ -57,38 +50,29 @@ TEST(IndexLookup, PagesAndTheEntriesAroundThem) {
     EXPECT_EQ(formats::keyAt("<1:1", 0), "1:1");  // no ">": the rest of the line
     EXPECT_EQ(formats::firstEntry("text <1:1>1*"), 5u);
     EXPECT_FALSE(formats::firstEntry("*"));
-}
-
-TEST(IndexLookup, PageLabelsRunToTheNextColon) {
-    const std::string index = "<12:1>1<12:2>5<x>9<3:1>13*";
-    auto first = formats::pageLabelAt(index, 0);
+    const std::string labels = "<12:1>1<12:2>5<x>9<3:1>13*";
+    auto first = formats::pageLabelAt(labels, 0);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->label, "12");
     EXPECT_EQ(first->colon, 3u);
     // An entry without ":" takes its label from the next entry's ":".
-    EXPECT_EQ(formats::pageLabelAt(index, 14)->label, "x>9<3");
+    EXPECT_EQ(formats::pageLabelAt(labels, 14)->label, "x>9<3");
     EXPECT_FALSE(formats::pageLabelAt("<a>1*", 0));
-}
-
-// Prev counted down one page number at a time, searching the whole index
-// line for each: from page 999999999 it ran for minutes. The one walk that
-// replaced it finds what the countdown found; leading zeros, blanks and keys
-// without ":" are not how a page is searched for.
-TEST(HighestPageBelow, AsTheCountdownFoundIt) {
-    const std::string index = "<1:1>1<3:1>5<3:2>9<03:1>7<5 :1>3<6>2<12:1>20*<4:1>";
+    // One walk finds what counting page numbers down found; "03", "5 " and "6" are no pages.
+    const std::string pages = "<1:1>1<3:1>5<3:2>9<03:1>7<5 :1>3<6>2<12:1>20*<4:1>";
     for (const auto& [low, below, page] :
          {std::tuple{0L, 12L, 4L}, std::tuple{0L, 4L, 3L}, std::tuple{0L, 3L, 1L},
           std::tuple{0L, 1L, -1L}, std::tuple{2L, 3L, -1L}, std::tuple{0L, 999999999L, 12L}}) {
-        const auto found = formats::findHighestPageBelow(index, low, below);
+        const auto found = formats::findHighestPageBelow(pages, low, below);
         ASSERT_EQ(found.has_value(), page >= 0) << below;
         if (found) {
             EXPECT_EQ(found->page, page);
-            EXPECT_EQ(found->at, index.find("<" + std::to_string(page) + ":"));
+            EXPECT_EQ(found->at, pages.find("<" + std::to_string(page) + ":"));
         }
     }
 }
 
-TEST(IndexScan, EveryFaultIsReportedWhereItIs) {
+TEST(IndexScan, EveryFaultWhereItIsAndTheFirstForParsing) {
     const std::string line = "junk<1:1>1<1:2 87<2:1>x*tail";
     const formats::IndexScan scan = formats::scanIndexLine(line, IndexEnd::Star);
     EXPECT_TRUE(scan.hasEntries);
@@ -104,26 +88,6 @@ TEST(IndexScan, EveryFaultIsReportedWhereItIs) {
     EXPECT_EQ(scan.entries[2].key, "2:1");
     EXPECT_EQ(scan.entries[2].offsetText, "x");
     EXPECT_FALSE(scan.entries[2].offset);
-}
-
-TEST(IndexScan, EndsOfTheRun) {
-    // Entries after the "*" are not part of the run.
-    auto star = formats::scanIndexLine("<a>1*<b>2", IndexEnd::Star);
-    ASSERT_EQ(star.entries.size(), 1u);
-    EXPECT_EQ(star.entries[0].offset, 1);
-    EXPECT_FALSE(formats::scanIndexLine("*<a>1", IndexEnd::Star).hasEntries);
-    EXPECT_FALSE(formats::scanIndexLine("<a>1", IndexEnd::Star).end);
-    // A dictionary's closing "<" is no entry; a last offset without it is unresolved.
-    auto closed = formats::scanIndexLine("<a>1<b>22<", IndexEnd::Bracket);
-    ASSERT_EQ(closed.entries.size(), 2u);
-    EXPECT_EQ(closed.entries[1].offset, 22);
-    auto open = formats::scanIndexLine("<a>1<b>22", IndexEnd::Bracket);
-    ASSERT_EQ(open.entries.size(), 2u);
-    EXPECT_FALSE(open.entries[1].offsetText);
-    EXPECT_FALSE(formats::scanIndexLine("", IndexEnd::Bracket).hasEntries);
-}
-
-TEST(ParseIndexLine, WellFormedLinesAndTheFirstFault) {
     auto good = formats::parseIndexLine("<1:1>1<1:2> 12 <2:1>24*", IndexEnd::Star);
     EXPECT_EQ(good.fault, "");
     ASSERT_EQ(good.entries.size(), 3u);
@@ -147,26 +111,4 @@ TEST(ParseIndexLine, WellFormedLinesAndTheFirstFault) {
             << row.line << ": " << parsed.fault;
         EXPECT_TRUE(parsed.entries.empty()) << row.line;
     }
-}
-
-TEST(BuildIndexLine, EveryOffsetReachesItsLine) {
-    const std::vector<std::string> body = {"1:1>first", "", "1:2>second", "x", "2:1>third", " "};
-    auto keyOf = [](const std::string& line) {
-        return line.size() < 2 ? std::string() : line.substr(0, line.find('>'));
-    };
-    for (IndexEnd end : {IndexEnd::Star, IndexEnd::Bracket}) {
-        const std::string index = formats::buildIndexLine(body, end, keyOf);
-        std::string file = index + "\r\n";
-        for (const std::string& line : body)
-            file += line + "\r\n";
-        const formats::ParsedIndex parsed = formats::parseIndexLine(index, end);
-        ASSERT_EQ(parsed.fault, "") << index;
-        ASSERT_EQ(parsed.entries.size(), 3u);
-        for (const formats::IndexEntry& e : parsed.entries) {
-            EXPECT_EQ(
-                file.substr(index.size() + 2 + static_cast<size_t>(e.offset) - 1, e.key.size() + 1),
-                e.key + ">");
-        }
-    }
-    EXPECT_EQ(formats::buildIndexLine({}, IndexEnd::Star, keyOf), "*");
 }

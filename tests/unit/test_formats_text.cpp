@@ -1,5 +1,4 @@
-// The library's text: Windows-1252 against Unicode, letter case and order,
-// numbers as files write them, and the names of files.
+// The library's text: Windows-1252, letter case and order, numbers, file names.
 #include <gtest/gtest.h>
 
 #include "formats/cp1252.h"
@@ -7,11 +6,8 @@
 #include "formats/letter_case.h"
 #include "formats/number.h"
 
-// Every byte stands for one code point and comes back from it; the 0x80
-// block is not Latin-1, and its five undefined bytes stand for their C1
-// controls; what the code page lacks (the C1 controls U+0080 and U+009F
-// among them) has no byte.
-TEST(Cp1252, EveryByteAndBack) {
+// Every byte and back; undefined bytes stand for C1 controls, which have no byte.
+TEST(Cp1252, EveryByteAndBackLetterCasePairsAndOrder) {
     for (int b = 0; b < 256; ++b) {
         const auto byte = static_cast<unsigned char>(b);
         EXPECT_EQ(formats::unicodeToCp1252(formats::cp1252ToUnicode(byte)), byte) << b;
@@ -25,15 +21,12 @@ TEST(Cp1252, EveryByteAndBack) {
             << byte;
     for (unsigned missing : {0x80u, 0x9Fu, 0x100u, 0x4E2Du, 0x2017u, 0x10FFFFu})
         EXPECT_EQ(formats::unicodeToCp1252(missing), std::nullopt) << missing;
-}
-
-TEST(LetterCase, Windows1252PairsAndOrder) {
+    // Letter case pairs and order.
     EXPECT_EQ(formats::upperText("abz\xE0\xE9\xFE\x9A\x9C\x9E\xFF"),
               "ABZ\xC0\xC9\xDE\x8A\x8C\x8E\x9F");
     EXPECT_EQ(formats::lowerText("ABZ\xC0\xC9\xDE\x8A\x8C\x8E\x9F"),
               "abz\xE0\xE9\xFE\x9A\x9C\x9E\xFF");
-    // Not letters: the multiplication and division signs, digits; ß (DF) has
-    // no capital, and lowering it must not make it ÿ (FF).
+    // Not letters: the multiplication and division signs, digits, ß (DF, not ÿ).
     EXPECT_EQ(formats::upperText("\xF7\xDF"
                                  "1"),
               "\xF7\xDF"
@@ -41,8 +34,7 @@ TEST(LetterCase, Windows1252PairsAndOrder) {
     EXPECT_EQ(formats::lowerText("\xD7\xDF"), "\xD7\xDF");
     // UTF-8 text keeps its multi-byte letters: "é" is C3 A9.
     EXPECT_EQ(formats::asciiUpperText("caf\xC3\xA9"), "CAF\xC3\xA9");
-    // Sorting without regard to case: a prefix first; bytes compare
-    // unsigned, accented letters after z, with their capitals.
+    // Without regard to case: a prefix first, accented letters after z.
     using formats::lessNoCase;
     EXPECT_TRUE(lessNoCase("apple", "Banana"));
     EXPECT_TRUE(lessNoCase("B", "c"));
@@ -54,9 +46,8 @@ TEST(LetterCase, Windows1252PairsAndOrder) {
     EXPECT_TRUE(lessNoCase("\xE0 la", "\xC9tude"));
 }
 
-TEST(Numbers, WholeNumbersAsFilesWriteThem) {
-    // parseNumber: one to nine digits, blanks around allowed; writtenPageNumber:
-    // as index lines write a page, without blanks or a leading zero.
+TEST(FileText, NumbersAndNamesAsFilesWriteThem) {
+    // One to nine digits, blanks around; a written page has no blanks or leading zero.
     const struct {
         const char* text;
         std::optional<long> value, page;
@@ -79,18 +70,13 @@ TEST(Numbers, WholeNumbersAsFilesWriteThem) {
         EXPECT_EQ(formats::parseNumber(row.text), row.value) << "\"" << row.text << "\"";
         EXPECT_EQ(formats::writtenPageNumber(row.text), row.page) << "\"" << row.text << "\"";
     }
-    // The counts of passage references: what a text begins with, signs and
-    // white space before it, held at 999999999.
+    // Passage counts: what a text begins with, held at 999999999.
     for (const auto& [text, value] :
          {std::pair{"3", 3L}, std::pair{" 16-18", 16L}, std::pair{"-2", -2L}, std::pair{"+4a", 4L},
           std::pair{"x1", 0L}, std::pair{"", 0L}, std::pair{"-", 0L},
           std::pair{"123456789012345678901234", 999999999L}})
         EXPECT_EQ(formats::leadingNumber(text), value) << text;
-}
-
-// The stem of a book file, the file a stem or a list key names, its notes
-// file, a dictionary's file and language.
-TEST(FileNames, StemsAndTheFilesTheyName) {
+    // Stems and the files they name.
     using namespace formats;
     for (const auto& [got, want] : {
              std::pair{bookStem("GEN.TXV"), "gen"},

@@ -1,10 +1,5 @@
-// tessary-library check. Each case in fixtures/library_check/cases plants
-// faults in a copy of the clean fixture library (files written whole, files
-// removed) and holds the report the check must give for it: every fault at
-// its file, line and byte, with what it does to the reader. A case is named
-// after what it plants. After a deliberate change of the check, run the test
-// with TESSARY_UPDATE_EXPECTED=1 to write the new reports into the cases, and
-// look at the difference before committing it.
+// The library check: each case in fixtures/library_check/cases plants faults and holds the
+// report (TESSARY_UPDATE_EXPECTED=1 rewrites them after a deliberate change).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,10 +28,7 @@ struct Case {
 
 Case readCase(const fs::path& path, const Lib& lib) {
     Case c;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    c.text = all.str();
+    c.text = testing_support::readFile(path);
     std::istringstream s(c.text);
     for (std::string head; std::getline(s, head);) {
         std::istringstream words(head);
@@ -63,16 +55,8 @@ Case readCase(const fs::path& path, const Lib& lib) {
 
 } // namespace
 
-TEST(LibraryCheck, TheCleanFixtureHasNoFaults) {
-    Lib lib;
-    int count = -1;
-    EXPECT_EQ(lib.check(&count), "");
-    EXPECT_EQ(count, 0);
-}
-
-// The check must cut pages where the page loader does: the loader's line
-// count of the page tells which line it stopped before.
-TEST(LibraryCheck, PageCutsAgreeWithThePageLoader) {
+// The check cuts pages where the page loader does.
+TEST(LibraryCheck, PageCutsAgreeWithThePageLoaderAndEveryCaseGivesItsReport) {
     struct Row {
         bool bible;
         int lines;
@@ -108,9 +92,6 @@ TEST(LibraryCheck, PageCutsAgreeWithThePageLoader) {
         EXPECT_NE(out.find(cut), std::string::npos) << cut << "\n" << out;
         EXPECT_NE(out.find(row.message), std::string::npos) << out;
     }
-}
-
-TEST(LibraryCheck, EveryCaseGivesItsReport) {
     std::vector<fs::path> cases;
     for (const auto& e : fs::directory_iterator(fs::path(TESSARY_FIXTURES) / "library_check/cases"))
         cases.push_back(e.path());
@@ -130,22 +111,19 @@ TEST(LibraryCheck, EveryCaseGivesItsReport) {
     EXPECT_EQ(library::checkLibrary("/nonexistent/tessary", out), 1);
 }
 
-// A marked book, list and dictionary: the check reads each as the program
-// does, without the mark, so that nothing else is reported.
-TEST(LibraryCheck, AByteOrderMarkAtTheStartIsReportedAndReadPast) {
-    Lib lib;
+// Marked files are read past the mark, as the program does: nothing else is reported.
+TEST(LibraryCheck, AByteOrderMarkIsReadPastALinkOutOfTheFolderIsMissing) {
+    Lib marked;
     std::string expected;
     for (const char* name : {"QCELLS.SNV", "WIS.TXV", "WISDOM.STX", "bhebdict.txd"}) {
-        lib.write(name, "\xEF\xBB\xBF" + lib.read(name));
+        marked.write(name, "\xEF\xBB\xBF" + marked.read(name));
         expected += std::string(name) + ":1:1: a UTF-8 byte-order mark starts the file: the "
                                         "library is Windows-1252 text\n";
     }
-    EXPECT_EQ(lib.check(), expected);
-}
-
-// A link out of the folder is a missing file; a link to a file of the
-// folder is that file.
-TEST(LibraryCheck, ALinkOutOfTheFolderIsAMissingFile) {
+    int count = 0;
+    EXPECT_EQ(marked.check(&count), expected);
+    EXPECT_EQ(count, 4);
+    // A link out of the folder is a missing file; one to a file of the folder is that file.
     Lib lib;
     Lib outside;
     fs::remove(lib.dir / "WIS.TXV");

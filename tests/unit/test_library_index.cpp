@@ -1,16 +1,12 @@
-// tessary-library index: index lines rebuilt over bodies left untouched,
-// entries only for page keys, and files it must not touch left as they are
-// with a non-zero status.
+// The reindex: index lines rebuilt over untouched bodies; refused files left as they are.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
 #include "check_fixture.h"
 #include "library/index_file.h"
 #include "library/index_line.h"
 
-namespace fs = std::filesystem;
 using testing_check::Lib;
 using testing_check::lines;
 
@@ -48,21 +44,15 @@ TEST(Reindex, RebuildsBooksNotesAndDictionariesBodyUntouched) {
     EXPECT_TRUE(reindex(lib, {"JOH.TXV"}, out));
     EXPECT_NE(out.find("CR LF added"), std::string::npos) << out;
     EXPECT_EQ(lib.read("JOH.TXV"), good);
-}
-
-TEST(Reindex, BookEntriesOnlyForPageKeys) {
-    Lib lib;
+    // Book entries only for page keys.
     const std::vector<std::string> body = {"1:1>a", "", "x>not a page", "01:2>leading zero",
                                            "1:a>b", " "};
     lib.write("B.TXV", "*\r\n" + lines(body));
-    std::string out;
     ASSERT_TRUE(reindex(lib, {"B.TXV"}, out));
     EXPECT_EQ(lib.read("B.TXV"), "<1:1>1<1:a>43*\r\n" + lines(body));
 }
 
-// Malformed files, and files with nothing to index (once given an index of
-// just "*", reported as rebuilt), are refused and stay as they were; one bad
-// file does not stop the others.
+// Malformed files and ones with nothing to index stay; one does not stop the others.
 TEST(Reindex, RefusedFilesAreLeftUnchanged) {
     Lib lib;
     const struct {

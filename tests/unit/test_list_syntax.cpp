@@ -1,21 +1,12 @@
-// The catalogue's list files: lines split at "@", the kinds of third-level
-// lists and what their items show and open, and the Bible division markers.
+// The catalogue's list files: lines split at "@", third-level kinds, division markers.
 #include <gtest/gtest.h>
 
 #include "formats/list_syntax.h"
 
 using formats::thirdLevelItem;
 
-TEST(SplitAt, KeepsLaterSeparatorsInTheRightPart) {
-    auto s = formats::splitAt("gen@Genesis@extra", '@');
-    EXPECT_TRUE(s.found);
-    EXPECT_EQ(s.left, "gen");
-    EXPECT_EQ(s.right, "Genesis@extra");
-    EXPECT_FALSE(formats::splitAt("no separator", '@').found);
-}
-
-// Lines without "@" are no items; the list ends at its limit.
-TEST(ListEntries, KeyAndTextOfEachLineWithASeparator) {
+// Lines without "@" are no items, later ones belong to the text; the list has a limit.
+TEST(ListLines, EntriesTheirKindAndWhatItsItemsOpen) {
     const std::vector<std::string> lines = {"GEN@Genesis@1", "no separator", "", "@no key", "EXO@"};
     const auto all = formats::listEntries(lines, 10);
     ASSERT_EQ(all.size(), 3u);
@@ -25,11 +16,7 @@ TEST(ListEntries, KeyAndTextOfEachLineWithASeparator) {
     EXPECT_EQ(all[2].text, "");
     EXPECT_EQ(formats::listEntries(lines, 2).size(), 2u);
     EXPECT_TRUE(formats::listEntries(lines, 0).empty());
-}
-
-// The kind is the upper-cased text after the key's first "."; what an item
-// opens goes by it.
-TEST(ListKind, TheKindAndWhatItsItemsOpen) {
+    // The kind is the upper-cased text after the key's first "."; items open by it.
     EXPECT_EQ(formats::listKind("oldhist.stx"), "STX");
     EXPECT_EQ(formats::listKind("A.B.pre"), "B.PRE");
     EXPECT_EQ(formats::listKind("horvel"), "HORVEL");
@@ -44,13 +31,8 @@ TEST(ListKind, TheKindAndWhatItsItemsOpen) {
         EXPECT_EQ(formats::itemsOpen(kind), opens) << kind;
 }
 
-// What each kind shows and opens. PBD and PNV: an empty right part makes a
-// heading of the left part; PTQ and PRE: an empty left part of the right
-// part; PNV and PRE show items after "."; PRE splits its reference off at
-// ">" (three blanks without one). An STX or SXX line without a key, a line
-// without "@" and an unknown kind add no item, so that items and their keys
-// keep sharing one index.
-TEST(ThirdLevelItem, ShownTextKeyAndReferenceByKind) {
+// Headings from an empty part, "." items, PRE's reference; lines that add no item at all.
+TEST(ThirdLevelItem, ShownTextKeyAndReferenceByKindAndDivisionMarkers) {
     const struct {
         const char *kind, *line;
         std::optional<formats::ListItem> item;
@@ -80,11 +62,7 @@ TEST(ThirdLevelItem, ShownTextKeyAndReferenceByKind) {
             EXPECT_EQ(item->ref, row.item->ref) << row.line;
         }
     }
-}
-
-// The first marker wins in its fixed order (".The Gospels" before "OLD
-// Testament"); the marker includes its ".".
-TEST(LanguageOf, FirstMarkerWinsInItsFixedOrder) {
+    // The first division marker wins in its fixed order; the marker includes its ".".
     for (const auto& [text, language] :
          {std::pair{".Prophetic Books", "Heb"}, std::pair{"NEW Testament", "Grk"},
           std::pair{"OLD Testament .The Gospels", "Grk"}, std::pair{"Study Texts", ""},

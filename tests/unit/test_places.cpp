@@ -1,13 +1,14 @@
-// Where the library and the reader's files are: the rules of the data
-// folder, of the program's own library and of the portable library.
+// Where the library and the reader's files are.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "platform/places.h"
+#include "test_support.h"
 
 namespace fs = std::filesystem;
 using platform::Environment;
@@ -15,16 +16,8 @@ using platform::FolderState;
 
 namespace {
 
-struct Tree {
-    fs::path root;
-    Tree() {
-        char tmpl[] = "/tmp/tessary-places-XXXXXX";
-        root = mkdtemp(tmpl);
-    }
-    ~Tree() {
-        std::error_code ec;
-        fs::remove_all(root, ec);
-    }
+struct Tree : testing_support::TempDir {
+    fs::path root = dir;
     std::string folder(const std::string& name) const {
         fs::create_directories(root / name);
         return (root / name).string();
@@ -50,13 +43,9 @@ struct Layout {
 } // namespace
 
 TEST(ReaderDataFolder, FromXdgDataHomeElseHome) {
-    struct Row {
-        const char* name;
-        const char* home;
-        const char* xdg;
-        const char* expected;
-    };
-    const Row rows[] = {
+    const struct {
+        const char *name, *home, *xdg, *expected;
+    } rows[] = {
         {"xdg wins", "/home/r", "/data", "/data/tessary"},
         {"xdg unset", "/home/r", "", "/home/r/.local/share/tessary"},
         {"relative xdg ignored", "/home/r", "data", "/home/r/.local/share/tessary"},
@@ -64,13 +53,33 @@ TEST(ReaderDataFolder, FromXdgDataHomeElseHome) {
         {"relative home", "home/r", "", ""},
         {"neither", "", "", ""},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         const Environment env{"/cwd", "/usr/bin", r.home, r.xdg};
         EXPECT_EQ(platform::readerDataFolder(env), r.expected) << r.name;
     }
 }
 
-TEST(ProgramLibrary, TheSourceTreesFromTheBuildFolderElseTheInstalledOne) {
+// Each entry is made in a folder of its own; a trailing "/" makes a folder.
+TEST(HoldsStartList, ARegularFileOfThatNameInAnyLetterCase) {
+    Tree t;
+    int n = 0;
+    for (const auto& [entry, holds] : {std::pair{"START.SEL", true},
+                                       {"start.sel", true},
+                                       {"Start.Sel", true},
+                                       {"BOOKS.SEL", false},
+                                       {"START.SELX", false},
+                                       {"START.SEL/", false}}) {
+        const std::string dir = t.folder("f" + std::to_string(n++));
+        if (std::string(entry).ends_with('/'))
+            fs::create_directories(dir + "/" + entry);
+        else
+            std::ofstream(dir + "/" + entry) << "x";
+        EXPECT_EQ(platform::holdsStartList(dir), holds) << entry;
+    }
+    EXPECT_FALSE(platform::holdsStartList((t.root / "missing").string()));
+}
+
+TEST(ChoosePlaces, TheProgramsOwnLibraryAndPortableOnlyInAForeignOne) {
     Layout l;
     EXPECT_EQ(platform::programLibrary(l.env("/", l.where.buildFolder), l.where),
               l.where.sourceLibrary);
@@ -79,35 +88,6 @@ TEST(ProgramLibrary, TheSourceTreesFromTheBuildFolderElseTheInstalledOne) {
     fs::create_directory_symlink(l.where.buildFolder, l.t.root / "link");
     EXPECT_EQ(platform::programLibrary(l.env("/", (l.t.root / "link").string()), l.where),
               l.where.sourceLibrary);
-}
-
-TEST(HoldsStartList, ARegularFileOfThatNameInAnyLetterCase) {
-    Tree t;
-    struct Row {
-        const char* name;
-        const char* entry; // made inside the folder; a trailing "/" makes a folder
-        bool expected;
-    };
-    const Row rows[] = {
-        {"exact", "START.SEL", true},           {"lower case", "start.sel", true},
-        {"mixed case", "Start.Sel", true},      {"another list only", "BOOKS.SEL", false},
-        {"a longer name", "START.SELX", false}, {"a folder of that name", "START.SEL/", false},
-    };
-    int n = 0;
-    for (const Row& r : rows) {
-        const std::string dir = t.folder("f" + std::to_string(n++));
-        const std::string entry = dir + "/" + r.entry;
-        if (entry.back() == '/')
-            fs::create_directories(entry);
-        else
-            std::ofstream(entry) << "x";
-        EXPECT_EQ(platform::holdsStartList(dir), r.expected) << r.name;
-    }
-    EXPECT_FALSE(platform::holdsStartList((t.root / "missing").string()));
-}
-
-TEST(ChoosePlaces, PortableOnlyInAForeignLibrary) {
-    Layout l;
     l.t.file("portable/START.SEL");
     l.t.file("usr/share/tessary/library/START.SEL");
     l.t.file("src/library/START.SEL");
@@ -152,41 +132,19 @@ TEST(MakeFolder, MadeWithItsParentsForTheOwnerAlone) {
     }
     EXPECT_EQ(platform::makeFolder(folder.string()), FolderState::Existed);
     EXPECT_EQ(platform::makeFolder(folder.string() + "/"), FolderState::Existed);
-}
-
-TEST(MakeFolder, FailuresSayWhere) {
-    // A file in the way fails even for root, who may write anywhere else.
-    Tree t;
+    // A file in the way fails even for root.
     t.file("plain");
-    struct Row {
-        const char* name;
-        std::string folder;
-        std::string reasonStart;
-    };
-    const Row rows[] = {
-        {"a file on the way", (t.root / "plain" / "tessary").string(),
-         (t.root / "plain" / "tessary").string() + ": "},
-        {"a file of that name", (t.root / "plain").string(),
-         (t.root / "plain").string() + ": not a folder"},
-    };
-    for (const Row& r : rows) {
-        std::string why;
-        EXPECT_EQ(platform::makeFolder(r.folder, &why), FolderState::Failed) << r.name;
-        EXPECT_EQ(why.rfind(r.reasonStart, 0), 0u) << r.name << ": " << why;
-    }
+    std::string why;
+    EXPECT_EQ(platform::makeFolder((t.root / "plain").string(), &why), FolderState::Failed);
+    EXPECT_EQ(why, (t.root / "plain").string() + ": not a folder");
 }
 
 TEST(EnvironmentOfProcess, ReadsTheReadersVariables) {
-    struct Saved {
-        const char* name;
-        std::string value;
-        bool set;
-    };
-    Saved saved[] = {{"HOME", "", false}, {"XDG_DATA_HOME", "", false}};
-    for (Saved& s : saved)
-        if (const char* v = std::getenv(s.name))
-            s.value = v, s.set = true;
-
+    const char* names[] = {"HOME", "XDG_DATA_HOME"};
+    std::optional<std::string> saved[2];
+    for (int i = 0; i < 2; ++i)
+        if (const char* v = std::getenv(names[i]))
+            saved[i] = v;
     setenv("HOME", "/tmp/reader-home", 1);
     setenv("XDG_DATA_HOME", "/tmp/reader-data", 1);
     Environment env = platform::environmentOfProcess();
@@ -202,10 +160,6 @@ TEST(EnvironmentOfProcess, ReadsTheReadersVariables) {
     EXPECT_EQ(env.home.front(), '/');
     EXPECT_EQ(env.xdgDataHome, "");
 
-    for (const Saved& s : saved) {
-        if (s.set)
-            setenv(s.name, s.value.c_str(), 1);
-        else
-            unsetenv(s.name);
-    }
+    for (int i = 0; i < 2; ++i)
+        saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
 }

@@ -1,23 +1,12 @@
-// The platform: text files read line by line (a byte-order mark read past),
-// names confined to the data folder (links out of it are missing files), the
-// folder listed once until it changes, and the files the program and
-// tessary-library write: never through a link, never half written, with the
-// old file's permissions, no temporary file left behind for good.
+// Text files, names confined to the data folder, and files written whole, never through a link.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <thread>
 
 #include "app/frm_arrays.h"
@@ -38,18 +27,12 @@ struct Folders {
     testing_support::TestProgram outside;
     platform::DataFolder folder{data.dir.string(), formats::lowerText};
 
-    std::string read(const fs::path& path) const {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    // A file outside the data folder that nothing may change.
+    static std::string read(const fs::path& path) { return testing_support::readFile(path); }
     fs::path victim() const {
         outside.write("victim", "keep me");
         return outside.dir / "victim";
     }
-    // Stamps the data folder as changed seconds ago: the file system's clock, set by hand.
+    // Stamps the data folder as changed seconds ago.
     void changedAgo(long seconds) const {
         const std::timespec times[2] = {{std::time(nullptr) - seconds, 0},
                                         {std::time(nullptr) - seconds, 0}};
@@ -60,14 +43,7 @@ struct Folders {
         ::stat((data.dir / name).c_str(), &st);
         return st.st_mode & 07777;
     }
-    // The names in the data folder, sorted.
-    std::vector<std::string> names() const {
-        std::vector<std::string> all;
-        for (const auto& e : fs::directory_iterator(data.dir))
-            all.push_back(e.path().filename().string());
-        std::sort(all.begin(), all.end());
-        return all;
-    }
+    std::vector<std::string> names() const { return testing_support::namesIn(data.dir); }
 };
 
 std::vector<std::string> linesOf(const fs::path& file) {
@@ -82,27 +58,9 @@ std::vector<std::string> linesOf(const fs::path& file) {
 
 const std::string kMark = "\xEF\xBB\xBF";
 
-// Forks a child that runs save under a file size limit of limit bytes and
-// exits with what it returns; the parent gets that status.
-template <class Save>
-int savedWithSizeLimit(rlim_t limit, Save save) {
-    const pid_t child = fork();
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit bound{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &bound);
-        _exit(save() ? 0 : 3);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 } // namespace
 
-// Lines without their ends (CR LF, a bare LF, none at the end); only the
-// first line loses a byte-order mark. Positions are one-based and count the
-// mark, and a seek to the start reads past it again.
+// Lines without their ends; only the first loses a byte-order mark, which positions count.
 TEST(TextFile, LinesAndAByteOrderMarkAtTheStartOnly) {
     using Lines = std::vector<std::string>;
     Folders f;
@@ -121,26 +79,20 @@ TEST(TextFile, LinesAndAByteOrderMarkAtTheStartOnly) {
     platform::TextFile file;
     ASSERT_TRUE(file.open((f.data.dir / "GEN.TXV").string()));
     std::string line;
-    ASSERT_TRUE(file.readLine(line));
-    EXPECT_EQ(line, "<1:1>1*");
-    EXPECT_EQ(file.position(), 13);
-    for (const long at : {1L, 4L}) { // the start, and just after the mark
-        ASSERT_TRUE(file.seek(at));
+    // From the start, the start again, just after the mark, and the second line.
+    for (const long at : {0L, 1L, 4L, 13L}) {
+        ASSERT_TRUE(at == 0 || file.seek(at));
         ASSERT_TRUE(file.readLine(line));
-        EXPECT_EQ(line, "<1:1>1*");
+        EXPECT_EQ(line, at < 13 ? "<1:1>1*" : "1:1>In the beginning") << at;
+        EXPECT_EQ(file.position(), at < 13 ? 13 : 35) << at;
     }
-    ASSERT_TRUE(file.seek(13));
-    ASSERT_TRUE(file.readLine(line));
-    EXPECT_EQ(line, "1:1>In the beginning");
     EXPECT_TRUE(file.eof());
     EXPECT_FALSE(file.readLine(line));
     EXPECT_EQ(platform::withoutByteOrderMark(kMark + "x"), "x");
     EXPECT_EQ(platform::withoutByteOrderMark("x" + kMark), "x" + kMark);
 }
 
-// Names are resolved inside the folder only; when the exact name is missing
-// a match without regard to case is used, accented letters included (a key
-// upper-cased by the catalogue still finds its file).
+// Names inside the folder only, matched without regard to case when not found exactly.
 TEST(DataFolder, NamesInsideTheFolderWithoutRegardToCase) {
     Folders f;
     f.data.write("START.SEL", "x");
@@ -152,13 +104,7 @@ TEST(DataFolder, NamesInsideTheFolderWithoutRegardToCase) {
     const auto lines = f.folder.readLines(formats::upperText("\xE9tude.txv"));
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, std::vector<std::string>{"c"});
-}
-
-// A link that leads out of the folder, even through another link, is a
-// missing file; a link inside it is the file it leads to; a folder reached
-// through a link is the folder.
-TEST(DataFolder, AFileOutsideTheFolderIsMissing) {
-    Folders f;
+    // A link out of the folder, even through another link, is a missing file.
     const fs::path secret = f.victim();
     f.data.write("GEN.TXV", "a book\r\n");
     fs::create_directory(f.data.dir / "sub");
@@ -192,10 +138,7 @@ TEST(DataFolder, AFileOutsideTheFolderIsMissing) {
     EXPECT_FALSE(linked.resolve("OUT.TXV"));
 }
 
-// Names found exactly are never listed for; names in another case and
-// missing names are looked up in one listing until the folder's time moves
-// on. A file that went without the folder's time moving is not taken for
-// there; a folder changed just now is listed once for many lookups.
+// Names not found exactly share one listing until the folder's time moves on.
 TEST(DataFolder, ListedOnceUntilTheFolderChanges) {
     Folders f;
     for (int i = 0; i < 200; ++i)
@@ -231,8 +174,7 @@ TEST(DataFolder, ListedOnceUntilTheFolderChanges) {
     EXPECT_EQ(now.folder.listings(), 2);
 }
 
-// A link planted at the old fixed temporary name made the save write the
-// history into the file it pointed to, outside the data folder.
+// A link planted at a temporary name or at the file's own is never written through.
 TEST(AtomicWrite, APlantedLinkIsNeverWrittenThrough) {
     Folders f;
     const fs::path victim = f.victim();
@@ -244,16 +186,13 @@ TEST(AtomicWrite, APlantedLinkIsNeverWrittenThrough) {
     EXPECT_EQ(f.read(victim), "keep me");
     EXPECT_EQ(f.read(f.data.dir / "!Tessary.ini"), "JOH=2\r\n");
     EXPECT_FALSE(fs::is_symlink(f.data.dir / "!Tessary.ini"));
-    // Names not of our pattern stay; one of our pattern is taken for a
-    // leftover and unlinked, which leaves what it linked to as it was.
+    // A name of our pattern is a leftover and unlinked; others stay.
     EXPECT_EQ(f.names(),
               (std::vector<std::string>{"!Tessary.ini", "!Tessary.ini.tmp", "!Tessary.ini.tmp-x"}));
-    // A link at the file's own name is replaced, never what it leads to.
     fs::create_symlink(victim, f.data.dir / "!Bookmarks.ini");
     ASSERT_TRUE(f.folder.writeAtomic("!Bookmarks.ini", "GEN=2\r\n"));
     EXPECT_EQ(f.read(victim), "keep me");
     EXPECT_EQ(f.read(f.data.dir / "!Bookmarks.ini"), "GEN=2\r\n");
-    // The book indexer too.
     f.data.write("GEN.TXV", "<9:9>1*\r\n1:1>In the beginning\r\n \r\n");
     fs::create_symlink(victim, f.data.dir / "GEN.TXV.tmp");
     std::ostringstream out;
@@ -262,8 +201,7 @@ TEST(AtomicWrite, APlantedLinkIsNeverWrittenThrough) {
     EXPECT_EQ(f.read(f.data.dir / "GEN.TXV"), "<1:1>1*\r\n1:1>In the beginning\r\n \r\n");
 }
 
-// The replaced file keeps its permissions (a private book stays private);
-// a new file gets what the user's file mask leaves of read and write for all.
+// The replaced file keeps its permissions; a new one gets what the file mask leaves.
 TEST(AtomicWrite, TheReplacedFileKeepsItsPermissions) {
     for (const mode_t mode : {0600u, 0640u, 0444u, 0666u}) {
         Folders f;
@@ -272,11 +210,6 @@ TEST(AtomicWrite, TheReplacedFileKeepsItsPermissions) {
         ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", "GEN=2\r\n")) << mode;
         EXPECT_EQ(f.mode("!Tessary.ini"), mode);
         EXPECT_EQ(f.read(f.data.dir / "!Tessary.ini"), "GEN=2\r\n");
-        f.data.write("GEN.TXV", "<9:9>1*\r\n1:1>In the beginning\r\n \r\n");
-        ::chmod((f.data.dir / "GEN.TXV").c_str(), mode | 0200);
-        std::ostringstream out;
-        ASSERT_TRUE(library::reindexFiles({(f.data.dir / "GEN.TXV").string()}, out)) << out.str();
-        EXPECT_EQ(f.mode("GEN.TXV"), mode | 0200);
     }
     Folders f;
     const mode_t mask = ::umask(022);
@@ -285,17 +218,7 @@ TEST(AtomicWrite, TheReplacedFileKeepsItsPermissions) {
     EXPECT_EQ(f.mode("!Bookmarks.ini"), 0644u);
 }
 
-TEST(AtomicWrite, TemporaryNamesAreRecognisablyOurs) {
-    using platform::DataFolder;
-    EXPECT_TRUE(DataFolder::isTempName("!Tessary.ini.tmp-a1B2c3", "!Tessary.ini"));
-    for (const char* other : {"!Tessary.ini.tmp", "!Tessary.ini.tmp-a1B2c",
-                              "!Tessary.ini.tmp-a1B2c3d", "!Tessary.ini.tmp-a1/2c3",
-                              "!Tessary.ini.tmp-a1.2c3", "GEN.TXV.tmp-a1B2c3", "!Tessary.ini"})
-        EXPECT_FALSE(DataFolder::isTempName(other, "!Tessary.ini")) << other;
-}
-
-// A save cut short left its temporary file for good; the next start
-// removes those of our naming, and only those.
+// The next start removes the temporary files of our naming, and only those.
 TEST(AtomicWrite, StaleTemporaryFilesGoAtStart) {
     Folders f;
     const fs::path victim = f.victim();
@@ -315,13 +238,12 @@ TEST(AtomicWrite, StaleTemporaryFilesGoAtStart) {
     EXPECT_EQ(f.data.p->frmArrays().lstSavePages.items(), (std::vector<std::string>{"GEN=1"}));
 }
 
-// A write that fails half-way (here: the file size limit) or whose rename
-// fails keeps the old file and removes its temporary file.
+// A write or rename that fails keeps the old file and leaves no temporary file.
 TEST(AtomicWrite, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     Folders f;
     f.data.write("!Tessary.ini", "GEN=3\r\n");
     EXPECT_EQ(
-        savedWithSizeLimit(
+        testing_support::inChildWithSizeLimit(
             4096, [&f] { return f.folder.writeAtomic("!Tessary.ini", std::string(100000, 'x')); }),
         3);
     EXPECT_EQ(f.read(f.data.dir / "!Tessary.ini"), "GEN=3\r\n");
@@ -331,11 +253,7 @@ TEST(AtomicWrite, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(f.names(), (std::vector<std::string>{"!Tessary.ini", "busy"}));
 }
 
-// A child saves a large history and is killed at a random moment; whatever
-// the moment, the file is the old history or the new one, whole. Every other
-// save is the program's own (the history list made into text, then written);
-// the rest write the text made beforehand, so that more kills fall inside
-// the writing of the file itself.
+// A save killed at a random moment leaves the old history or the new one, whole.
 TEST(HistoryCrashSafety, KilledDuringTheSave) {
     Folders f;
     std::string before, after;
@@ -345,56 +263,34 @@ TEST(HistoryCrashSafety, KilledDuringTheSave) {
         list.addItem("NEW" + std::to_string(i) + "=" + std::to_string(i % 150 + 1));
         after += list.items().back() + "\r\n";
     }
-    auto save = [&](bool programSave) {
-        return programSave ? catalogue::writeHistory(*f.data.p)
-                           : f.folder.writeAtomic("!Tessary.ini", after);
-    };
-    // How long each kind of save takes here (the longest of three), to spread the kills over it.
-    long micros[2] = {50, 50};
-    for (int i = 0; i < 6; ++i) {
-        ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", before));
-        const auto t0 = std::chrono::steady_clock::now();
-        ASSERT_TRUE(save(i % 2 == 1));
-        const auto took = std::chrono::steady_clock::now() - t0;
-        micros[i % 2] = std::max<long>(
-            micros[i % 2], std::chrono::duration_cast<std::chrono::microseconds>(took).count());
-    }
+    // How long a save takes here, to spread the kills over.
+    const auto t0 = std::chrono::steady_clock::now();
+    ASSERT_TRUE(catalogue::writeHistory(*f.data.p));
+    const auto micros = static_cast<unsigned long>(50 + (std::chrono::steady_clock::now() - t0) /
+                                                            std::chrono::microseconds(1));
     std::mt19937 random(2024);
-    int kills = 0, rounds = 0, old = 0, fresh = 0;
-    for (; kills < 60 && rounds < 300; ++rounds) {
-        const bool programSave = rounds % 2 == 1;
+    int kills = 0;
+    for (int round = 0; kills < 60 && round < 300; ++round) {
         ASSERT_TRUE(f.folder.writeAtomic("!Tessary.ini", before));
-        // The child says when its save begins, so that the kill falls inside it.
-        int ready[2];
+        int ready[2]; // the child says when its save begins
         ASSERT_EQ(pipe(ready), 0);
         const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            close(ready[0]);
-            const bool saving = write(ready[1], "s", 1) == 1;
-            _exit(saving && save(programSave) ? 0 : 3);
-        }
-        close(ready[1]);
+        if (child == 0)
+            _exit(write(ready[1], "s", 1) == 1 && catalogue::writeHistory(*f.data.p) ? 0 : 3);
         char signal = 0;
         ASSERT_EQ(read(ready[0], &signal, 1), 1);
         close(ready[0]);
-        std::this_thread::sleep_for(std::chrono::microseconds(
-            random() % static_cast<unsigned long>(micros[programSave ? 1 : 0])));
+        close(ready[1]);
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % micros));
         kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         kills += WIFSIGNALED(status) ? 1 : 0;
         const std::string now = f.read(f.data.dir / "!Tessary.ini");
-        ASSERT_TRUE(now == before || now == after)
-            << "round " << rounds << ": " << now.size() << " bytes";
-        (now == before ? old : fresh)++;
+        ASSERT_TRUE(now == before || now == after) << "round " << round << ": " << now.size();
     }
-    // The next start clears what the killed saves left.
     list.clear();
-    catalogue::readHistory(*f.data.p);
+    catalogue::readHistory(*f.data.p); // clears what the killed saves left
     EXPECT_EQ(f.names(), (std::vector<std::string>{"!Tessary.ini"}));
-    std::cout << "history crash safety: " << kills << " kills in " << rounds << " saves of "
-              << after.size() << " bytes; " << old << " left the old history, " << fresh
-              << " the new one, none torn\n";
     EXPECT_GE(kills, 50);
 }

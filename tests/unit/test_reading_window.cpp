@@ -1,9 +1,7 @@
-// The reading window: the searched text selected on activation, its paging
-// keys, and clicks on a page's paragraphs at their edges.
+// The reading window: the searched text on activation, paging keys, clicks at edges.
 #include <gtest/gtest.h>
 
 #include "book_builder.h"
-#include "reader/frm_bkmrk.h"
 #include "reader/frm_text1.h"
 #include "reader/hilite.h"
 #include "reader/page_loader.h"
@@ -11,8 +9,7 @@
 
 namespace {
 
-// A book whose first page has no paragraph 2, so that a verse's number and
-// its place on the page differ, shown in the reading window.
+// A book whose first page has no verse 2: a verse's number and its place differ.
 struct Reader : testing_support::TestProgram {
     reader::FrmText1& w;
     explicit Reader(bool bible = false) : w(p->frmText1()) {
@@ -48,14 +45,12 @@ struct Reader : testing_support::TestProgram {
         w.Text1.setSelStart(static_cast<int>(n));
         w.Text1.click();
     }
-    size_t after(const std::string& text) const { return w.Text1.text().find(text) + text.size(); }
 };
 
 } // namespace
 
-// The capital form of the first letter is tried first, the inner letters
-// stand as typed; an exact search takes the text as it is.
-TEST(Hilite, FirstLetterFormsAndExactSearch) {
+// The capital first letter is tried first, inner letters as typed; exact takes it as is.
+TEST(ReadingWindow, ActivationSelectsTheSearchedText) {
     const std::string page = "the Word was; word; wORD";
     const struct {
         const char* text;
@@ -65,13 +60,9 @@ TEST(Hilite, FirstLetterFormsAndExactSearch) {
                 {"word", true, 14},  {"wORD", true, 20},
                 {"WORD", false, 20}, {"wOrd", false, std::nullopt},
                 {"", false, {}},     {"absent", false, std::nullopt}};
-    for (const auto& row : rows) {
+    for (const auto& row : rows)
         EXPECT_EQ(reader::findHilite(page, row.text, row.exact), row.at) << row.text;
-    }
     EXPECT_EQ(reader::findHilite("un \xC9lan", "\xE9lan", false), 3u);
-}
-
-TEST(ReadingWindow, ActivationSelectsTheSearchedText) {
     Reader t;
     t.searched("grace", false);
     t.reactivate();
@@ -87,8 +78,7 @@ TEST(ReadingWindow, ActivationSelectsTheSearchedText) {
     t.w.Text1.setSelStart(0);
     t.reactivate();
     EXPECT_EQ(t.w.Text1.selLength(), 0);
-    // Case on: the text as typed; different case inside the word: nothing
-    // selected, and the focus stays where it was.
+    // Case on: the text as typed; another case inside the word selects nothing, focus stays.
     Reader exact;
     exact.searched("gracE", true);
     exact.reactivate();
@@ -117,10 +107,13 @@ TEST(ReadingWindow, BookmarkJumpSelectsOnceAndTheVerseWindowSearchSelectsNothing
     t.reactivate();
     EXPECT_FALSE(t.s().SearchHit);
     EXPECT_EQ(t.w.Text1.selLength(), 0);
+    // Every click ends a definition shown in the verse window, one on no paragraph too.
+    t.s().DefShown = true;
+    t.clickAt(0);
+    EXPECT_FALSE(t.s().DefShown);
 }
 
-// Page Down and Up, Ctrl+Home and Ctrl+End page; Home and End alone, or
-// with Shift, move the caret; a disabled button's key does nothing.
+// Page Down and Up, Ctrl+Home and Ctrl+End page; Home and End move the caret.
 TEST(ReadingWindow, PagingKeys) {
     Reader t;
     constexpr int ctrl = ui::Window::kCtrlKey, shift = ui::Window::kShiftKey;
@@ -135,35 +128,4 @@ TEST(ReadingWindow, PagingKeys) {
     t.w.raiseKeyDown(35, ctrl);
     EXPECT_EQ(t.s().ShownPage, 1);
     EXPECT_TRUE(t.dialogs.shown.empty());
-}
-
-// In Bible books a click sets CurPara to the verse's place on the page; the
-// last verse and the blanks after it count as the last verse.
-TEST(ReadingWindow, ClicksOnTheLastVerseOfAPage) {
-    Reader t(true);
-    int verses = 0;
-    t.w.onVerse = [&] { ++verses; };
-    ASSERT_EQ(t.s().ParaCount, 3);
-    for (const auto& [caret, line] :
-         {std::pair{t.after(">Third"), 2L}, std::pair{t.after(">Fourth"), 3L},
-          std::pair{t.after("{b 1:4}") + 2, 3L}, std::pair{t.w.Text1.text().size() - 10, 3L}}) {
-        t.s().CurPara = 0;
-        t.clickAt(caret);
-        EXPECT_EQ(t.s().CurPara, line) << caret;
-    }
-    EXPECT_EQ(verses, 4);
-}
-
-// In other books a click bookmarks the paragraph; every click ends a
-// definition shown in the verse window, also one that names no paragraph.
-TEST(ReadingWindow, ClicksOnTheLastParagraphOfOtherBooks) {
-    Reader t;
-    t.s().DefShown = true;
-    t.clickAt(0);
-    EXPECT_FALSE(t.s().DefShown);
-    t.clickAt(t.after(">Fourth"));
-    t.clickAt(t.w.Text1.text().size() - 10);
-    // Both clicks name paragraph 1:4: its bookmark, then the news that it exists.
-    EXPECT_EQ(t.p->frmBkMrk().lstBkMrk.items(), std::vector<std::string>{t.s().BookTitle + "-1:4"});
-    EXPECT_EQ(t.dialogs.shown, std::vector<std::string>{"Book Mark already exists"});
 }

@@ -18,13 +18,7 @@ std::string entry(const std::string& line, const std::string& typed, FindOptions
     return out;
 }
 
-FindOptions whole() {
-    FindOptions o;
-    o.wholeWord = true;
-    return o;
-}
-
-TEST(SearchForms, LowerInitialFirstThenCapitalised) {
+TEST(SearchLine, TheFormsSearchedAndTheEntryOfKeyAndExcerpt) {
     EXPECT_EQ(SearchText("Lord", false).first(), "lord");
     EXPECT_EQ(SearchText("Lord", false).second(), "Lord");
     EXPECT_EQ(SearchText("lORD", false).second(), "LORD"); // only the first letter changes
@@ -34,9 +28,6 @@ TEST(SearchForms, LowerInitialFirstThenCapitalised) {
     EXPECT_EQ(SearchText("Lord", true).first(), "Lord");
     // Windows-1252 letters have their two forms as well.
     EXPECT_EQ(SearchText("\xC9lan", false).first(), "\xE9lan");
-}
-
-TEST(SearchLine, EntryIsKeyAndExcerpt) {
     EXPECT_EQ(entry("12:3>in the beginning God created", "god"),
               "12:3>in the beginning ^God^ created\r\n\r\n");
     // The key is everything before the first ">"; later ones belong to the text.
@@ -49,7 +40,7 @@ TEST(SearchLine, EntryIsKeyAndExcerpt) {
     EXPECT_EQ(out, "kept wis 4:2>a ^lamp^\r\n\r\n");
 }
 
-TEST(SearchLine, ExcerptStartsThirtyBeforeTheOccurrence) {
+TEST(SearchLine, ExcerptFromThirtyBeforeAndTestedPartOfBibleLines) {
     const std::string digits = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     // An occurrence at position 10: the excerpt starts with the text.
     std::string text = digits.substr(0, 9) + "WORD" + std::string(100, '.');
@@ -61,20 +52,15 @@ TEST(SearchLine, ExcerptStartsThirtyBeforeTheOccurrence) {
     EXPECT_EQ(e, "1:1>" + digits.substr(0, 30) + "^WORD^" + std::string(24, '.') + "\r\n\r\n");
     // At position 31 the excerpt still starts with the text; at 32 one later.
     text = std::string(30, '-') + "W" + std::string(80, '.');
-    EXPECT_EQ(entry("1:1>" + text, "W"),
-              "1:1>" + std::string(30, '-') + "^W^" + std::string(27, '.') + "\r\n\r\n");
-    text = "x" + text;
-    EXPECT_EQ(entry("1:1>" + text, "W"),
-              "1:1>" + std::string(30, '-') + "^W^" + std::string(27, '.') + "\r\n\r\n");
+    e = "1:1>" + std::string(30, '-') + "^W^" + std::string(27, '.') + "\r\n\r\n";
+    EXPECT_EQ(entry("1:1>" + text, "W"), e);
+    EXPECT_EQ(entry("1:1>x" + text, "W"), e);
     // A long occurrence near the start is cut inside it, before its closing "^".
     const std::string longWord(70, 'q');
     EXPECT_EQ(entry("1:1>ab" + longWord, longWord), "1:1>ab^" + std::string(57, 'q') + "\r\n\r\n");
     // The closing "^" is the 60th character.
     EXPECT_EQ(entry("1:1>" + std::string(58, 'z'), std::string(58, 'z')),
               "1:1>^" + std::string(58, 'z') + "^\r\n\r\n");
-}
-
-TEST(SearchLine, TestedPartOfBibleLines) {
     const std::string line = "3:16>For God so loved^ houtos gar egapesen ho theos<6,7 theos";
     FindOptions bible;
     bible.bibleMode = true;
@@ -83,8 +69,7 @@ TEST(SearchLine, TestedPartOfBibleLines) {
     EXPECT_EQ(entry(line, "loved", bible), "3:16>For God so ^loved^\r\n\r\n");
     EXPECT_EQ(entry(line, "theos", bible), "");
     EXPECT_EQ(entry(line, "God", verse), "");
-    // After the "^": the blank behind it belongs to the tested part, the note
-    // keys after "<" do not.
+    // After the "^": its blank is tested, the note keys after "<" are not.
     EXPECT_EQ(entry(line, "houtos", verse), "3:16> ^houtos^ gar egapesen ho theos\r\n\r\n");
     EXPECT_EQ(entry(line, "6", verse), "");
     FindOptions versePlusWhole = verse;
@@ -98,7 +83,7 @@ TEST(SearchLine, TestedPartOfBibleLines) {
     EXPECT_EQ(search::testedText("a^", bible), "a");
 }
 
-TEST(SearchBook, EveryLineAfterTheIndexLine) {
+TEST(SearchBook, EveryLineAfterTheIndexLineBothFormsAndMisses) {
     const std::string book = "<1:1>1<1:2>20*lord\r\n"
                              "1:1>the lord\r\n"
                              "no marker, lord\r\n"
@@ -121,21 +106,18 @@ TEST(SearchBook, EveryLineAfterTheIndexLine) {
     EXPECT_EQ(search::searchBook(book, SearchText("", false), o, "", out), 0u);
     EXPECT_EQ(search::searchBook(book, SearchText("the\nlord", false), o, "", out), 0u);
     EXPECT_EQ(out, "");
-}
-
-TEST(SearchBook, LinesWithBothFormsAndMisses) {
-    // Several occurrences on a line give one entry; a line whose first
-    // occurrence fails the whole-word test is passed over.
-    const std::string book = "*\r\n"
-                             "1:1>lords and Lord and lord\r\n"
-                             "1:2>Lordship\r\n"
-                             "1:3>LORD\r\n"
-                             "1:4>my Lord\r\n";
-    std::string out;
-    EXPECT_EQ(search::searchBook(book, SearchText("lord", false), whole(), "b ", out), 1u);
+    // One entry a line; a line whose first occurrence is no whole word is passed over.
+    const std::string forms = "*\r\n"
+                              "1:1>lords and Lord and lord\r\n"
+                              "1:2>Lordship\r\n"
+                              "1:3>LORD\r\n"
+                              "1:4>my Lord\r\n";
+    FindOptions whole;
+    whole.wholeWord = true;
+    EXPECT_EQ(search::searchBook(forms, SearchText("lord", false), whole, "b ", out), 1u);
     EXPECT_EQ(out, "b 1:4>my ^Lord^\r\n\r\n");
     out.clear();
-    EXPECT_EQ(search::searchBook(book, SearchText("lord", false), FindOptions{}, "", out), 3u);
+    EXPECT_EQ(search::searchBook(forms, SearchText("lord", false), FindOptions{}, "", out), 3u);
     EXPECT_EQ(out, "1:1>^lord^s and Lord and lord\r\n\r\n"
                    "1:2>^Lord^ship\r\n\r\n"
                    "1:4>my ^Lord^\r\n\r\n");

@@ -1,10 +1,5 @@
-// The block scan for the forms of a search text against a plain loop, on
-// texts of a small alphabet so that the anchors pass often, at every length
-// and start around the block sizes. The scan once tested starts whose
-// anchors fit in the text but whose whole occurrence did not, and compared
-// past its end: a hit made of the bytes behind a line's tested part (or
-// behind a book's last byte, a heap over-read). So the texts here are the
-// front of a buffer that goes on with more of the alphabet.
+// The block scan against a plain loop around the block sizes; each text is the front of
+// a longer buffer, as the scan once read past the text's end.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -50,9 +45,7 @@ TEST(FormScanner, AgreesWithAPlainLoopAndNeverReadsPastTheText) {
     }
     EXPECT_EQ(search::FormScanner(search::SearchText("", false)).next("anything", 0),
               std::string::npos);
-}
-
-TEST(FormScanner, FindsTheLastPossibleStartOfLongBuffers) {
+    // The last possible start of buffers around the block sizes.
     for (size_t len : {31u, 32u, 33u, 47u, 48u, 63u, 64u, 65u, 100u}) {
         for (const std::string typed : {"x", "Xy", "lord", "chalcedony"}) {
             const search::SearchText text(typed, false);

@@ -1,6 +1,4 @@
-// The search window: what a click in its panes picks, the verse window's
-// road, the re-fitted pane, the keys that open and leave it, and the reading
-// window's page kept while a hit's context is looked at.
+// The search window: what a click in its panes picks, how it opens, and its panes.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -19,11 +17,7 @@ namespace {
 using search::hitReference;
 using search::pickWord;
 
-// The blank-separated word around the caret of a click in the results or
-// the page: only trailing characters go; line breaks do not separate words
-// (the stretch "12:3}\r\n\r\n>Hope" holds the reference's end and the next
-// paragraph's first word, which the ">" gives); punctuation alone leaves an
-// empty word.
+// The blank-separated word at the caret, trailing marks cut; line breaks do not separate words.
 TEST(PickWord, TheBlankSeparatedWordAroundTheCaret) {
     const std::string page = ">By faith, and (grace) alone. {let 12:3}\r\n\r\n>Hope grows";
     const auto at = [&page](const char* what) { return static_cast<int>(page.find(what)) + 1; };
@@ -57,38 +51,25 @@ TEST(HitReference, TheKeyBeforeTheLastAngleBeforeTheCaret) {
         std::optional<std::string> reference;
     } rows[] = {
         {"the first hit", results, 8, "12:3"},
-        {"right after its >", results, 5, "12:3"},
         {"a later hit", results, 40, "1:10"},
         {"no > before: the window starts the text", results, 4, "12:3"},
         {"at the very start", results, 0, std::nullopt},
-        // The last ">" before the caret may be one of the excerpt's own.
         {"after an excerpt's > near its key", results, at(results, "mark"), std::nullopt},
         {"in a blank line: the hit above", results, at(results, "\r\n123456789") + 1, "2:7"},
         {"on a hit's reference: the hit above", results, at(results, "456789:12"), "2:7"},
-        // Every hit can be followed, however long its reference.
         {"a long key", results, at(results, "too"), "123456789:12"},
         {"after an excerpt's > far from its key", results, at(results, "of 12"), std::nullopt},
-        {"Find All: a short stem", all, at(all, "y"), "let 12:13"},
         {"Find All: a long stem", all, at(all, "a lamp"), "psalms 119:105"},
         {"Find All: a long stem's excerpt >", all, at(all, "butter"), std::nullopt},
         {"Find All: the blank lines after the last hit", all, at(all, "\r\n\r\nx", 2),
          "psalms 119:105"},
         {"a long first reference", longFirst, at(longFirst, "word"), "proverbialsayings 1:2"},
-        {"on a long first reference", longFirst, 3, "proverbialsayings 1:2"},
         {"the hit after a long first one", longFirst, at(longFirst, "x"), "kjv 3:16"},
         {"text without any >", "no hits here at all", 5, std::nullopt},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(hitReference(row.text, row.caret), row.reference) << row.name;
     }
-}
-
-TEST(HitReference, FindAllPlaces) {
-    const auto place = search::findAllPlace("kjv 3:16");
-    ASSERT_TRUE(place);
-    EXPECT_EQ(place->file, "KJV.TXV");
-    EXPECT_EQ(place->key, "3:16");
-    EXPECT_EQ(search::findAllPlace("3:16"), std::nullopt);
 }
 
 struct Window : testing_support::TestProgram {
@@ -164,18 +145,6 @@ TEST(SearchWindow, AHitNotInItsBookLeavesTheViews) {
     EXPECT_EQ(t.s().CurPage, 3);
 }
 
-// An empty Find changes nothing: a hit shown before still opens its context
-// with the text searched for selected.
-TEST(SearchWindow, AnEmptyFindKeepsTheLastSearch) {
-    Window t;
-    t.reading.btnFind.mouseUp(ui::MouseButton::Left);
-    t.find("grace", false);
-    t.find("", false);
-    t.clickAt(t.w.TextF, 8);
-    EXPECT_EQ(t.w.TextF2.text(), "1:1>Grace first");
-    EXPECT_EQ(t.w.TextF2.selLength(), 5);
-}
-
 TEST(SearchWindow, FromTheVerseWindow) {
     Window t;
     t.s().BookFile = "GEN.TXV";
@@ -184,20 +153,14 @@ TEST(SearchWindow, FromTheVerseWindow) {
     std::string verse = " bara elohim";
     const reader::BookPage genesis = reader::BookPage::of(t.s());
     t.w.openFromVerseWindow([&verse] { return verse; }, genesis);
-    EXPECT_EQ(t.w.TextF.text(), " bara elohim");
-    EXPECT_EQ(t.w.btnRadioWhole.value(), 1);
-    EXPECT_EQ(t.s().FindCaller, "Text3");
-    EXPECT_TRUE(t.s().FindFromText3);
     t.clickAt(t.w.TextF, 3);
     EXPECT_EQ(t.w.txtInput.text(), "bara");
     t.w.btnSearch.mouseUp(ui::MouseButton::Left);
     EXPECT_EQ(t.w.TextF.text(), "1:1> ^bara^ elohim\r\n\r\n");
-    // The context: the verse without its note keys, then the shown line;
-    // nothing is selected there.
+    // The context: the verse without its note keys, then the line, nothing selected.
     t.clickAt(t.w.TextF, 6);
     EXPECT_EQ(t.w.TextF2.text(), "bara elohim\r\n\r\n1:1>In the beginning God");
     EXPECT_EQ(t.w.TextF2.selLength(), 0);
-    // ReFind offers the verse window's text as it is now.
     t.w.btnReFind.setCaption("ReFind");
     verse = " elohim";
     t.w.btnReFind.mouseUp(ui::MouseButton::Left);

@@ -1,5 +1,4 @@
-// Notes and dictionary files for the study tests, with their index lines,
-// and a count of the files left open.
+// Notes and dictionary files with their index lines, and a count of open files.
 #pragma once
 
 #include <filesystem>
@@ -20,7 +19,6 @@ inline size_t openFiles() {
     return n;
 }
 
-// The index line of end's kind over the lines, then the lines, each ended by CR LF.
 inline std::string indexedFile(const std::vector<std::string>& lines, formats::IndexEnd end,
                                const std::function<std::string(const std::string&)>& keyOf) {
     std::string file = formats::buildIndexLine(lines, end, keyOf) + "\r\n";
