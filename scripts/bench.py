@@ -32,14 +32,15 @@ def fail(message):
 
 def run(args, cwd=None, env=None):
     """Runs args to the end; returns its output and its peak resident memory in MB."""
-    with tempfile.TemporaryFile() as out:
-        child = subprocess.Popen(args, cwd=cwd, env=env, stdout=out)
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        child = subprocess.Popen(args, cwd=cwd, env=env, stdout=out, stderr=err)
         _, status, usage = os.wait4(child.pid, 0)
-        child.returncode = os.waitstatus_to_exitcode(status)
+        code = os.waitstatus_to_exitcode(status)
         out.seek(0)
+        err.seek(0)
         text = out.read().decode()
-    if child.returncode != 0:
-        fail(f"{' '.join(args)} failed with {child.returncode}:\n{text}")
+        if code != 0:
+            fail(f"{' '.join(args)} failed with {code}:\n{text}{err.read().decode()}")
     return text, usage.ru_maxrss / 1024
 
 
@@ -69,6 +70,9 @@ def start_display():
 
 def window_runs(library, work):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb")
+    if not env.get("XDG_RUNTIME_DIR"):
+        env["XDG_RUNTIME_DIR"] = os.path.join(work, "runtime")
+        os.mkdir(env["XDG_RUNTIME_DIR"], 0o700)
     server = None
     if not env.get("DISPLAY"):
         server, env["DISPLAY"] = start_display()
@@ -122,14 +126,10 @@ def page_runs():
 
 
 def spread(values):
-    median = statistics.median(values)
-    return f"{median:9.2f} [{min(values):.2f}-{max(values):.2f}]"
+    return f"{statistics.median(values):.2f} [{min(values):.2f}-{max(values):.2f}]"
 
 
-ROW = "{:<34} {:<26} {:<18} {:<26} {:>6}  {}"
-
-
-def line(what, values, reference=None, ref_values=None, target=None):
+def line(rows, what, values, reference=None, ref_values=None, target=None):
     """One row; target is (limit, text): the ratio at most limit, or with no
     reference the figure under limit."""
     median = statistics.median(values)
@@ -143,8 +143,16 @@ def line(what, values, reference=None, ref_values=None, target=None):
         else:
             met = median < target[0]
         word = ("target met" if met else "target missed") + f" ({target[1]})"
-    print(ROW.format(what, spread(values), reference or "-",
-                     spread(ref_values) if ref_values else "", ratio, word).rstrip())
+    rows.append((what, spread(values), reference or "-",
+                 spread(ref_values) if ref_values else "", ratio, word))
+
+
+def table(rows):
+    widths = [max(len(row[i]) for row in rows) for i in range(len(rows[0]))]
+    for row in rows:
+        cells = [cell.ljust(width) for cell, width in zip(row, widths)]
+        cells[4] = row[4].rjust(widths[4])
+        print("  ".join(cells).rstrip())
 
 
 def main():
@@ -153,6 +161,7 @@ def main():
             fail(f"{BUILD}/{name} is missing; `make bench` builds it")
     if RUNS < 1:
         fail("BENCH_RUNS must be at least 1")
+    load = os.getloadavg()[0]
     with tempfile.TemporaryDirectory(prefix="tessary-bench-") as work:
         library = os.path.join(work, "library")
         shutil.copytree(os.path.join(ROOT, "library"), library)
@@ -160,21 +169,23 @@ def main():
         search = search_runs(library)
         pages = page_runs()
 
-    print(f"median [min-max] of {RUNS} runs; the ratio is of the medians")
-    print(ROW.format("figure", "  median [spread]", "reference", "  median [spread]", "ratio", ""))
-    line("start to first paint, ms", window["paint"], "minimal window", window["minimal"],
+    print(f"median [min-max] of {RUNS} runs; the ratio is of the medians; "
+          f"load average {load:.2f} at the start on {os.cpu_count()} cores")
+    rows = [("figure", "median [min-max]", "reference", "median [min-max]", "ratio", "")]
+    line(rows, "start to first paint, ms", window["paint"], "minimal window", window["minimal"],
          (1.10, "ratio <= 1.10"))
-    line("peak memory, MB", window["rss"], "minimal window", window["minimal-rss"])
-    line("Psalm 119 click to paint, ms", window["psalm"], target=(5, "< 5 ms"))
-    line("page load, random page, us", pages["random"])
-    line("page load, Next, us", pages["next"])
-    line("first load of a 20 MB book, us", pages["first"])
+    line(rows, "peak memory, MB", window["rss"], "minimal window", window["minimal-rss"])
+    line(rows, "Psalm 119 click to paint, ms", window["psalm"], target=(5, "< 5 ms"))
+    line(rows, "page load, random page, us", pages["random"])
+    line(rows, "page load, Next, us", pages["next"])
+    line(rows, "first load of a 20 MB book, us", pages["first"])
     for word in ("lord", "chalcedony"):
         for whole in ("", "-whole"):
             find = search[f"find-{word}{whole}"]
             what = f'Find All "{word}"{", whole word" if whole else ""}, ms'
-            line(what, find, "grep -c -F", search[f"grep-{word}"], (1.0, "ratio <= 1.0"))
-            line(what, find, "reading the files", search["floor"], (1.5, "ratio <= 1.5"))
+            line(rows, what, find, "grep -c -F", search[f"grep-{word}"], (1.0, "ratio <= 1.0"))
+            line(rows, what, find, "reading the files", search["floor"], (1.5, "ratio <= 1.5"))
+    table(rows)
 
 
 if __name__ == "__main__":
