@@ -21,7 +21,7 @@ preset_test  = ctest --preset $(1) -j $(JOBS)
 
 FORMAT_FILES = $(shell find src tools tests bench -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null)
 
-.PHONY: all deps build run test release asan coverage library format format-check clean screenshots fuzz deb
+.PHONY: all deps build run test release asan coverage library format format-check clean screenshots fuzz deb bench
 
 all: build
 
@@ -63,6 +63,18 @@ test: build
 release: deps
 	$(call preset_build,release)
 	$(call preset_test,release)
+
+# Builds the benchmarks of the release preset and runs each BENCH_RUNS times
+# (default 11), the two sides of each comparison alternately: every figure's
+# median and spread beside its reference, the ratio, and the targets met or
+# missed. Without a DISPLAY the window benchmark runs under Xvfb.
+BENCH_TARGETS = tessary-bench-window tessary-bench-search tessary-bench-pages
+
+bench:
+	scripts/install-deps.sh bench
+	cmake --preset release $(CMAKE_FLAGS)
+	nice cmake --build --preset release -j $(JOBS) --target $(BENCH_TARGETS)
+	scripts/bench.py build-release
 
 asan: deps
 	$(call preset_build,asan)

@@ -5,6 +5,9 @@
 #   run                               build, plus the virtual display and the
 #                                     screenshot tool that `make run` uses
 #                                     when there is no display
+#   bench                             build, plus the virtual display the
+#                                     window benchmark needs when there is
+#                                     no display (`make bench`)
 #   library                           build, plus the public-domain modules and
 #                                     their exporter that `make library` reads
 #   package                           build, plus what `make deb` uses to build
@@ -38,6 +41,10 @@ run)
     # A window manager for the title bar, and a font for readable text.
     optional+=(openbox fonts-dejavu-core xauth)
     ;;
+bench)
+    required+=(python3)
+    [[ -n "${DISPLAY:-}" ]] || required+=(xvfb)
+    ;;
 library)
     required+=(
         libsword-utils
@@ -58,7 +65,7 @@ package | package-check)
     ;;
 coverage) required+=(gcovr) ;;
 *)
-    echo "usage: $0 [build|test|run|library|package|package-check|coverage]" >&2
+    echo "usage: $0 [build|test|run|bench|library|package|package-check|coverage]" >&2
     exit 2
     ;;
 esac
