@@ -79,9 +79,9 @@ std::vector<std::string> bibleStems(const std::string& dir) {
     return stems;
 }
 
-// Reads every file whole into one reused buffer that starts on a page
-// boundary, as the search's own buffer does: the least any search must do (a misaligned destination makes
-// the kernel's copy several times slower).
+// The least any search must do: every file read whole into one reused
+// buffer that starts on a page boundary, as the search's own buffer does
+// (a misaligned destination makes the kernel's copy several times slower).
 void readAll(const std::vector<std::string>& paths, std::vector<char>& buffer) {
     for (const std::string& path : paths) {
         const int fd = ::open(path.c_str(), O_RDONLY);
