@@ -100,17 +100,22 @@ bool DataFolder::isSafeName(const std::string& name) {
     return true;
 }
 
-bool DataFolder::inside(const std::string& path) const {
-    std::error_code ec;
+const std::string& DataFolder::realRoot() const {
     if (m_realRoot.empty()) {
+        std::error_code ec;
         m_realRoot = fs::canonical(m_root, ec).string();
-        if (ec) {
+        if (ec)
             m_realRoot.clear();
-            return false;
-        }
-        if (m_realRoot.back() != '/')
+        else if (m_realRoot.back() != '/')
             m_realRoot += '/';
     }
+    return m_realRoot;
+}
+
+bool DataFolder::inside(const std::string& path) const {
+    if (realRoot().empty())
+        return false;
+    std::error_code ec;
     const std::string real = fs::canonical(path, ec).string();
     return !ec && real.size() > m_realRoot.size() &&
            real.compare(0, m_realRoot.size(), m_realRoot) == 0;
@@ -153,9 +158,18 @@ const DataFolder::Listing& DataFolder::listing() const {
 std::optional<std::string> DataFolder::resolve(const std::string& name) const {
     if (!isSafeName(name))
         return std::nullopt;
-    std::error_code ec;
+    // A safe name is one entry of the folder: a regular file under it that is
+    // no link lies inside the folder (one lstat); only a link has its whole
+    // path resolved, which costs a look-up per folder of the path.
+    const auto readable = [this](const fs::path& path) {
+        std::error_code ec;
+        const fs::file_status status = fs::symlink_status(path, ec);
+        if (fs::is_regular_file(status))
+            return !realRoot().empty();
+        return fs::is_symlink(status) && fs::is_regular_file(path, ec) && inside(path.string());
+    };
     const fs::path exact = fs::path(m_root) / name;
-    if (fs::is_regular_file(exact, ec) && inside(exact.string()))
+    if (readable(exact))
         return exact.string();
     const Listing& names = listing();
     const auto found = names.byFolded.find(m_fold(name));
@@ -163,7 +177,7 @@ std::optional<std::string> DataFolder::resolve(const std::string& name) const {
         return std::nullopt;
     for (const std::string& candidate : found->second) {
         const fs::path path = fs::path(m_root) / candidate;
-        if (fs::is_regular_file(path, ec) && inside(path.string()))
+        if (readable(path))
             return path.string();
     }
     return std::nullopt;

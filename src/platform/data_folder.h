@@ -95,10 +95,13 @@ private:
 
     // The listing, made afresh when the folder changed since the last one.
     const Listing& listing() const;
+    // The folder's path with every link followed and a final "/"; empty when
+    // it cannot be found.
+    const std::string& realRoot() const;
 
     std::string m_root;
     NameFold m_fold;
-    mutable std::string m_realRoot;
+    mutable std::string m_realRoot; // with a final "/"; empty until known
     mutable Listing m_listing;
     mutable int m_listings = 0;
 };

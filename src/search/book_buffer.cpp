@@ -1,6 +1,7 @@
 #include "search/book_buffer.h"
 
 #include <cerrno>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,7 +18,12 @@ struct Fd {
             ::close(fd);
     }
 };
+constexpr size_t kPage = 4096;
 } // namespace
+
+void BookBuffer::Free::operator()(char* p) const {
+    std::free(p);
+}
 
 bool BookBuffer::read(const std::string& path) {
     m_size = 0;
@@ -28,8 +34,14 @@ bool BookBuffer::read(const std::string& path) {
     const auto want = static_cast<size_t>(st.st_size);
     if (want > m_capacity) {
         // Uninitialised on purpose: every byte used is read from the file.
-        m_data.reset(new char[want]);
-        m_capacity = want;
+        // aligned_alloc takes a size that is a multiple of the alignment.
+        const size_t capacity = (want + kPage - 1) / kPage * kPage;
+        m_data.reset(static_cast<char*>(std::aligned_alloc(kPage, capacity)));
+        if (!m_data) {
+            m_capacity = 0;
+            return false;
+        }
+        m_capacity = capacity;
     }
     size_t got = 0;
     // A file that grows while it is read is taken up to its size at the open.
