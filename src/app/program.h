@@ -64,6 +64,20 @@ public:
     platform::FolderFile readerFile(const std::string& name) const {
         return {m_readerFiles, s.DataPath + name};
     }
+    // Replaces the reader's file name with content, unless unread (why it
+    // could not be read at start) is set: such a file may hold what the
+    // reader made and is left as it is for the whole run. False, with the
+    // reason in why, when the file was not replaced.
+    bool replaceReaderFile(const std::string& name, const std::string& unread,
+                           const std::string& content, std::string* why) const {
+        if (!unread.empty()) {
+            if (why)
+                *why = "it could not be read when Tessary started (" + unread +
+                       ") and is left as it is";
+            return false;
+        }
+        return readerFile(name).writeAtomic(content, why);
+    }
 
     // Shows a message box titled "Tessary".
     ui::Answer message(const std::string& text, ui::Buttons buttons = ui::Buttons::OK,

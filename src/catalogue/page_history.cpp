@@ -22,17 +22,8 @@ void reportUnwritten(app::Program& p, const char* what, const std::string& why) 
               ui::Buttons::OK, ui::Icon::Exclamation);
 }
 
-// Replaces the history file with content; false, with the reason, when it
-// could not, or when the file could not be read at start: it is then left
-// as it is for the whole run.
 bool replaceHistoryFile(app::Program& p, const std::string& content, std::string* why) {
-    if (!p.s.HistoryUnread.empty()) {
-        if (why)
-            *why = "it could not be read when Tessary started (" + p.s.HistoryUnread +
-                   ") and is left as it is";
-        return false;
-    }
-    return p.readerFile(kHistoryFile).writeAtomic(content, why);
+    return p.replaceReaderFile(kHistoryFile, p.s.HistoryUnread, content, why);
 }
 
 // Empties the history file; a file that cannot be emptied would bring the

@@ -49,14 +49,11 @@ void readBookmarks(app::Program& p) {
 bool saveBookmarks(app::Program& p) {
     const std::string text = formats::bookmarkFileText(p.frmBkMrk().lstBkMrk.items());
     std::string why;
-    const platform::FolderFile file = p.readerFile(formats::kBookmarkFile);
-    if (!p.s.BookmarksUnread.empty())
-        why = "it could not be read when Tessary started (" + p.s.BookmarksUnread +
-              ") and is left as it is";
-    else if (file.writeAtomic(text, &why))
+    if (p.replaceReaderFile(formats::kBookmarkFile, p.s.BookmarksUnread, text, &why))
         return true;
     // The whole path: the reader's files may live far from the library.
-    p.message("The book marks could not be saved in " + file.path() + ": " + why +
+    p.message("The book marks could not be saved in " +
+                  p.readerFile(formats::kBookmarkFile).path() + ": " + why +
                   ". They are kept until Tessary ends; the next start shows the book marks last "
                   "saved.",
               ui::Buttons::OK, ui::Icon::Exclamation);

@@ -448,4 +448,15 @@ int runScenarioFiles(const std::vector<std::string>& paths,
     return failed == 0 && passed > 0 ? 0 : 1;
 }
 
+int runCommandLine(const std::string& program, std::vector<std::string> args,
+                   const std::function<Outcome(const std::string&, const Options&)>& run) {
+    std::string error;
+    const auto options = takeOptions(args, error);
+    if (!options) {
+        std::cerr << program << ": " << error << "\n";
+        return 2;
+    }
+    return runScenarioFiles(args, [&](const std::string& path) { return run(path, *options); });
+}
+
 } // namespace script

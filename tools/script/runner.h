@@ -42,5 +42,9 @@ Outcome runScenarioFile(const std::string& path, Driver& driver, const Options& 
 // least one ran and all passed.
 int runScenarioFiles(const std::vector<std::string>& paths,
                      const std::function<Outcome(const std::string&)>& run);
+// A runner's command line: the options, then the files, each run by run with
+// the options; a bad option is told on the standard error with status 2.
+int runCommandLine(const std::string& program, std::vector<std::string> args,
+                   const std::function<Outcome(const std::string&, const Options&)>& run);
 
 } // namespace script
