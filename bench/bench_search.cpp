@@ -65,7 +65,8 @@ std::vector<std::string> lines(const std::string& path) {
     return out;
 }
 
-// The stems of the Bible books: the keys of the division lists of BOOKS.SEL.
+// The stems of the Bible books: the keys of the division lists of BOOKS.SEL,
+// each once (the testaments list the books of the smaller divisions again).
 std::vector<std::string> bibleStems(const std::string& dir) {
     std::vector<std::string> stems;
     for (const std::string& division : lines(dir + "/BOOKS.SEL")) {
@@ -73,8 +74,11 @@ std::vector<std::string> bibleStems(const std::string& dir) {
         if (list.find(".STX") == std::string::npos)
             continue;
         for (const std::string& item : lines(dir + "/" + list))
-            if (auto at = item.find('@'); at != std::string::npos && at > 0)
-                stems.push_back(item.substr(0, at));
+            if (auto at = item.find('@'); at != std::string::npos && at > 0) {
+                std::string stem = item.substr(0, at);
+                if (std::find(stems.begin(), stems.end(), stem) == stems.end())
+                    stems.push_back(std::move(stem));
+            }
     }
     return stems;
 }

@@ -20,6 +20,28 @@ struct FileContent {
     std::string error;   // Failed: why, in the system's words ("Permission denied")
 };
 
+// A file of the folder open for reading, closed with the object.
+class OpenFile {
+public:
+    OpenFile() = default;
+    OpenFile(int fd, size_t size) : m_fd(fd), m_size(size) {}
+    OpenFile(OpenFile&& other) noexcept
+        : m_fd(std::exchange(other.m_fd, -1)), m_size(other.m_size) {}
+    OpenFile& operator=(OpenFile&& other) noexcept;
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile();
+
+    explicit operator bool() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
+    // The file's size when it was opened.
+    size_t size() const { return m_size; }
+
+private:
+    int m_fd = -1;
+    size_t m_size = 0;
+};
+
 class DataFolder {
 public:
     // How names are compared when the exact name is missing: both sides are
@@ -42,6 +64,11 @@ public:
     // once, and again only after it has changed, so that a look-up costs the
     // same in a folder of fifty files as in one of fifty thousand.
     [[nodiscard]] std::optional<std::string> resolve(const std::string& name) const;
+    // The file resolve finds for name, opened for reading: a regular file,
+    // never a pipe or a folder; nothing where resolve gives nothing or the
+    // file cannot be opened. A regular file under the exact name that is no
+    // link opens with one call and no look-up before it.
+    [[nodiscard]] OpenFile openRegular(const std::string& name) const;
     // How often resolve has listed the folder.
     int listings() const { return m_listings; }
 

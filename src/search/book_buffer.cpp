@@ -3,21 +3,13 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/data_folder.h"
 
 namespace search {
 
 namespace {
-// Closes a file descriptor when it goes out of scope.
-struct Fd {
-    int fd;
-    ~Fd() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 constexpr size_t kPage = 4096;
 } // namespace
 
@@ -25,13 +17,11 @@ void BookBuffer::Free::operator()(char* p) const {
     std::free(p);
 }
 
-bool BookBuffer::read(const std::string& path) {
+bool BookBuffer::read(const platform::OpenFile& file) {
     m_size = 0;
-    Fd file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-    struct stat st {};
-    if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))
+    if (!file)
         return false;
-    const auto want = static_cast<size_t>(st.st_size);
+    const size_t want = file.size();
     if (want > m_capacity) {
         // Uninitialised on purpose: every byte used is read from the file.
         // aligned_alloc takes a size that is a multiple of the alignment.
@@ -46,7 +36,7 @@ bool BookBuffer::read(const std::string& path) {
     size_t got = 0;
     // A file that grows while it is read is taken up to its size at the open.
     while (got < want) {
-        const ssize_t n = ::read(file.fd, m_data.get() + got, want - got);
+        const ssize_t n = ::read(file.fd(), m_data.get() + got, want - got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)

@@ -11,13 +11,17 @@
 #include <string>
 #include <string_view>
 
+namespace platform {
+class OpenFile;
+}
+
 namespace search {
 
 class BookBuffer {
 public:
-    // Reads the whole file at path with one read; false (and no bytes) when it
-    // cannot be opened or read.
-    bool read(const std::string& path);
+    // Reads the whole file, up to its size at the open; false (and no bytes)
+    // when it cannot be read.
+    bool read(const platform::OpenFile& file);
     // The bytes of the file read last.
     std::string_view bytes() const { return {m_data.get(), m_size}; }
 

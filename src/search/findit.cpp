@@ -24,14 +24,14 @@ BookBuffer& sharedBuffer() {
 // Reads one book into the buffer and appends its entries.
 bool searchOne(const platform::DataFolder& folder, const std::string& dataPath,
                const std::string& file, BookBuffer& buffer, const SearchText& text,
-               const FindOptions& options, std::string_view prefix, SearchOutcome& out) {
-    auto path = folder.resolve(dataPath + file);
-    if (!path || !buffer.read(*path)) {
+               const FindOptions& options, std::string_view prefix, size_t enough,
+               SearchOutcome& out) {
+    if (!buffer.read(folder.openRegular(dataPath + file))) {
         if (out.firstMissing.empty())
             out.firstMissing = file;
         return false;
     }
-    if (searchBook(buffer.bytes(), text, options, prefix, out.results) > 0)
+    if (searchBook(buffer.bytes(), text, options, prefix, out.results, enough) > 0)
         out.hit = true;
     return true;
 }
@@ -44,17 +44,17 @@ std::string listEntryFile(const std::string& entry) {
 }
 
 SearchOutcome searchBookFile(const platform::DataFolder& folder, const std::string& name,
-                             const SearchText& text, const FindOptions& options) {
+                             const SearchText& text, const FindOptions& options, size_t enough) {
     SearchOutcome out;
     out.results.reserve(kReservedResults);
-    searchOne(folder, {}, name, sharedBuffer(), text, options, {}, out);
+    searchOne(folder, {}, name, sharedBuffer(), text, options, {}, enough, out);
     return out;
 }
 
 SearchOutcome searchBookList(const platform::DataFolder& folder, const std::string& dataPath,
                              std::span<const std::string> list, const SearchText& text,
                              const FindOptions& options,
-                             const std::function<void(size_t)>& progress) {
+                             const std::function<void(size_t)>& progress, size_t enough) {
     SearchOutcome out;
     out.results.reserve(kReservedResults);
     BookBuffer& buffer = sharedBuffer();
@@ -65,9 +65,18 @@ SearchOutcome searchBookList(const platform::DataFolder& folder, const std::stri
             break;
         if (progress)
             progress(i);
+        if (out.results.size() > enough) {
+            // Hits past those wanted are not looked for; a book that cannot
+            // be opened is still named.
+            if (!out.firstMissing.empty())
+                break;
+            if (!folder.openRegular(dataPath + file))
+                out.firstMissing = file;
+            continue;
+        }
         prefix = formats::trimBlanks(list[i]);
         prefix += ' ';
-        searchOne(folder, dataPath, file, buffer, text, options, prefix, out);
+        searchOne(folder, dataPath, file, buffer, text, options, prefix, enough, out);
     }
     return out;
 }
@@ -101,11 +110,12 @@ bool Findit(app::Program& p, const std::vector<std::string>* listBooks) {
                       : std::span<const std::string>(s.FindAllFiles.data(),
                                                      static_cast<size_t>(std::max(last + 1, 0)));
         const std::string count = std::to_string(list.size());
-        out = searchBookList(p.data(), s.DataPath, list, text, options, [&](size_t i) {
-            w.btnReFind.setCaption(std::to_string(i + 1) + " of " + count);
-        });
+        out = searchBookList(
+            p.data(), s.DataPath, list, text, options,
+            [&](size_t i) { w.btnReFind.setCaption(std::to_string(i + 1) + " of " + count); },
+            kMaxShown);
     } else {
-        out = searchBookFile(p.data(), s.DataPath + s.BookFile, text, options);
+        out = searchBookFile(p.data(), s.DataPath + s.BookFile, text, options, kMaxShown);
     }
 
     if (out.hit) {

@@ -21,7 +21,8 @@ namespace search {
 
 // What a search over one or more book files found.
 struct SearchOutcome {
-    std::string results;      // every entry, in the order of the books and their lines
+    std::string results;      // the entries in the order of the books and their lines,
+                              // up to the first that makes them longer than enough
     bool hit = false;         // at least one entry
     std::string firstMissing; // the first book file that could not be read, or ""
 };
@@ -30,18 +31,23 @@ struct SearchOutcome {
 constexpr size_t kMaxShown = 32670;
 
 // Searches the book file name (resolved in folder); entries carry no prefix.
+// The search stops once the results are longer than enough characters.
 SearchOutcome searchBookFile(const platform::DataFolder& folder, const std::string& name,
-                             const SearchText& text, const FindOptions& options);
+                             const SearchText& text, const FindOptions& options,
+                             size_t enough = std::string::npos);
 
 // Searches the books of a Find All list in order: each entry, blanks trimmed,
 // names the file dataPath + entry upper-cased + ".TXV", and its entries begin
 // with the trimmed entry and a blank. A blank entry ends the search. A file
 // that cannot be read is skipped (the first is named in the outcome).
-// progress(i) runs before book i is read.
+// Once the results are longer than enough characters, the books after are
+// only opened, to name the first that cannot be. progress(i) runs before
+// book i is read.
 SearchOutcome searchBookList(const platform::DataFolder& folder, const std::string& dataPath,
                              std::span<const std::string> list, const SearchText& text,
                              const FindOptions& options,
-                             const std::function<void(size_t)>& progress = {});
+                             const std::function<void(size_t)>& progress = {},
+                             size_t enough = std::string::npos);
 
 // The file name a Find All list entry names ("genesis" gives "GENESIS.TXV"),
 // or "" for a blank entry.

@@ -72,6 +72,23 @@ __attribute__((target("avx2"))) size_t scanAvx2(const char* h, size_t size, size
     const char* p1 = h + an.offset1;
     const char* p2 = h + an.offset2;
     const size_t end = size - an.length + 1; // one past the last start
+    // Two blocks a round while both have room, with one test for the pair;
+    // the round where some start passes is taken again block by block below.
+    for (; i + 64 <= end; i += 64) {
+        const __m256i x0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p1 + i));
+        const __m256i x1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p1 + i + 32));
+        __m256i hits0 = _mm256_or_si256(_mm256_cmpeq_epi8(x0, a), _mm256_cmpeq_epi8(x0, b));
+        __m256i hits1 = _mm256_or_si256(_mm256_cmpeq_epi8(x1, a), _mm256_cmpeq_epi8(x1, b));
+        if constexpr (Two) {
+            const __m256i y0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p2 + i));
+            const __m256i y1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p2 + i + 32));
+            hits0 = _mm256_and_si256(hits0, _mm256_cmpeq_epi8(y0, z));
+            hits1 = _mm256_and_si256(hits1, _mm256_cmpeq_epi8(y1, z));
+        }
+        const __m256i any = _mm256_or_si256(hits0, hits1);
+        if (!_mm256_testz_si256(any, any))
+            break;
+    }
     for (; i + 32 <= end; i += 32) {
         const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p1 + i));
         __m256i hits = _mm256_or_si256(_mm256_cmpeq_epi8(x, a), _mm256_cmpeq_epi8(x, b));

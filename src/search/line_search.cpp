@@ -107,7 +107,7 @@ bool searchLine(std::string_view line, const SearchText& text, const FindOptions
 }
 
 size_t searchBook(std::string_view book, const SearchText& text, const FindOptions& options,
-                  std::string_view prefix, std::string& results) {
+                  std::string_view prefix, std::string& results, size_t enough) {
     // Lines hold no LF, so a text with one is never found.
     if (text.empty() || text.first().find('\n') != std::string::npos)
         return 0;
@@ -132,8 +132,11 @@ size_t searchBook(std::string_view book, const SearchText& text, const FindOptio
         std::string_view line = book.substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (testLine(line, text, scanner, options, prefix, results))
+        if (testLine(line, text, scanner, options, prefix, results)) {
             ++hits;
+            if (results.size() > enough)
+                break;
+        }
         pos = end + 1;
     }
     return hits;

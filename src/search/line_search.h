@@ -55,9 +55,10 @@ bool searchLine(std::string_view line, const SearchText& text, const FindOptions
 
 // Tests every line of a whole book file after its first line (the index
 // line); lines end in LF with an optional CR before it. Appends the entries in
-// line order and returns how many were appended. An empty search text finds
+// line order and returns how many were appended; stops after the entry that
+// makes results longer than enough characters. An empty search text finds
 // nothing.
 size_t searchBook(std::string_view book, const SearchText& text, const FindOptions& options,
-                  std::string_view prefix, std::string& results);
+                  std::string_view prefix, std::string& results, size_t enough = std::string::npos);
 
 } // namespace search

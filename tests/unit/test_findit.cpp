@@ -101,7 +101,7 @@ TEST(Findit, TheListEndsAtItsLastIndexAnd900AndTooManyAreCut) {
     // The book after the cap was still opened: its absence is reported.
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_EQ(t.dialogs.shown[0], "Missing or corrupt file MISSING.TXV");
-    // Exactly at the cap the input box keeps the text.
+    // Exactly at the cap the input box keeps the text; one entry more is too many.
     const std::string entry = "1:1>^x^\r\n\r\n"; // 11 characters
     std::vector<testing_books::BodyLine> exact;
     for (size_t n = 0; n < search::kMaxShown / entry.size(); ++n)
@@ -111,6 +111,10 @@ TEST(Findit, TheListEndsAtItsLastIndexAnd900AndTooManyAreCut) {
     t.find("x");
     EXPECT_EQ(t.w.TextF.text().size(), search::kMaxShown);
     EXPECT_EQ(t.w.txtInput.text(), "x");
+    exact.push_back({"1:2>x"});
+    t.write("EXACT.TXV", testing_books::makeBook(exact));
+    t.find("x");
+    EXPECT_EQ(t.w.txtInput.text(), "Too Many Found - Refine Search");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <ctime>
@@ -125,17 +126,33 @@ TEST(DataFolder, NamesInsideTheFolderWithoutRegardToCase) {
                                       {"GEN.TXV", true},
                                       {"gen.txv", true}}) {
         EXPECT_EQ(f.folder.resolve(name).has_value(), found) << name;
+        EXPECT_EQ(bool(f.folder.openRegular(name)), found) << name;
         EXPECT_EQ(f.folder.readLines(name).has_value(), found) << name;
         EXPECT_EQ(f.folder.readWhole(name, 100).status,
                   found ? platform::FileContent::Status::Read
                         : platform::FileContent::Status::Missing)
             << name;
     }
+    // Opened, the file found is the one resolve names, at its size.
+    const platform::OpenFile gen = f.folder.openRegular("gen.txv");
+    EXPECT_EQ(gen.size(), 8u);
+    EXPECT_EQ(::lseek(gen.fd(), 0, SEEK_END), 8);
+    // A pipe (which must not block the open), a folder or an unsafe name is not
+    // opened; a file of another letter case behind a folder of the name is.
+    ASSERT_EQ(::mkfifo((f.data.dir / "PIPE.TXV").c_str(), 0600), 0);
+    fs::create_directory(f.data.dir / "EXO.TXV");
+    f.data.write("exo.txv", "e\r\n");
+    EXPECT_FALSE(f.folder.openRegular("PIPE.TXV"));
+    EXPECT_FALSE(f.folder.openRegular("sub"));
+    EXPECT_FALSE(f.folder.openRegular("sub/inner"));
+    EXPECT_EQ(f.folder.openRegular("EXO.TXV").size(), 3u);
     fs::create_symlink(f.data.dir, f.outside.dir / "library");
     const platform::DataFolder linked((f.outside.dir / "library").string(), formats::lowerText);
     EXPECT_TRUE(linked.resolve("GEN.TXV"));
     EXPECT_TRUE(linked.resolve("SAME.TXV"));
     EXPECT_FALSE(linked.resolve("OUT.TXV"));
+    EXPECT_TRUE(linked.openRegular("GEN.TXV"));
+    EXPECT_FALSE(linked.openRegular("OUT.TXV"));
 }
 
 // Names not found exactly share one listing until the folder's time moves on.

@@ -46,7 +46,7 @@ TEST(FormScanner, AgreesWithAPlainLoopAndNeverReadsPastTheText) {
     EXPECT_EQ(search::FormScanner(search::SearchText("", false)).next("anything", 0),
               std::string::npos);
     // The last possible start of buffers around the block sizes.
-    for (size_t len : {31u, 32u, 33u, 47u, 48u, 63u, 64u, 65u, 100u}) {
+    for (size_t len : {31u, 32u, 33u, 47u, 48u, 63u, 64u, 65u, 100u, 127u, 128u, 129u}) {
         for (const std::string typed : {"x", "Xy", "lord", "chalcedony"}) {
             const search::SearchText text(typed, false);
             const search::FormScanner scanner(text);
