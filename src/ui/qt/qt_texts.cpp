@@ -28,6 +28,9 @@ namespace {
 // the rest of such a run again for every line it fills.
 constexpr size_t kLongestWord = 1000;
 
+// The longest text whose laid-out paragraphs keep their glyphs.
+constexpr size_t kGlyphsKeptUpTo = 64 * 1024;
+
 bool holdsOverlongRun(const std::string& text) {
     size_t run = 0;
     for (const char c : text) {
@@ -124,6 +127,12 @@ protected:
             }
             m_breaks = pieceBreaks(m_tb.text());
             m_edit->setPlainText(toBoxText(m_tb.text(), m_breaks));
+            // The paragraphs of a text up to a page or so keep their shaped
+            // glyphs once laid out, so that drawing them does not shape them
+            // again; a longer text is left to lay out anew as it scrolls.
+            if (m_tb.text().size() <= kGlyphsKeptUpTo)
+                for (QTextBlock b = m_edit->document()->firstBlock(); b.isValid(); b = b.next())
+                    b.layout()->setCacheEnabled(true);
         }
         // A new text shows from its start with the caret there: the caret
         // needs no moving, and a long paragraph no measuring, when the model

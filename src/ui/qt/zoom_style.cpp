@@ -39,6 +39,17 @@ public:
         }
     }
 
+    // The child windows are never maximized. Were they, each would keep its
+    // own title bar; with that, Qt leaves the main window's title alone when
+    // a child window hides, instead of sending title and icon name to the X
+    // server again for every window hidden.
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_Workspace_FillSpaceOnMaximize)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+
     // A menu bar item's room around its caption grows with the font.
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override {
