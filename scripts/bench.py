@@ -6,7 +6,9 @@ ratio of the medians and, where there is a target, whether it is met.
     scripts/bench.py [BUILD_DIR]        (default build-release)
 
 BENCH_RUNS sets the number of runs (default 11). The two sides of a comparison
-run alternately, and the side that goes first alternates run by run. Without a
+run alternately, and the side that goes first alternates run by run; each
+window run starts after a short rest, so that no side inherits the end of the
+run before it. Without a
 DISPLAY the window benchmark runs under a private Xvfb at 1920x1080. The
 programs run on a temporary copy of the bundled library, since the reader
 writes its own files into the library folder.
@@ -19,10 +21,12 @@ import statistics
 import subprocess
 import sys
 import tempfile
+import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build-release"))
 RUNS = int(os.environ.get("BENCH_RUNS", "11"))
+SETTLE = 0.3  # seconds of rest before each window run
 
 
 def fail(message):
@@ -81,16 +85,24 @@ def window_runs(library, work):
     try:
         for i in range(RUNS):
             for side in (("program", "minimal") if i % 2 == 0 else ("minimal", "program")):
+                # A fresh copy each time: the reader keeps its place in the library folder.
+                copy = os.path.join(work, f"library-{i}")
+                if side == "program":
+                    shutil.copytree(library, copy)
+                # Each side starts on a display at rest: a start right after
+                # another program's end waits while the server tears that
+                # client down, and the copy before a program's run would give
+                # the program that rest while the other side got none.
+                time.sleep(SETTLE)
                 if side == "minimal":
                     text, rss = run([bench, "--minimal"], cwd=work, env=env)
                     figures["minimal"].append(grab(r"^minimal window: first paint ([\d.]+) ms", text,
                                                    "first paint"))
                     figures["minimal-rss"].append(rss)
                     continue
-                # A fresh copy each time: the reader keeps its place in the library folder.
-                copy = os.path.join(work, f"library-{i}")
-                shutil.copytree(library, copy)
-                text, rss = run([bench], cwd=copy, env=env)
+                # A first start each time: no settings stored yet.
+                text, rss = run([bench], cwd=copy,
+                                env=dict(env, XDG_CONFIG_HOME=os.path.join(copy, "config")))
                 shutil.rmtree(copy)
                 figures["paint"].append(grab(r"^program: first paint ([\d.]+) ms", text, "first paint"))
                 figures["psalm"].append(grab(r"^program: Psalm 119 painted ([\d.]+) ms", text,
