@@ -2,9 +2,11 @@
 // of the start list, and the time from the click on Psalm 119 in the page
 // chooser to the paint of its text, the program started as the real one
 // starts (with its settings: a fresh XDG_CONFIG_HOME gives the first start's
-// zoom); with --minimal, the first paint of a minimal Qt window (an MDI area
-// holding one list) for comparison. Run it on a display (or under xvfb-run)
-// from a library folder; peak memory comes from /usr/bin/time -v.
+// zoom); with --minimal [WIDTHxHEIGHT], the first paint of a minimal Qt
+// window (an MDI area holding one list, 650x400 unless given) for comparison.
+// The program prints the size of its main window: a minimal window of that
+// size fills as large a surface on its first paint. Run it on a display (or
+// under xvfb-run) from a library folder.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -70,7 +72,7 @@ void clickRow(ui::ListBox& list, int row, ui::qt::QtView& view) {
     view.afterEvent();
 }
 
-int minimal(Clock::time_point start, int argc, char** argv) {
+int minimal(Clock::time_point start, int argc, char** argv, QSize size) {
     QApplication app(argc, argv);
     QMainWindow main;
     auto* area = new QMdiArea;
@@ -79,7 +81,7 @@ int minimal(Clock::time_point start, int argc, char** argv) {
     for (const char* item : {"one", "two", "three", "four", "five", "six"})
         list->addItem(QString::fromLatin1(item));
     area->addSubWindow(list)->show();
-    main.resize(650, 400);
+    main.resize(size);
     PaintWatch watch(list->viewport(), [start] {
         std::printf("minimal window: first paint %.1f ms\n", msSince(start));
         QApplication::quit();
@@ -92,8 +94,14 @@ int minimal(Clock::time_point start, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const auto start = Clock::now();
-    if (argc > 1 && std::strcmp(argv[1], "--minimal") == 0)
-        return minimal(start, argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--minimal") == 0) {
+        int width = 650, height = 400;
+        if (argc > 2 && std::sscanf(argv[2], "%dx%d", &width, &height) != 2) {
+            std::fprintf(stderr, "--minimal takes a size, WIDTHxHEIGHT\n");
+            return 2;
+        }
+        return minimal(start, argc, argv, QSize(width, height));
+    }
     QApplication app(argc, argv);
     // As the program starts: its names, its icon and its settings (a fresh
     // settings folder gives the first start's zoom for the screen).
@@ -117,6 +125,8 @@ int main(int argc, char** argv) {
     // Psalm 119 from the chooser of the Psalms, once the start list shows.
     auto psalm = [&] {
         std::printf("program: first paint %.1f ms\n", msSince(start));
+        const QSize size = view.mainWindow()->size();
+        std::printf("program: main window %dx%d\n", size.width(), size.height());
         clickRow(program.frmList0().lstMain0, 0, view);
         clickRow(program.frmList1().lstMain1, 1, view);
         clickRow(program.frmList2().lstMain2, 1, view);
