@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QIcon>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -29,6 +28,7 @@
 #include "catalogue/frm_list2.h"
 #include "reader/frm_page.h"
 #include "reader/frm_text1.h"
+#include "ui/qt/identity.h"
 #include "ui/qt/qt_view.h"
 
 namespace {
@@ -105,11 +105,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // As the program starts: its names, its icon and its settings (a fresh
     // settings folder gives the first start's zoom for the screen).
-    QApplication::setOrganizationName(QStringLiteral("Tessary"));
-    QApplication::setApplicationName(QStringLiteral("Tessary"));
-    QGuiApplication::setDesktopFileName(QStringLiteral(TESSARY_APP_ID));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TESSARY_APP_ID),
-                                                 QIcon(QStringLiteral(TESSARY_SOURCE_ICON))));
+    ui::qt::setIdentity(QStringLiteral(TESSARY_APP_ID), QStringLiteral(TESSARY_SOURCE_ICON));
     QSettings settings;
     QuietDialogs dialogs;
     app::Program program(dialogs, ".");

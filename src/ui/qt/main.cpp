@@ -3,13 +3,13 @@
 // holds a start list, else the program's own library; the reader's files go
 // with it or into the reader's data folder (app/launch.h).
 #include <QApplication>
-#include <QIcon>
 #include <QMainWindow>
 #include <QSettings>
 
 #include "app/launch.h"
 #include "app/program.h"
 #include "platform/data_folder.h"
+#include "ui/qt/identity.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_view.h"
 
@@ -25,12 +25,8 @@ int main(int argc, char** argv) {
     // A save past the file size limit is reported rather than ending Tessary.
     platform::failWritesPastTheSizeLimit();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tessary"));
-    QApplication::setApplicationName(QStringLiteral("Tessary"));
     // The application id names the menu entry, the icon and the metadata.
-    QGuiApplication::setDesktopFileName(QStringLiteral(TESSARY_APP_ID));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TESSARY_APP_ID),
-                                                 QIcon(QStringLiteral(TESSARY_SOURCE_ICON))));
+    ui::qt::setIdentity(QStringLiteral(TESSARY_APP_ID), QStringLiteral(TESSARY_SOURCE_ICON));
     QSettings settings;
     ui::qt::QtDialogs dialogs;
     const app::Launch launch = app::prepareLaunch(platform::environmentOfProcess(), kLibrary);
