@@ -157,6 +157,10 @@ TEST(ListBox, TellsWhichItemsTheLastChangeAdded) {
     added("AbCdefg", 6, 1);
     list.removeItem(1);
     added("ACdefg", -1, 0);
+    // One past the last item is no item.
+    list.removeItem(6);
+    list.setItem(6, "x");
+    EXPECT_EQ(list.items(), (std::vector<std::string>{"A", "C", "d", "e", "f", "g"}));
     list.clear();
     added("", -1, 0);
     list.addItems({"a", "b"});
