@@ -364,14 +364,6 @@ int DataFolder::removeStaleTemps(const std::string& name) const {
     return removed;
 }
 
-bool DataFolder::remove(const std::string& name) const {
-    auto path = resolve(name);
-    if (!path)
-        return false;
-    std::error_code ec;
-    return fs::remove(*path, ec);
-}
-
 void failWritesPastTheSizeLimit() {
     std::signal(SIGXFSZ, SIG_IGN);
 }

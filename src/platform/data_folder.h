@@ -106,9 +106,6 @@ public:
     // left behind; returns how many were deleted. Other files are untouched.
     int removeStaleTemps(const std::string& name) const;
 
-    // Deletes the file; false when it did not exist or could not be removed.
-    bool remove(const std::string& name) const;
-
 private:
     // The folder's names by their folded form, as a listing found them, and
     // what the folder was when it was listed.
