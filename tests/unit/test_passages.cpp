@@ -10,6 +10,7 @@ TEST(PassageEntries, TheThreeFormsAndTheEndOfTheList) {
               (std::vector<std::string>{"gen 1:1\\1", "joh 3:16\\3", "rom 8:38\\2"}));
     // A reference without ":" ends the list, also in either half of the comma form.
     EXPECT_EQ(passageEntries("gen 1:1\\gen\\joh 3:16\\"), (std::vector<std::string>{"gen 1:1\\1"}));
+    EXPECT_TRUE(passageEntries("gen 1\\joh 3:16\\").empty());
     EXPECT_TRUE(passageEntries("rom 8:38,39\\").empty());
     // No "\" at all: nothing.
     EXPECT_TRUE(passageEntries("gen 1:1").empty());

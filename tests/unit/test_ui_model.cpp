@@ -178,6 +178,8 @@ TEST(Properties, ReadAndWrittenByNameAsText) {
         sorted.addItem(item);
     EXPECT_EQ(sorted.items(), (std::vector<std::string>{"A", "b", "B", "c"}));
     EXPECT_EQ(sorted.list(9) + got(sorted, "List(1)"), "b");
+    EXPECT_EQ(got(sorted, "List(x)"), "?");
+    EXPECT_FALSE(sorted.set("ListIndex", "x"));
     // Colours as #RRGGBB, Booleans as True/False (or 1, -1, 0); anything else is refused.
     EXPECT_TRUE(m.w.button.set("BackColor", "#C0C0C0"));
     EXPECT_EQ(got(m.w.button, "BackColor"), "#C0C0C0");
