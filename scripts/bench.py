@@ -8,10 +8,11 @@ ratio of the medians and, where there is a target, whether it is met.
 BENCH_RUNS sets the number of runs (default 11). The two sides of a comparison
 run alternately, and the side that goes first alternates run by run; each
 window run starts after a short rest, so that no side inherits the end of the
-run before it. Without a
-DISPLAY the window benchmark runs under a private Xvfb at 1920x1080. The
-programs run on a temporary copy of the bundled library, since the reader
-writes its own files into the library folder.
+run before it. Without a DISPLAY the window benchmark runs under a private
+Xvfb at 1920x1080. The programs run on a temporary copy of the bundled
+library, since the reader writes its own files into the library folder; the
+program starts as a first start (a fresh settings folder), against a minimal
+window of its own main window's size.
 """
 
 import os
