@@ -102,6 +102,8 @@ TEST(ControlHelp, OnlyTheRightButtonShowsAndOnlyTheLeftActs) {
     EXPECT_FALSE(h.boxVisible());
     EXPECT_EQ(h.actions, 1);
     // The box grows with the text up to eight rows.
+    EXPECT_EQ(shell::helpBoxSize(45).rows, 1);
+    EXPECT_EQ(shell::helpBoxSize(46).rows, 2);
     EXPECT_EQ(shell::helpBoxSize(125).rows, 3);
     EXPECT_EQ(shell::helpBoxSize(126).rows, 4);
     EXPECT_EQ(shell::helpBoxSize(165).rows, 4);
